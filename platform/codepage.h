@@ -1,0 +1,38 @@
+// Text conversions at the program's edges. Inside, every string is UTF-16.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform::codepage {
+
+// Microsoft's Shift-JIS (code page 932) to UTF-16 and back. nullopt when the input holds
+// a byte sequence (or a character) the code page cannot carry.
+std::optional<std::u16string> cp932ToUtf16(std::string_view bytes);
+std::optional<std::string> utf16ToCp932(std::u16string_view text);
+
+// Strict UTF-8 validity: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool isValidUtf8(std::string_view bytes);
+
+// UTF-8 <-> UTF-16. Invalid input is replaced with U+FFFD rather than refused.
+std::u16string utf8ToUtf16(std::string_view bytes);
+std::string utf16ToUtf8(std::u16string_view text);
+
+// UTF-16 -> UTF-8 for text that names something, such as a file: nullopt on an unpaired
+// surrogate, because a replaced character would name a different file.
+std::optional<std::string> utf16ToUtf8Strict(std::u16string_view text);
+
+// Narrow text as the type-check engine takes and gives it: UTF-8 on POSIX, the ANSI
+// code page on Windows. nullopt when a character cannot be carried.
+std::optional<std::string> toEngineText(std::u16string_view text);
+std::u16string fromEngineText(std::string_view bytes);
+
+// Reads a data file's bytes as text: valid UTF-8 (with or without a byte-order mark) as
+// UTF-8, anything else as CP932. Bytes CP932 cannot map (0x80, 0xA0, a lead byte without
+// its trail byte, ...) become U+FFFD and the rest of the file is read on. A file that
+// starts with a byte-order mark is UTF-8 by declaration; a damaged sequence in it
+// becomes U+FFFD too.
+std::u16string decodeDataFile(std::string_view bytes);
+
+} // namespace platform::codepage

@@ -1,0 +1,70 @@
+// The services the program needs from the operating system. Everything that differs
+// between Windows and POSIX sits behind these functions; the rest of the program is
+// written against drive + folder + name and never asks which platform it runs on.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// Remembers the process's argument vector; main() calls it once before anything else.
+void initArguments(int argc, char **argv);
+
+// Folder that holds the running executable, without a trailing separator.
+std::u16string programFolder();
+
+// File name of the executable as it was started (so a link named "quickren" counts),
+// without its folder.
+std::u16string programName();
+
+// The command-line words after the program name. POSIX: every non-blank argv element is
+// one word, at most 10. Windows: the raw argument text split as cmdline::splitArguments does.
+std::vector<std::u16string> argumentWords();
+
+// Makes a drive current. POSIX has no drives: the empty drive succeeds, any other fails.
+bool setCurrentDrive(const std::u16string &drive);
+
+// Makes a folder the process's current folder.
+bool setCurrentFolder(const std::u16string &folder);
+
+// The process's current folder, as absolute path (for tests and diagnostics).
+std::u16string currentFolder();
+
+// Why a rename did not happen.
+enum class RenameError {
+    None,
+    TargetExists,   // a different file already has the new name
+    SourceMissing,  // the file to rename is not there
+    AccessDenied,   // permissions, a read-only folder or file system, a file in use
+    InvalidName,    // the name is not acceptable to the file system (or too long)
+    Other,
+};
+
+// Renames a file within one folder and never replaces an existing file. Both names are
+// paths as the caller has them (bare names are relative to the current folder). A change
+// that only alters the letter case of a name succeeds even where the file system
+// reports the target as existing because it is the same file.
+RenameError renameNoReplace(const std::u16string &from, const std::u16string &to);
+
+// Opens a file with the program the desktop associates with it, in the given working
+// folder; starts it detached and never waits for it. False when it could not be started.
+bool openWithShell(const std::u16string &folder, const std::u16string &name);
+
+// Path separator of file names on this platform ('/' on POSIX, '\\' on Windows).
+char16_t pathSeparator();
+
+// Whether absolute paths begin with a drive letter ("C:\...") rather than with '/'. A
+// compile-time answer, so the shared path code picks its form without a platform #if.
+constexpr bool usesDriveLetters()
+{
+#ifdef _WIN32
+    return true;
+#else
+    return false;
+#endif
+}
+
+} // namespace platform

@@ -1,0 +1,138 @@
+// The platform services on Linux and other POSIX systems.
+#include "platform/platform.h"
+
+#include "platform/codepage.h"
+#include "platform/posix/rename_posix.h"
+#include "platform/posix/spawn_posix.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+std::vector<std::string> &storedArguments()
+{
+    static std::vector<std::string> arguments;
+    return arguments;
+}
+
+std::u16string lastPathComponent(const std::string &path)
+{
+    const auto slash = path.rfind('/');
+    return codepage::utf8ToUtf16(slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
+std::string executablePath()
+{
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : path.native();
+}
+
+bool isBlankWord(const std::string &word)
+{
+    return word.find_first_not_of(" \t") == std::string::npos;
+}
+
+constexpr std::size_t MaxArgumentWords = 10;
+
+// What a shell uses when PATH is not set at all.
+constexpr std::string_view DefaultSearchPath = "/usr/local/bin:/usr/bin:/bin";
+
+} // namespace
+
+void initArguments(int argc, char **argv)
+{
+    auto &arguments = storedArguments();
+    arguments.clear();
+    for (int i = 0; i < argc && argv[i]; ++i)
+        arguments.emplace_back(argv[i]);
+}
+
+std::u16string programFolder()
+{
+    const std::string path = executablePath();
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return {};
+    return codepage::utf8ToUtf16(path.substr(0, slash));
+}
+
+std::u16string programName()
+{
+    const auto &arguments = storedArguments();
+    if (!arguments.empty()) {
+        std::u16string name = lastPathComponent(arguments.front());
+        if (!name.empty())
+            return name;
+    }
+    return lastPathComponent(executablePath());
+}
+
+// Bytes that are not UTF-8 become U+FFFD: such a word then names no file and the check
+// says so, where dropping the bytes could silently name a different, existing file.
+std::vector<std::u16string> argumentWords()
+{
+    const auto &arguments = storedArguments();
+    std::vector<std::u16string> words;
+    for (std::size_t i = 1; i < arguments.size() && words.size() < MaxArgumentWords; ++i) {
+        if (!isBlankWord(arguments[i]))
+            words.push_back(codepage::utf8ToUtf16(arguments[i]));
+    }
+    return words;
+}
+
+bool setCurrentDrive(const std::u16string &drive)
+{
+    return drive.empty();
+}
+
+bool setCurrentFolder(const std::u16string &folder)
+{
+    const auto bytes = codepage::utf16ToUtf8Strict(folder);
+    return bytes && ::chdir(bytes->c_str()) == 0;
+}
+
+std::u16string currentFolder()
+{
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::current_path(error);
+    return error ? std::u16string() : codepage::utf8ToUtf16(path.native());
+}
+
+RenameError renameNoReplace(const std::u16string &from, const std::u16string &to)
+{
+    const auto fromBytes = codepage::utf16ToUtf8Strict(from);
+    const auto toBytes = codepage::utf16ToUtf8Strict(to);
+    if (!fromBytes || !toBytes)
+        return RenameError::InvalidName;
+    return posix::renameNoReplaceWith(*fromBytes, *toBytes, posix::realRenameSystem());
+}
+
+bool openWithShell(const std::u16string &folder, const std::u16string &name)
+{
+    const auto folderBytes = codepage::utf16ToUtf8Strict(folder);
+    auto nameBytes = codepage::utf16ToUtf8Strict(name);
+    if (!folderBytes || !nameBytes || nameBytes->empty())
+        return false;
+    // A name that begins with '-' would be read by xdg-open as an option.
+    if (nameBytes->front() == '-')
+        nameBytes->insert(0, "./");
+    const char *searchPath = std::getenv("PATH");
+    const auto opener = posix::findExecutable("xdg-open", searchPath ? std::string_view(searchPath)
+                                                                    : DefaultSearchPath);
+    if (!opener)
+        return false;
+    return posix::spawnDetached(*opener, {"xdg-open", *nameBytes}, *folderBytes);
+}
+
+char16_t pathSeparator()
+{
+    return u'/';
+}
+
+} // namespace platform

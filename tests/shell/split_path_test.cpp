@@ -1,0 +1,184 @@
+#include "shell/module1.h"
+
+#include "platform/platform.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct Parts {
+    std::u16string drive;
+    std::u16string folder;
+    std::u16string name;
+    std::u16string base;
+    std::u16string ext;
+
+    bool operator==(const Parts &) const = default;
+};
+
+void PrintTo(const Parts &parts, std::ostream *out)
+{
+    auto narrow = [](const std::u16string &text) { return std::string(text.begin(), text.end()); };
+    *out << "{drive '" << narrow(parts.drive) << "', folder '" << narrow(parts.folder) << "', name '"
+         << narrow(parts.name) << "', base '" << narrow(parts.base) << "', ext '"
+         << narrow(parts.ext) << "'}";
+}
+
+using SplitFunction = int16_t (*)(const std::u16string &, std::u16string &, std::u16string &,
+                                  std::u16string &, std::u16string &, std::u16string &);
+
+struct SplitResult {
+    int16_t result;
+    Parts parts;
+};
+
+// Outputs start out holding a marker so that a refusal that writes anything shows up.
+const Parts Untouched{u"d?", u"f?", u"n?", u"b?", u"e?"};
+
+SplitResult split(SplitFunction function, const std::u16string &path)
+{
+    Parts parts = Untouched;
+    const int16_t result = function(path, parts.drive, parts.folder, parts.name, parts.base, parts.ext);
+    return {result, parts};
+}
+
+struct AcceptedCase {
+    std::u16string path;
+    Parts expected;
+};
+
+void expectAccepted(SplitFunction function, const AcceptedCase &c)
+{
+    const SplitResult got = split(function, c.path);
+    EXPECT_EQ(got.result, 0) << std::string(c.path.begin(), c.path.end());
+    EXPECT_EQ(got.parts, c.expected) << std::string(c.path.begin(), c.path.end());
+    EXPECT_EQ(got.parts.drive + got.parts.folder + got.parts.name, c.path);
+}
+
+void expectRefused(SplitFunction function, const std::u16string &path)
+{
+    const SplitResult got = split(function, path);
+    EXPECT_EQ(got.result, -1) << std::string(path.begin(), path.end());
+    EXPECT_EQ(got.parts, Untouched) << std::string(path.begin(), path.end());
+}
+
+} // namespace
+
+// --- drive-letter paths ----------------------------------------------------------------
+
+TEST(DriveLetterPathSplit, TakesFilePathsApart)
+{
+    const AcceptedCase cases[] = {
+        {u"C:\\docs\\2002\\memo.old.txt", {u"C:", u"\\docs\\2002\\", u"memo.old.txt", u"memo.old", u"txt"}},
+        {u"C:\\memo.txt", {u"C:", u"\\", u"memo.txt", u"memo", u"txt"}},
+        {u"C:\\dir\\archive.tar.gz", {u"C:", u"\\dir\\", u"archive.tar.gz", u"archive.tar", u"gz"}},
+        {u"D:\\写真\\旅行.JPG", {u"D:", u"\\写真\\", u"旅行.JPG", u"旅行", u"JPG"}},
+    };
+    for (const auto &c : cases)
+        expectAccepted(Module1::splitDriveLetterPath, c);
+}
+
+TEST(DriveLetterPathSplit, PeriodAtEitherEndOfTheName)
+{
+    expectAccepted(Module1::splitDriveLetterPath,
+                   {u"C:\\dir\\.profile", {u"C:", u"\\dir\\", u".profile", u"", u"profile"}});
+    expectAccepted(Module1::splitDriveLetterPath,
+                   {u"C:\\dir\\readme.", {u"C:", u"\\dir\\", u"readme.", u"readme", u""}});
+    expectAccepted(Module1::splitDriveLetterPath, {u"C:\\.", {u"C:", u"\\", u".", u"", u""}});
+    expectAccepted(Module1::splitDriveLetterPath,
+                   {u"C:\\a..b", {u"C:", u"\\", u"a..b", u"a.", u"b"}});
+}
+
+TEST(DriveLetterPathSplit, NameWithoutPeriodHasNoExtension)
+{
+    expectAccepted(Module1::splitDriveLetterPath,
+                   {u"C:\\dir\\Makefile", {u"C:", u"\\dir\\", u"Makefile", u"Makefile", u""}});
+    expectAccepted(Module1::splitDriveLetterPath,
+                   {u"C:\\dir.d\\Makefile", {u"C:", u"\\dir.d\\", u"Makefile", u"Makefile", u""}});
+}
+
+TEST(DriveLetterPathSplit, DriveLetterItselfIsNotExamined)
+{
+    expectAccepted(Module1::splitDriveLetterPath, {u"1:\\a.txt", {u"1:", u"\\", u"a.txt", u"a", u"txt"}});
+}
+
+TEST(DriveLetterPathSplit, SlashIsAnOrdinaryCharacter)
+{
+    expectAccepted(Module1::splitDriveLetterPath, {u"C:\\a/b.txt", {u"C:", u"\\", u"a/b.txt", u"a/b", u"txt"}});
+}
+
+TEST(DriveLetterPathSplit, RefusesWhatIsNotAFilePathWithDrive)
+{
+    for (const std::u16string path : {u"C:\\dir\\sub\\", u"C:\\", u"\\\\server\\share\\a.txt",
+                                      u"dir\\a.txt", u"C:a.txt", u"C:/a.txt", u"/home/a.txt", u"C:",
+                                      u"C", u""})
+        expectRefused(Module1::splitDriveLetterPath, path);
+}
+
+// --- POSIX paths -----------------------------------------------------------------------
+
+TEST(PosixPathSplit, TakesFilePathsApart)
+{
+    const AcceptedCase cases[] = {
+        {u"/docs/2002/memo.old.txt", {u"", u"/docs/2002/", u"memo.old.txt", u"memo.old", u"txt"}},
+        {u"/memo.txt", {u"", u"/", u"memo.txt", u"memo", u"txt"}},
+        {u"/dir/archive.tar.gz", {u"", u"/dir/", u"archive.tar.gz", u"archive.tar", u"gz"}},
+        {u"/dir/.profile", {u"", u"/dir/", u".profile", u"", u"profile"}},
+        {u"/dir/readme.", {u"", u"/dir/", u"readme.", u"readme", u""}},
+        {u"/dir/Makefile", {u"", u"/dir/", u"Makefile", u"Makefile", u""}},
+        {u"/home/写真/旅行.JPG", {u"", u"/home/写真/", u"旅行.JPG", u"旅行", u"JPG"}},
+    };
+    for (const auto &c : cases)
+        expectAccepted(Module1::splitPosixPath, c);
+}
+
+TEST(PosixPathSplit, BackslashIsAnOrdinaryCharacter)
+{
+    expectAccepted(Module1::splitPosixPath, {u"/a\\b.txt", {u"", u"/", u"a\\b.txt", u"a\\b", u"txt"}});
+}
+
+TEST(PosixPathSplit, DoubleSlashIsAnAbsolutePathToo)
+{
+    expectAccepted(Module1::splitPosixPath,
+                   {u"//server/share/a.txt", {u"", u"//server/share/", u"a.txt", u"a", u"txt"}});
+}
+
+TEST(PosixPathSplit, RefusesWhatIsNotAnAbsoluteFilePath)
+{
+    for (const std::u16string path : {u"/dir/sub/", u"/", u"//", u"dir/a.txt", u"a.txt",
+                                      u"C:\\a.txt", u"./a.txt", u"", u"x"})
+        expectRefused(Module1::splitPosixPath, path);
+}
+
+// --- both forms ------------------------------------------------------------------------
+
+TEST(PathSplitLimits, PathsLongerThanA16BitCountAreRefused)
+{
+    const std::u16string longest = u"/" + std::u16string(32764, u'a') + u".b";
+    ASSERT_EQ(longest.size(), 32767u);
+    EXPECT_EQ(split(Module1::splitPosixPath, longest).result, 0);
+    expectRefused(Module1::splitPosixPath, longest + u"c");
+    expectRefused(Module1::splitDriveLetterPath, u"C:\\" + std::u16string(32765, u'a'));
+}
+
+TEST(PathSplitDispatch, UsesThePlatformsForm)
+{
+    const SplitFunction native =
+        platform::usesDriveLetters() ? Module1::splitDriveLetterPath : Module1::splitPosixPath;
+    for (const std::u16string path : {u"C:\\dir\\a.txt", u"/dir/a.txt", u"dir/a.txt"}) {
+        const SplitResult expected = split(native, path);
+        EXPECT_EQ(split(Module1::mySplitPath, path).result, expected.result);
+        EXPECT_EQ(split(Module1::mySplitPath, path).parts, expected.parts);
+    }
+}
+
+TEST(PathSplitDispatch, ProgramFolderPathsAreAccepted)
+{
+    const std::u16string path = platform::programFolder() + platform::pathSeparator() + u"ext.csv";
+    const SplitResult got = split(Module1::mySplitPath, path);
+    EXPECT_EQ(got.result, 0);
+    EXPECT_EQ(got.parts.name, u"ext.csv");
+    EXPECT_EQ(got.parts.ext, u"csv");
+}

@@ -1,0 +1,262 @@
+#include "samples.h"
+
+#include <array>
+
+using namespace std::literals;
+
+namespace tivex::test {
+
+Bytes &Bytes::raw(std::string_view bytes)
+{
+    data.append(bytes);
+    return *this;
+}
+
+Bytes &Bytes::zeros(size_t count)
+{
+    data.append(count, '\0');
+    return *this;
+}
+
+Bytes &Bytes::u8(uint8_t value)
+{
+    data.push_back(static_cast<char>(value));
+    return *this;
+}
+
+Bytes &Bytes::le16(uint16_t value) { return u8(value & 0xFF).u8(value >> 8); }
+Bytes &Bytes::le32(uint32_t value) { return le16(value & 0xFFFF).le16(value >> 16); }
+Bytes &Bytes::le64(uint64_t value) { return le32(value & 0xFFFFFFFFu).le32(value >> 32); }
+Bytes &Bytes::be16(uint16_t value) { return u8(value >> 8).u8(value & 0xFF); }
+Bytes &Bytes::be32(uint32_t value) { return be16(value >> 16).be16(value & 0xFFFF); }
+
+Bytes &Bytes::padTo(size_t size)
+{
+    if (data.size() < size)
+        data.resize(size, '\0');
+    return *this;
+}
+
+namespace {
+
+uint32_t crc32(std::string_view bytes)
+{
+    uint32_t crc = 0xFFFFFFFFu;
+    for (char c : bytes) {
+        crc ^= static_cast<uint8_t>(c);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+} // namespace
+
+std::string zipArchive(const std::vector<ZipMember> &members, std::string_view comment)
+{
+    Bytes file;
+    Bytes directory;
+    for (const ZipMember &member : members) {
+        const auto offset = static_cast<uint32_t>(file.data.size());
+        const auto crc = crc32(member.content);
+        const auto size = static_cast<uint32_t>(member.content.size());
+        const auto nameLength = static_cast<uint16_t>(member.name.size());
+        file.raw("PK\x03\x04"sv).le16(20).le16(0).le16(0).le16(0).le16(0).le32(crc).le32(size).le32(size);
+        file.le16(nameLength).le16(0).raw(member.name).raw(member.content);
+        directory.raw("PK\x01\x02"sv).le16(20).le16(20).le16(0).le16(0).le16(0).le16(0).le32(crc).le32(size);
+        directory.le32(size).le16(nameLength).le16(0).le16(0).le16(0).le16(0).le32(0).le32(offset);
+        directory.raw(member.name);
+    }
+    const auto directoryOffset = static_cast<uint32_t>(file.data.size());
+    const auto count = static_cast<uint16_t>(members.size());
+    file.raw(directory.data);
+    file.raw("PK\x05\x06"sv).le16(0).le16(0).le16(count).le16(count);
+    file.le32(static_cast<uint32_t>(directory.data.size())).le32(directoryOffset);
+    file.le16(static_cast<uint16_t>(comment.size())).raw(comment);
+    return file.data;
+}
+
+std::string compoundFile(const std::vector<std::string> &streamNames)
+{
+    constexpr uint32_t FreeSector = 0xFFFFFFFFu, EndOfChain = 0xFFFFFFFEu, FatSector = 0xFFFFFFFDu;
+    const size_t entries = streamNames.size() + 1;
+    const uint32_t directorySectors = static_cast<uint32_t>((entries + 3) / 4);
+
+    Bytes header;
+    header.raw("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"sv).zeros(16).le16(0x3E).le16(3).le16(0xFFFE).le16(9).le16(6);
+    header.zeros(6).le32(0).le32(1).le32(1).le32(0).le32(4096).le32(EndOfChain).le32(0).le32(EndOfChain).le32(0);
+    header.le32(0); // the FAT lives in sector 0
+    while (header.data.size() < 512)
+        header.le32(FreeSector);
+
+    Bytes fat;
+    fat.le32(FatSector);
+    for (uint32_t s = 1; s <= directorySectors; ++s)
+        fat.le32(s == directorySectors ? EndOfChain : s + 1);
+    while (fat.data.size() < 512)
+        fat.le32(FreeSector);
+
+    Bytes directory;
+    auto entry = [&](std::string_view name, uint8_t type) {
+        Bytes one;
+        for (char c : name)
+            one.le16(static_cast<uint8_t>(c));
+        one.le16(0).padTo(64).le16(static_cast<uint16_t>((name.size() + 1) * 2)).u8(type).u8(1);
+        one.le32(FreeSector).le32(FreeSector).le32(FreeSector).padTo(116).le32(EndOfChain).le32(0).le32(0);
+        directory.raw(one.data);
+    };
+    entry("Root Entry", 5);
+    for (const std::string &name : streamNames)
+        entry(name, 2);
+    directory.padTo(directorySectors * 512);
+    return header.data + fat.data + directory.data;
+}
+
+std::string pngImage()
+{
+    Bytes ihdr;
+    ihdr.raw("IHDR").be32(1).be32(1).u8(8).u8(2).u8(0).u8(0).u8(0);
+    Bytes file;
+    file.raw("\x89PNG\r\n\x1A\n"sv).be32(13).raw(ihdr.data).be32(crc32(ihdr.data));
+    file.be32(0).raw("IEND").be32(crc32("IEND"));
+    return file.data;
+}
+
+std::string jpegImage()
+{
+    return Bytes{}.raw("\xFF\xD8\xFF\xE0"sv).be16(16).raw("JFIF\0"sv).u8(1).u8(1).u8(0).be16(1).be16(1).u8(0).u8(0)
+        .raw("\xFF\xD9"sv).data;
+}
+
+std::string gifImage() { return Bytes{}.raw("GIF89a").le16(1).le16(1).u8(0).u8(0).u8(0).raw(";").data; }
+
+std::string bmpImage()
+{
+    return Bytes{}.raw("BM").le32(58).le32(0).le32(54).le32(40).le32(1).le32(1).le16(1).le16(24).le32(0).le32(4)
+        .zeros(16).zeros(4).data;
+}
+
+std::string tiffImage() { return Bytes{}.raw("II*\0"sv).le32(8).le16(0).le32(0).data; }
+
+std::string webpImage() { return Bytes{}.raw("RIFF").le32(20).raw("WEBPVP8 ").le32(8).zeros(8).data; }
+
+std::string icoImage()
+{
+    return Bytes{}.le16(0).le16(1).le16(1).u8(16).u8(16).u8(0).u8(0).le16(1).le16(32).le32(40).le32(22).zeros(40).data;
+}
+
+std::string pdfDocument() { return "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n<< /Type /Catalog >>\nendobj\ntrailer\n%%EOF\n"; }
+
+std::string gzipData() { return Bytes{}.raw("\x1F\x8B\x08\x00"sv).zeros(4).u8(0).u8(3).raw("\x03\x00"sv).zeros(8).data; }
+
+std::string bzip2Data() { return "BZh91AY&SY\x00\x00\x00\x00"s; }
+
+std::string xzData() { return Bytes{}.raw("\xFD" "7zXZ\0\0\x04"sv).zeros(8).data; }
+
+std::string sevenZipData() { return Bytes{}.raw("7z\xBC\xAF\x27\x1C\x00\x04"sv).zeros(24).data; }
+
+std::string rarData() { return Bytes{}.raw("Rar!\x1A\x07\x01\x00"sv).zeros(16).data; }
+
+std::string tarArchive()
+{
+    Bytes header;
+    header.raw("hello.txt").padTo(100).raw("0000644").u8(0).raw("0001750").u8(0).raw("0001750").u8(0);
+    header.raw("00000000006").u8(0).raw("14535500000").u8(0).raw("        ").u8('0').padTo(257);
+    header.raw("ustar").u8(0).raw("00").padTo(512);
+    return header.data + "hello\n" + std::string(506 + 1024, '\0');
+}
+
+std::string mp3Frames()
+{
+    // MPEG-1 layer III, 128 kbit/s, 44.1 kHz: 417-byte frames.
+    Bytes frames;
+    for (int i = 0; i < 3; ++i)
+        frames.raw("\xFF\xFB\x90\x00"sv).zeros(413);
+    return frames.data;
+}
+
+std::string mp3WithId3() { return Bytes{}.raw("ID3\x03\x00\x00"sv).raw("\x00\x00\x00\x0A"sv).zeros(10).raw(mp3Frames()).data; }
+
+std::string wavAudio()
+{
+    return Bytes{}.raw("RIFF").le32(40).raw("WAVEfmt ").le32(16).le16(1).le16(1).le32(8000).le32(8000).le16(1)
+        .le16(8).raw("data").le32(4).zeros(4).data;
+}
+
+std::string flacAudio() { return Bytes{}.raw("fLaC").u8(0x80).u8(0).u8(0).u8(34).zeros(34).data; }
+
+std::string oggPage(std::string_view codecHeader)
+{
+    return Bytes{}.raw("OggS").u8(0).u8(2).zeros(8).le32(1).le32(0).le32(0).u8(1)
+        .u8(static_cast<uint8_t>(codecHeader.size())).raw(codecHeader).data;
+}
+
+std::string isoMedia(std::string_view majorBrand, std::vector<std::string_view> compatible)
+{
+    Bytes box;
+    box.be32(static_cast<uint32_t>(16 + 4 * compatible.size())).raw("ftyp").raw(majorBrand).be32(0);
+    for (std::string_view brand : compatible)
+        box.raw(brand);
+    box.be32(8).raw("free").be32(8).raw("mdat");
+    return box.data;
+}
+
+std::string aviVideo() { return Bytes{}.raw("RIFF").le32(28).raw("AVI LIST").le32(16).raw("hdrlavih").le32(0).data; }
+
+std::string ebmlFile(std::string_view docType)
+{
+    Bytes body;
+    body.raw("\x42\x86\x81\x01"sv).raw("\x42\xF7\x81\x01"sv);
+    body.raw("\x42\x82"sv).u8(static_cast<uint8_t>(0x80 | docType.size())).raw(docType);
+    body.raw("\x42\x87\x81\x04"sv);
+    return Bytes{}.raw("\x1A\x45\xDF\xA3"sv).u8(static_cast<uint8_t>(0x80 | body.data.size())).raw(body.data)
+        .raw("\x18\x53\x80\x67\x80"sv).data;
+}
+
+std::string peImage(bool dll)
+{
+    Bytes file;
+    file.raw("MZ").le16(0x90).le16(3).le16(0).le16(4).padTo(0x3C).le32(0x40);
+    file.raw("PE\0\0"sv).le16(0x8664).le16(0).le32(0).le32(0).le32(0).le16(0xF0);
+    file.le16(dll ? 0x2022 : 0x0022).le16(0x20B).zeros(64);
+    return file.data;
+}
+
+std::string elfImage(uint16_t type, bool withInterpreter)
+{
+    Bytes file;
+    file.raw("\x7F" "ELF"sv).u8(2).u8(1).u8(1).u8(0).zeros(8).le16(type).le16(0x3E).le32(1);
+    file.le64(0).le64(64).le64(0).le32(0).le16(64).le16(56).le16(1).le16(64).le16(0).le16(0);
+    file.le32(withInterpreter ? 3 : 1).le32(4).le64(0).le64(0).le64(0).le64(0).le64(0).le64(8);
+    return file.data;
+}
+
+std::string javaClass() { return Bytes{}.raw("\xCA\xFE\xBA\xBE"sv).be16(0).be16(52).be16(1).zeros(16).data; }
+
+std::string machOFat()
+{
+    Bytes file;
+    file.raw("\xCA\xFE\xBA\xBE"sv).be32(2);
+    file.be32(0x01000007).be32(3).be32(0x1000).be32(0x100).be32(12);
+    file.be32(0x0100000C).be32(0).be32(0x2000).be32(0x100).be32(14);
+    return file.data;
+}
+
+std::string sqliteDatabase() { return Bytes{}.raw("SQLite format 3\0"sv).be16(4096).u8(1).u8(1).zeros(80).data; }
+
+std::string isoImage()
+{
+    return Bytes{}.zeros(32768).u8(1).raw("CD001").u8(1).padTo(34816).data;
+}
+
+std::string midiMusic() { return Bytes{}.raw("MThd").be32(6).be16(0).be16(1).be16(96).raw("MTrk").be32(4).raw("\x00\xFF\x2F\x00"sv).data; }
+
+std::string wasmModule() { return Bytes{}.raw("\0asm"sv).le32(1).data; }
+
+std::string woffFont() { return Bytes{}.raw("wOFF").raw("\x00\x01\x00\x00"sv).be32(44).be16(0).be16(0).zeros(32).data; }
+
+std::string psdImage() { return Bytes{}.raw("8BPS").be16(1).zeros(6).be16(3).be32(1).be32(1).be16(8).be16(3).data; }
+
+std::string zstdData() { return Bytes{}.raw("\x28\xB5\x2F\xFD"sv).u8(0x20).u8(0).u8(1).u8(0).data; }
+
+} // namespace tivex::test

@@ -1,0 +1,74 @@
+// Minimal but structurally valid files of many formats, built byte by byte, so the
+// recognition tests need no sample files from elsewhere.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tivex::test {
+
+// Appends integers to a byte string.
+struct Bytes {
+    std::string data;
+
+    Bytes &raw(std::string_view bytes);
+    Bytes &zeros(size_t count);
+    Bytes &u8(uint8_t value);
+    Bytes &le16(uint16_t value);
+    Bytes &le32(uint32_t value);
+    Bytes &le64(uint64_t value);
+    Bytes &be16(uint16_t value);
+    Bytes &be32(uint32_t value);
+    Bytes &padTo(size_t size);
+};
+
+struct ZipMember {
+    std::string name;
+    std::string content;
+};
+
+// A stored (uncompressed) ZIP archive with a central directory and an end record.
+std::string zipArchive(const std::vector<ZipMember> &members, std::string_view comment = {});
+
+// An OLE2 compound file with 512-byte sectors whose directory holds the given stream
+// names after the root entry (spilling into a second directory sector when needed).
+std::string compoundFile(const std::vector<std::string> &streamNames);
+
+std::string pngImage();
+std::string jpegImage();
+std::string gifImage();
+std::string bmpImage();
+std::string tiffImage();
+std::string webpImage();
+std::string icoImage();
+std::string pdfDocument();
+std::string gzipData();
+std::string bzip2Data();
+std::string xzData();
+std::string sevenZipData();
+std::string rarData();
+std::string tarArchive();
+std::string mp3WithId3();
+std::string mp3Frames();
+std::string wavAudio();
+std::string flacAudio();
+std::string oggPage(std::string_view codecHeader);
+std::string isoMedia(std::string_view majorBrand, std::vector<std::string_view> compatible);
+std::string aviVideo();
+std::string ebmlFile(std::string_view docType);
+std::string peImage(bool dll);
+std::string elfImage(uint16_t type, bool withInterpreter);
+std::string javaClass();
+std::string machOFat();
+std::string sqliteDatabase();
+std::string isoImage();
+std::string midiMusic();
+std::string wasmModule();
+std::string woffFont();
+std::string psdImage();
+std::string zstdData();
+
+} // namespace tivex::test

@@ -1,0 +1,187 @@
+// The engine's building blocks: the bounds-checked byte view, name splitting, UTF-8
+// cutting, the type table and the signature table.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "byte_view.h"
+#include "signatures.h"
+#include "source.h"
+#include "text_util.h"
+#include "type_table.h"
+
+using namespace std::literals;
+
+namespace tivex::test {
+namespace {
+
+// ---- ByteView ---------------------------------------------------------------------------
+
+TEST(ByteView, readsIntegersInBothByteOrders)
+{
+    const ByteView view("\x01\x02\x03\x04\x05\x06\x07\x08"sv);
+    EXPECT_EQ(view.u16le(0), 0x0201);
+    EXPECT_EQ(view.u16be(0), 0x0102);
+    EXPECT_EQ(view.u32le(4), 0x08070605u);
+    EXPECT_EQ(view.u32be(4), 0x05060708u);
+    EXPECT_EQ(view.u64le(0), 0x0807060504030201ull);
+    EXPECT_EQ(view.u64be(0), 0x0102030405060708ull);
+}
+
+TEST(ByteView, refusesReadsThatReachPastTheEnd)
+{
+    const ByteView view("\x01\x02\x03"sv);
+    EXPECT_FALSE(view.u32le(0));
+    EXPECT_FALSE(view.u16be(2));
+    EXPECT_FALSE(view.u8(3));
+    EXPECT_FALSE(view.u8(SIZE_MAX));
+    EXPECT_FALSE(view.u64le(SIZE_MAX - 2));
+    EXPECT_FALSE(view.chars(1, SIZE_MAX));
+    EXPECT_TRUE(view.u16be(1));
+}
+
+TEST(ByteView, subViewsAreClampedToTheData)
+{
+    const ByteView view("abcdef"sv);
+    EXPECT_EQ(view.sub(4).size(), 2u);
+    EXPECT_EQ(view.sub(2, 100).size(), 4u);
+    EXPECT_TRUE(view.sub(6).empty());
+    EXPECT_TRUE(view.sub(SIZE_MAX).empty());
+}
+
+TEST(ByteView, masksIgnoreTheBitsTheyClear)
+{
+    const ByteView view("\xFF\xFB\x90"sv);
+    EXPECT_TRUE(view.matches(0, "\xFF\xE0"sv, "\xFF\xE0"sv));
+    EXPECT_FALSE(view.matches(0, "\xFF\xE0"sv, {}));
+    EXPECT_FALSE(view.matches(2, "\xFF\xE0"sv, "\xFF\xE0"sv));
+}
+
+// ---- Source -----------------------------------------------------------------------------
+
+TEST(Source, targetedReadsComeFromTheMiddleOfLargeFiles)
+{
+    std::string bytes(3 * Source::HeadSize, '\0');
+    bytes.replace(Source::HeadSize + 100, 5, "hello");
+    MemoryAccess access{ByteView(bytes)};
+    Source source(access);
+    ASSERT_TRUE(source.load());
+    EXPECT_EQ(source.head().size(), Source::HeadSize);
+    EXPECT_EQ(source.tailOffset(), bytes.size() - Source::TailSize);
+    const auto middle = source.bytesAt(Source::HeadSize + 100, 5);
+    ASSERT_TRUE(middle);
+    EXPECT_EQ(middle->chars(0, 5), "hello");
+    EXPECT_FALSE(source.bytesAt(bytes.size() - 2, 5));
+}
+
+TEST(Source, smallFilesAreReadOnceAsHeadAndTail)
+{
+    const std::string bytes = "small file";
+    MemoryAccess access{ByteView(bytes)};
+    Source source(access);
+    ASSERT_TRUE(source.load());
+    EXPECT_TRUE(source.headIsWhole());
+    EXPECT_EQ(source.tail().data(), source.head().data());
+    EXPECT_EQ(source.tail().size(), bytes.size());
+}
+
+// ---- Names and UTF-8 --------------------------------------------------------------------
+
+struct NameCase {
+    std::string_view name, base, ext;
+};
+
+TEST(SplitName, periodsAtEitherEndAreNoExtension)
+{
+    const NameCase cases[] = {
+        {"photo.jpg", "photo", "jpg"}, {"archive.tar.gz", "archive.tar", "gz"}, {".profile", ".profile", ""},
+        {"readme.", "readme.", ""},    {"noext", "noext", ""},                 {".a.b", ".a", "b"},
+        {"a.b", "a", "b"},             {"..", "..", ""},
+    };
+    for (const NameCase &c : cases) {
+        const NameParts parts = splitName(c.name);
+        EXPECT_EQ(parts.base, c.base) << c.name;
+        EXPECT_EQ(parts.ext, c.ext) << c.name;
+    }
+}
+
+TEST(Utf8Cut, neverSplitsACharacter)
+{
+    // "あ" is three bytes; with a limit of 4 the second one straddles it.
+    const std::string text = "aあい";
+    EXPECT_EQ(utf8PrefixLength(text, 4), 4u);
+    EXPECT_EQ(utf8PrefixLength(text, 5), 4u);
+    EXPECT_EQ(utf8PrefixLength(text, 6), 4u);
+    EXPECT_EQ(utf8PrefixLength(text, 7), 7u);
+    EXPECT_EQ(utf8PrefixLength(text, 2), 1u);
+    EXPECT_EQ(utf8PrefixLength(text, 0), 0u);
+    EXPECT_EQ(utf8PrefixLength("abc", 10), 3u);
+}
+
+TEST(Utf8Cut, fourByteCharactersToo)
+{
+    const std::string text = "x😀";
+    EXPECT_EQ(utf8PrefixLength(text, 4), 1u);
+    EXPECT_EQ(utf8PrefixLength(text, 5), 5u);
+}
+
+TEST(NormalizeExtension, acceptsTheWaysUsersTypeIt)
+{
+    EXPECT_EQ(normalizeExtension(" .JPG "), "jpg");
+    EXPECT_EQ(normalizeExtension("Png"), "png");
+    EXPECT_EQ(normalizeExtension("\t.tar\n"), "tar");
+    EXPECT_EQ(normalizeExtension("."), "");
+}
+
+// ---- Tables -----------------------------------------------------------------------------
+
+TEST(TypeTable, idsAreUniqueAndParentsExist)
+{
+    std::set<std::string_view> ids;
+    for (const TypeInfo &type : allTypes()) {
+        EXPECT_TRUE(ids.insert(type.id).second) << "duplicate id " << type.id;
+        if (!type.parent.empty()) {
+            EXPECT_NE(typeById(type.parent), nullptr) << type.id << " has unknown parent " << type.parent;
+        }
+        EXPECT_FALSE(isDescendantOf(type, type)) << type.id << " is its own ancestor";
+        EXPECT_FALSE(type.descJa.empty()) << type.id;
+        EXPECT_FALSE(type.descEn.empty()) << type.id;
+    }
+    EXPECT_GE(ids.size(), 60u);
+}
+
+TEST(TypeTable, extensionsFitTheContractAndAreLowerCase)
+{
+    for (const TypeInfo &type : allTypes()) {
+        EXPECT_LE(type.ext.size(), 16u) << type.id;
+        EXPECT_EQ(asciiLower(type.ext), type.ext) << type.id;
+        EXPECT_EQ(asciiLower(type.aliases), type.aliases) << type.id;
+        if (!type.ext.empty()) {
+            EXPECT_TRUE(type.claimsExtension(type.ext)) << type.id;
+        }
+    }
+}
+
+TEST(TypeTable, reverseIndexFindsEveryTypeOfAnExtension)
+{
+    const auto &ts = typesForExtension("ts");
+    ASSERT_EQ(ts.size(), 2u);
+    EXPECT_EQ(ts[0]->id, "mts");
+    EXPECT_EQ(ts[1]->id, "typescript");
+    const auto &jpeg = typesForExtension("jpeg");
+    ASSERT_EQ(jpeg.size(), 1u);
+    EXPECT_EQ(jpeg[0]->id, "jpg");
+    EXPECT_TRUE(typesForExtension("nosuchext").empty());
+}
+
+TEST(SignatureTable, everyNamedTypeExists)
+{
+    for (const Signature &signature : allSignatures()) {
+        EXPECT_TRUE(signature.inspector || typeById(signature.typeId)) << signature.typeId;
+        EXPECT_TRUE(signature.mask.empty() || signature.mask.size() == signature.bytes.size()) << signature.typeId;
+    }
+}
+
+} // namespace
+} // namespace tivex::test

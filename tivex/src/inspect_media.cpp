@@ -1,0 +1,316 @@
+// Audio and video containers. Most share a generic wrapper (ISO-BMFF, RIFF, EBML, Ogg)
+// whose inner code names the actual format.
+#include "inspectors.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <span>
+
+using namespace std::literals;
+
+namespace tivex::inspect {
+
+namespace {
+
+struct TagRule {
+    std::string_view tag;
+    std::string_view typeId;
+};
+
+std::string_view lookupTag(std::span<const TagRule> rules, std::string_view tag)
+{
+    for (const TagRule &rule : rules) {
+        if (tag == rule.tag)
+            return rule.typeId;
+    }
+    return {};
+}
+
+// ---- ISO base media file format ------------------------------------------------------
+
+struct BrandRule {
+    std::string_view brand; // a brand, or its first three characters for the 3GPP families
+    std::string_view typeId;
+    bool strong;            // names the format by itself; weak brands yield to strong ones
+};
+
+constexpr BrandRule BrandRules[] = {
+    {"avif", "avif", true}, {"avis", "avif", true}, {"heic", "heic", true}, {"heix", "heic", true},
+    {"heim", "heic", true}, {"heis", "heic", true}, {"hevc", "heic", true}, {"hevx", "heic", true},
+    {"qt  ", "mov", true},  {"M4A ", "m4a", true},  {"M4B ", "m4a", true},  {"M4P ", "m4a", true},
+    {"3g2", "3g2", true},   {"3gp", "3gp", true},   {"3gg", "3gp", true},   {"3gs", "3gp", true},
+    {"3ge", "3gp", true},   {"jp2 ", "jp2", true},  {"jpx ", "jp2", true},  {"mif1", "heic", false},
+    {"msf1", "heic", false},
+};
+
+const BrandRule *brandRule(std::string_view brand)
+{
+    for (const BrandRule &rule : BrandRules) {
+        if (brand.starts_with(rule.brand))
+            return &rule;
+    }
+    return nullptr;
+}
+
+// ---- MPEG audio ----------------------------------------------------------------------
+
+struct MpegFrame {
+    size_t length;
+    int layer; // 1..3, or 0 for ADTS AAC
+    int version;
+};
+
+constexpr uint16_t BitratesV1[3][16] = {
+    {0, 32, 64, 96, 128, 160, 192, 224, 256, 288, 320, 352, 384, 416, 448, 0},
+    {0, 32, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384, 0},
+    {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 0},
+};
+constexpr uint16_t BitratesV2[3][16] = {
+    {0, 32, 48, 56, 64, 80, 96, 112, 128, 144, 160, 176, 192, 224, 256, 0},
+    {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 0},
+    {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 0},
+};
+constexpr uint32_t SampleRates[3] = {44100, 48000, 32000};
+
+std::optional<MpegFrame> adtsFrame(ByteView bytes, size_t at)
+{
+    const auto b1 = bytes.u8(at + 1), b3 = bytes.u8(at + 3), b4 = bytes.u8(at + 4), b5 = bytes.u8(at + 5);
+    if (!b1 || !b3 || !b4 || !b5)
+        return std::nullopt;
+    const size_t length = (size_t{*b3 & 0x03u} << 11) | (size_t{*b4} << 3) | (*b5 >> 5);
+    if (length < 7)
+        return std::nullopt;
+    return MpegFrame{length, 0, 0};
+}
+
+std::optional<MpegFrame> mpegFrame(ByteView bytes, size_t at)
+{
+    const auto header = bytes.u32be(at);
+    if (!header || (*header & 0xFFE00000u) != 0xFFE00000u)
+        return std::nullopt;
+    const unsigned versionBits = (*header >> 19) & 3u; // 0: 2.5, 2: 2, 3: 1
+    const unsigned layerBits = (*header >> 17) & 3u;   // 1: III, 2: II, 3: I
+    const unsigned bitrateIndex = (*header >> 12) & 15u;
+    const unsigned rateIndex = (*header >> 10) & 3u;
+    const unsigned padding = (*header >> 9) & 1u;
+    if (layerBits == 0)
+        return versionBits >= 2 ? adtsFrame(bytes, at) : std::nullopt;
+    if (versionBits == 1 || bitrateIndex == 0 || bitrateIndex == 15 || rateIndex == 3)
+        return std::nullopt;
+    const int layer = static_cast<int>(4 - layerBits);
+    const bool version1 = versionBits == 3;
+    const uint32_t kbps = version1 ? BitratesV1[layer - 1][bitrateIndex] : BitratesV2[layer - 1][bitrateIndex];
+    const uint32_t rate = SampleRates[rateIndex] >> (version1 ? 0 : versionBits == 2 ? 1 : 2);
+    size_t length = 0;
+    if (layer == 1)
+        length = (12 * kbps * 1000 / rate + padding) * 4;
+    else if (layer == 3 && !version1)
+        length = 72 * kbps * 1000 / rate + padding;
+    else
+        length = 144 * kbps * 1000 / rate + padding;
+    return MpegFrame{length, layer, static_cast<int>(versionBits)};
+}
+
+std::string_view mpegAudioType(const MpegFrame &frame)
+{
+    switch (frame.layer) {
+    case 0:
+        return "aac";
+    case 3:
+        return "mp3";
+    default:
+        return "mp2";
+    }
+}
+
+// One frame could be chance; a second one right behind it with the same layout is not.
+std::string_view confirmedMpegAudio(Source &source, uint64_t at)
+{
+    const auto first = source.bytesAt(at, 8);
+    if (!first)
+        return {};
+    const auto frame = mpegFrame(*first, 0);
+    if (!frame)
+        return {};
+    const uint64_t nextAt = at + frame->length;
+    if (nextAt == source.size())
+        return mpegAudioType(*frame);
+    const auto second = source.bytesAt(nextAt, 8);
+    if (!second)
+        return {};
+    const auto following = mpegFrame(*second, 0);
+    if (!following || following->layer != frame->layer || following->version != frame->version)
+        return {};
+    return mpegAudioType(*frame);
+}
+
+// ---- EBML ------------------------------------------------------------------------------
+
+struct VarInt {
+    uint64_t value;   // with the length marker removed
+    uint64_t raw;     // with the marker kept, as element ids are written
+    size_t length;
+};
+
+std::optional<VarInt> readVarInt(ByteView bytes, size_t at)
+{
+    const auto first = bytes.u8(at);
+    if (!first || *first == 0)
+        return std::nullopt;
+    size_t length = 1;
+    while (!(*first & (0x80u >> (length - 1))))
+        ++length;
+    uint64_t value = *first & (0xFFu >> length);
+    uint64_t raw = *first;
+    for (size_t i = 1; i < length; ++i) {
+        const auto next = bytes.u8(at + i);
+        if (!next)
+            return std::nullopt;
+        value = (value << 8) | *next;
+        raw = (raw << 8) | *next;
+    }
+    return VarInt{value, raw, length};
+}
+
+constexpr uint64_t EbmlDocType = 0x4282;
+
+constexpr TagRule DocTypeRules[] = {{"webm", "webm"}, {"matroska", "mkv"}};
+
+constexpr TagRule RiffRules[] = {
+    {"WAVE", "wav"}, {"AVI ", "avi"}, {"WEBP", "webp"}, {"RMID", "rmi"}, {"ACON", "ani"},
+};
+
+constexpr TagRule IffRules[] = {{"AIFF", "aiff"}, {"AIFC", "aiff"}};
+
+constexpr TagRule OggCodecRules[] = {
+    {"\x01vorbis", "ogg"}, {"OpusHead", "opus"}, {"\x80theora", "ogv"}, {"Speex   ", "spx"}, {"\x7F" "FLAC", "ogg"},
+};
+
+constexpr size_t TransportPacket = 188;
+constexpr int TransportPacketsToSee = 4;
+
+} // namespace
+
+std::string_view isoBmff(Source &source)
+{
+    const ByteView head = source.head();
+    const auto boxSize = head.u32be(0);
+    const auto major = head.chars(8, 4);
+    if (!boxSize || *boxSize < 16 || !major)
+        return {};
+    const BrandRule *majorRule = brandRule(*major);
+    if (majorRule && majorRule->strong)
+        return majorRule->typeId;
+    const BrandRule *weak = majorRule;
+    for (size_t at = 16; at + 4 <= *boxSize; at += 4) {
+        const auto brand = head.chars(at, 4);
+        if (!brand)
+            break;
+        const BrandRule *rule = brandRule(*brand);
+        if (rule && rule->strong)
+            return rule->typeId;
+        if (rule && !weak)
+            weak = rule;
+    }
+    return weak ? weak->typeId : "mp4"sv;
+}
+
+std::string_view quickTime(Source &source)
+{
+    // Old QuickTime files start with a movie atom, no file-type box.
+    const auto atomSize = source.head().u32be(0);
+    if (!atomSize || (*atomSize != 0 && *atomSize != 1 && (*atomSize < 8 || *atomSize > source.size())))
+        return {};
+    return "mov";
+}
+
+std::string_view riff(Source &source)
+{
+    const auto form = source.head().chars(8, 4);
+    return form ? lookupTag(RiffRules, *form) : std::string_view{};
+}
+
+std::string_view iff(Source &source)
+{
+    const auto form = source.head().chars(8, 4);
+    return form ? lookupTag(IffRules, *form) : std::string_view{};
+}
+
+std::string_view ebml(Source &source)
+{
+    const ByteView head = source.head();
+    const auto headerSize = readVarInt(head, 4);
+    if (!headerSize)
+        return {};
+    size_t at = 4 + headerSize->length;
+    const size_t end = at + static_cast<size_t>(std::min<uint64_t>(headerSize->value, head.size()));
+    while (at < end) {
+        const auto id = readVarInt(head, at);
+        if (!id)
+            break;
+        const auto size = readVarInt(head, at + id->length);
+        if (!size)
+            break;
+        const size_t dataAt = at + id->length + size->length;
+        if (id->raw == EbmlDocType) {
+            auto docType = head.chars(dataAt, static_cast<size_t>(std::min<uint64_t>(size->value, 32)));
+            if (!docType)
+                break;
+            // Some writers pad the string with NULs.
+            const size_t nul = docType->find('\0');
+            return lookupTag(DocTypeRules, docType->substr(0, nul));
+        }
+        at = dataAt + static_cast<size_t>(std::min<uint64_t>(size->value, head.size()));
+    }
+    return "mkv";
+}
+
+std::string_view ogg(Source &source)
+{
+    const ByteView head = source.head();
+    const auto segments = head.u8(26);
+    if (!segments)
+        return {};
+    const size_t payload = 27 + size_t{*segments};
+    for (const TagRule &rule : OggCodecRules) {
+        if (head.startsWith(payload, rule.tag))
+            return rule.typeId;
+    }
+    return "ogg";
+}
+
+std::string_view mpegAudio(Source &source) { return confirmedMpegAudio(source, 0); }
+
+std::string_view id3(Source &source)
+{
+    const ByteView head = source.head();
+    const auto version = head.u8(3);
+    const auto flags = head.u8(5);
+    if (!version || *version < 2 || *version > 4 || !flags)
+        return {};
+    uint64_t tagSize = 0;
+    for (size_t i = 6; i < 10; ++i) {
+        const auto part = head.u8(i);
+        if (!part || (*part & 0x80))
+            return {};
+        tagSize = (tagSize << 7) | *part;
+    }
+    const uint64_t audioAt = 10 + tagSize + ((*flags & 0x10) ? 10 : 0);
+    // FLAC files sometimes carry an ID3 tag in front.
+    if (const auto after = source.bytesAt(audioAt, 4); after && after->startsWith(0, "fLaC"))
+        return "flac";
+    const auto confirmed = confirmedMpegAudio(source, audioAt);
+    return confirmed.empty() ? "mp3"sv : confirmed;
+}
+
+std::string_view mpegTransport(Source &source)
+{
+    const ByteView head = source.head();
+    for (int packet = 1; packet < TransportPacketsToSee; ++packet) {
+        if (head.u8(static_cast<size_t>(packet) * TransportPacket) != 0x47)
+            return {};
+    }
+    return "mts";
+}
+
+} // namespace tivex::inspect

@@ -1,0 +1,88 @@
+// The engine's C++ interface, used by the C entry points, the tivex command and the
+// tests. Nothing here throws on bad input: failures are reported in the result.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "source.h"
+#include "text_sniff.h"
+#include "type_table.h"
+
+namespace tivex {
+
+inline constexpr std::string_view Version = "0.1";
+
+enum class Failure {
+    None,
+    EmptyPath,
+    NotAbsolute,
+    NoFileName,
+    DriveTooLong,
+    FolderTooLong,
+    BaseTooLong,
+    ExtTooLong,
+    NotFound,
+    IsFolder,
+    AccessDenied,
+    NotRegular,
+    ReadError,
+};
+
+// Byte limits for the name parts; a part over its limit fails the check before the
+// file is touched, because a caller must never act on a shortened name.
+struct NameLimits {
+    size_t drive;
+    size_t folder;
+    size_t base;
+    size_t ext;
+};
+
+struct Detection {
+    const TypeInfo *type = nullptr; // nothing: unknown binary data, or an empty file
+    TextEncoding encoding = TextEncoding::None;
+    bool empty = false;
+};
+
+struct Report {
+    Failure failure = Failure::None;
+    std::string reason; // Japanese, set when the check failed
+
+    std::string drive;
+    std::string folder;
+    std::string base;
+    std::string presentExt;
+
+    Detection detection;
+    std::string proposedExt; // empty when the type is unknown or has no extension
+    std::string description;
+    std::string descriptionEn;
+
+    bool ok() const { return failure == Failure::None; }
+};
+
+// Recognises the content seen through source (already loaded).
+Detection detect(Source &source);
+
+// Recognises bytes in memory (for tests and fuzzing).
+Detection detectBytes(ByteView bytes);
+
+// Checks the file at a full path. With limits, name parts over them fail the check.
+Report checkFile(std::string_view path, const NameLimits *limits = nullptr);
+
+// The extension to propose for a detected type, given the file's present one.
+std::string proposeExtension(const TypeInfo *type, std::string_view presentExt);
+
+std::string describeJa(const Detection &detection);
+std::string describeEn(const Detection &detection);
+
+// Every description known for an extension (as typed: case, a leading period and
+// surrounding blanks do not matter), in type-table order.
+std::vector<std::string_view> describeExtension(std::string_view ext);
+
+// The Japanese reason for a failure; limit is the byte limit for the "too long" ones.
+std::string failureReason(Failure failure, size_t limit = 0);
+
+} // namespace tivex

@@ -1,0 +1,53 @@
+// The types the engine knows, as data: one row per type, a reverse index from
+// extensions to types, and the family tree that the extension verdict walks.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace tivex {
+
+enum TypeFlag : uint8_t {
+    NoFlags = 0,
+    // The inspectors always tell this type from its parent, so a file of the parent
+    // type named with this type's extension is misnamed.
+    Provable = 1,
+    // A file of a descendant type may keep this type's extension (an SVG named .xml is
+    // still an XML document).
+    KeepsDescendants = 2,
+};
+
+struct TypeInfo {
+    std::string_view id;
+    // Canonical extension, lower case, no period; empty when the format has none
+    // customary (the engine then proposes nothing).
+    std::string_view ext;
+    std::string_view aliases; // further accepted extensions, separated by blanks
+    std::string_view parent;  // id of the broader format, or empty
+    std::string_view mime;
+    std::string_view descJa;
+    std::string_view descEn;
+    uint8_t flags = NoFlags;
+
+    bool has(TypeFlag flag) const { return (flags & flag) != 0; }
+    // True when ext (normalized) is this type's canonical extension or an alias.
+    bool claimsExtension(std::string_view ext) const;
+};
+
+std::span<const TypeInfo> allTypes();
+
+const TypeInfo *typeById(std::string_view id);
+const TypeInfo *parentOf(const TypeInfo &type);
+// True when ancestor lies strictly above type in the family tree.
+bool isDescendantOf(const TypeInfo &type, const TypeInfo &ancestor);
+
+// Every type that claims the normalized extension, in table order.
+const std::vector<const TypeInfo *> &typesForExtension(std::string_view ext);
+
+// Id of the root of all text formats; text content is described with its encoding.
+inline constexpr std::string_view TextTypeId = "text";
+bool isTextual(const TypeInfo &type);
+
+} // namespace tivex
