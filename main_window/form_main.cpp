@@ -1,0 +1,360 @@
+#include "main_window/form_main.h"
+
+#include "main_window/clickable_image.h"
+#include "shell/cmdline.h"
+#include "shell/module1.h"
+#include "shell/seams.h"
+#include "shell/ui_units.h"
+#include "shell/version.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+
+#include <array>
+
+namespace {
+
+struct ControlPlace {
+    const char *name;
+    int left, top, width, height;  // twips
+    const char16_t *tooltip;       // nullptr: none
+};
+
+constexpr std::array<ControlPlace, 16> ControlPlaces = {{
+    {"TextDir", 120, 120, 5775, 375, u"ディレクトリのパス"},
+    {"TextOldName", 120, 660, 2415, 375, u"元のファイル名"},
+    {"TextNewName", 3480, 660, 2415, 375, u"本来のファイル名"},
+    {"TextDesc", 120, 1200, 5775, 375, u"ファイルタイプの説明"},
+    {"WhatExtText", 960, 1770, 1095, 435, u"拡張子を入れて「説明」を押す"},
+    {"ArrowQuestion", 2640, 600, 720, 480, nullptr},
+    {"ArrowCannot", 2640, 600, 720, 480, u"ファイル種別不明"},
+    {"ArrowSame", 2640, 600, 720, 480, u"拡張子は正しい"},
+    {"ArrowRight", 2640, 600, 720, 480, u"拡張子を変更する"},
+    {"ArrowLeft", 2640, 600, 720, 480, u"拡張子を元に戻す"},
+    {"CmdAbout", 120, 1680, 615, 615, u"アバウト表示"},
+    {"CmdExtDic", 2160, 1680, 855, 615, u"拡張子辞書"},
+    {"CmdRenameDlg", 3120, 1680, 975, 615, u"ファイル名変更"},
+    {"CmdExec", 4200, 1680, 975, 615, u"実行"},
+    {"CmdExit", 5280, 1680, 615, 615, u"終了"},
+    {"CmdExtention", 720, 2115, 75, 180, u"拡張子の検索"},
+}};
+
+constexpr int ClientWidthTwips = 5985;
+constexpr int ClientHeightTwips = 2370;
+constexpr int StartPositionTwips = 200;
+
+const QColor WindowGreen(0xC0, 0xFF, 0xC0);
+const QColor MarkYellow(0xFF, 0xFF, 0xC0);
+
+const QString ButtonStyle = QStringLiteral(
+    "QPushButton { background: #C0FFC0; border: 1px solid #7FBF7F; border-radius: 4px; }"
+    "QPushButton:hover { background: #D8FFD8; }"
+    "QPushButton:pressed { background: #A0E8A0; }"
+    "QPushButton:disabled { border-color: #A8CFA8; }");
+
+QFont boxFont(double points, bool bold)
+{
+    QFont font;
+    // The layout was drawn for the Windows Japanese Gothic face; IPA P Gothic keeps its metrics.
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                      QStringLiteral("IPAPGothic")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLineEdit *makeBox(QWidget *parent, const char *name, bool readOnly, const QFont &font)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(readOnly);
+    box->setFont(font);
+    // The window takes every drop itself and decides by the spot where it fell.
+    box->setAcceptDrops(false);
+    return box;
+}
+
+QPushButton *makePictureButton(QWidget *parent, const char *name, const QString &picture,
+                               const QString &disabledPicture = QString())
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    if (!picture.isEmpty()) {
+        QIcon icon(picture);
+        if (!disabledPicture.isEmpty())
+            icon.addFile(disabledPicture, QSize(), QIcon::Disabled);
+        button->setIcon(icon);
+    }
+    button->setStyleSheet(ButtonStyle);
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setAcceptDrops(false);
+    return button;
+}
+
+ClickableImage *makeImage(QWidget *parent, const char *name, const QString &picture)
+{
+    auto *image = new ClickableImage(picture, parent);
+    image->setObjectName(QString::fromLatin1(name));
+    image->hide();
+    return image;
+}
+
+} // namespace
+
+FormMain::FormMain(engine::Engine &engine, QWidget *parent) : QWidget(parent), m_core(engine)
+{
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowIcon(QIcon(QStringLiteral(":/app_icon.svg")));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, WindowGreen);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setAcceptDrops(true);
+    setFixedSize(ui::twips(ClientWidthTwips), ui::twips(ClientHeightTwips));
+    createControls();
+    applyLayout();
+}
+
+void FormMain::createControls()
+{
+    const QFont resultFont = boxFont(11.25, false);
+    TextDir = makeBox(this, "TextDir", true, resultFont);
+    TextOldName = makeBox(this, "TextOldName", true, resultFont);
+    TextNewName = makeBox(this, "TextNewName", true, resultFont);
+    TextDesc = makeBox(this, "TextDesc", true, resultFont);
+    TextDesc->setPlaceholderText(QString::fromUtf16(mainwin::Labels::Desc));
+    WhatExtText = makeBox(this, "WhatExtText", false, boxFont(14.25, true));
+    WhatExtText->setPlaceholderText(QString::fromUtf16(mainwin::Labels::Ext));
+    WhatExtText->installEventFilter(this);
+
+    ArrowQuestion = makeImage(this, "ArrowQuestion", QStringLiteral(":/arrow_question.svg"));
+    ArrowCannot = makeImage(this, "ArrowCannot", QStringLiteral(":/arrow_cannot.svg"));
+    ArrowSame = makeImage(this, "ArrowSame", QStringLiteral(":/arrow_same.svg"));
+    ArrowRight = makeImage(this, "ArrowRight", QStringLiteral(":/arrow_right.svg"));
+    ArrowLeft = makeImage(this, "ArrowLeft", QStringLiteral(":/arrow_left.svg"));
+    ArrowRight->setCursor(Qt::PointingHandCursor);
+    ArrowLeft->setCursor(Qt::PointingHandCursor);
+    connect(ArrowRight, &ClickableImage::clicked, this, &FormMain::myToggleName);
+    connect(ArrowLeft, &ClickableImage::clicked, this, &FormMain::myToggleName);
+
+    CmdAbout = makePictureButton(this, "CmdAbout", QStringLiteral(":/cmd_about.svg"));
+    CmdExtDic = makePictureButton(this, "CmdExtDic", QStringLiteral(":/cmd_ext_dic.svg"));
+    CmdRenameDlg = makePictureButton(this, "CmdRenameDlg", QStringLiteral(":/cmd_rename_dlg.svg"));
+    CmdExec = makePictureButton(this, "CmdExec", QStringLiteral(":/cmd_exec.svg"),
+                                QStringLiteral(":/cmd_exec_disabled.svg"));
+    CmdExit = makePictureButton(this, "CmdExit", QStringLiteral(":/cmd_exit.svg"));
+    CmdExtention = makePictureButton(this, "CmdExtention", QString());
+    // The windows these three open do not exist yet; a button that did nothing would
+    // only puzzle the user.
+    for (QPushButton *pending : {CmdAbout, CmdExtDic, CmdRenameDlg})
+        pending->setEnabled(false);
+
+    connect(CmdExec, &QPushButton::clicked, this, &FormMain::CmdExec_Click);
+    connect(CmdExit, &QPushButton::clicked, this, &FormMain::CmdExit_Click);
+    connect(CmdExtention, &QPushButton::clicked, this, &FormMain::CmdExtention_Click);
+    connect(WhatExtText, &QLineEdit::returnPressed, this, &FormMain::CmdExtention_Click);
+}
+
+void FormMain::applyLayout()
+{
+    for (const ControlPlace &place : ControlPlaces) {
+        auto *control = findChild<QWidget *>(QString::fromLatin1(place.name), Qt::FindDirectChildrenOnly);
+        Q_ASSERT(control);
+        control->setGeometry(ui::twipsRect(place.left, place.top, place.width, place.height));
+        if (place.tooltip)
+            control->setToolTip(QString::fromUtf16(place.tooltip));
+        if (auto *button = qobject_cast<QPushButton *>(control))
+            button->setIconSize(button->size() - QSize(8, 8));
+    }
+}
+
+void FormMain::Form_Load(const std::vector<std::u16string> &words, const std::u16string &programName)
+{
+    // The executable's name matters only to the start options, which open windows this
+    // program does not have yet.
+    (void)programName;
+    setWindowTitle(QStringLiteral("[Sorvena] Quenbrook v") + QString::fromUtf16(version::Number));
+    Module1::mySetPath();
+    m_core.myClear();
+    myShowResult();
+    move(ui::twips(StartPositionTwips), ui::twips(StartPositionTwips));
+    cmdline::setArgs(words);
+    m_core.StartMode = 0;
+    if (cmdline::ArgCount > 0)
+        myCheckPath(cmdline::ArgList[1]);
+}
+
+void FormMain::myCheckPath(const std::u16string &path)
+{
+    m_core.myCheckPath(path);
+    myShowResult();
+}
+
+void FormMain::myShowResult()
+{
+    const mainwin::ResultView view = m_core.resultView();
+    TextDir->setText(QString::fromStdU16String(view.dir));
+    TextOldName->setText(QString::fromStdU16String(view.oldName));
+    TextNewName->setText(QString::fromStdU16String(view.newName));
+    WhatExtText->setText(QString::fromStdU16String(view.ext));
+    TextDesc->setText(QString::fromStdU16String(view.desc));
+    // Long paths are more useful from their start, not scrolled to their end.
+    for (QLineEdit *box : {TextDir, TextOldName, TextNewName, TextDesc})
+        box->setCursorPosition(0);
+    CmdExec->setEnabled(view.execEnabled);
+    showArrow(view.arrow);
+    markNameBoxes(view.colours);
+}
+
+void FormMain::showArrow(mainwin::ArrowImage arrow)
+{
+    const std::array<std::pair<mainwin::ArrowImage, ClickableImage *>, 5> images = {{
+        {mainwin::ArrowImage::Question, ArrowQuestion},
+        {mainwin::ArrowImage::Cannot, ArrowCannot},
+        {mainwin::ArrowImage::Same, ArrowSame},
+        {mainwin::ArrowImage::Right, ArrowRight},
+        {mainwin::ArrowImage::Left, ArrowLeft},
+    }};
+    for (const auto &[kind, image] : images)
+        image->setVisible(kind == arrow);
+}
+
+void FormMain::markNameBoxes(mainwin::NameColours colours)
+{
+    if (colours == mainwin::NameColours::Unchanged)
+        return;
+    const QColor plain = QApplication::palette().color(QPalette::Base);
+    const bool oldMarked = colours == mainwin::NameColours::OldNameMarked;
+    for (auto [box, marked] : {std::pair{TextOldName, oldMarked}, std::pair{TextNewName, !oldMarked}}) {
+        QPalette pal = box->palette();
+        pal.setColor(QPalette::Base, marked ? MarkYellow : plain);
+        box->setPalette(pal);
+    }
+}
+
+void FormMain::myShowLabels()
+{
+    TextDir->setText(QString::fromUtf16(mainwin::Labels::Dir));
+    TextOldName->setText(QString::fromUtf16(mainwin::Labels::OldName));
+    TextNewName->setText(QString::fromUtf16(mainwin::Labels::NewName));
+    WhatExtText->setText(QString::fromUtf16(mainwin::Labels::Ext));
+    TextDesc->setText(QString::fromUtf16(mainwin::Labels::Desc));
+    CmdExec->setEnabled(false);
+    showArrow(mainwin::ArrowImage::Question);
+}
+
+void FormMain::myHideSubForms()
+{
+    for (const QPointer<QWidget> &form : {m_formAbout, m_formExtDic, m_formRename}) {
+        if (form && form->isVisible())
+            form->hide();
+    }
+    myShowResult();
+}
+
+void FormMain::myToggleName()
+{
+    m_core.myToggleName();
+    myShowResult();
+}
+
+void FormMain::CmdExec_Click()
+{
+    // The button is the guard, but a click queued before the state changed must not
+    // open anything the state no longer allows.
+    if (!m_core.resultView().execEnabled)
+        return;
+    shell::openWithShell(m_core.FileDir, m_core.NewName);
+}
+
+void FormMain::CmdExit_Click()
+{
+    m_ending = true;
+    shell::endProgram({m_formAbout, m_formExtDic, m_formRename, this});
+}
+
+void FormMain::CmdExtention_Click()
+{
+    const std::optional<std::u16string> shown = m_core.searchStep(WhatExtText->text().toStdU16String());
+    if (shown)
+        TextDesc->setText(QString::fromStdU16String(*shown));
+}
+
+void FormMain::closeEvent(QCloseEvent *event)
+{
+    // The close box ends the program as the exit button does; the exit itself closes
+    // this window again, which must then simply be let through.
+    if (!m_ending)
+        CmdExit_Click();
+    event->accept();
+}
+
+bool FormMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == WhatExtText && event->type() == QEvent::FocusIn) {
+        // Selecting at once would be undone by the mouse press that gave the focus.
+        QMetaObject::invokeMethod(WhatExtText, &QLineEdit::selectAll, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString FormMain::firstDroppedFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return QString();
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            return QDir::toNativeSeparators(url.toLocalFile());
+    }
+    return QString();
+}
+
+bool FormMain::isDropTarget(const QWidget *widget) const
+{
+    while (widget && widget->parentWidget() != this && widget != this)
+        widget = widget->parentWidget();
+    return !widget || widget == this || widget == TextDir || widget == TextOldName ||
+           widget == TextNewName || widget == TextDesc;
+}
+
+void FormMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (isDropTarget(childAt(event->position().toPoint())) && !firstDroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void FormMain::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (isDropTarget(childAt(event->position().toPoint())))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void FormMain::dropEvent(QDropEvent *event)
+{
+    if (handleDrop(event))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+bool FormMain::handleDrop(QDropEvent *event)
+{
+    if (!isDropTarget(childAt(event->position().toPoint())))
+        return false;
+    const QString path = firstDroppedFile(event->mimeData());
+    if (path.isEmpty())
+        return false;
+    myCheckPath(path.toStdU16String());
+    return true;
+}

@@ -1,0 +1,33 @@
+// The three things a test must never do for real: show a blocking message box, end the
+// process, and start another program. Each goes through one replaceable function.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace shell {
+
+// A modal message: the text alone, an OK button, no icon, the program's title as caption.
+void showMessage(QWidget *parent, const QString &text);
+
+// Closes the given windows that are shown, in the order given, then ends the program.
+void endProgram(const QList<QWidget *> &windowsInOrder);
+
+// Opens a file with the program the desktop associates with it; never waits for it.
+bool openWithShell(const std::u16string &folder, const std::u16string &name);
+
+using MessageHandler = std::function<void(QWidget *, const QString &)>;
+using EndHandler = std::function<void(const QList<QWidget *> &)>;
+using OpenHandler = std::function<bool(const std::u16string &, const std::u16string &)>;
+
+// Replace the real behaviour (tests record instead). Each returns the previous handler.
+MessageHandler setMessageHandler(MessageHandler handler);
+EndHandler setEndHandler(EndHandler handler);
+OpenHandler setOpenHandler(OpenHandler handler);
+
+} // namespace shell

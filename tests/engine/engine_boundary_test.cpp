@@ -1,0 +1,97 @@
+#include "engine/engine.h"
+#include "platform/platform.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+using engine::LibraryEngine;
+using testsupport::TempFolder;
+
+namespace {
+
+std::u16string fakeEngineFolder(const char16_t *kind)
+{
+    return platform::programFolder() + u"/fake_engines/" + kind;
+}
+
+} // namespace
+
+TEST(EngineLoading, TheRealEngineBesideTheProgramChecksAFile)
+{
+    TempFolder folder;
+    folder.write("picture.txt", testsupport::tinyPng());
+    LibraryEngine real(platform::programFolder());
+    const engine::CheckResult r = real.check(folder.folderText() + u"picture.txt");
+    ASSERT_TRUE(r.loaded);
+    EXPECT_EQ(r.result, 1);
+    EXPECT_EQ(r.trueExt, u"png");
+    EXPECT_EQ(r.folder, folder.folderText());
+    EXPECT_EQ(r.base, u"picture");
+    EXPECT_EQ(r.presentExt, u"txt");
+    EXPECT_FALSE(r.desc.empty());
+}
+
+TEST(EngineLoading, NamesOutsideTheJapaneseCodePageCrossTheBoundary)
+{
+    TempFolder folder;
+    const std::string name = "\xF0\x9F\x93\xB7 \xC3\xA9t\xC3\xA9";  // camera emoji, "été"
+    folder.write(name + ".dat", testsupport::tinyPng());
+    LibraryEngine real(platform::programFolder());
+    const engine::CheckResult r = real.check(folder.folderText() + u"\U0001F4F7 \u00E9t\u00E9.dat");
+    EXPECT_EQ(r.result, 1);
+    EXPECT_EQ(r.base, u"\U0001F4F7 \u00E9t\u00E9");
+    EXPECT_EQ(r.trueExt, u"png");
+}
+
+TEST(EngineLoading, AMissingLibraryIsReportedAsNotLoadedOnEveryCall)
+{
+    TempFolder empty;
+    LibraryEngine missing(empty.path().u16string());
+    EXPECT_FALSE(missing.check(u"/x").loaded);
+    EXPECT_FALSE(missing.what(0, u"png").loaded);
+    EXPECT_FALSE(missing.checkExt(u"/x").loaded);
+}
+
+TEST(EngineLoading, ALibraryWithoutEveryEntryPointCountsAsMissing)
+{
+    LibraryEngine partial(fakeEngineFolder(u"partial"));
+    EXPECT_FALSE(partial.check(u"/x").loaded);
+    EXPECT_FALSE(partial.what(0, u"png").loaded);
+}
+
+TEST(EngineLoading, TheLibraryIsTakenFromTheGivenFolderOnly)
+{
+    LibraryEngine fake(fakeEngineFolder(u"full"));
+    EXPECT_EQ(fake.libraryPath(), fakeEngineFolder(u"full") + u"/libtivex.so");
+    // The fake answers differently from the real engine, so this tells which one was loaded.
+    EXPECT_EQ(fake.check(u"/anything").folder, u"/folder/");
+}
+
+TEST(EngineResults, AreReadAsSigned16BitValues)
+{
+    LibraryEngine fake(fakeEngineFolder(u"full"));
+    EXPECT_EQ(fake.check(u"/x").result, 1);
+    EXPECT_EQ(fake.what(0, u"none").result, -1);
+    const engine::WhatResult found = fake.what(0, u"png");
+    EXPECT_EQ(found.result, 0);
+    EXPECT_EQ(found.desc, u"説明");
+}
+
+TEST(EngineResults, BuffersFilledToTheirFullWidthAreReadWhole)
+{
+    LibraryEngine fake(fakeEngineFolder(u"full"));
+    const engine::CheckResult r = fake.check(u"/x");
+    EXPECT_EQ(r.desc, std::u16string(512, u'd'));
+    EXPECT_EQ(r.base, std::u16string(64, u'b'));
+    EXPECT_EQ(r.trueExt, std::u16string(16, u'e'));
+    EXPECT_EQ(r.presentExt, u"dat");
+    EXPECT_TRUE(r.drive.empty());
+}
+
+TEST(EngineResults, WhatGivesNoDescriptionWhenTheEngineSaysNone)
+{
+    LibraryEngine fake(fakeEngineFolder(u"full"));
+    const engine::WhatResult none = fake.what(1, u"none");
+    EXPECT_EQ(none.result, -1);
+    EXPECT_TRUE(none.desc.empty());
+}

@@ -1,0 +1,351 @@
+#include "main_window/main_core.h"
+#include "platform/platform.h"
+#include "support/fake_engine.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <unistd.h>
+
+using mainwin::ArrowImage;
+using mainwin::FormMainCore;
+using mainwin::NameColours;
+namespace State = mainwin::State;
+using testsupport::FakeEngine;
+using testsupport::TempFolder;
+
+namespace {
+
+// The engine's answer for one file in a real temporary folder.
+struct Checked {
+    TempFolder folder;
+    FakeEngine engine;
+    FormMainCore core{engine};
+
+    void check(const std::u16string &base, const std::u16string &presentExt,
+               const std::u16string &trueExt)
+    {
+        const std::u16string name = presentExt.empty() ? base : base + u"." + presentExt;
+        const std::u16string path = folder.folderText() + name;
+        engine.answer(path, folder.folderText(), base, presentExt, trueExt);
+        core.myCheckPath(path);
+    }
+};
+
+} // namespace
+
+TEST(CheckStates, ARightExtensionShowsTheEqualsSignAndMayBeOpened)
+{
+    Checked c;
+    c.check(u"report", u"txt", u"txt");
+    EXPECT_EQ(c.core.CheckState, State::Right);
+    const mainwin::ResultView v = c.core.resultView();
+    EXPECT_EQ(v.arrow, ArrowImage::Same);
+    EXPECT_TRUE(v.execEnabled);
+    EXPECT_EQ(v.oldName, u"report.txt");
+    EXPECT_EQ(v.newName, u"report.txt");
+    EXPECT_EQ(v.dir, c.folder.folderText());
+}
+
+TEST(CheckStates, AnExtensionThatDiffersOnlyInCaseIsWrong)
+{
+    Checked c;
+    c.check(u"report", u"TXT", u"txt");
+    EXPECT_EQ(c.core.CheckState, State::Wrong);
+    const mainwin::ResultView v = c.core.resultView();
+    EXPECT_EQ(v.arrow, ArrowImage::Right);
+    EXPECT_EQ(v.colours, NameColours::OldNameMarked);
+    EXPECT_FALSE(v.execEnabled);
+    EXPECT_EQ(v.oldName, u"report.TXT");
+    EXPECT_EQ(v.newName, u"report.txt");
+}
+
+TEST(CheckStates, ALibraryNamedDllWhoseContentIsAnExecutableIsRightButNeverRun)
+{
+    Checked c;
+    c.check(u"setup", u"DLL", u"exe");
+    EXPECT_EQ(c.core.CheckState, State::Right);
+    EXPECT_FALSE(c.core.resultView().execEnabled);
+}
+
+TEST(CheckStates, NoRunnableTypeIsEverOfferedForOpening)
+{
+    for (const std::u16string ext : {u"com", u"bat", u"CMD", u"js", u"Vbs", u"ps1", u"jar", u"lnk",
+                                     u"reg", u"sh", u"desktop", u"AppImage", u"msi", u"hta"}) {
+        Checked c;
+        c.check(u"prog", ext, ext);
+        EXPECT_EQ(c.core.CheckState, State::Right) << std::string(ext.begin(), ext.end());
+        EXPECT_FALSE(c.core.resultView().execEnabled) << std::string(ext.begin(), ext.end());
+    }
+}
+
+TEST(CheckStates, AFileWithoutExtensionGetsOne)
+{
+    Checked c;
+    c.check(u"image", u"", u"gif");
+    EXPECT_EQ(c.core.CheckState, State::Wrong);
+    EXPECT_EQ(c.core.OldName, u"image");
+    EXPECT_EQ(c.core.NewName, u"image.gif");
+}
+
+TEST(CheckStates, AnUnrecognisedTypeShowsTheStruckArrowAndTheBareBaseName)
+{
+    Checked c;
+    c.check(u"notes", u"xyz", u"");
+    EXPECT_EQ(c.core.CheckState, State::Unknown);
+    EXPECT_EQ(c.core.resultView().arrow, ArrowImage::Cannot);
+    EXPECT_EQ(c.core.NewName, u"notes");
+    EXPECT_TRUE(c.core.resultView().ext.empty());
+}
+
+TEST(CheckStates, AFailedCheckLeavesTheCurrentFolderAlone)
+{
+    TempFolder elsewhere;
+    ASSERT_TRUE(platform::setCurrentFolder(elsewhere.path().u16string()));
+    Checked c;
+    c.core.myCheckPath(c.folder.folderText() + u"missing.txt");
+    EXPECT_EQ(c.core.CheckState, State::Failed);
+    EXPECT_EQ(c.core.resultView().arrow, ArrowImage::Question);
+    EXPECT_EQ(c.core.resultView().desc, u"ファイルが見つかりません");
+    EXPECT_EQ(std::filesystem::current_path(), elsewhere.path());
+}
+
+TEST(CheckStates, ASuccessfulCheckMakesTheFilesFolderCurrent)
+{
+    TempFolder elsewhere;
+    ASSERT_TRUE(platform::setCurrentFolder(elsewhere.path().u16string()));
+    Checked c;
+    c.check(u"a", u"dat", u"jpg");
+    EXPECT_EQ(std::filesystem::current_path(), c.folder.path());
+}
+
+TEST(CheckStates, WithoutTheEngineTheCheckStaysUndecidedAndSaysWhy)
+{
+    Checked c;
+    c.engine.loaded = false;
+    c.core.myCheckPath(u"/some/file.txt");
+    EXPECT_EQ(c.core.CheckState, State::Checking);
+    const mainwin::ResultView v = c.core.resultView();
+    EXPECT_EQ(v.arrow, ArrowImage::Question);
+    EXPECT_EQ(v.dir, u"/some/file.txt");
+    EXPECT_EQ(v.desc, engine::NotLoadedText);
+}
+
+TEST(CheckStates, AFolderThatCannotBeMadeCurrentKeepsTheCheckUndecided)
+{
+    Checked c;
+    const std::u16string gone = c.folder.folderText() + u"gone/";
+    c.engine.answer(gone + u"a.dat", gone, u"a", u"dat", u"jpg");
+    c.core.myCheckPath(gone + u"a.dat");
+    EXPECT_EQ(c.core.CheckState, State::Checking);
+    EXPECT_FALSE(c.core.resultView().desc.empty());
+    EXPECT_FALSE(c.core.resultView().execEnabled);
+}
+
+TEST(CheckStates, AnUnknownStateValueShowsNoImage)
+{
+    FakeEngine engine;
+    FormMainCore core(engine);
+    core.CheckState = 5;
+    EXPECT_EQ(core.resultView().arrow, ArrowImage::None);
+    EXPECT_FALSE(core.resultView().execEnabled);
+}
+
+TEST(CheckStates, ANewCheckStartsAfresh)
+{
+    Checked c;
+    c.check(u"photo", u"dat", u"jpg");
+    c.core.WhatExt = u"jpg";
+    c.core.myCheckPath(c.folder.folderText() + u"nothing");
+    EXPECT_EQ(c.core.CheckState, State::Failed);
+    EXPECT_TRUE(c.core.OldName.empty());
+    EXPECT_TRUE(c.core.TrueExt.empty());
+    EXPECT_TRUE(c.core.WhatExt.empty());
+}
+
+TEST(ToggleName, RenamesToTheProperNameAndBackOnDisk)
+{
+    Checked c;
+    c.folder.write("photo.JPG", "content");
+    c.check(u"photo", u"JPG", u"jpg");
+    c.core.myToggleName();
+    EXPECT_EQ(c.core.CheckState, State::Corrected);
+    EXPECT_EQ(TempFolder::read(c.folder.path() / "photo.jpg"), "content");
+    const mainwin::ResultView v = c.core.resultView();
+    EXPECT_EQ(v.arrow, ArrowImage::Left);
+    EXPECT_EQ(v.colours, NameColours::NewNameMarked);
+    EXPECT_TRUE(v.execEnabled);
+    c.core.myToggleName();
+    EXPECT_EQ(c.core.CheckState, State::Wrong);
+    EXPECT_TRUE(std::filesystem::exists(c.folder.path() / "photo.JPG"));
+}
+
+TEST(ToggleName, RenamesTheCheckedFileEvenAfterTheCurrentFolderMoved)
+{
+    Checked c;
+    c.folder.write("a.dat", "checked");
+    c.check(u"a", u"dat", u"png");
+    TempFolder other;
+    other.write("a.dat", "bystander");
+    ASSERT_TRUE(platform::setCurrentFolder(other.path().u16string()));
+    c.core.myToggleName();
+    EXPECT_EQ(c.core.CheckState, State::Corrected);
+    EXPECT_EQ(TempFolder::read(c.folder.path() / "a.png"), "checked");
+    EXPECT_EQ(TempFolder::read(other.path() / "a.dat"), "bystander");
+    EXPECT_FALSE(std::filesystem::exists(other.path() / "a.png"));
+}
+
+TEST(ToggleName, ARefusedRenameKeepsTheStateAndEveryFileAndSaysWhy)
+{
+    Checked c;
+    c.folder.write("a.dat", "mine");
+    c.folder.write("a.png", "already here");
+    c.check(u"a", u"dat", u"png");
+    c.core.myToggleName();
+    EXPECT_EQ(c.core.CheckState, State::Wrong);
+    EXPECT_EQ(TempFolder::read(c.folder.path() / "a.dat"), "mine");
+    EXPECT_EQ(TempFolder::read(c.folder.path() / "a.png"), "already here");
+    const std::u16string desc = c.core.resultView().desc;
+    EXPECT_NE(desc.find(u"a.png"), std::u16string::npos);
+    EXPECT_NE(desc.find(u"既にあります"), std::u16string::npos);
+}
+
+TEST(ToggleName, AVanishedFileIsReportedAndTheStateKept)
+{
+    Checked c;
+    c.check(u"gone", u"dat", u"png");  // never written to disk
+    c.core.myToggleName();
+    EXPECT_EQ(c.core.CheckState, State::Wrong);
+    EXPECT_NE(c.core.resultView().desc.find(u"見つかりません"), std::u16string::npos);
+}
+
+TEST(ToggleName, DoesNothingOutsideTheTwoRenameStates)
+{
+    Checked c;
+    c.folder.write("a.txt", "x");
+    c.check(u"a", u"txt", u"txt");
+    c.core.myToggleName();
+    EXPECT_EQ(c.core.CheckState, State::Right);
+    EXPECT_TRUE(std::filesystem::exists(c.folder.path() / "a.txt"));
+}
+
+TEST(ExtensionSearch, NumbersEachDescriptionThenEndsWithQuestionMarksAndStartsOver)
+{
+    FakeEngine engine;
+    engine.descriptions[u"jpg"] = {u"JPEG 画像", u"JPEG 画像（別名）"};
+    FormMainCore core(engine);
+    EXPECT_EQ(core.searchStep(u"jpg"), u" 1: JPEG 画像");
+    EXPECT_EQ(core.searchStep(u"jpg"), u" 2: JPEG 画像（別名）");
+    EXPECT_EQ(core.searchStep(u"jpg"), u"???");
+    EXPECT_EQ(core.searchStep(u"jpg"), u" 1: JPEG 画像");
+    const std::vector<std::pair<int32_t, std::u16string>> expected = {
+        {0, u"jpg"}, {1, u"jpg"}, {1, u"jpg"}, {0, u"jpg"}};
+    EXPECT_EQ(engine.whatCalls, expected);
+}
+
+TEST(ExtensionSearch, ADifferentlyCasedExtensionStartsANewSearch)
+{
+    FakeEngine engine;
+    engine.descriptions[u"jpg"] = {u"a", u"b"};
+    engine.descriptions[u"JPG"] = {u"A"};
+    FormMainCore core(engine);
+    core.searchStep(u"jpg");
+    core.searchStep(u"jpg");
+    EXPECT_EQ(core.searchStep(u"JPG"), u" 1: A");
+    EXPECT_EQ(engine.whatCalls.back().first, 0);
+}
+
+TEST(ExtensionSearch, ACheckBetweenClicksRestartsTheNumbering)
+{
+    Checked c;
+    c.engine.descriptions[u"png"] = {u"PNG 画像", u"two"};
+    c.core.searchStep(u"png");
+    c.check(u"a", u"png", u"png");
+    EXPECT_EQ(c.core.searchStep(u"png"), u" 1: PNG 画像");
+}
+
+TEST(ExtensionSearch, AnEmptyBoxIsIgnoredAndAnUnknownExtensionShowsQuestionMarks)
+{
+    FakeEngine engine;
+    FormMainCore core(engine);
+    EXPECT_FALSE(core.searchStep(u"").has_value());
+    EXPECT_TRUE(engine.whatCalls.empty());
+    EXPECT_EQ(core.searchStep(u"zzz"), u"???");
+    EXPECT_EQ(core.searchStep(u"zzz"), u"???");
+    EXPECT_EQ(engine.whatCalls.back().first, 0);
+}
+
+TEST(ExtensionSearch, WithoutTheEngineSaysSo)
+{
+    FakeEngine engine;
+    engine.loaded = false;
+    FormMainCore core(engine);
+    EXPECT_EQ(core.searchStep(u"png"), engine::NotLoadedText);
+}
+
+// The real engine on awkward input: each gets a clear result and nothing is lost.
+class BadInput : public ::testing::Test {
+protected:
+    TempFolder folder;
+    engine::LibraryEngine real{platform::programFolder()};
+    FormMainCore core{real};
+};
+
+TEST_F(BadInput, AMissingPathFailsWithAReason)
+{
+    core.myCheckPath(folder.folderText() + u"nothing-here.txt");
+    EXPECT_EQ(core.CheckState, State::Failed);
+    EXPECT_FALSE(core.resultView().desc.empty());
+}
+
+TEST_F(BadInput, AFolderFailsWithAReason)
+{
+    std::filesystem::create_directory(folder.path() / "sub");
+    core.myCheckPath(folder.folderText() + u"sub");
+    EXPECT_EQ(core.CheckState, State::Failed);
+    EXPECT_FALSE(core.resultView().desc.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "sub"));
+}
+
+TEST_F(BadInput, AnEmptyFileIsNotJudgedAndSaysItIsEmpty)
+{
+    folder.write("empty.png", "");
+    core.myCheckPath(folder.folderText() + u"empty.png");
+    EXPECT_EQ(core.CheckState, State::Unknown);
+    EXPECT_NE(core.TypeDesc.find(u"空"), std::u16string::npos);
+}
+
+TEST_F(BadInput, AnUnreadableFileFailsWithAReason)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every file whatever its permissions";
+    const auto file = folder.write("secret.txt", "text");
+    std::filesystem::permissions(file, std::filesystem::perms::none);
+    core.myCheckPath(folder.folderText() + u"secret.txt");
+    EXPECT_EQ(core.CheckState, State::Failed);
+    EXPECT_FALSE(core.resultView().desc.empty());
+}
+
+TEST_F(BadInput, ANameTooLongForTheEngineFailsAndNothingIsRenamed)
+{
+    const std::string longBase(70, 'n');
+    folder.write(longBase + ".dat", testsupport::tinyPng());
+    core.myCheckPath(folder.folderText() + std::u16string(70, u'n') + u".dat");
+    EXPECT_EQ(core.CheckState, State::Failed);
+    EXPECT_TRUE(core.OldName.empty());
+    EXPECT_FALSE(core.resultView().desc.empty());
+    core.myToggleName();
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / (longBase + ".dat")));
+}
+
+TEST_F(BadInput, ANameOutsideTheJapaneseCodePageIsCheckedAndRenamed)
+{
+    folder.write("\xF0\x9F\x8C\x8A \xC3\xA9t\xC3\xA9.dat", testsupport::tinyPng());  // 🌊 été
+    core.myCheckPath(folder.folderText() + u"\U0001F30A \u00E9t\u00E9.dat");
+    ASSERT_EQ(core.CheckState, State::Wrong);
+    core.myToggleName();
+    EXPECT_EQ(core.CheckState, State::Corrected);
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "\xF0\x9F\x8C\x8A \xC3\xA9t\xC3\xA9.png"));
+}
