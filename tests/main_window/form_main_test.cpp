@@ -204,6 +204,23 @@ private slots:
         QVERIFY(!control<QPushButton>(form, "CmdExec")->isEnabled());
     }
 
+    void colourKeepsFromTheLastRenameUntilAnotherRenameState()
+    {
+        TempFolder folder;
+        folder.write("a.txt", testsupport::tinyPng());
+        folder.write("b.png", testsupport::tinyPng());
+        engine::LibraryEngine real(platform::programFolder());
+        FormMain form(real);
+        form.Form_Load({}, u"sorvena");
+        form.show();
+        form.checkPath(q(folder.folderText() + u"a.txt"));
+        QTest::mouseClick(control<QLabel>(form, "ArrowRight"), Qt::LeftButton);
+        QCOMPARE(baseOf(form, "TextNewName"), MarkYellow);
+        form.checkPath(q(folder.folderText() + u"b.png"));
+        QCOMPARE(visibleArrow(form), QStringLiteral("ArrowSame"));
+        QCOMPARE(baseOf(form, "TextNewName"), MarkYellow);
+    }
+
     void aDropChecksOnlyTheFirstFileOnAnyOfItsFiveTargets()
     {
         FakeEngine engine;
