@@ -19,7 +19,12 @@ public:
     std::map<std::u16string, std::vector<std::u16string>> descriptions;
     bool loaded = true;
 
+    // Answers for checkExt() by path, taken before those derived from `checks`, so a test
+    // can script any result code and extension.
+    std::map<std::u16string, engine::CheckExtResult> extAnswers;
+
     std::vector<std::u16string> checkedPaths;
+    std::vector<std::u16string> extCheckedPaths;
     std::vector<std::pair<int32_t, std::u16string>> whatCalls;
 
     void answer(const std::u16string &path, std::u16string folder, std::u16string base,
@@ -74,8 +79,14 @@ public:
 
     engine::CheckExtResult checkExt(const std::u16string &path) override
     {
+        extCheckedPaths.push_back(path);
         engine::CheckExtResult r;
         r.loaded = loaded;
+        if (const auto scripted = extAnswers.find(path); scripted != extAnswers.end()) {
+            r = scripted->second;
+            r.loaded = loaded;
+            return r;
+        }
         const auto it = checks.find(path);
         if (it != checks.end() && !it->second.trueExt.empty()) {
             r.result = 1;

@@ -1,0 +1,217 @@
+// How fast the batch renamer works out proposals and carries them out, each next to the
+// bare work underneath it measured in the same run: the engine's own calls for method 0,
+// the platform's renames for the run and its undo.
+//
+//   rename_bench [files-for-the-run]      (default 10000)
+#include "engine/engine.h"
+#include "platform/platform.h"
+#include "rename/rename_core.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <stdlib.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int RuleFiles = 32000;
+constexpr int RuleRepeats = 5;
+constexpr double RuleTargetMs = 20.0;
+
+// Proposals by the string rules need no engine; one that is asked anyway says so loudly.
+class NoEngine final : public engine::Engine {
+public:
+    engine::CheckResult check(const std::u16string &) override { return {}; }
+    engine::WhatResult what(int32_t, const std::u16string &) override { return {}; }
+    engine::CheckExtResult checkExt(const std::u16string &) override
+    {
+        std::fputs("the string rules asked the engine\n", stderr);
+        std::abort();
+    }
+};
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+std::u16string wide(const std::string &ascii)
+{
+    return std::u16string(ascii.begin(), ascii.end());
+}
+
+// Names of the kinds the rules look at: blanks, brackets, shortcut wording, mixed case,
+// an affix at either end, several extensions.
+std::u16string sampleName(int i)
+{
+    static const std::u16string kinds[] = {
+        u"Photo (%) 2002.JPG", u"memo%へのショートカット.lnk", u"-report %.txt",
+        u"ショートカット site%.url", u"My　Song %.mp3", u"data%-.csv", u"ARCHIVE%.TAR.GZ",
+        u"notes%"};
+    std::u16string name = kinds[i % 8];
+    const std::u16string number = wide(std::to_string(i));
+    name.replace(name.find(u'%'), 1, number);
+    return name;
+}
+
+struct TempFolder {
+    fs::path path;
+    TempFolder()
+    {
+        std::string pattern = (fs::temp_directory_path() / "rename-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()))
+            path = fs::canonical(pattern);
+    }
+    ~TempFolder()
+    {
+        std::error_code error;
+        fs::current_path(fs::temp_directory_path(), error);
+        fs::remove_all(path, error);
+    }
+    std::u16string folderText() const { return path.u16string() + u'/'; }
+};
+
+void ignoreMessage(const std::u16string &) {}
+
+void benchRules()
+{
+    NoEngine none;
+    renamer::FormRenameCore core(none, ignoreMessage);
+    std::vector<std::u16string> paths;
+    paths.reserve(RuleFiles);
+    for (int i = 0; i < RuleFiles; ++i)
+        paths.push_back(u"/bench/" + sampleName(i));
+    core.RenMethod = renamer::Method::LowerCase;
+    auto start = Clock::now();
+    core.MakeRenameList(paths, u"", u"", u"");
+    std::printf("%-34s %10.2f ms\n", "build the list of 32000 (sorted)", millisecondsSince(start));
+
+    core.RenNewExt = u"txt";
+    core.RenHead = u"img";
+    core.RenNumText = u"001";
+    core.RenSeqExt = u"jpg";
+    core.RenAffix = u"-";
+    std::printf("\n%-8s %12s %12s %8s\n", "method", "best ms", "target ms", "");
+    for (int method = 1; method < renamer::Method::Count; ++method) {
+        core.RenMethod = method;
+        double best = 1e300;
+        for (int repeat = 0; repeat < RuleRepeats; ++repeat) {
+            start = Clock::now();
+            core.ApplyRenameRule();
+            best = std::min(best, millisecondsSince(start));
+        }
+        std::printf("%-8d %12.2f %12.1f %8s\n", method, best, RuleTargetMs,
+                    best < RuleTargetMs ? "ok" : "SLOW");
+    }
+}
+
+void writeSample(const fs::path &path, int i)
+{
+    static const std::string png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\1\0\0\0\1\x08\x06\0\0\0\x1f\x15\xc4\x89"
+                                 "\0\0\0\rIDATx\x9c\x63\0\1\0\0\5\0\1\r\n-\xb4\0\0\0\0IEND\xae\x42\x60\x82",
+                                 67);
+    static const std::string text = "plain text of a note\nsecond line\n";
+    static const std::string pdf = "%PDF-1.4\n1 0 obj<<>>endobj\ntrailer<<>>\n%%EOF\n";
+    const std::string *contents[] = {&png, &text, &pdf};
+    std::ofstream(path, std::ios::binary) << *contents[i % 3];
+}
+
+void benchEngine()
+{
+    TempFolder folder;
+    std::vector<std::u16string> paths;
+    paths.reserve(RuleFiles);
+    for (int i = 0; i < RuleFiles; ++i) {
+        const std::u16string name = u"file" + wide(std::to_string(i)) + u".dat";
+        writeSample(folder.path / fs::path(name), i);
+        paths.push_back(folder.folderText() + name);
+    }
+    engine::LibraryEngine real(platform::programFolder());
+    if (!real.checkExt(paths.front()).loaded) {
+        std::puts("\nmethod 0: the engine could not be loaded beside this program; skipped");
+        return;
+    }
+    auto start = Clock::now();
+    int found = 0;
+    for (const std::u16string &path : paths)
+        found += real.checkExt(path).result == 1 ? 1 : 0;
+    const double bare = millisecondsSince(start);
+
+    renamer::FormRenameCore core(real, ignoreMessage);
+    core.RenMethod = renamer::Method::Auto;
+    core.MakeRenameList(paths, u"", u"", u"");
+    start = Clock::now();
+    core.ApplyRenameRule();
+    const double proposal = millisecondsSince(start);
+    const long toRename = std::count(core.RenMark.begin(), core.RenMark.end(), renamer::Mark::ToRename);
+    std::printf("\nmethod 0 over %d real files: %.0f ms (%.0f files/s); bare engine calls %.0f ms; "
+                "ratio %.2f; %ld to rename, %d recognised\n",
+                RuleFiles, proposal, RuleFiles / (proposal / 1000.0), bare, proposal / bare, toRename,
+                found);
+}
+
+void benchRun(int files)
+{
+    TempFolder folder;
+    std::vector<std::u16string> paths;
+    paths.reserve(static_cast<std::size_t>(files));
+    for (int i = 0; i < files; ++i) {
+        const std::u16string name = u"f" + wide(std::to_string(i)) + u".txt";
+        std::ofstream(folder.path / fs::path(name)) << i;
+        paths.push_back(folder.folderText() + name);
+    }
+
+    // The bare renames, forward and back, with nothing of the renamer around them.
+    fs::current_path(folder.path);
+    auto start = Clock::now();
+    for (int i = 0; i < files; ++i) {
+        const std::u16string name = u"f" + wide(std::to_string(i));
+        platform::renameNoReplace(name + u".txt", name + u"-.txt");
+    }
+    for (int i = 0; i < files; ++i) {
+        const std::u16string name = u"f" + wide(std::to_string(i));
+        platform::renameNoReplace(name + u"-.txt", name + u".txt");
+    }
+    const double bare = millisecondsSince(start);
+
+    NoEngine none;
+    renamer::FormRenameCore core(none, ignoreMessage);
+    core.RenMethod = renamer::Method::AddAtEnd;
+    core.MakeRenameList(paths, u"-", u"", u"");
+    start = Clock::now();
+    core.runRename();
+    const double run = millisecondsSince(start);
+    const bool renamed = core.RenState == renamer::RenameState::CanUndo;
+    start = Clock::now();
+    core.runUndo();
+    const double undo = millisecondsSince(start);
+    const bool undone = core.RenState == renamer::RenameState::CanRename;
+
+    std::printf("\nrename run over %d files: %.0f ms (%.0f files/s)%s\n", files, run,
+                files / (run / 1000.0), renamed ? "" : "  FAILED");
+    std::printf("undo run over %d files:   %.0f ms (%.0f files/s)%s\n", files, undo,
+                files / (undo / 1000.0), undone ? "" : "  FAILED");
+    std::printf("bare renames forward and back: %.0f ms; ratio (run + undo) / bare %.2f\n", bare,
+                (run + undo) / bare);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    platform::initArguments(argc, argv);
+    const int runFiles = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
+    benchRules();
+    benchEngine();
+    benchRun(runFiles);
+    return 0;
+}

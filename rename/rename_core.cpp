@@ -1,0 +1,407 @@
+#include "rename/rename_core.h"
+
+#include "rename/name_rules.h"
+#include "shell/module1.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numeric>
+#include <optional>
+
+namespace renamer {
+
+namespace {
+
+constexpr std::array StateLooks = {
+    StateLook{RenameState::MustQuit, false, false, false, false, Focus::Unchanged,
+              u"You must quit NOW!!"},
+    StateLook{RenameState::NoFiles, true, false, false, false, Focus::Unchanged,
+              u"ファイルをドロップして下さい"},
+    StateLook{RenameState::NeedList, true, true, false, false, Focus::BuildButton, StaleGuidance},
+    StateLook{RenameState::CanRename, true, true, true, false, Focus::RenameButton,
+              u"リネームが出来ます"},
+    StateLook{RenameState::CanUndo, false, false, false, true, Focus::UndoButton,
+              u"リネームのキャンセルが出来ます"},
+};
+
+// Markers by mark (rows) in the states NeedList, CanRename and CanUndo (columns). A
+// proposal that was never worked out, or is stale, is always "???".
+constexpr std::u16string_view Unknown = u"???";
+constexpr std::array<std::array<std::u16string_view, 3>, 4> Markers = {{
+    {Unknown, Unknown, Unknown},   // Unset
+    {Unknown, u"-->", Unknown},    // ToRename
+    {Unknown, u"===", u"==="},     // SameName
+    {Unknown, Unknown, u"<--"},    // Renamed
+}};
+
+// Which setting each name box shows and feeds, by method. Methods without a row use no
+// box at all.
+using Setting = std::u16string FormRenameCore::*;
+
+struct BoxFeeds {
+    int firstMethod;
+    int lastMethod;
+    Setting head;
+    Setting number;
+    Setting extension;
+};
+
+constexpr std::array BoxFeedTable = {
+    BoxFeeds{Method::NewExtension, Method::NewExtension, nullptr, nullptr,
+             &FormRenameCore::RenNewExt},
+    BoxFeeds{Method::Sequence, Method::Sequence, &FormRenameCore::RenHead,
+             &FormRenameCore::RenNumText, &FormRenameCore::RenSeqExt},
+    BoxFeeds{Method::AddAtStart, Method::DeleteAtEnd, &FormRenameCore::RenAffix, nullptr, nullptr},
+};
+
+const BoxFeeds *feedsOf(int method)
+{
+    const auto it =
+        std::find_if(BoxFeedTable.begin(), BoxFeedTable.end(), [method](const BoxFeeds &f) {
+            return method >= f.firstMethod && method <= f.lastMethod;
+        });
+    return it == BoxFeedTable.end() ? nullptr : &*it;
+}
+
+Setting settingOf(const BoxFeeds &feeds, NameBox box)
+{
+    switch (box) {
+    case NameBox::Head:
+        return feeds.head;
+    case NameBox::Number:
+        return feeds.number;
+    case NameBox::Extension:
+        return feeds.extension;
+    }
+    return nullptr;
+}
+
+// The string rules. Each gives the proposed name of entry `i`, or nothing when the
+// entry keeps its name.
+using Rule = std::optional<std::u16string> (*)(const FormRenameCore &core, int i);
+
+struct MethodRule {
+    Rule rule;
+    bool renamesWithoutComparison;  // any answer of the rule is a change, even an equal name
+};
+
+std::size_t at(int i)
+{
+    return static_cast<std::size_t>(i);
+}
+
+constexpr std::array<MethodRule, Method::Count> MethodRules = {{
+    {nullptr, false},  // Auto asks the engine; see proposeByEngine
+    {[](const FormRenameCore &c, int i) -> std::optional<std::u16string> {
+         return joinedName(c.RenBase[at(i)], c.RenNewExt);
+     },
+     false},
+    {[](const FormRenameCore &c, int i) -> std::optional<std::u16string> {
+         const int width = static_cast<int>(c.RenNumFormat.size());
+         return joinedName(c.RenHead + sequenceNumber(c.RenNumStart + i, width), c.RenSeqExt);
+     },
+     false},
+    {[](const FormRenameCore &c, int i) { return withoutShortcutWording(c.RenOldName[at(i)]); },
+     true},
+    {[](const FormRenameCore &c, int i) -> std::optional<std::u16string> {
+         return lowerCase(c.RenOldName[at(i)]);
+     },
+     false},
+    {[](const FormRenameCore &c, int i) -> std::optional<std::u16string> {
+         return upperCase(c.RenOldName[at(i)]);
+     },
+     false},
+    {[](const FormRenameCore &c, int i) -> std::optional<std::u16string> {
+         return withoutSpaces(c.RenOldName[at(i)]);
+     },
+     false},
+    {[](const FormRenameCore &c, int i) -> std::optional<std::u16string> {
+         return withoutBrackets(c.RenOldName[at(i)]);
+     },
+     false},
+    {[](const FormRenameCore &c, int i) -> std::optional<std::u16string> {
+         return withAffixAtStart(c.RenAffix, c.RenOldName[at(i)]);
+     },
+     false},
+    {[](const FormRenameCore &c, int i) {
+         return withoutAffixAtStart(c.RenAffix, c.RenBase[at(i)], c.RenExt[at(i)]);
+     },
+     false},
+    {[](const FormRenameCore &c, int i) -> std::optional<std::u16string> {
+         return withAffixAtEnd(c.RenAffix, c.RenBase[at(i)], c.RenExt[at(i)]);
+     },
+     false},
+    {[](const FormRenameCore &c, int i) {
+         return withoutAffixAtEnd(c.RenAffix, c.RenBase[at(i)], c.RenExt[at(i)]);
+     },
+     false},
+}};
+
+// The method frame and the name boxes are unusable while a run can be undone or the
+// program must end; the undo relies on the method the run was made with.
+bool settingsEditable(RenameState state)
+{
+    return state == RenameState::NoFiles || state == RenameState::NeedList
+           || state == RenameState::CanRename;
+}
+
+std::u16string decimal(int value)
+{
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+} // namespace
+
+const StateLook &lookOf(RenameState state)
+{
+    const auto it = std::find_if(StateLooks.begin(), StateLooks.end(),
+                                 [state](const StateLook &look) { return look.state == state; });
+    return it == StateLooks.end() ? StateLooks.front() : *it;
+}
+
+std::u16string_view markerOf(Mark mark, RenameState state)
+{
+    const int column = static_cast<int>(state) - static_cast<int>(RenameState::NeedList);
+    const int row = static_cast<int>(mark);
+    if (column < 0 || column >= 3 || row < 0 || row >= 4)
+        return Unknown;
+    return Markers[at(row)][at(column)];
+}
+
+FormRenameCore::FormRenameCore(engine::Engine &engine, MessageFn message)
+    : m_engine(engine), m_message(std::move(message)), m_rename(platform::renameNoReplace),
+      m_split(Module1::mySplitPath)
+{
+}
+
+void FormRenameCore::setRenameFunction(RenameFn rename)
+{
+    m_rename = std::move(rename);
+}
+
+void FormRenameCore::setPathSplitter(SplitPathFn split)
+{
+    m_split = std::move(split);
+}
+
+void FormRenameCore::MakeRenameList(const std::vector<std::u16string> &paths,
+                                    const std::u16string &headText, const std::u16string &numText,
+                                    const std::u16string &extText)
+{
+    // Refused before anything is touched, so the list on the screen, and its undo, stay
+    // usable.
+    if (paths.size() > static_cast<std::size_t>(MaxFiles)) {
+        m_message(Messages::TooManyFiles);
+        return;
+    }
+    RenState = RenameState::NoFiles;
+    RenDrive.clear();
+    RenFolder.clear();
+    RenCount = static_cast<int>(paths.size());
+    const std::size_t count = paths.size();
+    RenOldName.assign(count, {});
+    RenBase.assign(count, {});
+    RenExt.assign(count, {});
+    RenNewName.assign(count, {});
+    RenMark.assign(count, Mark::Unset);
+    if (RenCount < 1) {
+        m_message(Messages::IllegalDroppedFiles);
+        return;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        std::u16string drive, folder, name, base, ext;
+        if (m_split(paths[i], drive, folder, name, base, ext) != 0) {
+            m_message(Messages::IllegalPathFormat1);
+            return;
+        }
+        // Compared with the first file rather than tested for an empty drive: on POSIX
+        // every drive is empty.
+        if (i == 0) {
+            RenDrive = drive;
+            RenFolder = folder;
+        } else if (folder != RenFolder || drive != RenDrive) {
+            m_message(Messages::IllegalPathFormat2);
+            return;
+        }
+        RenOldName[i] = name;
+        RenBase[i] = base;
+        RenExt[i] = ext;
+    }
+    sortByOldName();
+    takeBoxTexts(headText, numText, extText);
+    RenState = RenameState::NeedList;
+    ApplyRenameRule();
+}
+
+// A stable sort by UTF-16 units gives the order of repeated neighbour swaps of strictly
+// greater names, equal names in drop order, without their quadratic time.
+void FormRenameCore::sortByOldName()
+{
+    std::vector<std::size_t> order(RenOldName.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return RenOldName[a] < RenOldName[b];
+    });
+    const auto permuted = [&order](std::vector<std::u16string> &values) {
+        std::vector<std::u16string> sorted;
+        sorted.reserve(values.size());
+        for (std::size_t from : order)
+            sorted.push_back(std::move(values[from]));
+        values = std::move(sorted);
+    };
+    permuted(RenOldName);
+    permuted(RenBase);
+    permuted(RenExt);
+}
+
+void FormRenameCore::takeBoxTexts(const std::u16string &headText, const std::u16string &numText,
+                                  const std::u16string &extText)
+{
+    if (RenMethod == Method::Sequence) {
+        if (!headText.empty())
+            RenHead = headText;
+        else if (RenHead.empty())
+            RenHead = headOf(RenBase.front());
+        if (!numText.empty())
+            RenNumText = numText;
+        else if (RenNumText.empty())
+            RenNumText = u"001";
+        if (!extText.empty())
+            RenSeqExt = extText;
+        else if (RenSeqExt.empty())
+            RenSeqExt = RenExt.front();
+    } else if (RenMethod >= Method::AddAtStart && RenMethod <= Method::DeleteAtEnd) {
+        if (!headText.empty())
+            RenAffix = headText;
+    }
+}
+
+void FormRenameCore::ApplyRenameRule()
+{
+    if (RenMethod < 0 || RenMethod >= Method::Count) {
+        m_message(Messages::IllegalRenameMethod + decimal(RenMethod));
+        RenState = RenameState::CanRename;
+        return;
+    }
+    if (RenMethod == Method::Sequence && !prepareSequence()) {
+        // Numbers the counter cannot carry would make names the next run cannot continue
+        // from; the user has to choose another start number first.
+        m_message(Messages::IllegalSequenceNumber);
+        RenState = RenameState::NeedList;
+        return;
+    }
+    if (RenMethod == Method::Auto)
+        proposeByEngine();
+    else
+        proposeByRule();
+    RenState = RenameState::CanRename;
+}
+
+bool FormRenameCore::prepareSequence()
+{
+    const double start = std::floor(leadingNumberValue(RenNumText));
+    const int lastOffset = std::max(RenCount - 1, 0);
+    if (!(start >= MinSequenceNumber && start + lastOffset <= MaxSequenceNumber))
+        return false;
+    RenNumStart = static_cast<int>(start);
+    RenNumFormat.assign(RenNumText.size(), u'0');
+    return true;
+}
+
+void FormRenameCore::proposeByEngine()
+{
+    bool engineMissing = false;
+    for (int i = 0; i < RenCount; ++i) {
+        const std::size_t k = at(i);
+        const engine::CheckExtResult answer =
+            m_engine.checkExt(RenDrive + RenFolder + RenOldName[k]);
+        engineMissing = engineMissing || !answer.loaded;
+        std::optional<std::u16string> proposal;
+        if (answer.loaded && answer.result == 1)
+            proposal = withEngineExtension(RenBase[k], RenExt[k], answer.ext);
+        RenNewName[k] = proposal.value_or(RenOldName[k]);
+        RenMark[k] = proposal ? Mark::ToRename : Mark::SameName;
+    }
+    // Without the engine every file would silently keep its name, which reads as "all
+    // extensions are right".
+    if (engineMissing)
+        m_message(engine::NotLoadedText);
+}
+
+void FormRenameCore::proposeByRule()
+{
+    const MethodRule &method = MethodRules[at(RenMethod)];
+    for (int i = 0; i < RenCount; ++i) {
+        const std::size_t k = at(i);
+        const std::optional<std::u16string> proposal = method.rule(*this, i);
+        RenNewName[k] = proposal.value_or(RenOldName[k]);
+        const bool changes =
+            proposal && (method.renamesWithoutComparison || *proposal != RenOldName[k]);
+        RenMark[k] = changes ? Mark::ToRename : Mark::SameName;
+    }
+}
+
+void FormRenameCore::InvalidateRenameList()
+{
+    if (RenState == RenameState::CanRename)
+        RenState = RenameState::NeedList;
+}
+
+void FormRenameCore::selectMethod(int index)
+{
+    if (!settingsEditable(RenState))
+        return;
+    RenMethod = index;
+    InvalidateRenameList();
+    if (RenState == RenameState::NeedList)
+        ApplyRenameRule();
+}
+
+void FormRenameCore::nameBoxEdited(NameBox box, const std::u16string &text)
+{
+    if (!settingsEditable(RenState))
+        return;
+    if (const BoxFeeds *feeds = feedsOf(RenMethod)) {
+        if (const Setting setting = settingOf(*feeds, box))
+            this->*setting = text;
+    }
+    InvalidateRenameList();
+}
+
+NameBoxesView FormRenameCore::nameBoxes() const
+{
+    NameBoxesView view;
+    const BoxFeeds *feeds = feedsOf(RenMethod);
+    if (!feeds)
+        return view;
+    const auto fill = [this](NameBoxView &box, Setting setting) {
+        box.usable = setting != nullptr;
+        if (setting)
+            box.text = this->*setting;
+    };
+    fill(view.head, feeds->head);
+    fill(view.number, feeds->number);
+    fill(view.extension, feeds->extension);
+    return view;
+}
+
+std::vector<ListRow> FormRenameCore::listRows() const
+{
+    std::vector<ListRow> rows;
+    const bool listed = RenState == RenameState::NeedList || RenState == RenameState::CanRename
+                        || RenState == RenameState::CanUndo;
+    if (!listed)
+        return rows;
+    const bool withNewNames = RenState != RenameState::NeedList;
+    rows.reserve(at(RenCount));
+    for (int i = 0; i < RenCount; ++i) {
+        const std::size_t k = at(i);
+        rows.push_back({RenOldName[k], markerOf(RenMark[k], RenState),
+                        withNewNames ? RenNewName[k] : std::u16string()});
+    }
+    return rows;
+}
+
+} // namespace renamer

@@ -1,0 +1,509 @@
+#include "platform/platform.h"
+#include "rename/rename_core.h"
+#include "rename_support.h"
+#include "shell/module1.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <tuple>
+
+#include <unistd.h>
+
+using namespace renametest;
+namespace Method = renamer::Method;
+namespace Messages = renamer::Messages;
+namespace fs = std::filesystem;
+
+namespace {
+
+const Names FiveFiles = {u"a.txt", u"b.txt", u"c.txt", u"d.txt", u"e.txt"};
+const Names FiveRenamed = {u"a-.txt", u"b-.txt", u"c-.txt", u"d-.txt", u"e-.txt"};
+
+std::u16string cannotRename(const std::u16string &from, const std::u16string &to)
+{
+    return Messages::CannotRenameFrom + from + Messages::CannotRenameTo + to;
+}
+
+// Five files that the add-at-the-end method renames one and all.
+struct FiveFileRun : DiskList {
+    FolderContents before;
+
+    FiveFileRun()
+    {
+        core.RenMethod = Method::AddAtEnd;
+        createAndDrop(FiveFiles);
+        before = contents();
+    }
+};
+
+FolderContents without(FolderContents contents, const std::u16string &name)
+{
+    contents.erase(name);
+    return contents;
+}
+
+bool runsAsRoot()
+{
+    return ::geteuid() == 0;
+}
+
+} // namespace
+
+TEST(RenameRun, RenamesEveryMarkedFileAndOffersTheUndo)
+{
+    FiveFileRun run;
+    run.core.runRename();
+    EXPECT_TRUE(run.messages.empty());
+    EXPECT_EQ(run.core.RenState, RenameState::CanUndo);
+    EXPECT_EQ(run.core.RenMark, Marks(5, Mark::Renamed));
+    FolderContents expected;
+    for (std::size_t i = 0; i < FiveFiles.size(); ++i)
+        expected[FiveRenamed[i]] = run.before.at(FiveFiles[i]);
+    EXPECT_EQ(run.contents(), expected);
+    EXPECT_EQ(run.core.listRows().at(0).marker, u"<--");
+}
+
+TEST(RenameRun, LeavesTheListsFolderCurrent)
+{
+    FiveFileRun run;
+    run.core.runRename();
+    EXPECT_EQ(fs::current_path(), run.folder);
+    fs::current_path(run.temp.path());
+    run.core.runUndo();
+    EXPECT_EQ(fs::current_path(), run.folder);
+}
+
+TEST(RenameRun, SkipsFilesThatKeepTheirName)
+{
+    DiskList d;
+    d.core.RenMethod = Method::LowerCase;
+    d.createAndDrop({u"A.txt", u"b.txt"});
+    d.core.runRename();
+    EXPECT_EQ(d.core.RenMark, (Marks{Mark::Renamed, Mark::SameName}));
+    EXPECT_TRUE(d.exists(u"a.txt"));
+    EXPECT_FALSE(d.exists(u"A.txt"));
+    EXPECT_TRUE(d.exists(u"b.txt"));
+}
+
+TEST(RenameRun, WithNothingToRenameStillEndsReadyToUndo)
+{
+    DiskList d;
+    d.core.RenMethod = Method::LowerCase;
+    d.createAndDrop({u"a.txt", u"b.txt"});
+    const FolderContents before = d.contents();
+    int calls = 0;
+    d.core.setRenameFunction([&calls](const std::u16string &, const std::u16string &) {
+        ++calls;
+        return platform::RenameError::None;
+    });
+    d.core.runRename();
+    EXPECT_EQ(d.core.RenState, RenameState::CanUndo);
+    d.core.runUndo();
+    EXPECT_EQ(d.core.RenState, RenameState::CanRename);
+    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(d.contents(), before);
+}
+
+TEST(RenameRun, ChangesOnlyTheLetterCaseThroughThePlatform)
+{
+    DiskList d;
+    d.core.RenMethod = Method::LowerCase;
+    d.createAndDrop({u"PHOTO.JPG"});
+    const std::size_t hash = d.contents().at(u"PHOTO.JPG");
+    d.core.runRename();
+    EXPECT_TRUE(d.messages.empty());
+    EXPECT_EQ(d.contents(), (FolderContents{{u"photo.jpg", hash}}));
+    d.core.runUndo();
+    EXPECT_EQ(d.contents(), (FolderContents{{u"PHOTO.JPG", hash}}));
+}
+
+TEST(RenameRun, DoesNothingUnlessAProposalIsReady)
+{
+    FiveFileRun run;
+    run.core.InvalidateRenameList();
+    run.core.runRename();
+    run.core.runUndo();
+    EXPECT_EQ(run.core.RenState, RenameState::NeedList);
+    EXPECT_EQ(run.contents(), run.before);
+    EXPECT_TRUE(run.messages.empty());
+}
+
+TEST(RenameRun, AFolderThatIsGoneEndsInMustQuitWithNothingRenamed)
+{
+    FiveFileRun run;
+    const fs::path moved = run.temp.path() / "moved";
+    fs::rename(run.folder, moved);
+    run.core.runRename();
+    EXPECT_EQ(run.messages, (Names{Messages::CannotChangeFolder}));
+    EXPECT_EQ(run.core.RenState, RenameState::MustQuit);
+    EXPECT_EQ(run.core.RenMark, Marks(5, Mark::ToRename));
+    fs::rename(moved, run.folder);
+    EXPECT_EQ(run.contents(), run.before);
+}
+
+TEST(RenameRun, ADriveThatCannotBeMadeCurrentEndsInMustQuit)
+{
+    Recorder r;
+    r.core.setPathSplitter(Module1::splitDriveLetterPath);
+    r.core.RenMethod = Method::UpperCase;
+    // No system has a drive named "1:", and POSIX has no drives at all.
+    r.core.MakeRenameList({u"1:\\nowhere\\a.txt"}, {}, {}, {});
+    int calls = 0;
+    r.core.setRenameFunction([&calls](const std::u16string &, const std::u16string &) {
+        ++calls;
+        return platform::RenameError::None;
+    });
+    r.core.runRename();
+    EXPECT_EQ(r.messages, (Names{Messages::CannotChangeDrive}));
+    EXPECT_EQ(r.core.RenState, RenameState::MustQuit);
+    EXPECT_EQ(calls, 0);
+}
+
+TEST(RenameRun, AMustQuitWindowComesBackWithANewDrop)
+{
+    FiveFileRun run;
+    fs::rename(run.folder, run.temp.path() / "moved");
+    run.core.runRename();
+    ASSERT_EQ(run.core.RenState, RenameState::MustQuit);
+    run.core.selectMethod(Method::UpperCase);
+    EXPECT_EQ(run.core.RenMethod, Method::AddAtEnd);
+    fs::create_directory(run.folder);
+    run.createAndDrop({u"x.txt"});
+    EXPECT_EQ(run.core.RenState, RenameState::CanRename);
+}
+
+// The k-th rename of a run of five fails, in one of these ways.
+enum class Fault { TargetExists, FileVanished, FolderReadOnly, RefusedByTheSystem };
+
+class RollBack : public testing::TestWithParam<std::tuple<Fault, int>> {};
+
+std::string faultName(const testing::TestParamInfo<std::tuple<Fault, int>> &info)
+{
+    static const char *const faults[] = {"TargetExists", "FileVanished", "FolderReadOnly",
+                                         "RefusedByTheSystem"};
+    return std::string(faults[static_cast<int>(std::get<0>(info.param))]) + "AtFile"
+           + std::to_string(std::get<1>(info.param));
+}
+
+TEST_P(RollBack, PutsEveryNameBackAndAsksForANewList)
+{
+    const auto [fault, k] = GetParam();
+    if (fault == Fault::FolderReadOnly && runsAsRoot())
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    FiveFileRun run;
+    const std::size_t failing = static_cast<std::size_t>(k - 1);
+    const std::u16string intruder = FiveRenamed[failing];
+    FolderContents expected = run.before;
+
+    switch (fault) {
+    case Fault::TargetExists:
+        run.interceptCall(k, [&run, &intruder] { run.create({intruder}); });
+        break;
+    case Fault::FileVanished:
+        run.interceptCall(k, [&run, failing] { run.remove(FiveFiles[failing]); });
+        expected = without(expected, FiveFiles[failing]);
+        break;
+    case Fault::FolderReadOnly:
+        run.interceptCall(
+            k, [&run] { fs::permissions(run.folder, fs::perms::owner_write, fs::perm_options::remove); },
+            [&run] { fs::permissions(run.folder, fs::perms::owner_write, fs::perm_options::add); });
+        break;
+    case Fault::RefusedByTheSystem:
+        run.core.setRenameFunction([&run, k](const std::u16string &from, const std::u16string &to) {
+            return ++run.renameCalls == k ? platform::RenameError::AccessDenied
+                                          : platform::renameNoReplace(from, to);
+        });
+        break;
+    }
+
+    run.core.runRename();
+
+    EXPECT_EQ(run.messages, (Names{cannotRename(FiveFiles[failing], FiveRenamed[failing])}));
+    EXPECT_EQ(run.core.RenState, RenameState::NeedList);
+    EXPECT_EQ(run.core.RenMark, Marks(5, Mark::ToRename));
+    EXPECT_EQ(run.core.RenNewName, FiveRenamed);
+    FolderContents after = run.contents();
+    if (fault == Fault::TargetExists) {
+        ASSERT_TRUE(after.count(intruder));
+        EXPECT_EQ(after.at(intruder), std::hash<std::string>{}("content of " + narrow(intruder)));
+        after = without(after, intruder);
+    }
+    EXPECT_EQ(after, expected);
+    for (const renamer::ListRow &row : run.core.listRows())
+        EXPECT_EQ(row.marker, u"???");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFileOfFive, RollBack,
+                         testing::Combine(testing::Values(Fault::TargetExists, Fault::FileVanished,
+                                                          Fault::FolderReadOnly,
+                                                          Fault::RefusedByTheSystem),
+                                          testing::Range(1, 6)),
+                         faultName);
+
+TEST(RollBack, ARollBackThatFailsEndsInMustQuit)
+{
+    FiveFileRun run;
+    // The third rename fails, and so does putting the first file back.
+    run.core.setRenameFunction([&run](const std::u16string &from, const std::u16string &to) {
+        ++run.renameCalls;
+        if (run.renameCalls == 3 || (run.renameCalls > 3 && from == u"a-.txt"))
+            return platform::RenameError::AccessDenied;
+        return platform::renameNoReplace(from, to);
+    });
+    run.core.runRename();
+    EXPECT_EQ(run.messages, (Names{cannotRename(u"c.txt", u"c-.txt"), Messages::CannotRename}));
+    EXPECT_EQ(run.core.RenState, RenameState::MustQuit);
+    EXPECT_EQ(run.core.RenMark,
+              (Marks{Mark::Renamed, Mark::ToRename, Mark::ToRename, Mark::ToRename, Mark::ToRename}));
+    EXPECT_TRUE(run.exists(u"a-.txt"));
+    EXPECT_TRUE(run.exists(u"b.txt"));
+    EXPECT_TRUE(run.exists(u"c.txt"));
+    run.core.runUndo();
+    run.core.runRename();
+    EXPECT_TRUE(run.exists(u"a-.txt"));
+    EXPECT_EQ(run.core.RenState, RenameState::MustQuit);
+}
+
+TEST(RollBack, AFolderLeftReadOnlyMakesTheRollBackFailToo)
+{
+    if (runsAsRoot())
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    FiveFileRun run;
+    run.interceptCall(2, [&run] {
+        fs::permissions(run.folder, fs::perms::owner_write, fs::perm_options::remove);
+    });
+    run.core.runRename();
+    EXPECT_EQ(run.messages, (Names{cannotRename(u"b.txt", u"b-.txt"), Messages::CannotRename}));
+    EXPECT_EQ(run.core.RenState, RenameState::MustQuit);
+    EXPECT_TRUE(run.exists(u"a-.txt"));
+}
+
+TEST(NamesThatWouldMoveAFile, FailAndRollBackLikeAnyOtherRename)
+{
+    DiskList d;
+    fs::create_directory(d.folder / "sub");
+    d.core.RenMethod = Method::AddAtStart;
+    d.create({u"a.txt", u"b.txt"});
+    const FolderContents before = d.contents();
+    d.dropNames({u"a.txt", u"b.txt"}, d.folderText(), u"sub/");
+    ASSERT_EQ(d.core.RenNewName, (Names{u"sub/a.txt", u"sub/b.txt"}));
+    d.core.runRename();
+    EXPECT_EQ(d.messages, (Names{cannotRename(u"a.txt", u"sub/a.txt")}));
+    EXPECT_EQ(d.core.RenState, RenameState::NeedList);
+    EXPECT_TRUE(fs::is_empty(d.folder / "sub"));
+    EXPECT_EQ(d.contents(), before);
+}
+
+TEST(NamesThatWouldMoveAFile, IncludeTheParentFolderTheFolderItselfAndEmptyNames)
+{
+    struct Case {
+        int method;
+        std::u16string file;
+        std::u16string newExt;
+        std::u16string affix;
+        std::u16string expectedNewName;
+    };
+    const Case cases[] = {
+        {Method::AddAtStart, u"a.txt", {}, u"../", u"../a.txt"},
+        {Method::NewExtension, u"..txt", u"", u"-", u".."},
+        {Method::NewExtension, u".txt", u"", u"-", u"."},
+        {Method::NoBrackets, u"(abc)", {}, u"-", u""},
+    };
+    for (const Case &c : cases) {
+        DiskList d;
+        d.core.RenMethod = c.method;
+        d.core.RenNewExt = c.newExt;
+        d.core.RenAffix = c.affix;
+        d.create({u"z.txt"});
+        d.createAndDrop({c.file});
+        const FolderContents before = d.contents();
+        ASSERT_EQ(d.core.RenNewName, (Names{c.expectedNewName})) << narrow(c.file);
+        d.core.runRename();
+        EXPECT_EQ(d.messages, (Names{cannotRename(c.file, c.expectedNewName)})) << narrow(c.file);
+        EXPECT_EQ(d.contents(), before) << narrow(c.file);
+        const auto besideTheFolder = std::distance(fs::directory_iterator(d.temp.path()), fs::directory_iterator());
+        EXPECT_EQ(besideTheFolder, 1) << narrow(c.file);
+    }
+}
+
+TEST(SwapsAndChains, TwoFilesExchangingNamesFailAtTheFirstAndKeepBoth)
+{
+    DiskList d;
+    d.core.RenMethod = Method::UpperCase;
+    d.createAndDrop({u"a.txt", u"b.txt"});
+    const FolderContents before = d.contents();
+    d.core.RenNewName = {u"b.txt", u"a.txt"};
+    d.core.runRename();
+    EXPECT_EQ(d.messages, (Names{cannotRename(u"a.txt", u"b.txt")}));
+    EXPECT_EQ(d.core.RenState, RenameState::NeedList);
+    EXPECT_EQ(d.contents(), before);
+}
+
+TEST(SwapsAndChains, AChainWhoseNextTargetIsStillTakenFailsAndRollsBack)
+{
+    DiskList d;
+    d.core.RenMethod = Method::UpperCase;
+    d.createAndDrop({u"a.txt", u"b.txt", u"c.txt"});
+    const FolderContents before = d.contents();
+
+    d.core.RenNewName = {u"b.txt", u"c.txt", u"d.txt"};
+    d.core.runRename();
+    EXPECT_EQ(d.messages, (Names{cannotRename(u"a.txt", u"b.txt")}));
+    EXPECT_EQ(d.contents(), before);
+
+    // The same chain one step later: the first file has moved when the second finds its
+    // target still taken, and comes back.
+    d.messages.clear();
+    d.core.ApplyRenameRule();
+    d.core.RenNewName = {u"z.txt", u"c.txt", u"d.txt"};
+    d.core.runRename();
+    EXPECT_EQ(d.messages, (Names{cannotRename(u"b.txt", u"c.txt")}));
+    EXPECT_EQ(d.contents(), before);
+    EXPECT_EQ(d.core.RenState, RenameState::NeedList);
+}
+
+TEST(SwapsAndChains, SequenceNumbersThatShiftEveryFileUpFailAtTheFirst)
+{
+    DiskList d;
+    d.core.RenMethod = Method::Sequence;
+    d.createAndDrop({u"f1.txt", u"f2.txt", u"f3.txt"}, u"f", u"2", u"txt");
+    const FolderContents before = d.contents();
+    ASSERT_EQ(d.core.RenNewName, (Names{u"f2.txt", u"f3.txt", u"f4.txt"}));
+    d.core.runRename();
+    EXPECT_EQ(d.messages, (Names{cannotRename(u"f1.txt", u"f2.txt")}));
+    EXPECT_EQ(d.contents(), before);
+    EXPECT_EQ(d.core.RenNumText, u"2");
+}
+
+TEST(SwapsAndChains, AFileListedTwiceIsRenamedOnceAndThenRolledBack)
+{
+    DiskList d;
+    d.core.RenMethod = Method::AddAtEnd;
+    d.create({u"a.txt"});
+    const FolderContents before = d.contents();
+    d.core.MakeRenameList({d.folderText() + u"a.txt", d.folderText() + u"a.txt"}, {}, {}, {});
+    d.core.runRename();
+    EXPECT_EQ(d.messages, (Names{cannotRename(u"a.txt", u"a-.txt")}));
+    EXPECT_EQ(d.contents(), before);
+}
+
+TEST(Undo, RestoresEveryNameExactly)
+{
+    FiveFileRun run;
+    run.core.runRename();
+    ASSERT_EQ(run.core.RenState, RenameState::CanUndo);
+    run.core.runUndo();
+    EXPECT_TRUE(run.messages.empty());
+    EXPECT_EQ(run.core.RenState, RenameState::CanRename);
+    EXPECT_EQ(run.core.RenMark, Marks(5, Mark::ToRename));
+    EXPECT_EQ(run.contents(), run.before);
+    EXPECT_EQ(run.core.listRows().at(0).marker, u"-->");
+}
+
+TEST(Undo, CanBeFollowedByTheSameRunAgain)
+{
+    FiveFileRun run;
+    run.core.runRename();
+    run.core.runUndo();
+    run.core.runRename();
+    EXPECT_EQ(run.core.RenState, RenameState::CanUndo);
+    EXPECT_TRUE(run.exists(u"e-.txt"));
+}
+
+TEST(Undo, ThatFailsMidwayEndsInMustQuitWithTheEarlierFilesBack)
+{
+    DiskList d;
+    d.core.RenMethod = Method::AddAtEnd;
+    d.createAndDrop({u"a.txt", u"b.txt", u"c.txt"});
+    d.core.runRename();
+    d.create({u"b.txt"});  // someone else takes the second file's old name
+    d.core.runUndo();
+    EXPECT_EQ(d.messages, (Names{Messages::CannotRename}));
+    EXPECT_EQ(d.core.RenState, RenameState::MustQuit);
+    EXPECT_EQ(d.core.RenMark, (Marks{Mark::ToRename, Mark::Renamed, Mark::Renamed}));
+    EXPECT_TRUE(d.exists(u"a.txt"));
+    EXPECT_TRUE(d.exists(u"b-.txt"));
+    EXPECT_TRUE(d.exists(u"c-.txt"));
+    EXPECT_FALSE(d.exists(u"c.txt"));
+}
+
+TEST(Undo, AFolderThatIsGoneEndsInMustQuit)
+{
+    FiveFileRun run;
+    run.core.runRename();
+    fs::rename(run.folder, run.temp.path() / "moved");
+    run.core.runUndo();
+    EXPECT_EQ(run.messages, (Names{Messages::CannotChangeFolder}));
+    EXPECT_EQ(run.core.RenState, RenameState::MustQuit);
+}
+
+TEST(Undo, IsGoneOnceANewListIsDropped)
+{
+    FiveFileRun run;
+    run.core.runRename();
+    run.create({u"z.txt"});
+    run.dropNames({u"z.txt"}, run.folderText());
+    run.core.runUndo();
+    EXPECT_EQ(run.core.RenState, RenameState::CanRename);
+    EXPECT_TRUE(run.exists(u"a-.txt"));
+}
+
+TEST(Undo, TheMethodCannotChangeWhileARunCanBeUndone)
+{
+    DiskList d;
+    d.core.RenMethod = Method::Sequence;
+    d.createAndDrop({u"a.txt", u"b.txt"}, u"p");
+    d.core.runRename();
+    d.core.selectMethod(Method::UpperCase);
+    d.core.nameBoxEdited(renamer::NameBox::Number, u"50");
+    EXPECT_EQ(d.core.RenMethod, Method::Sequence);
+    EXPECT_EQ(d.core.RenState, RenameState::CanUndo);
+    d.core.runUndo();
+    EXPECT_EQ(d.core.RenNumText, u"001");
+}
+
+TEST(SequenceNumbers, AdvancePastTheBatchAndComeBackWithTheUndo)
+{
+    DiskList d;
+    d.core.RenMethod = Method::Sequence;
+    d.createAndDrop({u"a.jpg", u"b.jpg", u"c.jpg", u"d.jpg", u"e.jpg"}, u"img");
+    d.core.runRename();
+    EXPECT_EQ(d.core.RenNumText, u"006");
+    EXPECT_EQ(d.core.RenNumBack, u"001");
+    EXPECT_TRUE(d.exists(u"img005.jpg"));
+    EXPECT_EQ(d.core.nameBoxes().number.text, u"006");
+    d.core.runUndo();
+    EXPECT_EQ(d.core.RenNumText, u"001");
+    EXPECT_TRUE(d.exists(u"e.jpg"));
+}
+
+TEST(SequenceNumbers, GrowPastTheirStartWidth)
+{
+    DiskList d;
+    d.core.RenMethod = Method::Sequence;
+    d.createAndDrop({u"a.jpg", u"b.jpg", u"c.jpg"}, u"img", u"9");
+    d.core.runRename();
+    EXPECT_EQ(d.core.RenNumText, u"12");
+    EXPECT_TRUE(d.exists(u"img11.jpg"));
+}
+
+TEST(SequenceNumbers, CountEveryListedFileNotOnlyTheRenamedOnes)
+{
+    DiskList d;
+    d.core.RenMethod = Method::Sequence;
+    d.createAndDrop({u"img001.jpg", u"x.jpg"}, u"img");
+    d.core.runRename();
+    EXPECT_EQ(d.core.RenNumText, u"003");
+}
+
+TEST(SequenceNumbers, KeepTheirTextWhenTheNextStartWouldLeaveTheRange)
+{
+    DiskList d;
+    d.core.RenMethod = Method::Sequence;
+    d.createAndDrop({u"a.jpg", u"b.jpg"}, u"n", u"32766");
+    d.core.runRename();
+    EXPECT_EQ(d.core.RenState, RenameState::CanUndo);
+    EXPECT_TRUE(d.exists(u"n32767.jpg"));
+    EXPECT_EQ(d.core.RenNumText, u"32766");
+}
