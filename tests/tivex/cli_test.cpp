@@ -1,10 +1,15 @@
 // The tivex command, run as a separate process from the folder of the tests.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <string>
+#include <vector>
 
 #include "samples.h"
 #include "test_support.h"
+#include "tivex_engine.h"
 
 namespace tivex::test {
 namespace {
@@ -14,6 +19,15 @@ protected:
     std::string run(const std::string &arguments, int &exitCode)
     {
         return runCommand("'" + executableDir() + "/tivex' " + arguments + " 2>/dev/null", exitCode);
+    }
+
+    // path in single quotes for the shell, with any quote inside kept.
+    static std::string quoted(const std::string &path)
+    {
+        std::string out = "'";
+        for (const char c : path)
+            out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return out + "'";
     }
 
     TempDir m_dir;
@@ -98,6 +112,132 @@ TEST_F(Command, englishDescriptionsOnRequest)
     const std::string picture = m_dir.write("a.png", pngImage());
     int exitCode = -1;
     EXPECT_EQ(run("--english '" + picture + "'", exitCode), picture + ": PNG image [png]\n");
+}
+
+TEST_F(Command, briefLeavesOutThePath)
+{
+    const std::string picture = m_dir.write("a.gif", gifImage());
+    int exitCode = -1;
+    EXPECT_EQ(run("-b --english " + quoted(picture), exitCode), "GIF image [gif]\n");
+    EXPECT_EQ(run("-be " + quoted(picture), exitCode), "gif\n");
+    EXPECT_EQ(run("-b --mime " + quoted(picture), exitCode), "image/gif\n");
+    EXPECT_EQ(exitCode, 0);
+}
+
+TEST_F(Command, mimeModeNamesTheContentsMimeType)
+{
+    const std::string pdf = m_dir.write("doc.txt", pdfDocument());
+    const std::string empty = m_dir.write("nothing", "");
+    int exitCode = -1;
+    const std::string output = run("--mime " + quoted(pdf) + " " + quoted(empty), exitCode);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(output, pdf + ": application/pdf\n" + empty + ": inode/x-empty\n");
+}
+
+TEST_F(Command, jsonEscapesTheValuesAndListsTheAcceptedExtensions)
+{
+    // A quote, a backslash and a control character in the name must not break the object.
+    const std::string picture = m_dir.write("odd\"name\\with\x01.jpeg", jpegImage());
+    const Detection detection = detectBytes(ByteView(jpegImage()));
+    ASSERT_NE(detection.type, nullptr);
+    // The type's own extensions, canonical first, as the engine's table lists them.
+    std::string accepted = "\"" + std::string(detection.type->ext) + "\"";
+    std::string_view aliases = detection.type->aliases;
+    while (!aliases.empty()) {
+        const size_t blank = aliases.find(' ');
+        accepted += ",\"" + std::string(aliases.substr(0, blank)) + "\"";
+        aliases = blank == std::string_view::npos ? std::string_view() : aliases.substr(blank + 1);
+    }
+    int exitCode = -1;
+    const std::string output = run("--json --english " + quoted(picture), exitCode);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(output, "{\"path\":\"" + m_dir.path() + "/odd\\\"name\\\\with\\u0001.jpeg\",\"ext\":\"jpeg\"," +
+                          "\"accepted\":[" + accepted + "],\"description\":\"" + describeEn(detection) +
+                          "\",\"mime\":\"image/jpeg\",\"type\":\"" + std::string(detection.type->id) + "\"}\n");
+}
+
+TEST_F(Command, jsonNamesTheErrorAndBytesThatAreNotUtf8BecomeReplacementCharacters)
+{
+    const std::string missing = m_dir.path() + "/gone\xff";
+    int exitCode = -1;
+    const std::string output = run("--json " + quoted(missing), exitCode);
+    EXPECT_EQ(exitCode, 1);
+    EXPECT_EQ(output, "{\"path\":\"" + m_dir.path() + "/gone\xEF\xBF\xBD\",\"error\":\"ファイルが見つかりません\"}\n");
+}
+
+TEST_F(Command, nulSeparatedListsKeepNewlinesInNames)
+{
+    const std::string odd = m_dir.write("two\nlines.png", pngImage());
+    const std::string plain = m_dir.write("plain", gifImage());
+    const std::string list = m_dir.write("list0", odd + std::string(1, '\0') + plain + std::string(1, '\0'));
+    int exitCode = -1;
+    const std::string output = run("-b -e -0 -f " + quoted(list), exitCode);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(output, "png\ngif\n");
+}
+
+TEST_F(Command, recursiveWalkVisitsRegularFilesInNameOrderAndSurvivesLinkLoops)
+{
+    m_dir.makeFolder("tree/b/deeper");
+    const std::string root = m_dir.path() + "/tree";
+    m_dir.write("tree/b/deeper/z.png", pngImage());
+    m_dir.write("tree/a.gif", gifImage());
+    m_dir.write("tree/c", pdfDocument());
+    ASSERT_EQ(::symlink("..", (root + "/b/deeper/loop").c_str()), 0);
+    ASSERT_EQ(::mkfifo((root + "/pipe").c_str(), 0600), 0);
+    int exitCode = -1;
+    const std::string output = run("-r -e " + quoted(root), exitCode);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(output, root + "/a.gif\tgif\n" + root + "/b/deeper/z.png\tpng\n" + root + "/c\tpdf\n");
+}
+
+TEST_F(Command, withoutRecursionAFolderIsAnUnreadableFile)
+{
+    const std::string folder = m_dir.makeFolder("sub");
+    int exitCode = -1;
+    const std::string output = run("-e " + quoted(folder), exitCode);
+    EXPECT_EQ(exitCode, 1);
+    EXPECT_EQ(output, folder + "\t\n");
+}
+
+TEST_F(Command, whatListsEveryDescriptionOfAnExtension)
+{
+    int exitCode = -1;
+    std::string expected;
+    for (const std::string_view description : describeExtension("xml"))
+        expected += std::string(description) + "\n";
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(run("--what .XML", exitCode), expected);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(run("--what zzqq", exitCode), "");
+    EXPECT_EQ(exitCode, 1);
+}
+
+TEST_F(Command, threadsKeepTheInputOrder)
+{
+    const std::string samples[] = {pngImage(), gifImage(), pdfDocument(), "plain text\n", ""};
+    std::string list;
+    for (int i = 0; i < 300; ++i)
+        list += m_dir.write("f" + std::to_string(i), samples[i % 5]) + "\n";
+    list += m_dir.path() + "/missing\n";
+    const std::string listPath = m_dir.write("list", list);
+    int singleExit = -1;
+    int threadedExit = -1;
+    const std::string single = run("-e -f " + quoted(listPath), singleExit);
+    const std::string threaded = run("-j 3 -e -f " + quoted(listPath), threadedExit);
+    EXPECT_EQ(threaded, single);
+    EXPECT_EQ(singleExit, 1);
+    EXPECT_EQ(threadedExit, 1);
+    EXPECT_EQ(single.substr(0, single.find('\n')), m_dir.path() + "/f0\tpng");
+}
+
+TEST_F(Command, badJobCountsAndValuedOptionsWithoutValuesAreUsageErrors)
+{
+    int exitCode = -1;
+    for (const char *arguments : {"-j 0 x", "-j abc x", "--jobs", "--what", "--brief=1 x"}) {
+        run(arguments, exitCode);
+        EXPECT_EQ(exitCode, 2) << arguments;
+    }
 }
 
 } // namespace

@@ -215,8 +215,8 @@ TEST(RecognitionDetails, textThatStartsLikeABitmapStaysText)
 
 TEST(RecognitionDetails, utf8CharacterCutByTheHeadIsForgiven)
 {
-    // The head ends inside a three-byte character; the file is still UTF-8 text.
-    std::string text(Source::HeadSize - 1, 'a');
+    // The first read ends inside a three-byte character; the file is still UTF-8 text.
+    std::string text(Source::FirstReadSize - 1, 'a');
     text += "あいう\n";
     const Detection detection = detectBytes(ByteView(text));
     ASSERT_NE(detection.type, nullptr);
@@ -255,6 +255,28 @@ const VerdictCase VerdictCases[] = {
     {"mkv_named_webm", [] { return ebmlFile("matroska"); }, "clip.webm", "mkv"},
     {"exe_named_dll", [] { return peImage(false); }, "tool.dll", "exe"},
     {"no_extension", pngImage, "picture", "png"},
+    {"versioned_library_kept", [] { return elfImage(3, false); }, "libz.so.1", "1"},
+    {"versioned_library_kept_deeper", [] { return elfImage(3, false); }, "libz.so.1.2.13", "13"},
+    {"library_number_without_so", [] { return elfImage(3, false); }, "libz.1", "so"},
+    {"json_named_generic_template_kept", [] { return "{\"a\": 1}\n"s; }, "settings.json.in", "in"},
+    {"json_named_conf_kept", [] { return "{\"a\": 1}\n"s; }, "app.conf", "conf"},
+    {"json_named_python", [] { return "{\"a\": 1}\n"s; }, "data.py", "json"},
+    {"xml_named_conf_kept", [] { return "<?xml version=\"1.0\"?>\n<fontconfig/>\n"s; }, "fonts.conf", "conf"},
+    {"guessed_c_named_header_kept", [] { return "#include <stdio.h>\n#define N 1\nstatic int n;\n"s; }, "a.h", "h"},
+    {"guessed_python_named_shell_kept", [] { return "import os\nfrom sys import argv\n\ndef main():\n    pass\n"s; },
+     "tool.sh", "sh"},
+    {"guessed_c_without_extension", [] { return "#include <stdio.h>\n#include <string.h>\n#define N 1\n"s; }, "a", "c"},
+    {"html_fragment_named_markdown_kept", [] { return "<p align=\"center\">Logo</p>\n\nText\n"s; }, "README.md", "md"},
+    {"jar_named_zip", [] { return zipArchive({{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\n"}}); }, "lib.zip", "jar"},
+    {"m4a_named_mp4_kept", [] { return isoMedia("M4A ", {"M4A ", "isom"}); }, "song.mp4", "mp4"},
+    {"opus_named_ogg_kept", [] { return oggPage("OpusHead\x01\x02"s); }, "voice.ogg", "ogg"},
+    {"xhtml_named_html_kept", [] { return "<?xml version=\"1.0\"?><html xmlns=\"http://www.w3.org/1999/xhtml\"/>"s; },
+     "page.html", "html"},
+    {"plain_text_named_rtf", [] { return "hello\n"s; }, "letter.rtf", "txt"},
+    {"subtitles_named_txt", [] { return "WEBVTT\n\n00:01.000 --> 00:02.000\nHi\n"s; }, "subs.txt", "vtt"},
+    {"guessed_python_named_txt_kept", [] { return "import os\nfrom sys import argv\n\ndef main():\n    pass\n"s; },
+     "notes.txt", "txt"},
+    {"elf_executable_named_bin_kept", [] { return elfImage(2, false); }, "tool.bin", "bin"},
 };
 
 class Verdict : public ::testing::TestWithParam<VerdictCase> {};

@@ -42,6 +42,14 @@ TEST(TextEncoding, tellsJapaneseEncodingsApart)
     EXPECT_EQ(sniff("plain")->encoding, TextEncoding::Ascii);
 }
 
+TEST(TextEncoding, doesNotCallChineseOrKoreanEucJapanese)
+{
+    // "中文测试文本" in GB2312 and "한국어 텍스트" in EUC-KR: both valid EUC-JP byte runs.
+    EXPECT_EQ(sniff("\xD6\xD0\xCE\xC4\xB2\xE2\xCA\xD4\xCE\xC4\xB1\xBE\n"sv)->encoding, TextEncoding::Gb2312);
+    EXPECT_EQ(sniff("\xC7\xD1\xB1\xB9\xBE\xEE \xC5\xD8\xBD\xBA\xC6\xAE\n"sv)->encoding, TextEncoding::EucKr);
+    EXPECT_EQ(encodingName(TextEncoding::Gb2312), "GB2312");
+}
+
 TEST(TextEncoding, rejectsMalformedUtf8AsUtf8)
 {
     // An overlong slash and a lone continuation byte.
@@ -101,6 +109,51 @@ TEST(TextStructure, jsonCutByTheHeadIsStillJson)
     EXPECT_FALSE(looksLikeJson("{\"key\": [1, 2, \"unfinished str", true));
     EXPECT_TRUE(looksLikeJson("{\"a\": tr", false));
     EXPECT_FALSE(looksLikeJson("{\"a\": tx", false));
+}
+
+} // namespace
+} // namespace tivex::test
+
+namespace tivex::test {
+namespace {
+
+struct ShapeCase {
+    std::string_view text;
+    std::string_view typeId;
+    bool guessed;
+};
+
+TEST(TextStructure, markersProveAndKeywordsGuess)
+{
+    const ShapeCase cases[] = {
+        {"# generated\n[Desktop Entry]\nName=x\n", "desktop", false},
+        {"Received: from a\nFrom: a@b\nTo: c@d\nSubject: s\n\nbody\n", "eml", false},
+        {"1\n00:00:01,000 --> 00:00:02,000\nHi\n", "srt", false},
+        {"# Japanese\nmsgid \"\"\nmsgstr \"\"\n", "po", false},
+        {"{\"a\": 1}", "json", false},
+        {"<?xml version=\"1.0\"?><config/>", "xml", false},
+        {"<unknown-root/>", "xml", true},
+        {"<p>a paragraph</p>", "html", true},
+        {"<!DOCTYPE html><title>x</title>", "html", false},
+        {"#include <stdio.h>\n#include <stdlib.h>\n#define N 3\n", "c", true},
+        {"import os\nfrom sys import argv\n\ndef main():\n    pass\n", "py", true},
+        {"Dear reader,\nthis is a letter.\n", "text", false},
+        {"a,b,c\n1,2,3\n4,5,6\n7,8,9\n", "csv", true},
+    };
+    for (const ShapeCase &c : cases) {
+        const TextShape shape = textShape(c.text, true);
+        EXPECT_EQ(shape.typeId, c.typeId) << c.text;
+        EXPECT_EQ(shape.guessed, c.guessed) << c.text;
+    }
+}
+
+TEST(TextStructure, proseWithCommasIsNotATable)
+{
+    EXPECT_EQ(textShape("Hello, world.\nThis line, like that one, has commas.\nBut not the same count.\n"
+                        "No, really, it does not.\n",
+                        true)
+                  .typeId,
+              "text");
 }
 
 } // namespace

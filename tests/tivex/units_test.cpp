@@ -6,6 +6,7 @@
 #include <string>
 
 #include "byte_view.h"
+#include "inflate.h"
 #include "signatures.h"
 #include "source.h"
 #include "text_util.h"
@@ -67,12 +68,40 @@ TEST(Source, targetedReadsComeFromTheMiddleOfLargeFiles)
     MemoryAccess access{ByteView(bytes)};
     Source source(access);
     ASSERT_TRUE(source.load());
-    EXPECT_EQ(source.head().size(), Source::HeadSize);
+    EXPECT_EQ(source.head().size(), Source::FirstReadSize);
+    EXPECT_EQ(source.head(Source::HeadSize).size(), Source::HeadSize);
     EXPECT_EQ(source.tailOffset(), bytes.size() - Source::TailSize);
     const auto middle = source.bytesAt(Source::HeadSize + 100, 5);
     ASSERT_TRUE(middle);
     EXPECT_EQ(middle->chars(0, 5), "hello");
     EXPECT_FALSE(source.bytesAt(bytes.size() - 2, 5));
+}
+
+TEST(Source, readsOnlyTheFirstBytesUntilMoreIsAskedFor)
+{
+    const std::string bytes(10 * Source::HeadSize, 'x');
+    MemoryAccess access{ByteView(bytes)};
+    Source source(access);
+    ASSERT_TRUE(source.load());
+    EXPECT_EQ(source.bytesRead(), Source::FirstReadSize);
+    EXPECT_EQ(source.tail().size(), Source::TailSize);
+    EXPECT_EQ(source.bytesRead(), Source::FirstReadSize + Source::TailSize);
+}
+
+TEST(Source, targetedReadsStopAtTheReadBudget)
+{
+    const std::string bytes(64 * Source::HeadSize, 'x');
+    MemoryAccess access{ByteView(bytes)};
+    Source source(access);
+    ASSERT_TRUE(source.load());
+    int served = 0;
+    for (uint64_t offset = 2 * Source::HeadSize; offset < bytes.size(); offset += Source::ScratchSize) {
+        if (source.bytesAt(offset, Source::ScratchSize))
+            ++served;
+    }
+    EXPECT_LE(source.bytesRead(), Source::ReadBudget);
+    EXPECT_GT(served, 0);
+    EXPECT_LT(served, 60);
 }
 
 TEST(Source, smallFilesAreReadOnceAsHeadAndTail)
@@ -84,6 +113,41 @@ TEST(Source, smallFilesAreReadOnceAsHeadAndTail)
     EXPECT_TRUE(source.headIsWhole());
     EXPECT_EQ(source.tail().data(), source.head().data());
     EXPECT_EQ(source.tail().size(), bytes.size());
+}
+
+// ---- Inflate ----------------------------------------------------------------------------
+
+TEST(Inflate, decodesStoredAndFixedBlocks)
+{
+    // A stored block holding "abc", then fixed Huffman codes with back-references.
+    const std::string stored = "\x01\x03\x00\xFC\xFF" "abc"s;
+    uint8_t out[16] = {};
+    ASSERT_EQ(inflateRaw(ByteView(stored), out, sizeof out), 3u);
+    EXPECT_EQ(std::string(reinterpret_cast<char *>(out), 3), "abc");
+    const std::string fixed = "\x4B\x4C\x4A\x4E\x44\x45\x00"s; // zlib's raw deflate of "abc" six times
+    uint8_t longer[32] = {};
+    ASSERT_EQ(inflateRaw(ByteView(fixed), longer, sizeof longer), 18u);
+    EXPECT_EQ(std::string(reinterpret_cast<char *>(longer), 18), "abcabcabcabcabcabc");
+}
+
+TEST(Inflate, decodesDynamicHuffmanBlocks)
+{
+    // zlib's raw deflate of an Office content-type entry, long enough for dynamic codes.
+    const std::string compressed = "\x75\x8E\x41\x0E\xC2\x30\x0C\x04\xBF\x52\xF5\x8A\x48\x3E\x50\xB8\x70\x07\x0E\x7C\xC0\x4A\x5C\x64\x29\xB6\x23\xC7\x14\xFA\x7B\x52\x21\xF5\xC6\x71\xB5\xB3\xA3\x9D\x6E\x0B\x9A\x51\xC6\xE1\x0E\xE6\x57\x60\x3C\x8D\xF1\xAD\x96\x63\xD6\xF4\x62\x14\x0F\x1F\x2E\xE3\x70\x51\xF1\x1E\x1E\x6B\xED\x00\xD4\x5A\x28\x81\x93\x4A\x5C\x24\x07\xAD\x28\x9D\x9A\xD5\x18\xBC\x1D\x75\x9E\x29\xE1\xBE\xDF\x6C\xD5\x34\x61\x6B\x24\x4F\x2E\x61\x6F\x18\x48\x0E\x9B\x3E\x9E\xA7\xBF\x3F\x9A\xAF\x05\x5B\xF8\x61\x5F"s;
+    const std::string expected = R"(<Override PartName="/word/document.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/><Override PartName="/word/styles.xml"/>)";
+    uint8_t out[512] = {};
+    ASSERT_EQ(inflateRaw(ByteView(compressed), out, sizeof out), expected.size());
+    EXPECT_EQ(std::string(reinterpret_cast<char *>(out), expected.size()), expected);
+}
+
+TEST(Inflate, stopsAtTheOutputsEndAndOnBrokenInput)
+{
+    const std::string stored = "\x01\x03\x00\xFC\xFF" "abc"s;
+    uint8_t out[2] = {};
+    EXPECT_EQ(inflateRaw(ByteView(stored), out, sizeof out), 2u);
+    const std::string broken = "\x07\xFF\xFF"s; // reserved block type
+    uint8_t more[8] = {};
+    EXPECT_EQ(inflateRaw(ByteView(broken), more, sizeof more), 0u);
 }
 
 // ---- Names and UTF-8 --------------------------------------------------------------------
@@ -169,6 +233,8 @@ TEST(TypeTable, reverseIndexFindsEveryTypeOfAnExtension)
     ASSERT_EQ(ts.size(), 2u);
     EXPECT_EQ(ts[0]->id, "mts");
     EXPECT_EQ(ts[1]->id, "typescript");
+    for (const TypeInfo *type : typesForExtension("xml"))
+        EXPECT_TRUE(type->claimsExtension("xml")) << type->id;
     const auto &jpeg = typesForExtension("jpeg");
     ASSERT_EQ(jpeg.size(), 1u);
     EXPECT_EQ(jpeg[0]->id, "jpg");

@@ -1,5 +1,7 @@
 #include "tivex_engine.h"
 
+#include <algorithm>
+
 #include "os.h"
 #include "signatures.h"
 #include "text_util.h"
@@ -88,7 +90,10 @@ Detection detect(Source &source)
     if (const auto text = sniffText(source.head(), source.headIsWhole())) {
         detection.type = typeById(text->typeId);
         detection.encoding = text->encoding;
+        detection.guessed = text->guessed;
+        return detection;
     }
+    detection.type = typeById(matchFallbacks(source));
     return detection;
 }
 
@@ -101,26 +106,98 @@ Detection detectBytes(ByteView bytes)
     return detect(source);
 }
 
-std::string proposeExtension(const TypeInfo *type, std::string_view presentExt)
+namespace {
+
+bool keptInFamily(const TypeInfo &type, std::string_view present)
 {
+    // A narrower format that the content cannot tell apart keeps its name: a plain ZIP
+    // named .cbz, an XML document named .glade.
+    for (const TypeInfo *named : typesForExtension(present)) {
+        if (isDescendantOf(*named, type) && !named->has(Provable))
+            return true;
+    }
+    // A broader format that fully holds this one: an SVG image named .xml.
+    // Only a type the content proves insists on its own extension over a broader one:
+    // a ZIP with a KML file inside may stay .zip, a Word document named .zip may not.
+    // Plain text is no such family: text extensions are judged by keptAsText.
+    const TypeInfo *ancestor = parentOf(type);
+    for (int depth = 0; ancestor && depth < MaxFamilyDepth; ++depth, ancestor = parentOf(*ancestor)) {
+        if (ancestor->id == TextTypeId)
+            break;
+        const bool insists = type.has(Provable) || type.has(Distinct);
+        if (ancestor->claimsExtension(present) && (ancestor->has(KeepsDescendants) || !insists))
+            return true;
+    }
+    return false;
+}
+
+// Text keeps a text extension unless its structure proves another format: plain
+// notes stay .csv, a guessed C source stays .h, anything stays .in or .conf; but JSON
+// named .py is misnamed. Extensions of formats the content would prove (.svg, .rtf)
+// are not text extensions here: plain text named .svg is not an SVG image.
+bool keptAsText(const Detection &detection, std::string_view present)
+{
+    const TypeInfo &type = *detection.type;
+    if (!isTextual(type))
+        return false;
+    bool textExtension = false;
+    bool generic = false;
+    for (const TypeInfo *named : typesForExtension(present)) {
+        if (isTextual(*named) && !named->has(Provable)) {
+            textExtension = true;
+            generic = generic || named->has(Generic);
+        }
+    }
+    return textExtension && (type.id == TextTypeId || detection.guessed || generic);
+}
+
+bool allDigits(std::string_view text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// libfoo.so.1 and libfoo.so.1.2: the number after ".so" is a version, not a misnamed
+// extension.
+bool isVersionedLibraryName(std::string_view base, std::string_view present)
+{
+    if (!allDigits(present))
+        return false;
+    const size_t so = base.rfind(".so");
+    if (so == std::string_view::npos)
+        return false;
+    std::string_view rest = base.substr(so + 3);
+    while (!rest.empty()) {
+        if (rest.front() != '.')
+            return false;
+        rest.remove_prefix(1);
+        const size_t next = std::min(rest.find('.'), rest.size());
+        if (!allDigits(rest.substr(0, next)))
+            return false;
+        rest.remove_prefix(next);
+    }
+    return true;
+}
+
+} // namespace
+
+std::string proposeExtension(const Detection &detection, std::string_view presentExt, std::string_view base)
+{
+    const TypeInfo *type = detection.type;
     if (!type)
         return {};
     const std::string present = asciiLower(presentExt);
-    if (type->claimsExtension(present))
+    if (type->claimsExtension(present) || keptInFamily(*type, present) || keptAsText(detection, present))
         return present;
-    // A narrower format that the content cannot tell apart keeps its name: a plain ZIP
-    // named .cbz, notes in a .csv.
-    for (const TypeInfo *named : typesForExtension(present)) {
-        if (isDescendantOf(*named, *type) && !named->has(Provable))
-            return present;
-    }
-    // A broader format that fully holds this one: an SVG image named .xml.
-    const TypeInfo *ancestor = parentOf(*type);
-    for (int depth = 0; ancestor && depth < MaxFamilyDepth; ++depth, ancestor = parentOf(*ancestor)) {
-        if (ancestor->has(KeepsDescendants) && ancestor->claimsExtension(present))
-            return present;
-    }
+    if (type->id == "elf-so" && isVersionedLibraryName(base, present))
+        return present;
     return std::string(type->ext);
+}
+
+std::string proposeExtension(const TypeInfo *type, std::string_view presentExt)
+{
+    Detection detection;
+    detection.type = type;
+    return proposeExtension(detection, presentExt);
 }
 
 std::string describeJa(const Detection &detection)
@@ -190,7 +267,7 @@ Report checkFile(std::string_view path, const NameLimits *limits)
     report.base = std::string(name.base);
     report.presentExt = std::string(name.ext);
     report.detection = detect(source);
-    report.proposedExt = proposeExtension(report.detection.type, report.presentExt);
+    report.proposedExt = proposeExtension(report.detection, report.presentExt, report.base);
     report.description = describeJa(report.detection);
     report.descriptionEn = describeEn(report.detection);
     return report;

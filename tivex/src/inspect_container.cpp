@@ -2,6 +2,8 @@
 // inspectors read the directory and judge by the member names.
 #include "inspectors.h"
 
+#include "inflate.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -14,7 +16,7 @@ namespace {
 
 // ---- ZIP ------------------------------------------------------------------------------
 
-enum ZipFeature : unsigned {
+enum ZipFeature : uint32_t {
     ContentTypes = 1u << 0,
     WordFolder = 1u << 1,
     ExcelFolder = 1u << 2,
@@ -22,49 +24,154 @@ enum ZipFeature : unsigned {
     JarManifest = 1u << 4,
     AndroidManifest = 1u << 5,
     DalvikCode = 1u << 6,
+    VisioFolder = 1u << 7,
+    OfficeMacros = 1u << 8,
+    ExcelBinary = 1u << 9,
+    XpsSequence = 1u << 10,
+    ThreeDModel = 1u << 11,
+    NuGetSpec = 1u << 12,
+    VsixManifest = 1u << 13,
+    AppxManifest = 1u << 14,
+    BundleConfig = 1u << 15,
+    AndroidLibrary = 1u << 16,
+    IosPayload = 1u << 17,
+    WebInf = 1u << 18,
+    EnterpriseDescriptor = 1u << 19,
+    WheelMetadata = 1u << 20,
+    EggInfo = 1u << 21,
+    ExtensionManifest = 1u << 22,
+    KmlDocument = 1u << 23,
+    NumpyArray = 1u << 24,
+    JavaClass = 1u << 25,
 };
+
+enum class NameMatch { Exact, Prefix, Suffix, RootSuffix };
 
 struct MemberRule {
     std::string_view name;
-    bool prefix; // the member name only has to begin with it (a folder)
+    NameMatch match;
     ZipFeature feature;
 };
 
 constexpr MemberRule MemberRules[] = {
-    {"[Content_Types].xml", false, ContentTypes},
-    {"word/", true, WordFolder},
-    {"xl/", true, ExcelFolder},
-    {"ppt/", true, PowerPointFolder},
-    {"META-INF/MANIFEST.MF", false, JarManifest},
-    {"AndroidManifest.xml", false, AndroidManifest},
-    {"classes.dex", false, DalvikCode},
+    {"[Content_Types].xml", NameMatch::Exact, ContentTypes},
+    {"word/vbaProject.bin", NameMatch::Exact, OfficeMacros},
+    {"xl/vbaProject.bin", NameMatch::Exact, OfficeMacros},
+    {"ppt/vbaProject.bin", NameMatch::Exact, OfficeMacros},
+    {"xl/workbook.bin", NameMatch::Exact, ExcelBinary},
+    {"word/", NameMatch::Prefix, WordFolder},
+    {"xl/", NameMatch::Prefix, ExcelFolder},
+    {"ppt/", NameMatch::Prefix, PowerPointFolder},
+    {"visio/", NameMatch::Prefix, VisioFolder},
+    {".fdseq", NameMatch::Suffix, XpsSequence},
+    {"3D/3dmodel.model", NameMatch::Exact, ThreeDModel},
+    {".nuspec", NameMatch::RootSuffix, NuGetSpec},
+    {"extension.vsixmanifest", NameMatch::Exact, VsixManifest},
+    {"AppxManifest.xml", NameMatch::Exact, AppxManifest},
+    {"AppxMetadata/AppxBundleManifest.xml", NameMatch::Exact, AppxManifest},
+    {"META-INF/MANIFEST.MF", NameMatch::Exact, JarManifest},
+    {"AndroidManifest.xml", NameMatch::Exact, AndroidManifest},
+    {"classes.dex", NameMatch::Exact, DalvikCode},
+    {"BundleConfig.pb", NameMatch::Exact, BundleConfig},
+    {"classes.jar", NameMatch::Exact, AndroidLibrary},
+    {"Payload/", NameMatch::Prefix, IosPayload},
+    {"WEB-INF/", NameMatch::Prefix, WebInf},
+    {"META-INF/application.xml", NameMatch::Exact, EnterpriseDescriptor},
+    {".dist-info/WHEEL", NameMatch::Suffix, WheelMetadata},
+    {"EGG-INFO/", NameMatch::Prefix, EggInfo},
+    {"install.rdf", NameMatch::Exact, ExtensionManifest},
+    {"manifest.json", NameMatch::Exact, ExtensionManifest},
+    {".kml", NameMatch::RootSuffix, KmlDocument},
+    {".npy", NameMatch::Suffix, NumpyArray},
+    {".class", NameMatch::Suffix, JavaClass},
 };
 
 struct ZipVerdict {
-    unsigned required;
+    uint32_t required;
     std::string_view typeId;
 };
 
-// First row whose features are all present wins.
+// First row whose features are all present wins: the more specific packages first,
+// since a NuGet package or a 3MF model also carries an Office-style content-type list.
 constexpr ZipVerdict ZipVerdicts[] = {
+    {ContentTypes | ThreeDModel, "3mf"},
+    {ContentTypes | NuGetSpec, "nupkg"},
+    {ContentTypes | VsixManifest, "vsix"},
+    {AppxManifest, "appx"},
+    {ContentTypes | XpsSequence, "xps"},
+    {ContentTypes | WordFolder | OfficeMacros, "docm"},
     {ContentTypes | WordFolder, "docx"},
+    {ContentTypes | ExcelFolder | ExcelBinary, "xlsb"},
+    {ContentTypes | ExcelFolder | OfficeMacros, "xlsm"},
     {ContentTypes | ExcelFolder, "xlsx"},
+    {ContentTypes | PowerPointFolder | OfficeMacros, "pptm"},
     {ContentTypes | PowerPointFolder, "pptx"},
+    {ContentTypes | VisioFolder, "vsdx"},
     {AndroidManifest | DalvikCode, "apk"},
+    {BundleConfig, "aab"},
+    {AndroidManifest | AndroidLibrary, "aar"},
+    {IosPayload, "ipa"},
+    {WebInf, "war"},
+    {EnterpriseDescriptor, "ear"},
     {JarManifest, "jar"},
+    {JavaClass, "jar"},
+    {WheelMetadata, "whl"},
+    {EggInfo, "egg"},
+    {ExtensionManifest, "xpi"},
+    {KmlDocument, "kmz"},
+    {NumpyArray, "npz"},
 };
 
-struct MimetypeRule {
-    std::string_view mimetype;
+struct TextRule {
+    std::string_view text;
     std::string_view typeId;
 };
 
-// OpenDocument and EPUB store their media type, uncompressed, as the first member.
-constexpr MimetypeRule MimetypeRules[] = {
+// The content type of an Office package's main part names the exact kind, templates
+// and slide shows included, which the member names cannot.
+constexpr TextRule MainPartRules[] = {
+    {"wordprocessingml.document.main+xml", "docx"},
+    {"ms-word.document.macroEnabled.main+xml", "docm"},
+    {"wordprocessingml.template.main+xml", "dotx"},
+    {"ms-word.template.macroEnabledTemplate.main+xml", "dotm"},
+    {"spreadsheetml.sheet.main+xml", "xlsx"},
+    {"ms-excel.sheet.macroEnabled.main+xml", "xlsm"},
+    {"spreadsheetml.template.main+xml", "xltx"},
+    {"ms-excel.template.macroEnabled.main+xml", "xltm"},
+    {"ms-excel.sheet.binary.macroEnabled.main", "xlsb"},
+    {"ms-excel.addin.macroEnabled.main+xml", "xlam"},
+    {"presentationml.presentation.main+xml", "pptx"},
+    {"ms-powerpoint.presentation.macroEnabled.main+xml", "pptm"},
+    {"presentationml.slideshow.main+xml", "ppsx"},
+    {"ms-powerpoint.slideshow.macroEnabled.main+xml", "ppsm"},
+    {"presentationml.template.main+xml", "potx"},
+    {"ms-powerpoint.template.macroEnabled.main+xml", "potm"},
+    {"ms-visio.drawing.main+xml", "vsdx"},
+};
+
+// OpenDocument, EPUB and some image editors store their media type, uncompressed, as
+// the first member.
+constexpr TextRule MimetypeRules[] = {
     {"application/vnd.oasis.opendocument.text", "odt"},
     {"application/vnd.oasis.opendocument.spreadsheet", "ods"},
     {"application/vnd.oasis.opendocument.presentation", "odp"},
+    {"application/vnd.oasis.opendocument.graphics", "odg"},
+    {"application/vnd.oasis.opendocument.formula", "odf"},
+    {"application/vnd.oasis.opendocument.base", "odb"},
+    {"application/vnd.oasis.opendocument.database", "odb"},
+    {"application/vnd.oasis.opendocument.chart", "odc"},
+    {"application/vnd.oasis.opendocument.text-master", "odm"},
+    {"application/vnd.oasis.opendocument.text-template", "ott"},
+    {"application/vnd.oasis.opendocument.spreadsheet-template", "ots"},
+    {"application/vnd.oasis.opendocument.presentation-template", "otp"},
+    {"application/vnd.oasis.opendocument.graphics-template", "otg"},
+    {"application/vnd.sun.xml.writer", "sxw"},
+    {"application/vnd.sun.xml.calc", "sxc"},
+    {"application/vnd.sun.xml.impress", "sxi"},
+    {"application/vnd.sun.xml.draw", "sxd"},
     {"application/epub+zip", "epub"},
+    {"image/openraster", "ora"},
+    {"application/x-krita", "kra"},
 };
 
 constexpr auto LocalHeader = "PK\x03\x04"sv;
@@ -73,24 +180,53 @@ constexpr auto EndRecord = "PK\x05\x06"sv;
 constexpr auto Zip64Locator = "PK\x06\x07"sv;
 constexpr auto Zip64EndRecord = "PK\x06\x06"sv;
 constexpr int MaxMembers = 65536;
+constexpr uint16_t StoredMethod = 0;
+constexpr uint16_t DeflatedMethod = 8;
+constexpr size_t ContentTypesReadLimit = 16 * 1024;
+constexpr size_t ContentTypesTextLimit = 16 * 1024;
 
-unsigned featureOf(std::string_view name)
+bool nameMatches(const MemberRule &rule, std::string_view name)
 {
-    for (const MemberRule &rule : MemberRules) {
-        const bool hit = rule.prefix ? name.starts_with(rule.name) : name == rule.name;
-        if (hit)
-            return rule.feature;
+    switch (rule.match) {
+    case NameMatch::Exact:
+        return name == rule.name;
+    case NameMatch::Prefix:
+        return name.starts_with(rule.name);
+    case NameMatch::Suffix:
+        return name.ends_with(rule.name);
+    case NameMatch::RootSuffix:
+        return name.ends_with(rule.name) && name.find('/') == std::string_view::npos;
     }
-    return 0;
+    return false;
 }
 
-std::string_view verdictFor(unsigned features)
+uint32_t featuresOf(std::string_view name)
+{
+    uint32_t features = 0;
+    for (const MemberRule &rule : MemberRules) {
+        if (nameMatches(rule, name))
+            features |= rule.feature;
+    }
+    return features;
+}
+
+std::string_view verdictFor(uint32_t features)
 {
     for (const ZipVerdict &verdict : ZipVerdicts) {
         if ((features & verdict.required) == verdict.required)
             return verdict.typeId;
     }
     return "zip";
+}
+
+template <size_t N>
+std::string_view lookupText(const TextRule (&rules)[N], std::string_view text, bool whole)
+{
+    for (const TextRule &rule : rules) {
+        if (whole ? text == rule.text : text.find(rule.text) != std::string_view::npos)
+            return rule.typeId;
+    }
+    return {};
 }
 
 std::string_view mimetypeVerdict(ByteView head)
@@ -101,22 +237,22 @@ std::string_view mimetypeVerdict(ByteView head)
     const auto size = head.u32le(18);
     const auto nameLength = head.u16le(26);
     const auto extraLength = head.u16le(28);
-    if (!method || *method != 0 || !size || !nameLength || !extraLength || *nameLength != 8)
+    if (!method || *method != StoredMethod || !size || !nameLength || !extraLength || *nameLength != 8)
         return {};
-    const auto value = head.chars(30 + size_t{*nameLength} + *extraLength, *size);
+    auto value = head.chars(30 + size_t{*nameLength} + *extraLength, *size);
     if (!value)
         return {};
-    for (const MimetypeRule &rule : MimetypeRules) {
-        if (*value == rule.mimetype)
-            return rule.typeId;
-    }
-    return {};
+    while (!value->empty() && (value->back() == '\n' || value->back() == '\r' || value->back() == ' '))
+        value->remove_suffix(1);
+    return lookupText(MimetypeRules, *value, true);
 }
 
 struct CentralDirectory {
     uint64_t offset = 0;
     uint64_t size = 0;
     uint64_t endRecordAt = 0; // absolute position of the end record
+    // Self-extracting archives have a stub in front: recorded offsets fall short by it.
+    uint64_t shift = 0;
 };
 
 std::optional<size_t> findEndRecord(ByteView tail)
@@ -162,10 +298,9 @@ std::optional<CentralDirectory> locateCentralDirectory(Source &source)
 }
 
 // Reads the central directory (its first ScratchSize bytes: the telling members come
-// first in every writer we know). Self-extracting archives have a stub in front, so the
-// recorded offset may be short by the stub's size; the directory always ends at the end
-// record, which gives a second place to look.
-std::optional<ByteView> readCentralDirectory(Source &source, const CentralDirectory &directory)
+// first in every writer we know). The directory always ends at the end record, which
+// gives a second place to look when the recorded offset misses.
+std::optional<ByteView> readCentralDirectory(Source &source, CentralDirectory &directory)
 {
     const size_t length = static_cast<size_t>(std::min<uint64_t>(directory.size, Source::ScratchSize));
     if (length < 46)
@@ -175,36 +310,48 @@ std::optional<ByteView> readCentralDirectory(Source &source, const CentralDirect
         return bytes;
     if (directory.endRecordAt < directory.size)
         return std::nullopt;
-    bytes = source.bytesAt(directory.endRecordAt - directory.size, length);
-    if (bytes && bytes->startsWith(0, CentralHeader))
+    const uint64_t actual = directory.endRecordAt - directory.size;
+    bytes = source.bytesAt(actual, length);
+    if (bytes && bytes->startsWith(0, CentralHeader)) {
+        directory.shift = actual - std::min(actual, directory.offset);
         return bytes;
+    }
     return std::nullopt;
 }
 
-unsigned centralFeatures(ByteView directory)
+struct ZipMembers {
+    uint32_t features = 0;
+    std::optional<uint64_t> contentTypesAt; // local header of [Content_Types].xml
+};
+
+ZipMembers centralMembers(ByteView directory, uint64_t shift)
 {
-    unsigned features = 0;
+    ZipMembers members;
     size_t at = 0;
     for (int count = 0; count < MaxMembers && directory.startsWith(at, CentralHeader); ++count) {
         const auto nameLength = directory.u16le(at + 28);
         const auto extraLength = directory.u16le(at + 30);
         const auto commentLength = directory.u16le(at + 32);
-        if (!nameLength || !extraLength || !commentLength)
+        const auto localAt = directory.u32le(at + 42);
+        if (!nameLength || !extraLength || !commentLength || !localAt)
             break;
         const auto name = directory.chars(at + 46, *nameLength);
         if (!name)
             break;
-        features |= featureOf(*name);
+        const uint32_t features = featuresOf(*name);
+        if (features & ContentTypes)
+            members.contentTypesAt = uint64_t{*localAt} + shift;
+        members.features |= features;
         at += 46 + size_t{*nameLength} + *extraLength + *commentLength;
     }
-    return features;
+    return members;
 }
 
 // Without a readable end record (a cut-off download) the local headers at the start
 // still name the first members.
-unsigned localFeatures(ByteView head)
+ZipMembers localMembers(ByteView head)
 {
-    unsigned features = 0;
+    ZipMembers members;
     size_t at = 0;
     for (int count = 0; count < MaxMembers && head.startsWith(at, LocalHeader); ++count) {
         const auto flags = head.u16le(at + 6);
@@ -216,13 +363,49 @@ unsigned localFeatures(ByteView head)
         const auto name = head.chars(at + 30, *nameLength);
         if (!name)
             break;
-        features |= featureOf(*name);
+        const uint32_t features = featuresOf(*name);
+        if (features & ContentTypes)
+            members.contentTypesAt = at;
+        members.features |= features;
         // With a trailing data descriptor the size is unknown here: stop walking.
         if ((*flags & 0x08) != 0 && *compressedSize == 0)
             break;
         at += 30 + size_t{*nameLength} + *extraLength + *compressedSize;
     }
-    return features;
+    return members;
+}
+
+bool isOfficeVerdict(std::string_view typeId)
+{
+    for (const TextRule &rule : MainPartRules) {
+        if (rule.typeId == typeId)
+            return true;
+    }
+    return false;
+}
+
+// The main part's content type from [Content_Types].xml, stored or deflated.
+std::string_view officeMainPart(Source &source, uint64_t localAt)
+{
+    const auto header = source.bytesAt(localAt, 30);
+    if (!header || !header->startsWith(0, LocalHeader))
+        return {};
+    const auto method = header->u16le(8).value_or(0xFFFF);
+    const auto nameLength = header->u16le(26).value_or(0);
+    const auto extraLength = header->u16le(28).value_or(0);
+    const uint64_t dataAt = localAt + 30 + nameLength + extraLength;
+    const uint64_t available = source.size() > dataAt ? source.size() - dataAt : 0;
+    const size_t length = static_cast<size_t>(std::min<uint64_t>(available, ContentTypesReadLimit));
+    const auto data = source.bytesAt(dataAt, length);
+    if (!data)
+        return {};
+    if (method == StoredMethod)
+        return lookupText(MainPartRules, *data->chars(0, data->size()), false);
+    if (method != DeflatedMethod)
+        return {};
+    std::array<uint8_t, ContentTypesTextLimit> text{};
+    const size_t produced = inflateRaw(*data, text.data(), text.size());
+    return lookupText(MainPartRules, std::string_view(reinterpret_cast<const char *>(text.data()), produced), false);
 }
 
 // ---- OLE2 / Compound File Binary -----------------------------------------------------
@@ -236,12 +419,17 @@ struct StreamRule {
 // Ordered by strength: a Word document with an embedded sheet holds a Workbook stream
 // too, but never the other way round.
 constexpr StreamRule StreamRules[] = {
+    {"EncryptedPackage", false, "ooxml-encrypted"},
     {"WordDocument", false, "doc"},
     {"PowerPoint Document", false, "ppt"},
     {"Workbook", false, "xls"},
     {"Book", false, "xls"},
     {"__substg1.0_", true, "msg"},
     {"__properties_version1.0", false, "msg"},
+    {"VisioDocument", false, "vsd"},
+    {"Quill", false, "pub"},
+    {"\x05HwpSummaryInformation", false, "hwp"},
+    {"HwpSummaryInformation", false, "hwp"},
 };
 
 struct ClassRule {
@@ -334,14 +522,20 @@ std::string_view zip(Source &source)
 {
     if (const auto byMimetype = mimetypeVerdict(source.head()); !byMimetype.empty())
         return byMimetype;
-    unsigned features = 0;
-    if (const auto directory = locateCentralDirectory(source)) {
+    ZipMembers members;
+    if (auto directory = locateCentralDirectory(source)) {
         if (const auto bytes = readCentralDirectory(source, *directory))
-            features = centralFeatures(*bytes);
+            members = centralMembers(*bytes, directory->shift);
     }
-    if (features == 0)
-        features = localFeatures(source.head());
-    return verdictFor(features);
+    if (members.features == 0)
+        members = localMembers(source.head(Source::HeadSize));
+    const std::string_view byNames = verdictFor(members.features);
+    // Only packages that the member names call Office documents are worth the read.
+    if (members.contentTypesAt && isOfficeVerdict(byNames)) {
+        if (const auto byMainPart = officeMainPart(source, *members.contentTypesAt); !byMainPart.empty())
+            return byMainPart;
+    }
+    return byNames;
 }
 
 std::string_view ole2(Source &source)

@@ -37,12 +37,13 @@ struct BrandRule {
 constexpr BrandRule BrandRules[] = {
     {"avif", "avif", true}, {"avis", "avif", true}, {"heic", "heic", true}, {"heix", "heic", true},
     {"heim", "heic", true}, {"heis", "heic", true}, {"hevc", "heic", true}, {"hevx", "heic", true},
-    {"qt  ", "mov", true},  {"M4A ", "m4a", true},  {"M4B ", "m4a", true},  {"M4P ", "m4a", true},
-    {"3g2", "3g2", true},   {"3gp", "3gp", true},   {"3gg", "3gp", true},   {"3gs", "3gp", true},
-    {"3ge", "3gp", true},   {"jp2 ", "jp2", true},  {"jpx ", "jp2", true},  {"mif1", "heic", false},
-    {"msf1", "heic", false},
+    {"qt  ", "mov", true},  {"M4A ", "m4a", true},  {"M4B ", "m4b", true},  {"M4P ", "m4a", true},
+    {"M4V ", "m4v", true},  {"M4VH", "m4v", true},  {"M4VP", "m4v", true},  {"f4v ", "f4v", true},
+    {"f4a ", "f4v", true},  {"3g2", "3g2", true},   {"3gp", "3gp", true},   {"3gg", "3gp", true},
+    {"3gs", "3gp", true},   {"3ge", "3gp", true},   {"3gr", "3gp", true},   {"kddi", "3g2", true},
+    {"jp2 ", "jp2", true},  {"jpx ", "jpx", true},  {"jpm ", "jpm", true},  {"mjp2", "mj2", true},
+    {"crx ", "cr3", true},  {"mif1", "heif", false}, {"msf1", "heif", false},
 };
-
 const BrandRule *brandRule(std::string_view brand)
 {
     for (const BrandRule &rule : BrandRules) {
@@ -116,6 +117,8 @@ std::string_view mpegAudioType(const MpegFrame &frame)
     switch (frame.layer) {
     case 0:
         return "aac";
+    case 1:
+        return "mp1";
     case 3:
         return "mp3";
     default:
@@ -173,21 +176,79 @@ std::optional<VarInt> readVarInt(ByteView bytes, size_t at)
 }
 
 constexpr uint64_t EbmlDocType = 0x4282;
+constexpr uint8_t EbmlCodecId = 0x86;
+
+// Whether the track entries near the start name audio codecs ("A_VORBIS") and no video
+// codec ("V_VP9"). A codec id is element 0x86 with a one-byte size, then the string.
+bool hasCodecKind(ByteView head, std::string_view kind)
+{
+    for (size_t at = head.find(kind); at != ByteView::npos; at = head.find(kind, at + 1)) {
+        if (at < 2)
+            continue;
+        const auto size = head.u8(at - 1);
+        if (head.u8(at - 2) == EbmlCodecId && size && (*size & 0x80))
+            return true;
+    }
+    return false;
+}
+
+bool isAudioOnly(ByteView head) { return hasCodecKind(head, "A_") && !hasCodecKind(head, "V_"); }
 
 constexpr TagRule DocTypeRules[] = {{"webm", "webm"}, {"matroska", "mkv"}};
 
 constexpr TagRule RiffRules[] = {
-    {"WAVE", "wav"}, {"AVI ", "avi"}, {"WEBP", "webp"}, {"RMID", "rmi"}, {"ACON", "ani"},
+    {"WAVE", "wav"}, {"AVI ", "avi"}, {"AVIX", "avi"}, {"WEBP", "webp"}, {"RMID", "rmi"}, {"ACON", "ani"},
+    {"sfbk", "sf2"}, {"DLS ", "dls"}, {"QLCM", "qcp"}, {"CDXA", "mpg"}, {"RMP3", "mp3"}, {"XWMA", "wma"},
 };
 
-constexpr TagRule IffRules[] = {{"AIFF", "aiff"}, {"AIFC", "aiff"}};
+constexpr TagRule IffRules[] = {
+    {"AIFF", "aiff"}, {"AIFC", "aifc"}, {"8SVX", "8svx"}, {"BEAM", "beam"}, {"MAUD", "maud"},
+};
 
 constexpr TagRule OggCodecRules[] = {
-    {"\x01vorbis", "ogg"}, {"OpusHead", "opus"}, {"\x80theora", "ogv"}, {"Speex   ", "spx"}, {"\x7F" "FLAC", "ogg"},
+    {"\x01vorbis", "ogg"}, {"OpusHead", "opus"}, {"\x80theora", "ogv"}, {"Speex   ", "spx"},
+    {"\x7F" "FLAC", "oga"}, {"fishead\0"sv, "ogv"}, {"BBCD\0"sv, "ogv"}, {"\x01video\0\0\0"sv, "ogv"},
 };
 
 constexpr size_t TransportPacket = 188;
+constexpr size_t TimestampedPacket = 192;
 constexpr int TransportPacketsToSee = 4;
+
+// Frame sizes of AC-3 in 16-bit words, by frame size code, for 48, 44.1 and 32 kHz.
+constexpr uint16_t Ac3FrameWords[38][3] = {
+    {64, 69, 96},       {64, 70, 96},       {80, 87, 120},      {80, 88, 120},      {96, 104, 144},
+    {96, 105, 144},     {112, 121, 168},    {112, 122, 168},    {128, 139, 192},    {128, 140, 192},
+    {160, 174, 240},    {160, 175, 240},    {192, 208, 288},    {192, 209, 288},    {224, 243, 336},
+    {224, 244, 336},    {256, 278, 384},    {256, 279, 384},    {320, 348, 480},    {320, 349, 480},
+    {384, 417, 576},    {384, 418, 576},    {448, 487, 672},    {448, 488, 672},    {512, 557, 768},
+    {512, 558, 768},    {640, 696, 960},    {640, 697, 960},    {768, 835, 1152},   {768, 836, 1152},
+    {896, 975, 1344},   {896, 976, 1344},   {1024, 1114, 1536}, {1024, 1115, 1536}, {1152, 1253, 1728},
+    {1152, 1254, 1728}, {1280, 1393, 1920}, {1280, 1394, 1920},
+};
+
+struct GuidRule {
+    std::string_view guid;
+    std::string_view typeId;
+};
+
+// ASF stream types: a file with a video stream is a video, one with audio only is audio.
+constexpr GuidRule AsfStreamRules[] = {
+    {"\xC0\xEF\x19\xBC\x4D\x5B\xCF\x11\xA8\xFD\x00\x80\x5F\x5C\x44\x2B"sv, "wmv"},
+    {"\x40\x9E\x69\xF8\x4D\x5B\xCF\x11\xA8\xFD\x00\x80\x5F\x5C\x44\x2B"sv, "wma"},
+};
+
+struct NalRule {
+    uint8_t mask;
+    uint8_t value;
+    std::string_view typeId;
+};
+
+// The first NAL unit of a raw H.264 stream is an access unit delimiter, a sequence
+// parameter set or supplemental information; H.265 starts with its video parameter set
+// (or a delimiter), whose header has a different layout.
+constexpr NalRule NalRules[] = {
+    {0xFF, 0x40, "hevc"}, {0xFF, 0x46, "hevc"}, {0x9F, 0x07, "h264"}, {0x9F, 0x09, "h264"}, {0x9F, 0x06, "h264"},
+};
 
 } // namespace
 
@@ -258,7 +319,8 @@ std::string_view ebml(Source &source)
                 break;
             // Some writers pad the string with NULs.
             const size_t nul = docType->find('\0');
-            return lookupTag(DocTypeRules, docType->substr(0, nul));
+            const std::string_view type = lookupTag(DocTypeRules, docType->substr(0, nul));
+            return type == "mkv" && isAudioOnly(source.head(Source::HeadSize)) ? "mka"sv : type;
         }
         at = dataAt + static_cast<size_t>(std::min<uint64_t>(size->value, head.size()));
     }
@@ -303,14 +365,108 @@ std::string_view id3(Source &source)
     return confirmed.empty() ? "mp3"sv : confirmed;
 }
 
+namespace {
+
+bool syncEvery(ByteView head, size_t first, size_t stride)
+{
+    for (int packet = 0; packet < TransportPacketsToSee; ++packet) {
+        if (head.u8(first + static_cast<size_t>(packet) * stride) != 0x47)
+            return false;
+    }
+    return true;
+}
+
+std::optional<size_t> dolbyFrameLength(ByteView bytes, size_t at)
+{
+    if (!bytes.startsWith(at, "\x0B\x77"sv))
+        return std::nullopt;
+    const auto b2 = bytes.u8(at + 2), b3 = bytes.u8(at + 3), b4 = bytes.u8(at + 4), b5 = bytes.u8(at + 5);
+    if (!b2 || !b3 || !b4 || !b5)
+        return std::nullopt;
+    const unsigned bsid = *b5 >> 3;
+    if (bsid <= 8) {
+        const unsigned rate = *b4 >> 6;
+        const unsigned code = *b4 & 0x3Fu;
+        if (rate == 3 || code >= 38)
+            return std::nullopt;
+        return size_t{Ac3FrameWords[code][rate]} * 2;
+    }
+    if (bsid >= 11 && bsid <= 16)
+        return ((size_t{*b2 & 0x07u} << 8 | *b3) + 1) * 2;
+    return std::nullopt;
+}
+
+} // namespace
+
 std::string_view mpegTransport(Source &source)
 {
+    return syncEvery(source.head(), 0, TransportPacket) ? "mts"sv : std::string_view{};
+}
+
+// Blu-ray streams put a four-byte time code in front of every packet.
+std::string_view blurayTransport(Source &source)
+{
+    return syncEvery(source.head(), 4, TimestampedPacket) ? "mts"sv : std::string_view{};
+}
+
+// AC-3 and E-AC-3 share a sync word; the bitstream id tells them apart, and the frame
+// that must follow the first one confirms the guess.
+std::string_view dolbyDigital(Source &source)
+{
     const ByteView head = source.head();
-    for (int packet = 1; packet < TransportPacketsToSee; ++packet) {
-        if (head.u8(static_cast<size_t>(packet) * TransportPacket) != 0x47)
+    const auto length = dolbyFrameLength(head, 0);
+    if (!length)
+        return {};
+    if (*length < source.size()) {
+        const auto next = source.bytesAt(*length, 6);
+        if (!next || !dolbyFrameLength(*next, 0))
             return {};
     }
-    return "mts";
+    return (head.u8(5).value_or(0) >> 3) <= 8 ? "ac3"sv : "eac3"sv;
+}
+
+std::string_view annexB(Source &source)
+{
+    const ByteView head = source.head();
+    const auto header = head.u8(4);
+    if (!header)
+        return {};
+    // A second start code soon after shows a stream of NAL units, not chance.
+    const size_t next = head.sub(0, 4096).find("\x00\x00\x01"sv, 5);
+    if (next == ByteView::npos)
+        return {};
+    for (const NalRule &rule : NalRules) {
+        if ((*header & rule.mask) == rule.value)
+            return rule.typeId;
+    }
+    return {};
+}
+
+std::string_view asf(Source &source)
+{
+    const ByteView head = source.head();
+    for (const GuidRule &rule : AsfStreamRules) {
+        if (head.find(rule.guid) != ByteView::npos)
+            return rule.typeId;
+    }
+    return "asf";
+}
+
+// FLIC animations record their own size in the first four bytes.
+std::string_view flic(Source &source)
+{
+    const auto recorded = source.head().u32le(0);
+    return recorded && *recorded == source.size() ? "fli"sv : std::string_view{};
+}
+
+std::string_view jpeg2000(Source &source)
+{
+    const ByteView head = source.head();
+    if (!head.startsWith(16, "ftyp"))
+        return "jp2";
+    const auto brand = head.chars(20, 4);
+    const BrandRule *rule = brand ? brandRule(*brand) : nullptr;
+    return rule ? rule->typeId : "jp2"sv;
 }
 
 } // namespace tivex::inspect

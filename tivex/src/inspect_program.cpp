@@ -1,6 +1,7 @@
 // Executables and object code: the headers say what kind of image a file is.
 #include "inspectors.h"
 
+#include <algorithm>
 #include <cstdint>
 
 using namespace std::literals;
@@ -10,7 +11,16 @@ namespace tivex::inspect {
 namespace {
 
 constexpr uint16_t PeDllCharacteristic = 0x2000;
+constexpr size_t PeSubsystemAt = 24 + 68; // in the optional header, PE32 and PE32+ alike
+constexpr uint16_t PeNativeSubsystem = 1;
+constexpr uint16_t PeFirstEfiSubsystem = 10;
+constexpr uint16_t PeLastEfiSubsystem = 13;
 constexpr uint32_t ElfProgramInterpreter = 3;
+constexpr uint32_t ElfProgramDynamic = 2;
+constexpr uint64_t ElfDynamicSoname = 14;
+constexpr uint64_t ElfDynamicFlags1 = 0x6FFFFFFB;
+constexpr uint64_t ElfFlag1Pie = 0x08000000;
+constexpr size_t MaxDynamicBytes = 8192;
 constexpr size_t MaxProgramHeaders = 256;
 // Java class files of version 1.0 carry major version 45; a Mach-O universal binary
 // has a handful of architectures in the same place, so the two never overlap.
@@ -39,26 +49,109 @@ std::optional<uint64_t> elfAddress(ByteView bytes, size_t at, ElfLayout layout)
     return narrow ? std::optional<uint64_t>(*narrow) : std::nullopt;
 }
 
-// Position-independent executables are ET_DYN like shared libraries; what sets them
-// apart is a program interpreter. (The C library itself has one too and is reported
-// as an executable, which it also is.)
-bool hasInterpreter(Source &source, ElfLayout layout)
+struct ProgramHeader {
+    uint32_t type;
+    uint64_t offset;
+    uint64_t size;
+};
+
+struct DynamicFacts {
+    bool interpreter = false;
+    bool soname = false;
+    bool pie = false;
+};
+
+std::optional<ProgramHeader> programHeader(ByteView table, size_t at, ElfLayout layout)
 {
+    const auto type = elfU32(table, at, layout);
+    const auto offset = elfAddress(table, at + (layout.wide ? 8 : 4), layout);
+    const auto size = elfAddress(table, at + (layout.wide ? 32 : 16), layout);
+    if (!type || !offset || !size)
+        return std::nullopt;
+    return ProgramHeader{*type, *offset, *size};
+}
+
+void readDynamicSection(Source &source, const ProgramHeader &dynamic, ElfLayout layout, DynamicFacts &facts)
+{
+    const size_t length = static_cast<size_t>(std::min<uint64_t>(dynamic.size, MaxDynamicBytes));
+    const auto bytes = source.bytesAt(dynamic.offset, length);
+    if (!bytes)
+        return;
+    const size_t entrySize = layout.wide ? 16 : 8;
+    for (size_t at = 0; at + entrySize <= bytes->size(); at += entrySize) {
+        const auto tag = elfAddress(*bytes, at, layout);
+        const auto value = elfAddress(*bytes, at + entrySize / 2, layout);
+        if (!tag || *tag == 0)
+            break;
+        facts.soname = facts.soname || *tag == ElfDynamicSoname;
+        if (*tag == ElfDynamicFlags1 && value)
+            facts.pie = facts.pie || (*value & ElfFlag1Pie) != 0;
+    }
+}
+
+// Position-independent executables are ET_DYN like shared libraries. The linker marks
+// them with the PIE flag; older ones only show a program interpreter and no library
+// name (the C library has an interpreter too, and a name).
+DynamicFacts dynamicFacts(Source &source, ElfLayout layout)
+{
+    DynamicFacts facts;
     const ByteView head = source.head();
     const auto tableAt = elfAddress(head, layout.wide ? 32 : 28, layout);
     const auto entrySize = elfU16(head, layout.wide ? 54 : 42, layout);
     const auto count = elfU16(head, layout.wide ? 56 : 44, layout);
-    if (!tableAt || !entrySize || !count || *entrySize < 4 || *count > MaxProgramHeaders)
-        return false;
+    if (!tableAt || !entrySize || !count || *entrySize < (layout.wide ? 40 : 24) || *count > MaxProgramHeaders)
+        return facts;
     const auto table = source.bytesAt(*tableAt, size_t{*entrySize} * *count);
     if (!table)
-        return false;
+        return facts;
+    std::optional<ProgramHeader> dynamic;
     for (size_t i = 0; i < *count; ++i) {
-        if (elfU32(*table, i * *entrySize, layout) == ElfProgramInterpreter)
-            return true;
+        const auto header = programHeader(*table, i * *entrySize, layout);
+        if (!header)
+            break;
+        facts.interpreter = facts.interpreter || header->type == ElfProgramInterpreter;
+        if (header->type == ElfProgramDynamic)
+            dynamic = header;
     }
-    return false;
+    if (dynamic)
+        readDynamicSection(source, *dynamic, layout, facts);
+    return facts;
 }
+
+std::string_view sharedObjectKind(Source &source, ElfLayout layout)
+{
+    const DynamicFacts facts = dynamicFacts(source, layout);
+    const bool executable = facts.pie || (facts.interpreter && !facts.soname);
+    return executable ? "elf"sv : "elf-so"sv;
+}
+
+std::string_view portableExecutableKind(Source &source, uint32_t headerAt, ByteView header)
+{
+    const auto characteristics = header.u16le(22).value_or(0);
+    const auto subsystemBytes = source.bytesAt(uint64_t{headerAt} + PeSubsystemAt, 2);
+    const uint16_t subsystem = subsystemBytes ? subsystemBytes->u16le(0).value_or(0) : 0;
+    if (subsystem >= PeFirstEfiSubsystem && subsystem <= PeLastEfiSubsystem)
+        return "efi";
+    if (subsystem == PeNativeSubsystem)
+        return "sys";
+    return (characteristics & PeDllCharacteristic) ? "dll"sv : "exe"sv;
+}
+
+struct MachOKind {
+    uint32_t fileType;
+    std::string_view typeId;
+};
+
+constexpr MachOKind MachOKinds[] = {{1, "macho-o"}, {2, "macho"}, {6, "macho-dylib"}, {8, "macho-bundle"}};
+
+struct PythonMagicRange {
+    uint16_t first;
+    uint16_t last;
+};
+
+// Python stamps its bytecode with a number that grows with every format change:
+// 20121 for 1.5, 50823 to 62211 for 2.x, 3000 onwards for 3.x.
+constexpr PythonMagicRange PythonMagicRanges[] = {{20121, 20121}, {50823, 62211}, {3000, 3999}};
 
 } // namespace
 
@@ -68,10 +161,8 @@ std::string_view pe(Source &source)
     const auto headerAt = head.u32le(0x3C);
     if (headerAt) {
         if (const auto header = source.bytesAt(*headerAt, 24)) {
-            if (header->startsWith(0, "PE\0\0"sv)) {
-                const auto characteristics = header->u16le(22).value_or(0);
-                return (characteristics & PeDllCharacteristic) ? "dll"sv : "exe"sv;
-            }
+            if (header->startsWith(0, "PE\0\0"sv))
+                return portableExecutableKind(source, *headerAt, *header);
             if (header->startsWith(0, "NE") || header->startsWith(0, "LE") || header->startsWith(0, "LX"))
                 return "exe";
         }
@@ -98,9 +189,10 @@ std::string_view elf(Source &source)
     case 1:
         return "elf-o";
     case 2:
-        return "elf";
+        // AppImages are executables that carry their own file system behind the code.
+        return head.startsWith(8, "AI\x02"sv) ? "appimage"sv : "elf"sv;
     case 3:
-        return hasInterpreter(source, layout) ? "elf"sv : "elf-so"sv;
+        return sharedObjectKind(source, layout);
     case 4:
         return "elf-core";
     default:
@@ -117,6 +209,50 @@ std::string_view cafeBabe(Source &source)
         return "macho-fat";
     const uint32_t major = *second & 0xFFFFu;
     return major >= FirstClassMajorVersion ? "class"sv : std::string_view{};
+}
+
+std::string_view machO(Source &source)
+{
+    const ByteView head = source.head();
+    const bool bigEndian = head.startsWith(0, "\xFE\xED"sv);
+    const auto fileType = bigEndian ? head.u32be(12) : head.u32le(12);
+    if (!fileType)
+        return {};
+    for (const MachOKind &kind : MachOKinds) {
+        if (kind.fileType == *fileType)
+            return kind.typeId;
+    }
+    return "macho";
+}
+
+std::string_view pythonBytecode(Source &source)
+{
+    const auto magic = source.head().u16le(0);
+    if (!magic)
+        return {};
+    for (const PythonMagicRange &range : PythonMagicRanges) {
+        if (*magic >= range.first && *magic <= range.last)
+            return "pyc";
+    }
+    return {};
+}
+
+// Compiled terminfo: a header of six counts, then the terminal's names as text.
+std::string_view terminfo(Source &source)
+{
+    const ByteView head = source.head();
+    const auto namesLength = head.u16le(2);
+    if (!namesLength || *namesLength < 2 || *namesLength > 4096)
+        return {};
+    const auto names = head.chars(12, *namesLength);
+    if (!names || names->back() != '\0')
+        return {};
+    for (size_t i = 0; i + 1 < names->size(); ++i) {
+        const auto c = static_cast<unsigned char>((*names)[i]);
+        if (c < 0x20 || c >= 0x7F)
+            return {};
+    }
+    return "terminfo";
 }
 
 } // namespace tivex::inspect

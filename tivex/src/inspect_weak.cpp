@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdint>
 
+using namespace std::literals;
+
 namespace tivex::inspect {
 
 namespace {
@@ -12,6 +14,64 @@ namespace {
 constexpr uint32_t BitmapInfoHeaderSizes[] = {12, 16, 40, 52, 56, 64, 108, 124};
 constexpr uint16_t MaxFontTables = 64;
 constexpr size_t IconEntrySize = 16;
+constexpr size_t PdfHeaderWindow = 1024;
+constexpr size_t StlHeader = 84;
+constexpr size_t StlTriangle = 50;
+constexpr size_t TgaHeader = 18;
+constexpr size_t TgaFooter = 26;
+constexpr uint32_t EotVersions[] = {0x00010000, 0x00020001, 0x00020002};
+
+struct TiffMaker {
+    size_t offset;
+    std::string_view bytes;
+    std::string_view typeId;
+};
+
+// Raw camera formats that are TIFF files with a maker's mark after the header.
+constexpr TiffMaker TiffMakers[] = {{8, "CR\x02"sv, "cr2"}};
+
+struct NetpbmKind {
+    char letter;
+    std::string_view typeId;
+};
+
+constexpr NetpbmKind NetpbmKinds[] = {
+    {'1', "pbm"}, {'4', "pbm"}, {'2', "pgm"}, {'5', "pgm"}, {'3', "ppm"},
+    {'6', "ppm"}, {'7', "pam"}, {'F', "pfm"}, {'f', "pfm"},
+};
+
+// Keys that a BitTorrent file's top-level dictionary starts with (keys are sorted).
+constexpr std::string_view TorrentKeys[] = {"announce", "comment", "created by", "creation date", "encoding", "info",
+                                            "nodes", "publisher", "url-list"};
+
+bool isBlankByte(uint8_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// The OpenPGP packet at the start: its tag and where its body begins.
+struct PgpPacket {
+    unsigned tag;
+    size_t bodyAt;
+};
+
+std::optional<PgpPacket> pgpPacket(ByteView head)
+{
+    const auto first = head.u8(0);
+    if (!first || !(*first & 0x80))
+        return std::nullopt;
+    if (*first & 0x40) {
+        const auto length = head.u8(1);
+        if (!length)
+            return std::nullopt;
+        const size_t lengthBytes = *length < 192 ? 1 : *length < 224 ? 2 : *length == 255 ? 5 : 0;
+        if (lengthBytes == 0)
+            return std::nullopt;
+        return PgpPacket{*first & 0x3Fu, 1 + lengthBytes};
+    }
+    constexpr size_t OldLengthBytes[] = {1, 2, 4};
+    const unsigned lengthType = *first & 3u;
+    if (lengthType == 3)
+        return std::nullopt;
+    return PgpPacket{(*first >> 2) & 0x0Fu, 1 + OldLengthBytes[lengthType]};
+}
 
 } // namespace
 
@@ -22,6 +82,19 @@ std::string_view bmp(Source &source)
                          std::end(BitmapInfoHeaderSizes))
         return {};
     return "bmp";
+}
+
+// A bitmap without its file header, as the clipboard and some converters keep it: the
+// information header comes first, with one plane and a usual bit depth.
+std::string_view deviceIndependentBitmap(Source &source)
+{
+    const ByteView head = source.head();
+    const auto planes = head.u16le(12), bits = head.u16le(14);
+    const auto compression = head.u32le(16);
+    if (!planes || !bits || !compression || *planes != 1 || *compression > 6)
+        return {};
+    constexpr uint16_t Depths[] = {1, 4, 8, 16, 24, 32};
+    return std::find(std::begin(Depths), std::end(Depths), *bits) != std::end(Depths) ? "bmp"sv : std::string_view{};
 }
 
 std::string_view iconDirectory(Source &source)
@@ -49,11 +122,233 @@ std::string_view trueType(Source &source)
 
 std::string_view postScript(Source &source)
 {
-    // Encapsulated PostScript says so on its first line: "%!PS-Adobe-3.0 EPSF-3.0".
+    // Encapsulated PostScript says so on its first line: "%!PS-Adobe-3.0 EPSF-3.0";
+    // Type 1 fonts in their text form begin "%!PS-AdobeFont".
     const ByteView head = source.head();
-    const size_t lineEnd = std::min(head.find("\n"), head.size());
-    const size_t epsf = head.find("EPSF");
-    return epsf < lineEnd ? "eps" : "ps";
+    if (head.startsWith(0, "%!PS-AdobeFont"))
+        return "pfa";
+    const ByteView firstLine = head.sub(0, std::min({head.find("\n"), head.find("\r"), head.size()}));
+    return firstLine.find("EPSF") != ByteView::npos ? "eps" : "ps";
+}
+
+std::string_view tiff(Source &source)
+{
+    const ByteView head = source.head();
+    for (const TiffMaker &maker : TiffMakers) {
+        if (head.startsWith(maker.offset, maker.bytes))
+            return maker.typeId;
+    }
+    return "tiff";
+}
+
+// ZSoft PCX: manufacturer 10, a known version, RLE encoding, a usual bit depth, and a
+// zero reserved byte.
+std::string_view pcx(Source &source)
+{
+    const ByteView head = source.head();
+    const auto version = head.u8(1), encoding = head.u8(2), bits = head.u8(3), reserved = head.u8(64);
+    const auto planes = head.u8(65);
+    if (!version || !encoding || !bits || !reserved || !planes)
+        return {};
+    const bool knownVersion = *version == 0 || *version == 2 || *version == 3 || *version == 4 || *version == 5;
+    const bool knownBits = *bits == 1 || *bits == 2 || *bits == 4 || *bits == 8;
+    if (!knownVersion || *encoding != 1 || !knownBits || *reserved != 0 || *planes == 0 || *planes > 4)
+        return {};
+    return "pcx";
+}
+
+// Netpbm: "P", the kind, blanks, then the width (or for PAM, a header keyword).
+std::string_view netpbm(Source &source)
+{
+    const ByteView head = source.head();
+    const auto kind = head.u8(1);
+    const auto separator = head.u8(2);
+    if (!kind || !separator || !isBlankByte(*separator))
+        return {};
+    size_t at = 3;
+    while (at < head.size() && isBlankByte(head.data()[at]))
+        ++at;
+    const auto next = head.u8(at);
+    if (!next)
+        return {};
+    const bool number = *next >= '0' && *next <= '9';
+    const bool comment = *next == '#';
+    const bool keyword = *kind == '7' && (*next == 'W' || *next == 'H' || *next == 'D' || *next == 'M' || *next == 'T');
+    if (!number && !comment && !keyword)
+        return {};
+    for (const NetpbmKind &entry : NetpbmKinds) {
+        if (entry.letter == static_cast<char>(*kind))
+            return entry.typeId;
+    }
+    return {};
+}
+
+std::string_view sgi(Source &source)
+{
+    const ByteView head = source.head();
+    const auto storage = head.u8(2), bytesPerChannel = head.u8(3);
+    const auto dimensions = head.u16be(4);
+    if (!storage || !bytesPerChannel || !dimensions || *storage > 1 || *bytesPerChannel < 1 || *bytesPerChannel > 2 ||
+        *dimensions < 1 || *dimensions > 3)
+        return {};
+    return "sgi";
+}
+
+std::string_view emf(Source &source)
+{
+    return source.head().startsWith(40, " EMF") ? "emf"sv : std::string_view{};
+}
+
+// X Window dumps (version 7): a big-endian header of fixed fields and the window name.
+std::string_view xWindowDump(Source &source)
+{
+    const ByteView head = source.head();
+    const auto headerSize = head.u32be(0), format = head.u32be(8), depth = head.u32be(12);
+    if (!headerSize || !format || !depth || *headerSize < 100 || *headerSize > 4096 || *format > 2 || *depth == 0 ||
+        *depth > 32)
+        return {};
+    return "xwd";
+}
+
+std::string_view embeddedOpenType(Source &source)
+{
+    const ByteView head = source.head();
+    const auto recordedSize = head.u32le(0);
+    const auto version = head.u32le(8);
+    if (!recordedSize || !version || *recordedSize != source.size())
+        return {};
+    return std::find(std::begin(EotVersions), std::end(EotVersions), *version) != std::end(EotVersions)
+               ? "eot"sv
+               : std::string_view{};
+}
+
+// A Type 1 font in binary segments: a segment header, then the text of the font.
+std::string_view printerFontBinary(Source &source)
+{
+    const ByteView head = source.head();
+    return head.startsWith(6, "%!PS-AdobeFont") || head.startsWith(6, "%!FontType1") ? "pfb"sv : std::string_view{};
+}
+
+// PSF version 1: a mode of 0 to 5 and a glyph height that a console uses.
+std::string_view consoleFont(Source &source)
+{
+    const ByteView head = source.head();
+    const auto mode = head.u8(2), height = head.u8(3);
+    if (!mode || !height || *mode > 5 || *height == 0 || *height > 32)
+        return {};
+    return "psf";
+}
+
+// GeoPackage marks its SQLite database with an application id.
+std::string_view sqlite(Source &source)
+{
+    const ByteView head = source.head();
+    if (head.startsWith(68, "GPKG") || head.startsWith(68, "GP10") || head.startsWith(68, "GP11"))
+        return "gpkg";
+    return "sqlite";
+}
+
+// Bencoded dictionary: "d", a key length, ":", one of the keys a torrent starts with.
+std::string_view torrent(Source &source)
+{
+    const ByteView head = source.head();
+    size_t at = 1;
+    size_t length = 0;
+    while (at < head.size() && at < 6 && head.data()[at] >= '0' && head.data()[at] <= '9')
+        length = length * 10 + (head.data()[at++] - '0');
+    if (at == 1 || head.u8(at) != ':')
+        return {};
+    const auto key = head.chars(at + 1, length);
+    if (!key)
+        return {};
+    for (std::string_view known : TorrentKeys) {
+        if (*key == known)
+            return "torrent";
+    }
+    return {};
+}
+
+// DER: an X.509 certificate is a sequence whose first element is again a sequence
+// (the signed part); a PKCS #12 store starts with the version number 3.
+std::string_view derCertificate(Source &source)
+{
+    const ByteView head = source.head();
+    if (head.startsWith(4, "\x02\x01\x03"sv))
+        return "p12";
+    // A certificate, request or key: another sequence, a version number or an object
+    // identifier comes first.
+    const auto inner = head.u8(4);
+    if (inner && (*inner == 0x30 || *inner == 0x02 || *inner == 0x06))
+        return "der";
+    return {};
+}
+
+// OpenPGP binary data: a public or secret key packet, or a signature packet, with a
+// known version.
+std::string_view openPgp(Source &source)
+{
+    const ByteView head = source.head();
+    const auto packet = pgpPacket(head);
+    if (!packet)
+        return {};
+    const auto version = head.u8(packet->bodyAt);
+    if (!version || *version < 3 || *version > 6)
+        return {};
+    switch (packet->tag) {
+    case 2:
+        return "gpg-sig";
+    case 5:
+    case 6:
+        return "gpg";
+    default:
+        return {};
+    }
+}
+
+// Truevision TGA has no magic at the start; version 2 files end with a footer, and
+// older ones are accepted when every header field is in range and the pixels fit.
+std::string_view truevisionTga(Source &source)
+{
+    const ByteView head = source.head();
+    if (source.size() < TgaHeader)
+        return {};
+    const auto colourMap = head.u8(1), imageType = head.u8(2), depth = head.u8(16), descriptor = head.u8(17);
+    const auto width = head.u16le(12), height = head.u16le(14);
+    if (!colourMap || !imageType || !depth || !descriptor || !width || !height)
+        return {};
+    const bool knownType = *imageType == 1 || *imageType == 2 || *imageType == 3 || *imageType == 9 ||
+                           *imageType == 10 || *imageType == 11;
+    const bool knownDepth = *depth == 8 || *depth == 15 || *depth == 16 || *depth == 24 || *depth == 32;
+    if (*colourMap > 1 || !knownType || !knownDepth || (*descriptor & 0xC0) != 0 || *width == 0 || *height == 0)
+        return {};
+    if (source.size() >= TgaHeader + TgaFooter) {
+        const auto footer = source.bytesAt(source.size() - 18, 18);
+        if (footer && footer->startsWith(0, "TRUEVISION-XFILE.\0"sv))
+            return "tga";
+    }
+    const bool colourMapped = *imageType == 1 || *imageType == 9;
+    if (colourMapped != (*colourMap == 1))
+        return {};
+    if (*imageType >= 9)
+        return "tga";
+    const uint64_t pixels = uint64_t{*width} * *height * ((*depth + 7) / 8);
+    return TgaHeader + head.u8(0).value_or(0) + pixels <= source.size() ? "tga"sv : std::string_view{};
+}
+
+// Binary STL: an 80-byte header, a triangle count, and exactly that many triangles.
+std::string_view binaryStl(Source &source)
+{
+    const auto count = source.head().u32le(80);
+    if (!count || *count == 0)
+        return {};
+    return StlHeader + uint64_t{*count} * StlTriangle == source.size() ? "stl"sv : std::string_view{};
+}
+
+// Readers accept a PDF header anywhere in the first kilobyte, after mail headers or
+// other junk that some writers put in front.
+std::string_view pdfAfterJunk(Source &source)
+{
+    return source.head().sub(0, PdfHeaderWindow).find("%PDF-") != ByteView::npos ? "pdf"sv : std::string_view{};
 }
 
 } // namespace tivex::inspect

@@ -17,27 +17,65 @@ namespace inspect {
 std::string_view zip(Source &source);
 std::string_view ole2(Source &source);
 
+// Archives, compressed data and disk images
+std::string_view bzip2(Source &source);
+std::string_view lzmaAlone(Source &source);
+std::string_view arj(Source &source);
+std::string_view cpioAscii(Source &source);
+std::string_view cpioBinary(Source &source);
+std::string_view iso9660(Source &source);
+std::string_view tarByChecksum(Source &source);
+std::string_view appleDiskImage(Source &source);
+std::string_view fixedVirtualDisk(Source &source);
+std::string_view diskImage(Source &source);
+
 // Media
 std::string_view isoBmff(Source &source);
 std::string_view quickTime(Source &source);
+std::string_view jpeg2000(Source &source);
 std::string_view riff(Source &source);
 std::string_view iff(Source &source);
 std::string_view ebml(Source &source);
 std::string_view ogg(Source &source);
 std::string_view mpegAudio(Source &source);
 std::string_view id3(Source &source);
+std::string_view dolbyDigital(Source &source);
 std::string_view mpegTransport(Source &source);
+std::string_view blurayTransport(Source &source);
+std::string_view annexB(Source &source);
+std::string_view asf(Source &source);
+std::string_view flic(Source &source);
 
 // Programs
 std::string_view pe(Source &source);
 std::string_view elf(Source &source);
 std::string_view cafeBabe(Source &source);
+std::string_view machO(Source &source);
+std::string_view pythonBytecode(Source &source);
+std::string_view terminfo(Source &source);
 
-// Images, fonts and documents with weak signatures
+// Images, fonts, documents and data with short or weak signatures
 std::string_view bmp(Source &source);
+std::string_view deviceIndependentBitmap(Source &source);
+std::string_view tiff(Source &source);
+std::string_view pcx(Source &source);
+std::string_view netpbm(Source &source);
+std::string_view sgi(Source &source);
+std::string_view emf(Source &source);
+std::string_view xWindowDump(Source &source);
 std::string_view iconDirectory(Source &source);
 std::string_view trueType(Source &source);
+std::string_view embeddedOpenType(Source &source);
+std::string_view printerFontBinary(Source &source);
+std::string_view consoleFont(Source &source);
 std::string_view postScript(Source &source);
+std::string_view sqlite(Source &source);
+std::string_view torrent(Source &source);
+std::string_view derCertificate(Source &source);
+std::string_view openPgp(Source &source);
+std::string_view truevisionTga(Source &source);
+std::string_view binaryStl(Source &source);
+std::string_view pdfAfterJunk(Source &source);
 
 } // namespace inspect
 } // namespace tivex

@@ -20,6 +20,10 @@ struct Signature {
 
 std::span<const Signature> allSignatures();
 
+// Inspectors for formats without a usable leading signature, tried last.
+std::span<const Inspector> fallbackInspectors();
+std::string_view matchFallbacks(Source &source);
+
 // The type id named by the first signature (in table order, offset-0 signatures found
 // through their first byte) that matches and whose inspector agrees; empty when none.
 std::string_view matchSignatures(Source &source);

@@ -1,8 +1,10 @@
 #include "text_sniff.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
+#include "text_model.h"
 #include "text_util.h"
 
 using namespace std::literals;
@@ -38,6 +40,7 @@ constexpr EncodingName EncodingNames[] = {
     {TextEncoding::Utf16Be, "UTF-16BE"},     {TextEncoding::Utf32Le, "UTF-32LE"},
     {TextEncoding::Utf32Be, "UTF-32BE"},     {TextEncoding::ShiftJis, "Shift_JIS"},
     {TextEncoding::EucJp, "EUC-JP"},         {TextEncoding::Iso2022Jp, "ISO-2022-JP"},
+    {TextEncoding::Gb2312, "GB2312"},        {TextEncoding::EucKr, "EUC-KR"},
     {TextEncoding::Unknown8Bit, "文字コード不明"},
 };
 
@@ -48,7 +51,7 @@ constexpr size_t ProjectionSize = 8192;
 
 constexpr uint8_t Escape = 0x1B;
 
-bool isControl(uint32_t c)
+constexpr bool isControl(uint32_t c)
 {
     // Tab, line feed, vertical tab, form feed, carriage return, escape (ISO-2022-JP)
     // and the old end-of-file mark are all found in ordinary text.
@@ -122,6 +125,12 @@ struct JapaneseCounts {
     bool valid = false;
     size_t doubleByte = 0;
     size_t halfWidthKana = 0;
+    // EUC only: characters from the kana rows (leads A4, A5), from the Hangul block
+    // of EUC-KR (leads B0-C8), and from above it.
+    size_t kana = 0;
+    size_t hangulRows = 0;
+    size_t upperRows = 0;
+    bool japaneseOnly = false; // 8E or 8F sequences, which only EUC-JP has
 };
 
 // Code page 932: lead bytes 81-9F and E0-FC, trail bytes 40-7E and 80-FC, half-width
@@ -163,12 +172,18 @@ JapaneseCounts eucJpCounts(ByteView bytes, bool complete)
         if (lead == 0x8E) {
             length = 2;
             high = 0xDF;
-        } else if (lead == 0x8F)
+            counts.japaneseOnly = true;
+        } else if (lead == 0x8F) {
             length = 3;
-        else if (lead >= 0xA1 && lead <= 0xFE)
+            counts.japaneseOnly = true;
+        } else if (lead >= 0xA1 && lead <= 0xFE) {
             length = 2;
-        else
+            counts.kana += (lead == 0xA4 || lead == 0xA5) ? 1 : 0;
+            counts.hangulRows += (lead >= 0xB0 && lead <= 0xC8) ? 1 : 0;
+            counts.upperRows += lead > 0xC8 ? 1 : 0;
+        } else {
             return 0;
+        }
         if (!bytes.covers(at, length))
             return SIZE_MAX;
         for (size_t i = 1; i < length; ++i) {
@@ -181,18 +196,28 @@ JapaneseCounts eucJpCounts(ByteView bytes, bool complete)
     return counts;
 }
 
-// EUC-JP text also passes as Shift_JIS, but reads there as a run of half-width
-// katakana, which real Shift_JIS text seldom is.
-std::optional<TextEncoding> japaneseEncoding(ByteView bytes, bool complete)
+// Chinese (GB2312) and Korean (EUC-KR) text share EUC-JP's byte layout. Japanese
+// writing is full of kana; the others use the kana rows hardly at all, and Korean text
+// stays within the Hangul rows.
+TextEncoding eucFlavour(const JapaneseCounts &euc)
+{
+    if (euc.japaneseOnly || euc.kana * 10 >= euc.doubleByte)
+        return TextEncoding::EucJp;
+    return euc.upperRows * 5 > euc.hangulRows + euc.upperRows ? TextEncoding::Gb2312 : TextEncoding::EucKr;
+}
+
+// EUC text also passes as Shift_JIS, but reads there as a run of half-width katakana,
+// which real Shift_JIS text seldom is.
+std::optional<TextEncoding> eastAsianEncoding(ByteView bytes, bool complete)
 {
     const JapaneseCounts shiftJis = shiftJisCounts(bytes, complete);
-    const JapaneseCounts eucJp = eucJpCounts(bytes, complete);
-    if (shiftJis.valid && eucJp.valid)
-        return shiftJis.halfWidthKana > shiftJis.doubleByte ? TextEncoding::EucJp : TextEncoding::ShiftJis;
+    const JapaneseCounts euc = eucJpCounts(bytes, complete);
+    if (shiftJis.valid && euc.valid)
+        return shiftJis.halfWidthKana > shiftJis.doubleByte ? eucFlavour(euc) : TextEncoding::ShiftJis;
     if (shiftJis.valid)
         return TextEncoding::ShiftJis;
-    if (eucJp.valid)
-        return TextEncoding::EucJp;
+    if (euc.valid)
+        return eucFlavour(euc);
     return std::nullopt;
 }
 
@@ -203,20 +228,44 @@ struct ByteCensus {
     bool jisEscape = false;
 };
 
+enum ByteClass : uint8_t { Plain, Nul, Control, High, EscapeByte };
+
+constexpr std::array<uint8_t, 256> buildByteClasses()
+{
+    std::array<uint8_t, 256> classes{};
+    for (unsigned c = 0; c < 256; ++c) {
+        if (c == 0)
+            classes[c] = Nul;
+        else if (c == Escape)
+            classes[c] = EscapeByte;
+        else if (isControl(c))
+            classes[c] = Control;
+        else if (c >= 0x80)
+            classes[c] = High;
+    }
+    return classes;
+}
+
+constexpr std::array<uint8_t, 256> ByteClasses = buildByteClasses();
+
+// Counts what kinds of bytes the text holds. A NUL ends the count at once: the caller
+// then only asks whether the bytes are UTF-16, which it checks on its own.
 ByteCensus takeCensus(ByteView bytes)
 {
     ByteCensus census;
+    std::array<size_t, 5> counts{};
+    const uint8_t *data = bytes.data();
     for (size_t i = 0; i < bytes.size(); ++i) {
-        const uint8_t c = bytes.data()[i];
-        if (c == 0)
-            ++census.nul;
-        else if (isControl(c))
-            ++census.controls;
-        else if (c >= 0x80)
-            ++census.high;
-        else if (c == Escape && (bytes.startsWith(i + 1, "$B") || bytes.startsWith(i + 1, "$@")))
+        const uint8_t kind = ByteClasses[data[i]];
+        ++counts[kind];
+        if (kind == Nul)
+            break;
+        if (kind == EscapeByte && (bytes.startsWith(i + 1, "$B") || bytes.startsWith(i + 1, "$@")))
             census.jisEscape = true;
     }
+    census.nul = counts[Nul];
+    census.controls = counts[Control];
+    census.high = counts[High];
     return census;
 }
 
@@ -287,7 +336,8 @@ std::optional<TextSniff> sniffWide(ByteView body, TextEncoding encoding, bool co
         return std::nullopt;
     const std::string_view text(projected.ascii.data(), projected.length);
     const bool seenAll = complete && projected.length * (wide32 ? 4 : 2) >= body.size();
-    return TextSniff{encoding, structuredTextType(text, seenAll)};
+    const TextShape shape = textShape(text, seenAll);
+    return TextSniff{encoding, shape.typeId, shape.guessed};
 }
 
 // ---- Structure -------------------------------------------------------------------------
@@ -297,29 +347,99 @@ struct PrefixRule {
     std::string_view typeId;
 };
 
+// Formats that announce themselves in their first characters. Longer prefixes first
+// where one begins another.
 constexpr PrefixRule TextPrefixRules[] = {
     {"BEGIN:VCARD", "vcf"},
     {"BEGIN:VCALENDAR", "ics"},
+    {"-----BEGIN PGP", "asc"},
     {"-----BEGIN ", "pem"},
+    {"ssh-rsa ", "ssh-key"},
+    {"ssh-ed25519 ", "ssh-key"},
+    {"ssh-dss ", "ssh-key"},
+    {"ecdsa-sha2-", "ssh-key"},
     {"WEBVTT", "vtt"},
     {"[InternetShortcut]", "url"},
     {"Windows Registry Editor", "reg"},
     {"REGEDIT4", "reg"},
+    {"[Desktop Entry]", "desktop"},
+    {"[Script Info]", "ass"},
+    {"[playlist]", "pls"},
+    {"#EXTM3U", "m3u"},
     {"<?php", "php"},
     {"diff --git ", "patch"},
+    {"diff -", "patch"},
+    {"Index: ", "patch"},
+    {"#VRML", "vrml"},
+    {"#LyX", "lyx"},
+    {"ISO-10303-21;", "step"},
+    {"StartFontMetrics", "pfa-afm"},
+    {"STARTFONT ", "bdf"},
+    {"/* XPM */", "xpm"},
+    {"GIMP Palette", "gpl"},
+    {"# This is a shell archive", "shar"},
+    {"\\input texinfo", "texinfo"},
+    {"\\documentclass", "tex"},
+    {"\\NeedsTeXFormat", "tex"},
+    {"\\ProvidesPackage", "tex"},
+    {"\\ProvidesFile", "tex"},
+    {"\\usepackage", "tex"},
+    {"\\begin{document}", "tex"},
+    {"Microsoft Visual Studio Solution File", "sln"},
+    {"%YAML", "yaml"},
+    {"-- MySQL dump", "sql"},
+    {"-- PostgreSQL database dump", "sql"},
+    {"-- phpMyAdmin SQL Dump", "sql"},
+    {"PRAGMA foreign_keys", "sql"},
+    {"BEGIN TRANSACTION;", "sql"},
+    {"begin 644 ", "uue"},
+    {"begin 755 ", "uue"},
+    {"begin 666 ", "uue"},
+    {"begin 600 ", "uue"},
+    {"begin-base64 ", "uue"},
+    {"# SOME DESCRIPTIVE TITLE", "po"},
+    {"msgid \"", "po"},
+    {"digraph ", "dot"},
+    {"digraph{", "dot"},
+    {"strict digraph", "dot"},
+    {"strict graph", "dot"},
+    {"graph {", "dot"},
+    {".TH ", "man"},
+    {".Dd ", "man"},
+    {"0\nSECTION", "dxf"},
+    {"#FIG ", "fig"},
+    {"0\r\nSECTION", "dxf"},
 };
 
 // Interpreter names after "#!" (directly or through env), by prefix.
 constexpr PrefixRule InterpreterRules[] = {
-    {"python", "py"}, {"perl", "pl"},  {"ruby", "rb"}, {"node", "js"},  {"php", "php"},  {"lua", "lua"},
-    {"bash", "sh"},   {"dash", "sh"},  {"zsh", "sh"},  {"ksh", "sh"},   {"sh", "sh"},    {"pwsh", "ps1"},
+    {"python", "py"},  {"pypy", "py"},   {"perl", "pl"},   {"ruby", "rb"},  {"node", "js"},   {"php", "php"},
+    {"lua", "lua"},    {"bash", "sh"},   {"dash", "sh"},   {"zsh", "sh"},   {"ksh", "sh"},    {"mksh", "sh"},
+    {"ash", "sh"},     {"csh", "sh"},    {"tcsh", "sh"},   {"fish", "sh"},  {"sh", "sh"},     {"busybox", "sh"},
+    {"pwsh", "ps1"},   {"tclsh", "tcl"}, {"wish", "tcl"},  {"expect", "tcl"}, {"awk", "awk"}, {"gawk", "awk"},
+    {"mawk", "awk"},   {"nawk", "awk"},  {"sed", "sed"},   {"make", "makefile"},
 };
 
 // Root elements that name a type, by local name (the part after any prefix).
 constexpr PrefixRule XmlRootRules[] = {
-    {"svg", "svg"},   {"html", "html"}, {"rss", "rss"},         {"feed", "atom"},       {"gpx", "gpx"},
-    {"kml", "kml"},   {"plist", "plist"}, {"stylesheet", "xsl"}, {"transform", "xsl"},  {"schema", "xsd"},
+    {"svg", "svg"},         {"html", "xhtml"},      {"rss", "rss"},     {"feed", "atom"},   {"gpx", "gpx"},
+    {"kml", "kml"},         {"plist", "plist"},     {"stylesheet", "xsl"}, {"transform", "xsl"}, {"schema", "xsd"},
+    {"opml", "opml"},       {"FictionBook", "fb2"}, {"playlist", "xspf"},
 };
+
+// Flat (single XML file) OpenDocument: the root element states the document's kind.
+constexpr PrefixRule FlatOpenDocumentRules[] = {
+    {"text\"", "fodt"}, {"spreadsheet\"", "fods"}, {"presentation\"", "fodp"}, {"graphics\"", "fodg"},
+};
+
+// Header names that open an e-mail message.
+constexpr std::string_view MailHeaders[] = {
+    "Return-Path:", "Received:", "From:", "To:", "Subject:", "Date:", "Message-ID:", "Message-Id:",
+    "MIME-Version:", "Delivered-To:", "Reply-To:", "Content-Type:", "X-", "DKIM-Signature:", "Sender:", "Cc:",
+};
+
+// Start tags that mark a whole HTML document rather than a fragment.
+constexpr std::string_view HtmlDocumentTags[] = {"html", "head", "body"};
 
 // Start tags that only HTML has at the top of a file.
 constexpr std::string_view HtmlTags[] = {
@@ -364,7 +484,12 @@ std::string_view localName(std::string_view name)
 template <size_t N>
 std::string_view lookupPrefix(const PrefixRule (&rules)[N], std::string_view text, bool ignoreCase)
 {
+    if (text.empty())
+        return {};
     for (const PrefixRule &rule : rules) {
+        // Most rules fail on the first character; no need to call into the library for those.
+        if (!ignoreCase && rule.prefix.front() != text.front())
+            continue;
         const bool hit = ignoreCase ? startsWithIgnoringAsciiCase(text, rule.prefix) : text.starts_with(rule.prefix);
         if (hit)
             return rule.typeId;
@@ -406,16 +531,18 @@ std::string_view prologCloser(std::string_view text)
     return {};
 }
 
-std::string_view markupType(std::string_view text)
+TextShape markupType(std::string_view text)
 {
     const bool declared = text.starts_with("<?xml");
-    const std::string_view unknown = declared ? "xml" : "text";
+    const TextShape unknown{declared ? "xml"sv : "text"sv, false};
+    bool doctype = false;
     for (;;) {
         text = skipBlanks(text);
         if (startsWithIgnoringAsciiCase(text, "<!doctype html"))
-            return "html";
+            return {declared ? "xhtml"sv : "html"sv, false};
         if (startsWithIgnoringAsciiCase(text, "<!doctype svg"))
-            return "svg";
+            return {"svg", false};
+        doctype = doctype || startsWithIgnoringAsciiCase(text, "<!doctype");
         const std::string_view closer = prologCloser(text);
         if (closer.empty())
             break;
@@ -427,9 +554,25 @@ std::string_view markupType(std::string_view text)
     const std::string_view name = tagName(text);
     if (name.empty())
         return unknown;
-    if (!declared && isHtmlTag(name))
-        return "html";
-    return xmlRootType(name);
+    if (!declared && isHtmlTag(name)) {
+        bool document = false;
+        for (std::string_view tag : HtmlDocumentTags)
+            document = document || equalsIgnoringAsciiCase(name, tag);
+        // A lone fragment could as well be Markdown or a template that starts with a tag.
+        return {"html", !document};
+    }
+    if (localName(name) == "document") {
+        constexpr std::string_view Marker = "office:mimetype=\"application/vnd.oasis.opendocument.";
+        const std::string_view start = text.substr(0, 4096);
+        if (const size_t at = start.find(Marker); at != std::string_view::npos) {
+            if (const auto flat = lookupPrefix(FlatOpenDocumentRules, start.substr(at + Marker.size()), false);
+                !flat.empty())
+                return {flat, false};
+        }
+    }
+    const std::string_view root = xmlRootType(name);
+    // Without a declaration or a document type, an unknown root is only likely XML.
+    return {root, !declared && !doctype && root == "xml"};
 }
 
 std::string_view shebangType(std::string_view text)
@@ -447,6 +590,12 @@ std::string_view shebangType(std::string_view text)
         program = rest.substr(0, rest.find_first_of(" \t\r"));
     }
     const std::string_view type = lookupPrefix(InterpreterRules, program, false);
+    // A Tcl script often starts as a shell script that hands itself over to tclsh.
+    if (type == "sh") {
+        const std::string_view opening = text.substr(0, 1024);
+        if (opening.find("exec tclsh") != std::string_view::npos || opening.find("exec wish") != std::string_view::npos)
+            return "tcl";
+    }
     return type.empty() ? "text"sv : type;
 }
 
@@ -593,21 +742,272 @@ bool looksLikeJson(std::string_view text, bool complete)
     return opened && (!complete || expect == JsonExpect::End);
 }
 
-std::string_view structuredTextType(std::string_view text, bool complete)
+namespace {
+
+constexpr size_t HeaderBlockWindow = 2048;
+constexpr size_t MarkerWindow = 4096;
+
+std::string_view firstLine(std::string_view text)
+{
+    std::string_view line = text.substr(0, text.find('\n'));
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    return line;
+}
+
+bool contains(std::string_view text, std::string_view needle) { return text.find(needle) != std::string_view::npos; }
+
+// The text after any leading comment lines (those starting with marker) and blank lines.
+std::string_view afterCommentLines(std::string_view text, std::string_view marker)
+{
+    for (int lines = 0; lines < 64; ++lines) {
+        text = skipBlanks(text);
+        if (!text.starts_with(marker))
+            break;
+        const size_t end = text.find('\n');
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    }
+    return text;
+}
+
+bool isMailHeaderLine(std::string_view line)
+{
+    for (std::string_view header : MailHeaders) {
+        if (line.starts_with(header))
+            return true;
+    }
+    return false;
+}
+
+// An e-mail message: its first lines are known headers; continuation lines start with
+// blanks.
+std::string_view mailType(std::string_view text)
+{
+    const std::string_view block = text.substr(0, std::min(text.find("\n\n"), HeaderBlockWindow));
+    int known = 0;
+    std::string_view rest = block;
+    for (int lines = 0; !rest.empty() && lines < 40; ++lines) {
+        const std::string_view line = firstLine(rest);
+        const size_t end = rest.find('\n');
+        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+        if (line.empty() || line.front() == ' ' || line.front() == '\t')
+            continue;
+        if (lines == 0 && !isMailHeaderLine(line))
+            return {};
+        known += isMailHeaderLine(line) ? 1 : 0;
+    }
+    if (known < 3)
+        return {};
+    return contains(block, "multipart/related") && contains(block, "MIME-Version") ? "mht" : "eml";
+}
+
+// "From sender date" opens every message of an mbox file.
+bool isMboxStart(std::string_view text)
+{
+    const std::string_view line = firstLine(text);
+    // A lone "From " line without a line end has no headers after it to confirm it.
+    return line.size() < text.size() && line.starts_with("From ") &&
+           line.find(' ', 5) != std::string_view::npos && line.find(':') != std::string_view::npos &&
+           mailType(text.substr(line.size() + 1)) != "";
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// SubRip: a cue number, then "00:00:01,000 --> 00:00:04,000".
+bool isSubRip(std::string_view text)
+{
+    const std::string_view number = firstLine(text);
+    if (number.empty() || number.size() > 9)
+        return false;
+    for (char c : number) {
+        if (!isDigit(c))
+            return false;
+    }
+    const std::string_view timing = firstLine(text.substr(std::min(text.find('\n') + 1, text.size())));
+    return timing.size() >= 29 && timing[2] == ':' && timing[8] == ',' && contains(timing, " --> ");
+}
+
+bool isHexLine(std::string_view line, size_t from)
+{
+    if (line.size() <= from)
+        return false;
+    for (size_t i = from; i < line.size(); ++i) {
+        const char c = line[i];
+        if (!isDigit(c) && !(c >= 'A' && c <= 'F') && !(c >= 'a' && c <= 'f'))
+            return false;
+    }
+    return true;
+}
+
+// Intel HEX and Motorola S-records: every line a record of hexadecimal digits.
+std::string_view hexRecordType(std::string_view text)
+{
+    const std::string_view line = firstLine(text);
+    if (line.starts_with(':') && line.size() >= 11 && isHexLine(line, 1))
+        return "ihex";
+    if (line.size() >= 10 && line[0] == 'S' && line[1] >= '0' && line[1] <= '9' && isHexLine(line, 1))
+        return "srec";
+    return {};
+}
+
+bool isTimeTag(std::string_view line)
+{
+    // "[mm:ss.xx]" or "[mm:ss]"
+    return line.size() >= 7 && line[0] == '[' && isDigit(line[1]) && isDigit(line[2]) && line[3] == ':' &&
+           isDigit(line[4]) && isDigit(line[5]) && (line[6] == '.' || line[6] == ']');
+}
+
+// LRC lyrics: ID tags such as "[ar:Artist]" and lines that start with a time tag.
+bool isLyrics(std::string_view text)
+{
+    int timed = 0;
+    for (int lines = 0; !text.empty() && lines < 12; ++lines) {
+        const std::string_view line = firstLine(text);
+        text.remove_prefix(std::min(line.size() + 1, text.size()));
+        if (line.empty())
+            continue;
+        const bool tag = line.size() > 4 && line[0] == '[' && line[3] == ':' && line.back() == ']';
+        if (isTimeTag(line))
+            ++timed;
+        else if (!tag)
+            return false;
+    }
+    return timed > 0;
+}
+
+// MicroDVD: "{start frame}{end frame}text".
+bool isMicroDvd(std::string_view line)
+{
+    size_t at = 1;
+    if (!line.starts_with('{'))
+        return false;
+    for (int field = 0; field < 2; ++field) {
+        const size_t digits = at;
+        while (at < line.size() && isDigit(line[at]))
+            ++at;
+        if (at == digits || at >= line.size() || line[at] != '}')
+            return false;
+        at += field == 0 ? 2 : 1;
+        if (field == 0 && (at > line.size() || line[at - 1] != '{'))
+            return false;
+    }
+    return true;
+}
+
+struct MarkerRule {
+    std::string_view lineStart;   // what the first line starts with (empty: anything)
+    std::string_view lineHas;     // what else it contains (empty: nothing needed)
+    std::string_view windowHas;   // what the first kilobytes must contain, and
+    std::string_view windowAlso;  // what besides
+    std::string_view typeId;
+};
+
+// Formats told by their first line together with what follows. First match wins.
+constexpr MarkerRule MarkerRules[] = {
+    {"solid", "", "facet normal", "", "stl-ascii"},
+    {"This is ", "produced by", "", "", "info"},
+    {"# ", ".la - a libtool library file", "", "", "la"},
+    {"#define ", "_width ", "", "", "xbm"},
+    {".\\\"", "", "\n.TH ", "", "man"},
+    {".\\\"", "", "\n.Dd ", "", "man"},
+    {".\\\"", "", "", "", "troff"},
+    {"'\\\"", "", "\n.TH ", "", "man"},
+    {"'\\\"", "", "", "", "troff"},
+    {"--- ", "", "\n+++ ", "\n@@ ", "patch"},
+    {"*** ", "", "\n--- ", "\n***************", "patch"},
+    {"FILE \"", "", "TRACK ", "INDEX ", "cue"},
+    {"REM ", "", "TRACK ", "INDEX ", "cue"},
+    {"PERFORMER ", "", "TRACK ", "INDEX ", "cue"},
+    {"", "", "\nmsgid \"", "\nmsgstr ", "po"},
+    {"", "", "\nName: ", "\nLibs: ", "pc"},
+    {"", "", "\nName: ", "\nCflags: ", "pc"},
+};
+
+struct MarkerCheck {
+    bool (*matches)(std::string_view text);
+    std::string_view typeId;
+};
+
+bool isMicroDvdText(std::string_view text) { return isMicroDvd(firstLine(text)); }
+
+constexpr MarkerCheck MarkerChecks[] = {
+    {isMboxStart, "mbox"}, {isSubRip, "srt"}, {isLyrics, "lrc"}, {isMicroDvdText, "sub"},
+};
+
+bool matchesRule(const MarkerRule &rule, std::string_view line, std::string_view window)
+{
+    return line.starts_with(rule.lineStart) && contains(line, rule.lineHas) && contains(window, rule.windowHas) &&
+           contains(window, rule.windowAlso);
+}
+
+// Markers that are not at the very start, or need a second look.
+std::string_view laterMarkerType(std::string_view text)
+{
+    const std::string_view window = text.substr(0, MarkerWindow);
+    const std::string_view line = firstLine(text);
+    for (const MarkerRule &rule : MarkerRules) {
+        if (matchesRule(rule, line, window))
+            return rule.typeId;
+    }
+    if (const auto mail = mailType(text); !mail.empty())
+        return mail;
+    for (const MarkerCheck &check : MarkerChecks) {
+        if (check.matches(text))
+            return check.typeId;
+    }
+    return hexRecordType(text);
+}
+
+// Entries of a BibTeX database start with "@kind{"; comments may come first.
+bool isBibTeX(std::string_view text)
+{
+    text = afterCommentLines(text, "%");
+    if (!text.starts_with('@'))
+        return false;
+    constexpr std::string_view Kinds[] = {"article", "book", "inproceedings", "incollection", "misc", "string",
+                                          "preamble", "techreport", "phdthesis", "mastersthesis", "manual",
+                                          "online", "comment", "inbook", "proceedings", "unpublished"};
+    for (std::string_view kind : Kinds) {
+        if (startsWithIgnoringAsciiCase(text.substr(1), kind))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TextShape textShape(std::string_view text, bool complete)
 {
     text = skipBlanks(text);
     if (text.starts_with("#!"))
-        return shebangType(text);
+        return {shebangType(text), false};
     if (const auto byPrefix = lookupPrefix(TextPrefixRules, text, false); !byPrefix.empty())
-        return byPrefix;
+        return {byPrefix, false};
     if (text.starts_with("{\\rtf"))
-        return "rtf";
+        return {"rtf", false};
     if (text.starts_with('<'))
         return markupType(text);
     if ((text.starts_with('{') || text.starts_with('[')) && looksLikeJson(text, complete))
-        return "json";
-    return "text";
+        return {"json", false};
+    if (const auto later = laterMarkerType(text); !later.empty())
+        return {later, false};
+    if (isBibTeX(text))
+        return {"bib", false};
+    // Comment lines may come before a section header or a LaTeX preamble.
+    if (const auto afterHash = afterCommentLines(text, "#"); afterHash.starts_with("[Desktop Entry]"))
+        return {"desktop", false};
+    if (const auto afterPercent = afterCommentLines(text, "%"); afterPercent.data() != text.data()) {
+        if (const auto byPrefix = lookupPrefix(TextPrefixRules, afterPercent, false); byPrefix == "tex")
+            return {byPrefix, false};
+    }
+    if (const auto language = guessLanguage(text); !language.empty())
+        return {language, true};
+    if (const auto table = guessTable(text, complete); !table.empty())
+        return {table, true};
+    return {"text", false};
 }
+
+std::string_view structuredTextType(std::string_view text, bool complete) { return textShape(text, complete).typeId; }
 
 std::string_view encodingName(TextEncoding encoding)
 {
@@ -629,7 +1029,8 @@ std::optional<TextSniff> sniffText(ByteView bytes, bool complete)
         const ByteCensus census = takeCensus(body);
         if (census.nul > 0 || tooManyControls(census.controls, body.size()) || !isUtf8(body, complete))
             return std::nullopt;
-        return TextSniff{mark.encoding, structuredTextType(*body.chars(0, body.size()), complete)};
+        const TextShape shape = textShape(*body.chars(0, body.size()), complete);
+        return TextSniff{mark.encoding, shape.typeId, shape.guessed};
     }
 
     const ByteCensus census = takeCensus(bytes);
@@ -645,9 +1046,10 @@ std::optional<TextSniff> sniffText(ByteView bytes, bool complete)
         encoding = census.jisEscape ? TextEncoding::Iso2022Jp : TextEncoding::Ascii;
     else if (isUtf8(bytes, complete))
         encoding = TextEncoding::Utf8;
-    else if (const auto japanese = japaneseEncoding(bytes, complete))
+    else if (const auto japanese = eastAsianEncoding(bytes, complete))
         encoding = *japanese;
-    return TextSniff{encoding, structuredTextType(*bytes.chars(0, bytes.size()), complete)};
+    const TextShape shape = textShape(*bytes.chars(0, bytes.size()), complete);
+    return TextSniff{encoding, shape.typeId, shape.guessed};
 }
 
 } // namespace tivex

@@ -21,12 +21,15 @@ enum class TextEncoding {
     ShiftJis,
     EucJp,
     Iso2022Jp,
+    Gb2312,
+    EucKr,
     Unknown8Bit,
 };
 
 struct TextSniff {
     TextEncoding encoding = TextEncoding::None;
     std::string_view typeId;
+    bool guessed = false; // told by a scored model rather than a proven structure
 };
 
 // Nothing when the bytes are binary. complete says whether bytes hold the whole file
@@ -34,6 +37,15 @@ struct TextSniff {
 std::optional<TextSniff> sniffText(ByteView bytes, bool complete);
 
 std::string_view encodingName(TextEncoding encoding);
+
+struct TextShape {
+    std::string_view typeId;
+    bool guessed = false;
+};
+
+// The type that the text's structure names ("text" when none), and whether that is a
+// scored guess rather than a proven structure.
+TextShape textShape(std::string_view text, bool complete);
 
 // The type id that the text's structure names ("text" when none).
 std::string_view structuredTextType(std::string_view text, bool complete);

@@ -44,6 +44,9 @@ struct Detection {
     const TypeInfo *type = nullptr; // nothing: unknown binary data, or an empty file
     TextEncoding encoding = TextEncoding::None;
     bool empty = false;
+    // The type is the text model's best guess (source code told by its keywords, a
+    // table told by its separators), not a structure the content proves.
+    bool guessed = false;
 };
 
 struct Report {
@@ -72,7 +75,10 @@ Detection detectBytes(ByteView bytes);
 // Checks the file at a full path. With limits, name parts over them fail the check.
 Report checkFile(std::string_view path, const NameLimits *limits = nullptr);
 
-// The extension to propose for a detected type, given the file's present one.
+// The extension to propose for a detected type, given the file's present one and,
+// when known, the base name in front of it (a shared library named libz.so.1 keeps
+// its version number).
+std::string proposeExtension(const Detection &detection, std::string_view presentExt, std::string_view base = {});
 std::string proposeExtension(const TypeInfo *type, std::string_view presentExt);
 
 std::string describeJa(const Detection &detection);

@@ -17,6 +17,16 @@ enum TypeFlag : uint8_t {
     // A file of a descendant type may keep this type's extension (an SVG named .xml is
     // still an XML document).
     KeepsDescendants = 2,
+    // The extension names no syntax (a template, a backup, a configuration file), so
+    // text of any structure may carry it.
+    Generic = 4,
+    // The engine never names this type from content: it is known for its extensions,
+    // so that TivexWhat describes them and text carrying them keeps them.
+    NameOnly = 8,
+    // The content proves this type, so it is proposed over a broader type's extension
+    // (a JAR named .zip becomes .jar), though the broader content may still carry this
+    // type's extension (a plain ZIP archive is a valid .jar).
+    Distinct = 16,
 };
 
 struct TypeInfo {

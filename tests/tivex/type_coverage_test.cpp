@@ -1,0 +1,843 @@
+// Every type the engine recognises from content, checked the way users meet it: the
+// file without an extension, under its own extensions, and under a wrong one. Types
+// named by a plain signature get a sample built from that signature (so a signature
+// that an earlier one shadows fails here); the others have a hand-made sample below.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <tivex.h>
+
+#include "samples.h"
+#include "signatures.h"
+#include "test_support.h"
+#include "text_util.h"
+#include "tivex_engine.h"
+#include "type_table.h"
+
+using namespace std::literals;
+
+namespace tivex::test {
+namespace {
+
+struct TypeSample {
+    std::string label;
+    std::string typeId;
+    std::function<std::string()> build;
+};
+
+std::string padded(std::string bytes, size_t size = 1024) { return Bytes{std::move(bytes)}.padTo(size).data; }
+
+// ---- Deflate, as Office writes its member list --------------------------------------
+
+// A fixed-Huffman DEFLATE stream that codes every byte as a literal: valid input for any
+// inflater, and enough to exercise the engine's.
+std::string deflateLiterals(std::string_view data)
+{
+    std::string out;
+    uint32_t buffer = 0;
+    int count = 0;
+    auto put = [&](uint32_t bits, int length) {
+        buffer |= bits << count;
+        count += length;
+        while (count >= 8) {
+            out.push_back(static_cast<char>(buffer & 0xFF));
+            buffer >>= 8;
+            count -= 8;
+        }
+    };
+    // Huffman codes go most significant bit first.
+    auto putCode = [&](uint32_t code, int length) {
+        uint32_t reversed = 0;
+        for (int i = 0; i < length; ++i)
+            reversed |= ((code >> i) & 1u) << (length - 1 - i);
+        put(reversed, length);
+    };
+    put(1, 1); // last block
+    put(1, 2); // fixed codes
+    for (char c : data) {
+        const auto byte = static_cast<uint8_t>(c);
+        if (byte < 144)
+            putCode(0x30 + byte, 8);
+        else
+            putCode(0x190 + (byte - 144), 9);
+    }
+    putCode(0, 7); // end of block
+    if (count > 0)
+        out.push_back(static_cast<char>(buffer & 0xFF));
+    return out;
+}
+
+std::string withDeflatedContentTypes(std::string_view mainPartType, std::vector<ZipMember> others)
+{
+    const std::string types = "<?xml version=\"1.0\"?><Types><Override PartName=\"/main.xml\" ContentType=\""
+                              "application/vnd." + std::string(mainPartType) + "\"/></Types>";
+    // A stored member list, then swap in the deflated bytes and method 8.
+    std::string archive = zipArchive([&] {
+        std::vector<ZipMember> members{{"[Content_Types].xml", deflateLiterals(types)}};
+        members.insert(members.end(), others.begin(), others.end());
+        return members;
+    }());
+    archive[8] = 8;                                       // local header: method
+    archive[archive.find("PK\x01\x02"sv) + 10] = 8;       // central header: method
+    return archive;
+}
+
+std::string officePackage(std::string_view folder, std::string_view mainPartType)
+{
+    return withDeflatedContentTypes(mainPartType, {{std::string(folder) + "/main.xml", "<x/>"}});
+}
+
+std::string openDocument(std::string_view mimetype)
+{
+    return zipArchive({{"mimetype", std::string(mimetype)}, {"content.xml", "<office:document-content/>"}});
+}
+
+// ---- Binary samples -------------------------------------------------------------------
+
+std::string tiffWithMaker(std::string_view maker)
+{
+    return padded(Bytes{}.raw("II*\0"sv).le32(16).raw(maker).data, 256);
+}
+
+std::string jpeg2000(std::string_view brand)
+{
+    return padded(Bytes{}.raw("\x00\x00\x00\x0CjP  \r\n\x87\n"sv).be32(20).raw("ftyp").raw(brand).be32(0).raw(brand).data,
+                  256);
+}
+
+std::string pcxImage()
+{
+    return padded(Bytes{}.u8(0x0A).u8(5).u8(1).u8(8).le16(0).le16(0).le16(15).le16(15).padTo(65).u8(3).le16(16).data, 256);
+}
+
+std::string sgiImage() { return padded(Bytes{}.raw("\x01\xDA"sv).u8(0).u8(1).be16(2).be16(8).be16(8).data, 512); }
+
+std::string emfImage() { return padded(Bytes{}.le32(1).le32(108).padTo(40).raw(" EMF").data, 256); }
+
+std::string ole2With(std::vector<std::string> names) { return compoundFile(names); }
+
+std::string msiPackage()
+{
+    std::string file = compoundFile({"\x05SummaryInformation"});
+    // The root entry (first directory entry, in sector 1) carries the installer class id.
+    const size_t root = 512 * 2;
+    const std::string clsid = "\x84\x10\x0C\x00\x00\x00\x00\x00\xC0\x00\x00\x00\x00\x00\x00\x46"s;
+    file.replace(root + 80, 16, clsid);
+    return file;
+}
+
+std::string lzmaData() { return padded(Bytes{}.u8(0x5D).le32(1u << 23).le64(UINT64_MAX).zeros(8).data, 64); }
+
+std::string arjArchive()
+{
+    return padded(Bytes{}.raw("\x60\xEA"sv).le16(40).u8(30).u8(11).u8(1).u8(0).u8(0).u8(0).u8(2).data, 128);
+}
+
+std::string cpioOdc() { return padded("070707" + std::string(70, '0') + "TRAILER!!!"s, 512); }
+
+std::string cpioBinary()
+{
+    return padded(Bytes{}.raw("\xC7\x71"sv).le16(0).le16(0).le16(0100644).le16(0).le16(0).le16(1).le16(0).le32(0)
+                      .le16(6).le32(0).raw("hello\0"sv).data,
+                  512);
+}
+
+std::string udfImage() { return Bytes{}.zeros(32768).u8(0).raw("BEA01").u8(1).padTo(34816).data; }
+
+std::string oldTar()
+{
+    Bytes header;
+    header.raw("hello.txt").padTo(100).raw("0000644").u8(0).raw("0001750").u8(0).raw("0001750").u8(0);
+    header.raw("00000000006").u8(0).raw("14535500000").u8(0).raw("        ").u8('0').padTo(512);
+    uint32_t sum = 0;
+    for (char c : header.data)
+        sum += static_cast<uint8_t>(c);
+    char field[8];
+    std::snprintf(field, sizeof field, "%06o", sum);
+    header.data.replace(148, 7, std::string(field, 6) + '\0');
+    return header.data + "hello\n" + std::string(506 + 1024, '\0');
+}
+
+std::string mpegFrames(std::string_view header, size_t frameLength, int count = 3)
+{
+    Bytes frames;
+    for (int i = 0; i < count; ++i)
+        frames.raw(header).zeros(frameLength - header.size());
+    return frames.data;
+}
+
+std::string ac3Frames(uint8_t bsidByte)
+{
+    // 48 kHz, frame size code 8: 128 words = 256 bytes.
+    return mpegFrames(Bytes{}.raw("\x0B\x77"sv).be16(0).u8(0x08).u8(bsidByte).data, 256);
+}
+
+std::string eac3Frames()
+{
+    // frmsiz 127: (127 + 1) * 2 = 256 bytes; bsid 16.
+    return mpegFrames(Bytes{}.raw("\x0B\x77"sv).u8(0x00).u8(0x7F).u8(0x30).u8(16 << 3).data, 256);
+}
+
+std::string riffForm(std::string_view form) { return padded(Bytes{}.raw("RIFF").le32(100).raw(form).data, 108); }
+
+std::string iffForm(std::string_view magic, std::string_view form)
+{
+    return padded(Bytes{}.raw(magic).be32(100).raw(form).data, 108);
+}
+
+std::string annexB(uint8_t firstNal)
+{
+    return padded(Bytes{}.raw("\x00\x00\x00\x01"sv).u8(firstNal).raw("\x01\x02\x03"sv).raw("\x00\x00\x00\x01\x68"sv).data,
+                  64);
+}
+
+std::string transportStream()
+{
+    std::string packets;
+    for (int i = 0; i < 5; ++i)
+        packets += padded("\x47\x40\x00\x10"s, 188);
+    return packets;
+}
+
+std::string asfFile(std::string_view streamGuid)
+{
+    return padded(Bytes{}.raw("\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C"sv).le64(200).le32(1)
+                      .zeros(2).raw(streamGuid).data,
+                  256);
+}
+
+std::string flicAnimation() { return Bytes{}.le32(128).le16(0xAF12).le16(1).le16(320).le16(200).padTo(128).data; }
+
+std::string peWithSubsystem(uint16_t subsystem)
+{
+    Bytes file;
+    file.raw("MZ").le16(0x90).le16(3).le16(0).le16(4).padTo(0x3C).le32(0x40);
+    file.raw("PE\0\0"sv).le16(0x8664).le16(0).le32(0).le32(0).le32(0).le16(0xF0).le16(0x0022).le16(0x20B);
+    file.padTo(0x40 + 24 + 68).le16(subsystem).padTo(512);
+    return file.data;
+}
+
+std::string dosProgram() { return padded(Bytes{}.raw("MZ").le16(0x90).le16(3).le16(0).le16(4).le16(0).le16(0xFFFF).data, 512); }
+
+std::string elfWithIdent(uint16_t type, std::string_view atEight)
+{
+    std::string file = elfImage(type, false);
+    file.replace(8, atEight.size(), atEight);
+    return file;
+}
+
+std::string machO(uint32_t fileType) { return padded(Bytes{}.raw("\xCF\xFA\xED\xFE"sv).le32(0x01000007).le32(3).le32(fileType).data, 64); }
+
+std::string pyc() { return padded(Bytes{}.le16(3495).raw("\r\n"sv).le32(0).le32(0).le32(0).u8(0xE3).data, 64); }
+
+std::string terminfoEntry()
+{
+    const std::string names = "xterm|xterm terminal emulator";
+    return padded(Bytes{}.le16(0x011A).le16(static_cast<uint16_t>(names.size() + 1)).le16(0).le16(0).le16(0).le16(0)
+                      .raw(names).u8(0).data,
+                  128);
+}
+
+std::string geoPackage() { return padded(Bytes{}.raw("SQLite format 3\0"sv).be16(4096).padTo(68).raw("GPKG").data, 512); }
+
+std::string derCertificate() { return padded(Bytes{}.raw("\x30\x82\x03\x00\x30\x82\x02\x00\xA0\x03\x02\x01\x02"sv).data, 800); }
+
+std::string pkcs12() { return padded(Bytes{}.raw("\x30\x82\x03\x00\x02\x01\x03\x30\x82"sv).data, 800); }
+
+std::string pgpPublicKey() { return padded(Bytes{}.raw("\x99\x01\x0D\x04"sv).be32(0x5F000000).u8(1).data, 272); }
+
+std::string pgpSignature() { return padded(Bytes{}.raw("\x89\x01\x33\x04\x00\x01\x08\x00"sv).data, 310); }
+
+std::string trueTypeFont() { return padded(Bytes{}.raw("\x00\x01\x00\x00"sv).be16(12).be16(128).be16(3).be16(64).data, 512); }
+
+std::string embeddedOpenType()
+{
+    Bytes file;
+    file.le32(512).le32(400).le32(0x00020001).le32(0).zeros(18).le16(0x504C);
+    return file.padTo(512).data;
+}
+
+std::string printerFontBinary() { return padded(Bytes{}.raw("\x80\x01"sv).le32(100).raw("%!PS-AdobeFont-1.0: Foo").data, 256); }
+
+std::string consoleFont() { return padded(Bytes{}.raw("\x36\x04"sv).u8(2).u8(16).data, 4096 + 4); }
+
+std::string tgaWithFooter()
+{
+    return Bytes{}.u8(0).u8(0).u8(2).zeros(9).le16(2).le16(2).u8(24).u8(0).zeros(12).zeros(8)
+        .raw("TRUEVISION-XFILE.\0"sv).data;
+}
+
+std::string appleDiskImage() { return Bytes{}.raw("\x78\xDA"sv).zeros(4094).raw("koly").be32(4).padTo(4096 + 512).data; }
+
+std::string fixedVhd() { return Bytes{}.u8(0xEB).u8(0x3C).zeros(4094).raw("conectix").padTo(4096 + 512).data; }
+
+std::string binaryStl()
+{
+    return Bytes{}.raw("binary STL from a test").padTo(80).le32(2).zeros(100).data;
+}
+
+std::string ext4Image()
+{
+    return Bytes{}.zeros(1024).padTo(1024 + 24).le32(2).padTo(1024 + 56).le16(0xEF53).le16(1).padTo(8192).data;
+}
+
+std::string pdfBehindJunk() { return "Junk before the header\r\n"s + pdfDocument(); }
+
+std::string ebmlDocument(std::string_view docType) { return ebmlFile(docType); }
+
+// ---- Text samples ---------------------------------------------------------------------
+
+const std::string CSource = "#include <stdio.h>\n#include \"local.h\"\n\n#define LIMIT 10\n\nstatic int counter;\n\n"
+                            "int main(void)\n{\n    printf(\"%d\\n\", LIMIT);\n    return 0;\n}\n";
+
+std::vector<TypeSample> handMadeSamples()
+{
+    return {
+        {"png", "png", pngImage},
+        {"jpeg", "jpg", jpegImage},
+        {"gif", "gif", gifImage},
+        {"bmp", "bmp", bmpImage},
+        {"webp", "webp", webpImage},
+        {"ico", "ico", icoImage},
+        {"psd", "psd", psdImage},
+        {"heic", "heic", [] { return isoMedia("heic", {"mif1", "heic"}); }},
+        {"avif", "avif", [] { return isoMedia("avif", {"avif", "mif1", "miaf"}); }},
+        {"doc", "doc", [] { return compoundFile({"1Table", "WordDocument", "\x05SummaryInformation"}); }},
+        {"doc_second_directory_sector", "doc", [] { return compoundFile({"1Table", "CompObj", "ObjectPool", "Data", "WordDocument"}); }},
+        {"xls", "xls", [] { return compoundFile({"Workbook"}); }},
+        {"ppt", "ppt", [] { return compoundFile({"Current User", "PowerPoint Document"}); }},
+        {"zip", "zip", [] { return zipArchive({{"a.txt", "hello"}}); }},
+        {"docx", "docx", [] { return zipArchive({{"[Content_Types].xml", "<Types/>"}, {"word/document.xml", "<w/>"}}); }},
+        {"xlsx", "xlsx", [] { return zipArchive({{"[Content_Types].xml", "<Types/>"}, {"xl/workbook.xml", "<w/>"}}); }},
+        {"pptx", "pptx", [] { return zipArchive({{"[Content_Types].xml", "<Types/>"}, {"ppt/presentation.xml", "<p/>"}}); }},
+        {"jar", "jar", [] { return zipArchive({{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\n"}}); }},
+        {"odt", "odt", [] { return openDocument("application/vnd.oasis.opendocument.text"); }},
+        {"epub", "epub", [] { return openDocument("application/epub+zip"); }},
+        {"iso", "iso", isoImage},
+        {"mp3_id3", "mp3", mp3WithId3},
+        {"mp3_frames", "mp3", mp3Frames},
+        {"wav", "wav", wavAudio},
+        {"ogg", "ogg", [] { return oggPage("\x01vorbis\x00\x00\x00\x00\x01"s); }},
+        {"opus", "opus", [] { return oggPage("OpusHead\x01\x02"s); }},
+        {"mp4", "mp4", [] { return isoMedia("isom", {"isom", "iso2", "avc1", "mp41"}); }},
+        {"mov", "mov", [] { return isoMedia("qt  ", {"qt  "}); }},
+        {"m4a", "m4a", [] { return isoMedia("M4A ", {"M4A ", "mp42", "isom"}); }},
+        {"3gp", "3gp", [] { return isoMedia("3gp4", {"isom", "3gp4"}); }},
+        {"avi", "avi", aviVideo},
+        {"webm", "webm", [] { return ebmlDocument("webm"); }},
+        {"exe", "exe", [] { return peImage(false); }},
+        {"dll", "dll", [] { return peImage(true); }},
+        {"elf_relocatable", "elf-o", [] { return elfImage(1, false); }},
+        {"elf_executable", "elf", [] { return elfImage(2, false); }},
+        {"elf_pie", "elf", [] { return elfImage(3, true); }},
+        {"elf_shared", "elf-so", [] { return elfImage(3, false); }},
+        {"java_class", "class", javaClass},
+        {"macho_fat", "macho-fat", machOFat},
+        {"sqlite", "sqlite", sqliteDatabase},
+        {"text_ascii", "text", [] { return "hello, world\nsecond line\n"s; }},
+        {"text_utf8", "text", [] { return "こんにちは、世界\n"s; }},
+        {"html", "html", [] { return "<!DOCTYPE html>\n<html><head><title>t</title></head></html>\n"s; }},
+        {"xml", "xml", [] { return "<?xml version=\"1.0\"?>\n<note><to>a</to></note>\n"s; }},
+        {"svg", "svg", [] { return "<?xml version=\"1.0\"?>\n<!-- drawn -->\n<svg xmlns=\"http://www.w3.org/2000/svg\"/>\n"s; }},
+        {"json", "json", [] { return "{\"a\": [1, -2.5e3, true, null], \"b\": {\"c\": \"\\\"x\"}}\n"s; }},
+        {"rtf", "rtf", [] { return "{\\rtf1\\ansi Hello}\n"s; }},
+        {"python_script", "py", [] { return "#!/usr/bin/env python3\nprint('hi')\n"s; }},
+        {"tiff_cr2", "cr2", [] { return tiffWithMaker("CR\x02\x00"sv); }},
+        {"tiff_plain", "tiff", [] { return tiffWithMaker("\0\0\0\0"sv); }},
+        {"cursor", "cur", [] { std::string ico = icoImage(); ico[2] = 2; return ico; }},
+        {"jp2", "jp2", [] { return jpeg2000("jp2 "); }},
+        {"jpx", "jpx", [] { return jpeg2000("jpx "); }},
+        {"jpm", "jpm", [] { return jpeg2000("jpm "); }},
+        {"mj2", "mj2", [] { return jpeg2000("mjp2"); }},
+        {"pcx", "pcx", pcxImage},
+        {"pbm", "pbm", [] { return "P4\n8 2\n\xFF\x00"s; }},
+        {"pgm", "pgm", [] { return "P5\n# comment\n2 2\n255\n\x01\x02\x03\x04"s; }},
+        {"ppm", "ppm", [] { return "P6 1 1 255\n\x01\x02\x03"s; }},
+        {"pam", "pam", [] { return "P7\nWIDTH 1\nHEIGHT 1\nDEPTH 3\nMAXVAL 255\nTUPLTYPE RGB\nENDHDR\n\x01\x02\x03"s; }},
+        {"pfm", "pfm", [] { return Bytes{}.raw("PF\n1 1\n-1.0\n").zeros(12).data; }},
+        {"sgi", "sgi", sgiImage},
+        {"emf", "emf", emfImage},
+        {"postscript", "ps", [] { return "%!PS-Adobe-3.0\n%%Pages: 1\nshowpage\n"s; }},
+        {"eps", "eps", [] { return "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 10 10\n"s; }},
+        {"pfa", "pfa", [] { return "%!PS-AdobeFont-1.0: Test 001\n/FontName /Test def\n"s; }},
+        {"ole2_generic", "ole2", [] { return ole2With({"Contents"}); }},
+        {"msi", "msi", msiPackage},
+        {"msg", "msg", [] { return ole2With({"__substg1.0_0037001F", "__properties_version1.0"}); }},
+        {"vsd", "vsd", [] { return ole2With({"VisioDocument"}); }},
+        {"pub", "pub", [] { return ole2With({"Quill", "Contents"}); }},
+        {"hwp", "hwp", [] { return ole2With({"FileHeader", "HwpSummaryInformation"}); }},
+        {"ooxml_encrypted", "ooxml-encrypted", [] { return ole2With({"EncryptionInfo", "EncryptedPackage"}); }},
+        {"docm", "docm", [] { return officePackage("word", "ms-word.document.macroEnabled.main+xml"); }},
+        {"dotx", "dotx", [] { return officePackage("word", "openxmlformats-officedocument.wordprocessingml.template.main+xml"); }},
+        {"dotm", "dotm", [] { return officePackage("word", "ms-word.template.macroEnabledTemplate.main+xml"); }},
+        {"xlsm", "xlsm", [] { return officePackage("xl", "ms-excel.sheet.macroEnabled.main+xml"); }},
+        {"xltx", "xltx", [] { return officePackage("xl", "openxmlformats-officedocument.spreadsheetml.template.main+xml"); }},
+        {"xltm", "xltm", [] { return officePackage("xl", "ms-excel.template.macroEnabled.main+xml"); }},
+        {"xlsb", "xlsb", [] { return officePackage("xl", "ms-excel.sheet.binary.macroEnabled.main"); }},
+        {"xlam", "xlam", [] { return officePackage("xl", "ms-excel.addin.macroEnabled.main+xml"); }},
+        {"pptm", "pptm", [] { return officePackage("ppt", "ms-powerpoint.presentation.macroEnabled.main+xml"); }},
+        {"ppsx", "ppsx", [] { return officePackage("ppt", "openxmlformats-officedocument.presentationml.slideshow.main+xml"); }},
+        {"ppsm", "ppsm", [] { return officePackage("ppt", "ms-powerpoint.slideshow.macroEnabled.main+xml"); }},
+        {"potx", "potx", [] { return officePackage("ppt", "openxmlformats-officedocument.presentationml.template.main+xml"); }},
+        {"potm", "potm", [] { return officePackage("ppt", "ms-powerpoint.template.macroEnabled.main+xml"); }},
+        {"vsdx", "vsdx", [] { return officePackage("visio", "ms-visio.drawing.main+xml"); }},
+        {"docx_deflated", "docx", [] { return officePackage("word", "openxmlformats-officedocument.wordprocessingml.document.main+xml"); }},
+        {"docm_by_names", "docm", [] { return zipArchive({{"[Content_Types].xml", "<T/>"}, {"word/document.xml", "<w/>"}, {"word/vbaProject.bin", "x"}}); }},
+        {"xlsb_by_names", "xlsb", [] { return zipArchive({{"[Content_Types].xml", "<T/>"}, {"xl/workbook.bin", "x"}}); }},
+        {"xps", "xps", [] { return zipArchive({{"[Content_Types].xml", "<T/>"}, {"FixedDocumentSequence.fdseq", "<F/>"}}); }},
+        {"3mf", "3mf", [] { return zipArchive({{"[Content_Types].xml", "<T/>"}, {"3D/3dmodel.model", "<model/>"}}); }},
+        {"nupkg", "nupkg", [] { return zipArchive({{"[Content_Types].xml", "<T/>"}, {"Example.nuspec", "<package/>"}}); }},
+        {"vsix", "vsix", [] { return zipArchive({{"[Content_Types].xml", "<T/>"}, {"extension.vsixmanifest", "<V/>"}}); }},
+        {"appx", "appx", [] { return zipArchive({{"AppxManifest.xml", "<Package/>"}, {"[Content_Types].xml", "<T/>"}}); }},
+        {"apk", "apk", [] { return zipArchive({{"AndroidManifest.xml", "x"}, {"classes.dex", "dex\n035"}, {"META-INF/MANIFEST.MF", "M"}}); }},
+        {"aab", "aab", [] { return zipArchive({{"BundleConfig.pb", "x"}, {"base/manifest/AndroidManifest.xml", "x"}}); }},
+        {"aar", "aar", [] { return zipArchive({{"AndroidManifest.xml", "x"}, {"classes.jar", "PK"}}); }},
+        {"ipa", "ipa", [] { return zipArchive({{"Payload/App.app/Info.plist", "x"}}); }},
+        {"war", "war", [] { return zipArchive({{"META-INF/MANIFEST.MF", "M"}, {"WEB-INF/web.xml", "<web-app/>"}}); }},
+        {"ear", "ear", [] { return zipArchive({{"META-INF/MANIFEST.MF", "M"}, {"META-INF/application.xml", "<a/>"}}); }},
+        {"jar_without_manifest", "jar", [] { return zipArchive({{"org/example/Main.class", "\xCA\xFE\xBA\xBE"}}); }},
+        {"whl", "whl", [] { return zipArchive({{"pkg/__init__.py", ""}, {"pkg-1.0.dist-info/WHEEL", "Wheel-Version: 1.0"}}); }},
+        {"egg", "egg", [] { return zipArchive({{"EGG-INFO/PKG-INFO", "x"}}); }},
+        {"xpi", "xpi", [] { return zipArchive({{"manifest.json", "{}"}, {"background.js", ""}}); }},
+        {"kmz", "kmz", [] { return zipArchive({{"doc.kml", "<kml/>"}}); }},
+        {"npz", "npz", [] { return zipArchive({{"a.npy", "\x93NUMPY"}}); }},
+        {"ods", "ods", [] { return openDocument("application/vnd.oasis.opendocument.spreadsheet"); }},
+        {"odp", "odp", [] { return openDocument("application/vnd.oasis.opendocument.presentation"); }},
+        {"odg", "odg", [] { return openDocument("application/vnd.oasis.opendocument.graphics"); }},
+        {"odf", "odf", [] { return openDocument("application/vnd.oasis.opendocument.formula"); }},
+        {"odb", "odb", [] { return openDocument("application/vnd.oasis.opendocument.base"); }},
+        {"odc", "odc", [] { return openDocument("application/vnd.oasis.opendocument.chart"); }},
+        {"odm", "odm", [] { return openDocument("application/vnd.oasis.opendocument.text-master"); }},
+        {"ott", "ott", [] { return openDocument("application/vnd.oasis.opendocument.text-template"); }},
+        {"ots", "ots", [] { return openDocument("application/vnd.oasis.opendocument.spreadsheet-template"); }},
+        {"otp", "otp", [] { return openDocument("application/vnd.oasis.opendocument.presentation-template"); }},
+        {"otg", "otg", [] { return openDocument("application/vnd.oasis.opendocument.graphics-template"); }},
+        {"sxw", "sxw", [] { return openDocument("application/vnd.sun.xml.writer"); }},
+        {"sxc", "sxc", [] { return openDocument("application/vnd.sun.xml.calc"); }},
+        {"sxi", "sxi", [] { return openDocument("application/vnd.sun.xml.impress"); }},
+        {"sxd", "sxd", [] { return openDocument("application/vnd.sun.xml.draw"); }},
+        {"ora", "ora", [] { return openDocument("image/openraster"); }},
+        {"kra", "kra", [] { return openDocument("application/x-krita"); }},
+        {"bzip2", "bz2", bzip2Data},
+        {"lzma", "lzma", lzmaData},
+        {"arj", "arj", arjArchive},
+        {"cpio_odc", "cpio", cpioOdc},
+        {"cpio_newc", "cpio", [] { return padded("070701" + std::string(104, '0') + "TRAILER!!!"s, 512); }},
+        {"cpio_binary", "cpio", cpioBinary},
+        {"udf", "udf", udfImage},
+        {"tar_old", "tar", oldTar},
+        {"dmg", "dmg", appleDiskImage},
+        {"vhd_fixed", "vhd", fixedVhd},
+        {"disk_ext4", "img", ext4Image},
+        {"mp2", "mp2", [] { return mpegFrames("\xFF\xFD\x94\x00"sv, 480); }},
+        {"mp1", "mp1", [] { return mpegFrames("\xFF\xFF\x90\x00"sv, 312); }},
+        {"aac_adts", "aac", [] { return mpegFrames("\xFF\xF1\x50\x80\x10\x1F\xFC"sv, 128); }},
+        {"ac3", "ac3", [] { return ac3Frames(8 << 3); }},
+        {"eac3", "eac3", eac3Frames},
+        {"ani", "ani", [] { return riffForm("ACON"); }},
+        {"rmi", "rmi", [] { return riffForm("RMID"); }},
+        {"sf2", "sf2", [] { return riffForm("sfbk"); }},
+        {"dls", "dls", [] { return riffForm("DLS "); }},
+        {"qcp", "qcp", [] { return riffForm("QLCM"); }},
+        {"aiff", "aiff", [] { return iffForm("FORM", "AIFF"); }},
+        {"aifc", "aifc", [] { return iffForm("FORM", "AIFC"); }},
+        {"8svx", "8svx", [] { return iffForm("FORM", "8SVX"); }},
+        {"beam", "beam", [] { return iffForm("FOR1", "BEAM"); }},
+        {"maud", "maud", [] { return iffForm("FORM", "MAUD"); }},
+        {"ogv", "ogv", [] { return oggPage("\x80theora\x03\x02\x01"s); }},
+        {"spx", "spx", [] { return oggPage("Speex   1.2"s); }},
+        {"oga", "oga", [] { return oggPage("\x7F" "FLAC\x01\x00"s); }},
+        {"h264", "h264", [] { return annexB(0x67); }},
+        {"hevc", "hevc", [] { return annexB(0x40); }},
+        {"mts", "mts", transportStream},
+        {"asf", "asf", [] { return asfFile("\x00\x00\x00\x00"sv); }},
+        {"wmv", "wmv", [] { return asfFile("\xC0\xEF\x19\xBC\x4D\x5B\xCF\x11\xA8\xFD\x00\x80\x5F\x5C\x44\x2B"sv); }},
+        {"wma", "wma", [] { return asfFile("\x40\x9E\x69\xF8\x4D\x5B\xCF\x11\xA8\xFD\x00\x80\x5F\x5C\x44\x2B"sv); }},
+        {"fli", "fli", flicAnimation},
+        {"m4b", "m4b", [] { return isoMedia("M4B ", {"M4B ", "mp42"}); }},
+        {"m4v", "m4v", [] { return isoMedia("M4V ", {"M4V ", "mp42"}); }},
+        {"3g2", "3g2", [] { return isoMedia("3g2a", {"3g2a"}); }},
+        {"f4v", "f4v", [] { return isoMedia("f4v ", {"isom"}); }},
+        {"cr3", "cr3", [] { return isoMedia("crx ", {"crx ", "isom"}); }},
+        {"heif", "heif", [] { return isoMedia("mif1", {"mif1", "miaf"}); }},
+        {"quicktime_atoms", "mov", [] { return padded(Bytes{}.be32(8).raw("wide").be32(16).raw("mdat").data, 64); }},
+        {"sys", "sys", [] { return peWithSubsystem(1); }},
+        {"efi", "efi", [] { return peWithSubsystem(10); }},
+        {"dos", "exe-dos", dosProgram},
+        {"elf_core", "elf-core", [] { return elfImage(4, false); }},
+        {"appimage", "appimage", [] { return elfWithIdent(2, "AI\x02"sv); }},
+        {"macho", "macho", [] { return machO(2); }},
+        {"macho_dylib", "macho-dylib", [] { return machO(6); }},
+        {"macho_bundle", "macho-bundle", [] { return machO(8); }},
+        {"macho_object", "macho-o", [] { return machO(1); }},
+        {"pyc", "pyc", pyc},
+        {"terminfo", "terminfo", terminfoEntry},
+        {"gpkg", "gpkg", geoPackage},
+        {"torrent", "torrent", [] { return "d8:announce35:http://tracker.example.org/announce4:infod4:name1:ae"s; }},
+        {"der", "der", derCertificate},
+        {"p12", "p12", pkcs12},
+        {"gpg", "gpg", pgpPublicKey},
+        {"gpg_sig", "gpg-sig", pgpSignature},
+        {"ttf", "ttf", trueTypeFont},
+        {"eot", "eot", embeddedOpenType},
+        {"pfb", "pfb", printerFontBinary},
+        {"psf1", "psf", consoleFont},
+        {"tga", "tga", tgaWithFooter},
+        {"stl", "stl", binaryStl},
+        {"pdf_after_junk", "pdf", pdfBehindJunk},
+        {"mkv", "mkv", [] { return ebmlDocument("matroska"); }},
+        // Text with a proven structure
+        {"xhtml", "xhtml", [] { return "<?xml version=\"1.0\"?>\n<html xmlns=\"http://www.w3.org/1999/xhtml\"><body/></html>\n"s; }},
+        {"rss", "rss", [] { return "<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel/></rss>\n"s; }},
+        {"atom", "atom", [] { return "<?xml version=\"1.0\"?>\n<feed xmlns=\"http://www.w3.org/2005/Atom\"/>\n"s; }},
+        {"gpx", "gpx", [] { return "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\"/>\n"s; }},
+        {"kml", "kml", [] { return "<?xml version=\"1.0\"?>\n<kml xmlns=\"http://www.opengis.net/kml/2.2\"/>\n"s; }},
+        {"plist", "plist", [] { return "<?xml version=\"1.0\"?>\n<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" \"x\">\n<plist version=\"1.0\"><dict/></plist>\n"s; }},
+        {"xsl", "xsl", [] { return "<?xml version=\"1.0\"?>\n<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\"/>\n"s; }},
+        {"xsd", "xsd", [] { return "<?xml version=\"1.0\"?>\n<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\"/>\n"s; }},
+        {"opml", "opml", [] { return "<?xml version=\"1.0\"?>\n<opml version=\"2.0\"><body/></opml>\n"s; }},
+        {"fb2", "fb2", [] { return "<?xml version=\"1.0\"?>\n<FictionBook xmlns=\"http://www.gribuser.ru/xml/fictionbook/2.0\"/>\n"s; }},
+        {"xspf", "xspf", [] { return "<?xml version=\"1.0\"?>\n<playlist version=\"1\" xmlns=\"http://xspf.org/ns/0/\"/>\n"s; }},
+        {"svg_undeclared", "svg", [] { return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"1\" height=\"1\"/>\n"s; }},
+        {"json_lines", "json", [] { return "{\"a\": 1}\n{\"a\": 2}\n"s; }},
+        {"yaml_directive", "yaml", [] { return "%YAML 1.2\n---\nname: value\n"s; }},
+        {"desktop", "desktop", [] { return "# comment\n[Desktop Entry]\nName=Editor\nExec=editor %f\nType=Application\n"s; }},
+        {"url", "url", [] { return "[InternetShortcut]\r\nURL=https://example.org/\r\n"s; }},
+        {"reg", "reg", [] { return "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Example]\r\n"s; }},
+        {"reg_utf16", "reg", [] { return Bytes{}.raw("\xFF\xFE"sv).raw(std::string("W\0i\0n\0d\0o\0w\0s\0 \0R\0e\0g\0i\0s\0t\0r\0y\0 \0E\0d\0i\0t\0o\0r\0\r\0\n\0", 50)).data; }},
+        {"tex", "tex", [] { return "% a comment\n\\documentclass{article}\n\\begin{document}\nHello\n\\end{document}\n"s; }},
+        {"bib", "bib", [] { return "% refs\n@article{knuth84,\n  author = {Donald Knuth},\n  title = {Literate Programming}\n}\n"s; }},
+        {"texinfo", "texinfo", [] { return "\\input texinfo\n@setfilename sample.info\n@settitle Sample\n"s; }},
+        {"info", "info", [] { return "This is sample.info, produced by makeinfo version 6.8 from sample.texi.\n\n\x1F\nFile: sample.info\n"s; }},
+        {"man", "man", [] { return ".TH SAMPLE 1 \"2024\" \"1.0\" \"User Commands\"\n.SH NAME\nsample \\- does things\n"s; }},
+        {"man_commented", "man", [] { return ".\\\" Manual page\n.TH SAMPLE 1\n.SH NAME\nsample\n"s; }},
+        {"troff", "troff", [] { return ".\\\" A memo\n.TL\nA title\n.PP\nText.\n"s; }},
+        {"tcl_through_sh", "tcl", [] { return "#!/bin/sh\n# the next line restarts using tclsh \\\nexec tclsh \"$0\" \"$@\"\nputs hello\n"s; }},
+        {"ruby", "rb", [] { return "#!/usr/bin/env ruby\nputs 'hi'\n"s; }},
+        {"perl", "pl", [] { return "#!/usr/bin/perl -w\nuse strict;\nprint \"hi\\n\";\n"s; }},
+        {"php", "php", [] { return "<?php\necho 'hi';\n"s; }},
+        {"lua", "lua", [] { return "#!/usr/bin/env lua\nprint('hi')\n"s; }},
+        {"shell", "sh", [] { return "#!/bin/sh\necho hi\n"s; }},
+        {"bash_env", "sh", [] { return "#!/usr/bin/env bash\nset -e\n"s; }},
+        {"awk", "awk", [] { return "#!/usr/bin/awk -f\n{ print $1 }\n"s; }},
+        {"sed", "sed", [] { return "#!/bin/sed -f\ns/a/b/\n"s; }},
+        {"node", "js", [] { return "#!/usr/bin/env node\nconsole.log('hi');\n"s; }},
+        {"powershell", "ps1", [] { return "#!/usr/bin/env pwsh\nWrite-Host 'hi'\n"s; }},
+        {"make_script", "makefile", [] { return "#!/usr/bin/make -f\n%:\n\tdh $@\n"s; }},
+        {"pc", "pc", [] { return "prefix=/usr\nlibdir=${prefix}/lib\n\nName: zlib\nDescription: compression\nVersion: 1.3\nLibs: -L${libdir} -lz\n"s; }},
+        {"la", "la", [] { return "# libz.la - a libtool library file\n# Generated by libtool\ndlname='libz.so.1'\n"s; }},
+        {"sln", "sln", [] { return "\r\nMicrosoft Visual Studio Solution File, Format Version 12.00\r\n"s; }},
+        {"patch_git", "patch", [] { return "diff --git a/x b/x\nindex 1..2 100644\n--- a/x\n+++ b/x\n@@ -1 +1 @@\n-a\n+b\n"s; }},
+        {"patch_unified", "patch", [] { return "--- x.orig\n+++ x\n@@ -1 +1 @@\n-a\n+b\n"s; }},
+        {"srt", "srt", [] { return "1\n00:00:01,000 --> 00:00:02,500\nHello\n\n2\n00:00:03,000 --> 00:00:04,000\nWorld\n"s; }},
+        {"vtt", "vtt", [] { return "WEBVTT\n\n00:01.000 --> 00:02.000\nHello\n"s; }},
+        {"ass", "ass", [] { return "[Script Info]\nScriptType: v4.00+\n\n[Events]\n"s; }},
+        {"m3u", "m3u", [] { return "#EXTM3U\n#EXTINF:123,Artist - Title\nsong.mp3\n"s; }},
+        {"pls", "pls", [] { return "[playlist]\nFile1=song.mp3\nNumberOfEntries=1\n"s; }},
+        {"cue", "cue", [] { return "PERFORMER \"Artist\"\nFILE \"album.wav\" WAVE\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"s; }},
+        {"vcf", "vcf", [] { return "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Taro\r\nEND:VCARD\r\n"s; }},
+        {"ics", "ics", [] { return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nEND:VCALENDAR\r\n"s; }},
+        {"eml", "eml", [] { return "Return-Path: <a@example.org>\nFrom: A <a@example.org>\nTo: b@example.org\nSubject: hi\nDate: Mon, 1 Jan 2024 00:00:00 +0000\n\nBody\n"s; }},
+        {"mht", "mht", [] { return "From: <Saved by a browser>\nSubject: page\nDate: Mon, 1 Jan 2024 00:00:00 +0000\nMIME-Version: 1.0\nContent-Type: multipart/related; boundary=\"b\"\n\n--b\n"s; }},
+        {"mbox", "mbox", [] { return "From a@example.org Mon Jan  1 00:00:00 2024\nFrom: a@example.org\nTo: b@example.org\nSubject: hi\n\nBody\n"s; }},
+        {"pem", "pem", [] { return "-----BEGIN CERTIFICATE-----\nMIIB\n-----END CERTIFICATE-----\n"s; }},
+        {"asc", "asc", [] { return "-----BEGIN PGP SIGNATURE-----\n\niQEz\n-----END PGP SIGNATURE-----\n"s; }},
+        {"ssh_key", "ssh-key", [] { return "ssh-ed25519 AAAAC3NzaC1lZDI1NTE5AAAAI user@host\n"s; }},
+        {"po", "po", [] { return "# Translation\nmsgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\nmsgid \"Hello\"\nmsgstr \"こんにちは\"\n"s; }},
+        {"dot", "dot", [] { return "digraph G {\n  a -> b;\n}\n"s; }},
+        {"xbm", "xbm", [] { return "#define icon_width 8\n#define icon_height 1\nstatic unsigned char icon_bits[] = { 0xff };\n"s; }},
+        {"xpm", "xpm", [] { return "/* XPM */\nstatic char *icon[] = {\n\"1 1 1 1\",\n\". c #000000\",\n\".\"};\n"s; }},
+        {"afm", "pfa-afm", [] { return "StartFontMetrics 4.1\nFontName Test\nEndFontMetrics\n"s; }},
+        {"bdf", "bdf", [] { return "STARTFONT 2.1\nFONT -misc-fixed\nENDFONT\n"s; }},
+        {"stl_ascii", "stl-ascii", [] { return "solid cube\n  facet normal 0 0 1\n    outer loop\n    endloop\n  endfacet\nendsolid cube\n"s; }},
+        {"dxf", "dxf", [] { return "0\nSECTION\n2\nHEADER\n0\nENDSEC\n0\nEOF\n"s; }},
+        {"step", "step", [] { return "ISO-10303-21;\nHEADER;\nENDSEC;\n"s; }},
+        {"vrml", "vrml", [] { return "#VRML V2.0 utf8\nShape {}\n"s; }},
+        {"ihex", "ihex", [] { return ":10010000214601360121470136007EFE09D2190140\n:00000001FF\n"s; }},
+        {"srec", "srec", [] { return "S00F000068656C6C6F202020202000003C\nS9030000FC\n"s; }},
+        {"uue", "uue", [] { return "begin 644 hello.txt\n&:&5L;&\\*\n`\nend\n"s; }},
+        {"lyx", "lyx", [] { return "#LyX 2.3 created this file.\n\\lyxformat 544\n"s; }},
+        {"gpl", "gpl", [] { return "GIMP Palette\nName: Test\n#\n  0   0   0 Black\n"s; }},
+        {"shar", "shar", [] { return "# This is a shell archive.  Save it in a file, remove anything before\n# this line, and then unpack it.\n"s; }},
+        // Text told by the scored model
+        {"c", "c", [] { return CSource; }},
+        {"cpp", "cpp", [] { return "#include <iostream>\n#include <vector>\n\nnamespace demo {\nclass Counter {\npublic:\n    int next();\nprivate:\n    int m_value = 0;\n};\n}\n"s; }},
+        {"csharp", "cs", [] { return "using System;\nusing System.IO;\n\nnamespace Demo\n{\n    class Program { }\n}\n"s; }},
+        {"java", "java", [] { return "package org.example;\n\nimport java.util.List;\nimport java.io.File;\n\npublic class Main {\n    @Override\n    public String toString() { return \"\"; }\n}\n"s; }},
+        {"go", "go", [] { return "package main\n\nimport (\n\t\"fmt\"\n)\n\nfunc main() {\n\tfmt.Println(\"hi\")\n}\n"s; }},
+        {"rust", "rs", [] { return "use std::io;\n\n#[derive(Debug)]\npub struct Point { x: i32 }\n\nfn main() {\n    let mut p = Point { x: 1 };\n}\n"s; }},
+        {"javascript", "js", [] { return "'use strict';\nconst fs = require('fs');\nmodule.exports = function (a) {\n  console.log(a);\n};\n"s; }},
+        {"typescript", "typescript", [] { return "import type { A } from './a';\n\nexport interface Point {\n  x: number;\n}\nexport type Id = string;\n"s; }},
+        {"python", "py", [] { return "import os\nfrom sys import argv\n\n\ndef main():\n    print(argv)\n\n\nif __name__ == '__main__':\n    main()\n"s; }},
+        {"perl_module", "pl", [] { return "package Foo::Bar;\nuse strict;\nuse warnings;\n\nsub new {\n    my $class = shift;\n    return bless {}, $class;\n}\n\n1;\n"s; }},
+        {"pod", "pod", [] { return "=head1 NAME\n\nFoo - does things\n\n=head1 SYNOPSIS\n\n  use Foo;\n\n=cut\n"s; }},
+        {"shell_without_shebang", "sh", [] { return "# sourced by the others\nif [ -z \"$HOME\" ]; then\n    echo missing\nfi\nexport PATH\n"s; }},
+        {"batch", "bat", [] { return "@echo off\r\nsetlocal\r\nset NAME=x\r\ngoto end\r\n:end\r\n"s; }},
+        {"vbscript", "vbs", [] { return "Option Explicit\r\nDim shell\r\nSet shell = WScript.CreateObject(\"WScript.Shell\")\r\n"s; }},
+        {"makefile", "makefile", [] { return "CC = gcc\n\nall: main\n\nmain: main.o\n\t$(CC) -o $@ $^\n\n.PHONY: all clean\nclean:\n\trm -f main\n"s; }},
+        {"cmake", "cmake", [] { return "cmake_minimum_required(VERSION 3.20)\nproject(demo)\nadd_executable(demo main.c)\n"s; }},
+        {"yaml", "yaml", [] { return "name: demo\nversion: 1\ndependencies:\n  - name: lib\n    version: 2\nsettings:\n  debug: true\n"s; }},
+        {"toml", "toml", [] { return "[package]\nname = \"demo\"\nversion = \"0.1.0\"\n\n[dependencies]\nserde = \"1\"\n"s; }},
+        {"ini", "ini", [] { return "[General]\nname=demo\nsize=3\n\n[Window]\nwidth=640\nheight=480\n"s; }},
+        {"css", "css", [] { return "body {\n  margin: 0;\n  color: #333;\n}\n\n.header {\n  font-size: 2em;\n}\n"s; }},
+        {"sql", "sql", [] { return "CREATE TABLE t (id INTEGER PRIMARY KEY);\nINSERT INTO t VALUES (1);\nSELECT * FROM t;\n"s; }},
+        {"lua_module", "lua", [] { return "local M = {}\n\nlocal function helper(x)\n  return x\nend\n\nfunction M.run()\nend\n\nreturn M\n"s; }},
+        {"tcl", "tcl", [] { return "package require Tk\n\nproc greet {name} {\n    puts \"hi $name\"\n}\nnamespace eval demo {}\n"s; }},
+        {"vim", "vim", [] { return "\" Vim plugin\nif exists('g:loaded_demo')\n  finish\nendif\nlet g:loaded_demo = 1\nnnoremap <leader>d :echo 'd'<CR>\n"s; }},
+        {"elisp", "elisp", [] { return ";;; demo.el --- a demo  -*- lexical-binding: t -*-\n\n(require 'cl-lib)\n\n(defun demo () (interactive))\n\n(provide 'demo)\n"s; }},
+        {"markdown", "md", [] { return "# Title\n\nSome text with a [link](https://example.org).\n\n## Usage\n\n```sh\nmake\n```\n"s; }},
+        {"rst", "rst", [] { return "Title\n=====\n\n.. toctree::\n   :maxdepth: 2\n\nSee :ref:`intro`.\n"s; }},
+        {"postscript_body", "ps", [] { return "% Copyright notice\n/square { dup mul } bind def\n/cube { dup dup mul mul } bind def\ncurrentdict end\n"s; }},
+        {"modeline", "cpp", [] { return "// <vector> -*- C++ -*-\n\n// Copyright notice\n"s; }},
+        {"org", "org", [] { return "#+TITLE: Notes\n\n* Heading\n  :PROPERTIES:\n  :ID: a\n  :END:\nText\n"s; }},
+        {"xwd", "xwd", [] { return padded(Bytes{}.be32(104).be32(7).be32(2).be32(24).be32(8).be32(8).data, 512); }},
+        {"pcl", "pcl", [] { return "\x1B" "E\x1B&l0O\x1B*t300R"s; }},
+        {"dv", "dv", [] { return padded("\x1F\x07\x00\x3F"s, 480); }},
+        {"git_pack", "git-pack", [] { return padded(Bytes{}.raw("PACK").be32(2).be32(1).data, 64); }},
+        {"fodt", "fodt", [] { return "<?xml version=\"1.0\"?>\n<office:document xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" office:version=\"1.3\" office:mimetype=\"application/vnd.oasis.opendocument.text\"/>\n"s; }},
+        {"fods", "fods", [] { return "<?xml version=\"1.0\"?>\n<office:document office:mimetype=\"application/vnd.oasis.opendocument.spreadsheet\"/>\n"s; }},
+        {"fodp", "fodp", [] { return "<?xml version=\"1.0\"?>\n<office:document office:mimetype=\"application/vnd.oasis.opendocument.presentation\"/>\n"s; }},
+        {"fodg", "fodg", [] { return "<?xml version=\"1.0\"?>\n<office:document office:mimetype=\"application/vnd.oasis.opendocument.graphics\"/>\n"s; }},
+        {"lrc", "lrc", [] { return "[ar:Artist]\n[ti:Title]\n[00:01.00]First line\n[00:05.50]Second line\n"s; }},
+        {"microdvd", "sub", [] { return "{1}{25}Hello\n{26}{50}World\n"s; }},
+        {"fig", "fig", [] { return "#FIG 3.2  Produced by xfig\nLandscape\nCenter\n"s; }},
+        {"troff_ms", "troff", [] { return ".nr PS 11\n.TL\nA title\n.AU\nAn author\n.PP\nText.\n"s; }},
+        {"der_key", "der", [] { return padded(Bytes{}.raw("\x30\x82\x04\xBE\x02\x01\x00\x30\x0D\x06\x09"sv).data, 1218); }},
+        {"dib", "bmp", [] { return padded(Bytes{}.le32(40).le32(2).le32(2).le16(1).le16(24).le32(0).data, 64); }},
+        {"mka", "mka", [] { return ebmlDocument("matroska") + "\x16\x54\xAE\x6B\x8A\xAE\x88\x86\x88" "A_VORBIS"s; }},
+        {"csv", "csv", [] { return "name,size,colour\napple,3,red\nbanana,5,yellow\ncherry,1,red\n"s; }},
+        {"tsv", "tsv", [] { return "name\tsize\tcolour\napple\t3\tred\nbanana\t5\tyellow\ncherry\t1\tred\n"s; }},
+    };
+}
+
+std::vector<TypeSample> signatureSamples()
+{
+    std::vector<TypeSample> samples;
+    std::map<std::string, int> seen;
+    for (const Signature &signature : allSignatures()) {
+        if (signature.inspector || signature.typeId.empty())
+            continue;
+        const std::string id(signature.typeId);
+        const std::string label = "signature_" + id + "_" + std::to_string(seen[id]++);
+        const Signature copy = signature;
+        samples.push_back({label, id, [copy] {
+                               std::string bytes(copy.offset, '\0');
+                               bytes += copy.bytes;
+                               return padded(bytes, copy.offset + copy.bytes.size() + 512);
+                           }});
+    }
+    return samples;
+}
+
+std::vector<TypeSample> allSamples()
+{
+    std::vector<TypeSample> samples = handMadeSamples();
+    for (TypeSample &sample : signatureSamples())
+        samples.push_back(std::move(sample));
+    return samples;
+}
+
+std::string upper(std::string_view text)
+{
+    std::string result(text);
+    for (char &c : result) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return result;
+}
+
+std::string labelOf(const ::testing::TestParamInfo<TypeSample> &info)
+{
+    std::string label = info.param.label;
+    for (char &c : label) {
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    }
+    return label;
+}
+
+const TypeInfo &typeOf(const TypeSample &sample)
+{
+    const TypeInfo *type = typeById(sample.typeId);
+    if (!type)
+        ADD_FAILURE() << "sample names unknown type " << sample.typeId;
+    static const TypeInfo none{};
+    return type ? *type : none;
+}
+
+// An extension no format claims, and one that a different format owns.
+std::vector<std::string> wrongExtensions(const TypeInfo &type)
+{
+    std::vector<std::string> wrong{"zzq"};
+    for (std::string_view other : {"png"sv, "mp3"sv}) {
+        if (!type.claimsExtension(other)) {
+            wrong.emplace_back(other);
+            break;
+        }
+    }
+    return wrong;
+}
+
+class EveryType : public ::testing::TestWithParam<TypeSample> {
+protected:
+    Report checkAs(const std::string &name) { return checkFile(m_dir.write(name, GetParam().build())); }
+
+    TempDir m_dir;
+};
+
+TEST_P(EveryType, isRecognisedWithoutAnExtension)
+{
+    const TypeInfo &type = typeOf(GetParam());
+    const Report report = checkAs("sample");
+    ASSERT_TRUE(report.ok()) << report.reason;
+    ASSERT_NE(report.detection.type, nullptr) << "unrecognised";
+    EXPECT_EQ(report.detection.type->id, type.id);
+    EXPECT_EQ(report.proposedExt, type.ext);
+    EXPECT_FALSE(report.description.empty());
+}
+
+TEST_P(EveryType, keepsEachExtensionItAccepts)
+{
+    const TypeInfo &type = typeOf(GetParam());
+    std::vector<std::string> accepted;
+    if (!type.ext.empty())
+        accepted.emplace_back(type.ext);
+    std::string_view aliases = type.aliases;
+    while (!aliases.empty()) {
+        const size_t blank = aliases.find(' ');
+        accepted.emplace_back(aliases.substr(0, blank));
+        aliases.remove_prefix(blank == std::string_view::npos ? aliases.size() : blank + 1);
+    }
+    for (const std::string &ext : accepted) {
+        EXPECT_EQ(checkAs("sample." + ext).proposedExt, ext) << ext;
+        EXPECT_EQ(checkAs("SAMPLE." + upper(ext)).proposedExt, ext) << "upper-case " << ext;
+    }
+}
+
+TEST_P(EveryType, proposesItsOwnExtensionForAWrongOne)
+{
+    const TypeInfo &type = typeOf(GetParam());
+    for (const std::string &wrong : wrongExtensions(type)) {
+        const Report report = checkAs("sample." + wrong);
+        ASSERT_NE(report.detection.type, nullptr);
+        EXPECT_EQ(report.detection.type->id, type.id) << wrong;
+        EXPECT_EQ(report.proposedExt, type.ext) << wrong;
+    }
+}
+
+// Cut-off downloads and damaged files must only ever make an inspector give up.
+TEST_P(EveryType, survivesBeingCutOffAnywhere)
+{
+    const std::string bytes = GetParam().build();
+    constexpr size_t EveryLengthUpTo = 600;
+    const size_t stride = std::max<size_t>(1, bytes.size() / 64);
+    for (size_t length = 0; length < bytes.size(); length += length < EveryLengthUpTo ? 1 : stride) {
+        const std::string cut = bytes.substr(0, length);
+        const Detection detection = detectBytes(ByteView(cut));
+        EXPECT_EQ(detection.empty, length == 0);
+        if (detection.type) {
+            EXPECT_EQ(typeById(detection.type->id), detection.type);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, EveryType, ::testing::ValuesIn(allSamples()), labelOf);
+
+// ---- The table itself ---------------------------------------------------------------
+
+bool isValidUtf8(std::string_view text) { return utf8PrefixLength(text, text.size()) == text.size(); }
+
+TEST(TypeTableRows, areWellFormed)
+{
+    std::set<std::string_view> ids;
+    for (const TypeInfo &type : allTypes()) {
+        EXPECT_TRUE(ids.insert(type.id).second) << "duplicate id " << type.id;
+        EXPECT_TRUE(type.parent.empty() || typeById(type.parent)) << type.id << ": unknown parent " << type.parent;
+        EXPECT_FALSE(type.mime.empty()) << type.id;
+        EXPECT_NE(type.mime.find('/'), std::string_view::npos) << type.id;
+        EXPECT_FALSE(type.descJa.empty()) << type.id;
+        EXPECT_FALSE(type.descEn.empty()) << type.id;
+        EXPECT_LE(type.descJa.size() + std::string_view("（UTF-8 BOM 付き）").size(), size_t{TIVEX_DESC_WIDTH}) << type.id;
+        EXPECT_TRUE(isValidUtf8(type.descJa)) << type.id;
+        EXPECT_LE(type.ext.size(), size_t{TIVEX_EXT_WIDTH}) << type.id;
+        for (char c : std::string(type.ext) + std::string(type.aliases)) {
+            EXPECT_TRUE((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ' || c == '-' || c == '+' || c == '_')
+                << type.id << " has '" << c << "' in an extension";
+        }
+        EXPECT_FALSE(type.aliases.starts_with(' ') || type.aliases.ends_with(' ') ||
+                     type.aliases.find("  ") != std::string_view::npos)
+            << type.id;
+    }
+    EXPECT_GE(ids.size(), 250u);
+}
+
+TEST(TypeTableRows, aliasesNeitherRepeatNorShadowTheCanonicalExtension)
+{
+    for (const TypeInfo &type : allTypes()) {
+        std::set<std::string_view> seen;
+        std::string_view aliases = type.aliases;
+        while (!aliases.empty()) {
+            const size_t blank = aliases.find(' ');
+            const std::string_view alias = aliases.substr(0, blank);
+            EXPECT_TRUE(seen.insert(alias).second) << type.id << " repeats " << alias;
+            EXPECT_NE(alias, type.ext) << type.id;
+            aliases.remove_prefix(blank == std::string_view::npos ? aliases.size() : blank + 1);
+        }
+    }
+}
+
+// A provable type's own extension on its parent's content is a wrong name; if the
+// parent claimed that extension too, the verdict could never say so.
+TEST(TypeTableRows, parentsDoNotClaimTheExtensionsOfTypesTheyCannotBe)
+{
+    for (const TypeInfo &type : allTypes()) {
+        const TypeInfo *parent = parentOf(type);
+        if (parent && type.has(Provable) && !type.ext.empty()) {
+            EXPECT_FALSE(parent->claimsExtension(type.ext)) << parent->id << " claims ." << type.ext;
+        }
+    }
+}
+
+TEST(TypeTableRows, familyTreesEndAtARoot)
+{
+    for (const TypeInfo &type : allTypes()) {
+        EXPECT_FALSE(isDescendantOf(type, type)) << type.id << " is its own ancestor";
+        int depth = 0;
+        for (const TypeInfo *step = parentOf(type); step && depth < 16; step = parentOf(*step))
+            ++depth;
+        EXPECT_LT(depth, 8) << type.id;
+    }
+}
+
+TEST(EveryTypeCoverage, everyTypeTheContentCanProveHasASample)
+{
+    std::set<std::string> covered;
+    for (const TypeSample &sample : allSamples())
+        covered.insert(sample.typeId);
+    for (const TypeInfo &type : allTypes()) {
+        if (!type.has(NameOnly)) {
+            EXPECT_TRUE(covered.count(std::string(type.id))) << "no sample recognised as " << type.id;
+        }
+    }
+}
+
+TEST(EveryTypeCoverage, noSampleIsForATypeKnownByNameOnly)
+{
+    for (const TypeSample &sample : allSamples()) {
+        const TypeInfo *type = typeById(sample.typeId);
+        ASSERT_NE(type, nullptr) << sample.label;
+        EXPECT_FALSE(type->has(NameOnly)) << sample.label;
+    }
+}
+
+} // namespace
+} // namespace tivex::test

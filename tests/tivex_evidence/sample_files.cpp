@@ -1,0 +1,102 @@
+#include "sample_files.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "text_util.h"
+
+namespace fs = std::filesystem;
+
+namespace tivex::evidence {
+
+namespace {
+
+constexpr std::string_view TableName = "expected.tsv";
+constexpr std::string_view ScriptName = "make_samples.sh";
+
+std::vector<std::string> splitOn(const std::string &text, char separator)
+{
+    std::vector<std::string> parts;
+    std::string part;
+    std::istringstream in(text);
+    while (std::getline(in, part, separator))
+        parts.push_back(part);
+    if (!text.empty() && text.back() == separator)
+        parts.emplace_back();
+    return parts;
+}
+
+std::vector<std::string> words(const std::string &text)
+{
+    std::vector<std::string> result;
+    for (std::string &word : splitOn(text, ' ')) {
+        if (!word.empty())
+            result.push_back(std::move(word));
+    }
+    return result;
+}
+
+std::optional<SampleRow> parseRow(const std::string &line)
+{
+    const std::vector<std::string> columns = splitOn(line, '\t');
+    if (columns.size() < 3 || columns.size() > 4 || columns[0].empty())
+        return std::nullopt;
+    SampleRow row{columns[0], words(columns[1]), columns[2], columns.size() == 4 ? columns[3] : std::string()};
+    if (row.accepted.empty() || row.otherExt.empty())
+        return std::nullopt;
+    return row;
+}
+
+} // namespace
+
+std::string samplesFolder() { return SORVENA_FORMATS_DIR; }
+
+std::optional<std::vector<SampleRow>> loadSampleTable(std::string &error)
+{
+    std::ifstream in(fs::path(samplesFolder()) / TableName);
+    if (!in) {
+        error = "cannot read " + std::string(TableName);
+        return std::nullopt;
+    }
+    std::vector<SampleRow> rows;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        const auto row = parseRow(line);
+        if (!row) {
+            error = std::string(TableName) + " line " + std::to_string(number) + " is malformed: " + line;
+            return std::nullopt;
+        }
+        rows.push_back(*row);
+    }
+    return rows;
+}
+
+std::vector<std::string> sampleFileNames()
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const fs::directory_entry &entry : fs::directory_iterator(samplesFolder(), error)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_regular_file(error) && name != TableName && name != ScriptName)
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::optional<std::string> readSample(const std::string &file)
+{
+    std::ifstream in(fs::path(samplesFolder()) / file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string ownExtension(const std::string &file) { return std::string(splitName(file).ext); }
+
+} // namespace tivex::evidence

@@ -1,0 +1,44 @@
+// Checks paths and writes their lines in the order the paths arrived, on one thread or
+// on several.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "report_format.h"
+
+namespace tivex::cli {
+
+class Checker {
+public:
+    Checker(const LineStyle &style, unsigned threads, std::FILE *out);
+    ~Checker();
+    Checker(const Checker &) = delete;
+    Checker &operator=(const Checker &) = delete;
+
+    void add(std::string path);
+    // Checks and writes whatever is still waiting.
+    void finish();
+    // False once some file could not be checked.
+    bool allChecked() const { return m_allChecked; }
+
+private:
+    struct Item {
+        std::string path;
+        std::string line;
+        bool ok = false;
+    };
+
+    void checkOne(Item &item) const;
+    void checkBatch();
+    void write(const Item &item);
+
+    LineStyle m_style;
+    unsigned m_threads;
+    std::FILE *m_out;
+    std::vector<Item> m_batch;
+    bool m_allChecked = true;
+};
+
+} // namespace tivex::cli

@@ -1,0 +1,215 @@
+#include "report_format.h"
+
+#include <cstdint>
+
+namespace tivex::cli {
+
+namespace {
+
+constexpr std::string_view EmptyMime = "inode/x-empty";
+constexpr std::string_view UnknownMime = "application/octet-stream";
+constexpr std::string_view ReplacementCharacter = "\xEF\xBF\xBD";
+
+struct Utf8Lead {
+    uint8_t first; // range of the lead byte
+    uint8_t last;
+    uint8_t secondFirst; // range of the second byte, narrower for overlong and surrogate forms
+    uint8_t secondLast;
+    uint8_t length;
+};
+
+constexpr Utf8Lead Utf8Leads[] = {
+    {0xC2, 0xDF, 0x80, 0xBF, 2}, {0xE0, 0xE0, 0xA0, 0xBF, 3}, {0xE1, 0xEC, 0x80, 0xBF, 3},
+    {0xED, 0xED, 0x80, 0x9F, 3}, {0xEE, 0xEF, 0x80, 0xBF, 3}, {0xF0, 0xF0, 0x90, 0xBF, 4},
+    {0xF1, 0xF3, 0x80, 0xBF, 4}, {0xF4, 0xF4, 0x80, 0x8F, 4},
+};
+
+bool isContinuation(uint8_t byte) { return (byte & 0xC0) == 0x80; }
+
+// Length of the well-formed UTF-8 character at the start of text, or 0.
+size_t utf8CharacterLength(std::string_view text)
+{
+    const auto byte = [&](size_t i) { return static_cast<uint8_t>(text[i]); };
+    if (byte(0) < 0x80)
+        return 1;
+    for (const Utf8Lead &lead : Utf8Leads) {
+        if (byte(0) < lead.first || byte(0) > lead.last)
+            continue;
+        if (text.size() < lead.length || byte(1) < lead.secondFirst || byte(1) > lead.secondLast)
+            return 0;
+        for (size_t i = 2; i < lead.length; ++i) {
+            if (!isContinuation(byte(i)))
+                return 0;
+        }
+        return lead.length;
+    }
+    return 0;
+}
+
+void appendJsonEscape(std::string &out, char c)
+{
+    static constexpr char Hex[] = "0123456789abcdef";
+    switch (c) {
+    case '"':
+        out += "\\\"";
+        return;
+    case '\\':
+        out += "\\\\";
+        return;
+    case '\n':
+        out += "\\n";
+        return;
+    case '\r':
+        out += "\\r";
+        return;
+    case '\t':
+        out += "\\t";
+        return;
+    default:
+        break;
+    }
+    const auto byte = static_cast<uint8_t>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+        out += "\\u00";
+        out += Hex[byte >> 4];
+        out += Hex[byte & 0xF];
+    } else {
+        out += c;
+    }
+}
+
+std::string describe(const Report &report, bool english)
+{
+    return english ? report.descriptionEn : report.description;
+}
+
+void appendPathPrefix(std::string &line, std::string_view path, const LineStyle &style)
+{
+    if (!style.brief) {
+        line += path;
+        line += ": ";
+    }
+}
+
+std::string describeLine(std::string_view path, const Report &report, const LineStyle &style)
+{
+    std::string line;
+    appendPathPrefix(line, path, style);
+    if (!report.ok())
+        return line + "error: " + report.reason;
+    return line + describe(report, style.english) + " [" + report.proposedExt + "]";
+}
+
+std::string extensionLine(std::string_view path, const Report &report, const LineStyle &style)
+{
+    std::string line;
+    if (!style.brief) {
+        line += path;
+        line += '\t';
+    }
+    if (report.ok())
+        line += report.proposedExt;
+    return line;
+}
+
+std::string mimeLine(std::string_view path, const Report &report, const LineStyle &style)
+{
+    std::string line;
+    appendPathPrefix(line, path, style);
+    if (!report.ok())
+        return line + "error: " + report.reason;
+    return line + std::string(mimeType(report.detection));
+}
+
+std::string jsonLine(std::string_view path, const Report &report, const LineStyle &style)
+{
+    std::string line = "{\"path\":" + jsonString(path);
+    if (!report.ok())
+        return line + ",\"error\":" + jsonString(report.reason) + "}";
+    line += ",\"ext\":" + jsonString(report.proposedExt);
+    line += ",\"accepted\":[";
+    const char *separator = "";
+    for (const std::string_view ext : acceptedExtensions(report.detection)) {
+        line += separator;
+        line += jsonString(ext);
+        separator = ",";
+    }
+    line += "],\"description\":" + jsonString(describe(report, style.english));
+    line += ",\"mime\":" + jsonString(mimeType(report.detection));
+    line += ",\"type\":";
+    line += report.detection.type ? jsonString(report.detection.type->id) : "null";
+    return line + "}";
+}
+
+using LineFormatter = std::string (*)(std::string_view, const Report &, const LineStyle &);
+
+struct ModeFormatter {
+    OutputMode mode;
+    LineFormatter format;
+};
+
+constexpr ModeFormatter Formatters[] = {
+    {OutputMode::Describe, describeLine},
+    {OutputMode::Extension, extensionLine},
+    {OutputMode::Mime, mimeLine},
+    {OutputMode::Json, jsonLine},
+};
+
+} // namespace
+
+std::vector<std::string_view> acceptedExtensions(const Detection &detection)
+{
+    std::vector<std::string_view> extensions;
+    if (!detection.type || detection.type->ext.empty())
+        return extensions;
+    extensions.push_back(detection.type->ext);
+    std::string_view aliases = detection.type->aliases;
+    while (!aliases.empty()) {
+        const size_t blank = aliases.find(' ');
+        const std::string_view alias = aliases.substr(0, blank);
+        if (!alias.empty())
+            extensions.push_back(alias);
+        aliases = blank == std::string_view::npos ? std::string_view() : aliases.substr(blank + 1);
+    }
+    return extensions;
+}
+
+std::string_view mimeType(const Detection &detection)
+{
+    if (detection.empty)
+        return EmptyMime;
+    if (!detection.type || detection.type->mime.empty())
+        return UnknownMime;
+    return detection.type->mime;
+}
+
+std::string formatLine(std::string_view path, const Report &report, const LineStyle &style)
+{
+    for (const ModeFormatter &formatter : Formatters) {
+        if (formatter.mode == style.mode)
+            return formatter.format(path, report, style) + "\n";
+    }
+    return describeLine(path, report, style) + "\n";
+}
+
+std::string jsonString(std::string_view text)
+{
+    std::string out = "\"";
+    out.reserve(text.size() + 2);
+    while (!text.empty()) {
+        const size_t length = utf8CharacterLength(text);
+        if (length == 0) {
+            out += ReplacementCharacter;
+            text.remove_prefix(1);
+        } else if (length == 1) {
+            appendJsonEscape(out, text[0]);
+            text.remove_prefix(1);
+        } else {
+            out += text.substr(0, length);
+            text.remove_prefix(length);
+        }
+    }
+    return out + "\"";
+}
+
+} // namespace tivex::cli

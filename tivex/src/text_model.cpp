@@ -1,0 +1,702 @@
+#include "text_model.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+
+#include "text_util.h"
+
+namespace tivex {
+
+namespace {
+
+enum Language : uint8_t {
+    C,
+    Cpp,
+    CSharp,
+    Java,
+    Go,
+    Rust,
+    JavaScript,
+    TypeScript,
+    Php,
+    Ruby,
+    Perl,
+    Pod,
+    Python,
+    Shell,
+    Batch,
+    PowerShell,
+    VbScript,
+    Makefile,
+    CMake,
+    Yaml,
+    Toml,
+    Ini,
+    Css,
+    Sql,
+    Lua,
+    Tcl,
+    Vim,
+    EmacsLisp,
+    Markdown,
+    ReStructuredText,
+    Deb822,
+    PostScript,
+    Org,
+    TeX,
+    Troff,
+    Html,
+    LanguageCount,
+};
+
+// The type each language is reported as. Debian control data has no extension of its
+// own and is reported as plain text, so that it is not taken for YAML.
+constexpr std::string_view LanguageTypes[LanguageCount] = {
+    "c",   "cpp",  "cs",  "java", "go",  "rs",  "js",       "typescript", "php",   "rb",  "pl",
+    "pod", "py",   "sh",  "bat",  "ps1", "vbs", "makefile", "cmake",      "yaml",  "toml", "ini",
+    "css", "sql",  "lua", "tcl",  "vim", "elisp", "md",     "rst",        "text",  "ps",  "org", "tex", "troff", "html",
+};
+
+struct LineRule {
+    std::string_view prefix; // what the line starts with, after its indentation
+    Language language;
+    uint8_t weight;
+};
+
+// Line beginnings that mark a language, with how much each says. Distinctive ones weigh
+// more; words shared by several languages give each a little.
+constexpr LineRule LineRules[] = {
+    {"#include <", C, 3}, {"#include \"", C, 3}, {"#define ", C, 3}, {"#ifdef ", C, 2}, {"#ifndef ", C, 2},
+    {"#endif", C, 2}, {"#if ", C, 1}, {"#pragma ", C, 2}, {"typedef ", C, 3}, {"struct ", C, 1}, {"static ", C, 1},
+    {"int main(", C, 3}, {"void ", C, 2}, {"extern ", C, 1}, {"unsigned ", C, 2}, {"const char *", C, 2},
+    {"#include <iostream>", Cpp, 6}, {"#include <string>", Cpp, 5}, {"#include <vector>", Cpp, 5},
+    {"#include <memory>", Cpp, 5}, {"#include <bits/", Cpp, 5}, {"namespace ", Cpp, 3}, {"template <", Cpp, 4},
+    {"template<", Cpp, 4}, {"std::", Cpp, 3}, {"using namespace ", Cpp, 4}, {"public:", Cpp, 4},
+    {"private:", Cpp, 4}, {"protected:", Cpp, 4}, {"class ", Cpp, 1}, {"virtual ", Cpp, 3}, {"_GLIBCXX_", Cpp, 5},
+    {"using System", CSharp, 6}, {"[assembly:", CSharp, 5},
+    {"public class ", Java, 3}, {"import java.", Java, 6}, {"import javax.", Java, 6}, {"import android.", Java, 5},
+    {"@Override", Java, 3}, {"public static void main", Java, 4}, {"private final ", Java, 2},
+    {"public interface ", Java, 2}, {"System.out.", Java, 4},
+    {"package main", Go, 6}, {"func ", Go, 3}, {"import (", Go, 4}, {"import \"", Go, 4},
+    {"fmt.", Go, 3}, {"if err != nil", Go, 5}, {"defer ", Go, 4}, {"go func", Go, 4},
+    {"fn ", Rust, 4}, {"pub fn ", Rust, 5}, {"use std::", Rust, 6}, {"let mut ", Rust, 5}, {"impl ", Rust, 4},
+    {"pub struct ", Rust, 4}, {"#[derive(", Rust, 6}, {"extern crate ", Rust, 6}, {"pub(crate)", Rust, 5},
+    {"#![", Rust, 4}, {"pub mod ", Rust, 5}, {"pub enum ", Rust, 4},
+    {"const ", JavaScript, 1}, {"let ", JavaScript, 1}, {"var ", JavaScript, 3}, {"function ", JavaScript, 2},
+    {"module.exports", JavaScript, 5}, {"console.log(", JavaScript, 4}, {"export default ", JavaScript, 4},
+    {"export function ", JavaScript, 4}, {"export const ", JavaScript, 4}, {"export class ", JavaScript, 4},
+    {"export {", JavaScript, 4}, {"export * from", JavaScript, 5}, {"const {", JavaScript, 3}, {"'use strict'", JavaScript, 5},
+    {"\"use strict\"", JavaScript, 5}, {"document.", JavaScript, 3}, {"window.", JavaScript, 3},
+    {"})();", JavaScript, 4}, {"});", JavaScript, 2}, {"!function(", JavaScript, 6}, {"(function(", JavaScript, 5},
+    {"(function (", JavaScript, 5}, {"define(", JavaScript, 3}, {"/*!", JavaScript, 2}, {"import {", JavaScript, 3},
+    {"jQuery", JavaScript, 3}, {"exports.", JavaScript, 4}, {"Object.defineProperty(exports", JavaScript, 6}, {"this.", JavaScript, 2}, {"return function", JavaScript, 3},
+    {"interface ", TypeScript, 3}, {"export interface ", TypeScript, 6}, {"export type ", TypeScript, 6},
+    {"declare ", TypeScript, 5}, {"import type ", TypeScript, 6}, {"export enum ", TypeScript, 5},
+    {"private readonly ", TypeScript, 5},
+    {"<?php", Php, 10}, {"$this->", Php, 4},
+    {"require '", Ruby, 3}, {"require_relative ", Ruby, 6}, {"end", Ruby, 1}, {"module ", Ruby, 2},
+    {"attr_accessor ", Ruby, 6}, {"attr_reader ", Ruby, 6}, {"puts ", Ruby, 2}, {"elsif ", Ruby, 4},
+    {"unless ", Ruby, 3}, {"class << self", Ruby, 6},
+    {"use strict;", Perl, 6}, {"use warnings", Perl, 6}, {"my $", Perl, 4}, {"my @", Perl, 5}, {"my %", Perl, 5},
+    {"my (", Perl, 4}, {"1;", Perl, 3}, {"our $", Perl, 5}, {"our @", Perl, 5}, {"__END__", Perl, 3},
+    {"return <<'", Perl, 6}, {"use vars ", Perl, 6}, {"use base ", Perl, 6}, {"use parent ", Perl, 6}, {"use constant ", Perl, 6},
+    {"require Exporter", Perl, 6}, {"local $", Perl, 5}, {"return unless ", Perl, 4},
+    {"=head1", Pod, 6}, {"=head2", Pod, 5}, {"=over", Pod, 4}, {"=item", Pod, 4}, {"=back", Pod, 4},
+    {"=pod", Pod, 5}, {"=encoding", Pod, 6}, {"=begin", Pod, 4}, {"=for ", Pod, 4},
+    {"from ", Python, 1}, {"elif ", Python, 4}, {"if __name__", Python, 6}, {"print(", Python, 2},
+    {"self.", Python, 3}, {"\"\"\"", Python, 3}, {"'''", Python, 3}, {"@property", Python, 5},
+    {"except ", Python, 4}, {"except:", Python, 5}, {"try:", Python, 4}, {"raise ", Python, 3},
+    {"async def ", Python, 5}, {"@staticmethod", Python, 6}, {"@classmethod", Python, 6},
+    {"if [", Shell, 4}, {"if [[", Shell, 5}, {"fi", Shell, 3}, {"then", Shell, 2}, {"esac", Shell, 5},
+    {"done", Shell, 3}, {"export ", Shell, 1}, {"echo ", Shell, 2}, {"local ", Shell, 2}, {"set -e", Shell, 5},
+    {"case ", Shell, 1}, {"while read", Shell, 5}, {"shift", Shell, 2}, {"unset ", Shell, 3},
+    {"@echo off", Batch, 10}, {"@ECHO OFF", Batch, 10}, {"REM ", Batch, 4}, {"rem ", Batch, 2},
+    {"goto ", Batch, 3}, {"setlocal", Batch, 5}, {"SETLOCAL", Batch, 5}, {":: ", Batch, 4}, {"%~dp0", Batch, 6},
+    {"param(", PowerShell, 5}, {"Param(", PowerShell, 5}, {"Write-Host ", PowerShell, 6},
+    {"Write-Output ", PowerShell, 6}, {"[CmdletBinding()]", PowerShell, 8}, {"Import-Module ", PowerShell, 6},
+    {"Set-StrictMode", PowerShell, 6}, {"$ErrorActionPreference", PowerShell, 6},
+    {"Dim ", VbScript, 4}, {"Option Explicit", VbScript, 6}, {"End Sub", VbScript, 6}, {"End Function", VbScript, 6},
+    {"Sub ", VbScript, 2}, {"WScript.", VbScript, 6}, {"On Error Resume Next", VbScript, 6},
+    {".PHONY:", Makefile, 8}, {"all:", Makefile, 4}, {"clean:", Makefile, 4}, {"install:", Makefile, 3},
+    {"include $(", Makefile, 5}, {"ifeq (", Makefile, 5}, {"ifneq (", Makefile, 5}, {"ifdef ", Makefile, 2},
+    {"-include ", Makefile, 5}, {"$(", Makefile, 1}, {".SUFFIXES", Makefile, 6}, {"override ", Makefile, 3},
+    {"cmake_minimum_required(", CMake, 10}, {"project(", CMake, 4}, {"set(", CMake, 4}, {"SET(", CMake, 4},
+    {"if(", CMake, 2}, {"IF(", CMake, 3}, {"endif(", CMake, 6}, {"endif()", CMake, 6}, {"ENDIF(", CMake, 6},
+    {"else()", CMake, 5}, {"ELSE(", CMake, 5}, {"elseif(", CMake, 5}, {"include(", CMake, 4}, {"INCLUDE(", CMake, 4},
+    {"add_executable(", CMake, 8}, {"add_library(", CMake, 8}, {"target_link_libraries(", CMake, 8},
+    {"find_package(", CMake, 6}, {"FIND_PACKAGE(", CMake, 6}, {"endfunction(", CMake, 8},
+    {"function(", CMake, 3}, {"macro(", CMake, 5}, {"MACRO(", CMake, 5}, {"endmacro(", CMake, 8},
+    {"ENDMACRO(", CMake, 8}, {"foreach(", CMake, 4}, {"FOREACH(", CMake, 4}, {"endforeach(", CMake, 8},
+    {"ENDFOREACH(", CMake, 8}, {"message(", CMake, 4}, {"MESSAGE(", CMake, 4}, {"list(", CMake, 4},
+    {"LIST(", CMake, 4}, {"string(", CMake, 4}, {"STRING(", CMake, 4}, {"option(", CMake, 4},
+    {"get_filename_component(", CMake, 8}, {"set_property(", CMake, 8}, {"return()", CMake, 4},
+    {"#[[", CMake, 5}, {"#]]", CMake, 5}, {"unset(", CMake, 5}, {"cmake_policy(", CMake, 8},
+    {"mark_as_advanced(", CMake, 8}, {"file(", CMake, 4}, {"execute_process(", CMake, 8},
+    {"find_path(", CMake, 8}, {"find_library(", CMake, 8}, {"endwhile(", CMake, 8}, {"add_custom_command(", CMake, 8},
+    {"apiVersion:", Yaml, 5},
+    {"[[", Toml, 2}, {"[package]", Toml, 6}, {"[dependencies]", Toml, 6}, {"[tool.", Toml, 6},
+    {"[build-system]", Toml, 8}, {"[project]", Toml, 6},
+    {"@media ", Css, 6}, {"@import ", Css, 3}, {"@font-face", Css, 6}, {"@charset ", Css, 8}, {"@keyframes ", Css, 6},
+    {"CREATE TABLE ", Sql, 6}, {"INSERT INTO ", Sql, 5}, {"SELECT ", Sql, 3}, {"DROP TABLE ", Sql, 6},
+    {"ALTER TABLE ", Sql, 6}, {"CREATE INDEX ", Sql, 6}, {"create table ", Sql, 5}, {"insert into ", Sql, 4},
+    {"CREATE FUNCTION ", Sql, 6}, {"CREATE OR REPLACE ", Sql, 6}, {"CREATE VIEW ", Sql, 6}, {"GRANT ", Sql, 4},
+    {"REVOKE ", Sql, 5}, {"COMMENT ON ", Sql, 6}, {"DROP ", Sql, 2}, {"UPDATE ", Sql, 3}, {"DELETE FROM ", Sql, 5},
+    {"\\echo ", Sql, 8}, {"CREATE ", Sql, 2}, {"RETURNS ", Sql, 4}, {"LANGUAGE ", Sql, 3}, {"AS $$", Sql, 5},
+    {"BEGIN;", Sql, 4}, {"COMMIT;", Sql, 4}, {"-- ", Sql, 1}, {"CREATE EXTENSION", Sql, 6},
+    {"local function ", Lua, 6}, {"local ", Lua, 1}, {"end", Lua, 1}, {"require(\"", Lua, 1}, {"--[[", Lua, 6},
+    {"function M.", Lua, 5},
+    {"proc ", Tcl, 6}, {"namespace eval ", Tcl, 8}, {"package require ", Tcl, 8}, {"package provide ", Tcl, 8},
+    {"set ", Tcl, 1}, {"if {", Tcl, 3}, {"foreach ", Tcl, 1}, {"variable ", Tcl, 3}, {"global ", Tcl, 2},
+    {"upvar ", Tcl, 6}, {"uplevel ", Tcl, 6}, {"lappend ", Tcl, 6}, {"incr ", Tcl, 5}, {"array set ", Tcl, 6},
+    {"switch -", Tcl, 5}, {"catch {", Tcl, 5}, {"return -code", Tcl, 6}, {"} else {", Tcl, 1},
+    {"\" ", Vim, 1}, {"source <sfile>", Vim, 8}, {"menutrans ", Vim, 8}, {"function!", Vim, 8}, {"endfunction", Vim, 8}, {"endfunc", Vim, 8},
+    {"call ", Vim, 3}, {"nnoremap ", Vim, 8}, {"noremap ", Vim, 6}, {"inoremap ", Vim, 8}, {"autocmd ", Vim, 8},
+    {"augroup ", Vim, 8}, {"syntax ", Vim, 4}, {"syn ", Vim, 5}, {"hi ", Vim, 3}, {"highlight ", Vim, 5},
+    {"setlocal ", Vim, 6}, {"command! ", Vim, 8}, {"finish", Vim, 4}, {"let s:", Vim, 8}, {"let g:", Vim, 8},
+    {"let b:", Vim, 8}, {"let l:", Vim, 8}, {"exe ", Vim, 4}, {"execute ", Vim, 3}, {"endfor", Vim, 6},
+    {"endwhile", Vim, 6}, {"\\ ", Vim, 3}, {"scriptencoding", Vim, 8}, {"if exists(", Vim, 6}, {"runtime ", Vim, 5},
+    {"endif", Vim, 2}, {"unlet ", Vim, 6}, {"set cpo", Vim, 8}, {"let &", Vim, 6},
+    {";;; ", EmacsLisp, 6}, {";; ", EmacsLisp, 2}, {"(defun ", EmacsLisp, 6}, {"(defvar ", EmacsLisp, 6},
+    {"(defcustom ", EmacsLisp, 8}, {"(require '", EmacsLisp, 6}, {"(provide '", EmacsLisp, 8}, {"(setq ", EmacsLisp, 4},
+    {"(defmacro ", EmacsLisp, 6}, {"(eval-when-compile", EmacsLisp, 8}, {"(autoload ", EmacsLisp, 6},
+    {"(defgroup ", EmacsLisp, 8}, {"(defconst ", EmacsLisp, 6}, {"(define-", EmacsLisp, 4}, {"(let ", EmacsLisp, 2},
+    {"## ", Markdown, 2}, {"### ", Markdown, 3}, {"#### ", Markdown, 3},
+    {"![", Markdown, 5}, {"[![", Markdown, 6}, {"|---", Markdown, 5}, {"| ---", Markdown, 5}, {"|:--", Markdown, 5},
+    {".. ", ReStructuredText, 4}, {".. _", ReStructuredText, 4}, {".. code-block::", ReStructuredText, 4},
+    {".. toctree::", ReStructuredText, 6}, {":maxdepth:", ReStructuredText, 6}, {"~~~~", ReStructuredText, 3},
+    {"^^^^", ReStructuredText, 3},
+    {"Format: http", Deb822, 10}, {"Upstream-Name:", Deb822, 8}, {"Upstream-Contact:", Deb822, 8},
+    {"Files:", Deb822, 3}, {"License:", Deb822, 2}, {"Package:", Deb822, 3}, {"Maintainer:", Deb822, 3},
+    {"Depends:", Deb822, 3}, {"Architecture:", Deb822, 3}, {"Standards-Version:", Deb822, 6},
+    {"Source:", Deb822, 2}, {"Copyright:", Deb822, 2},
+    {"} bind def", PostScript, 6}, {"} def", PostScript, 4}, {"currentdict ", PostScript, 5},
+    {"systemdict ", PostScript, 5}, {"userdict ", PostScript, 5}, {"} if", PostScript, 3}, {"} ifelse", PostScript, 4},
+    {"} forall", PostScript, 5}, {"} for", PostScript, 2}, {"} loop", PostScript, 4}, {"exch ", PostScript, 3},
+    {"dup ", PostScript, 2}, {"% ", PostScript, 1}, {"%%", PostScript, 2}, {"showpage", PostScript, 5},
+    {"# file Copyright.txt or https://cmake.org/licensing", CMake, 8},
+    {"\\documentclass", TeX, 10}, {"\\usepackage", TeX, 6}, {"\\begin{", TeX, 4}, {"\\end{", TeX, 3},
+    {"\\section", TeX, 5}, {"\\subsection", TeX, 5}, {"\\chapter", TeX, 5}, {"\\newcommand", TeX, 6},
+    {"\\renewcommand", TeX, 6}, {"\\def\\", TeX, 4}, {"\\PassOptionsToPackage", TeX, 8}, {"\\makeatletter", TeX, 8},
+    {"\\ProvidesPackage", TeX, 8}, {"\\NeedsTeXFormat", TeX, 8}, {"\\RequirePackage", TeX, 8}, {"\\item", TeX, 2},
+    {"\\input", TeX, 3}, {"\\relax", TeX, 3}, {"\\ifx", TeX, 4}, {"\\fi", TeX, 2}, {"\\label{", TeX, 4},
+    {".SH ", Troff, 4}, {".PP", Troff, 3}, {".LP", Troff, 3}, {".nr ", Troff, 4}, {".ds ", Troff, 4},
+    {".de ", Troff, 4}, {".ft ", Troff, 3}, {".sp", Troff, 2}, {".br", Troff, 2}, {".IP ", Troff, 3},
+    {".TP", Troff, 3}, {".nf", Troff, 2}, {".fi", Troff, 2}, {".RS", Troff, 3}, {".RE", Troff, 3},
+    {".NH", Troff, 4}, {".TL", Troff, 4}, {".AU", Troff, 4}, {".AB", Troff, 4}, {".B ", Troff, 2}, {".I ", Troff, 2},
+    {".BR ", Troff, 3}, {".IR ", Troff, 3}, {".TH ", Troff, 6}, {".ie ", Troff, 4}, {".el ", Troff, 4},
+    {"{% ", Html, 3}, {"<div", Html, 3}, {"</div>", Html, 3}, {"<script", Html, 3}, {"<link ", Html, 3},
+    {"<a href", Html, 2}, {"<table", Html, 3}, {"<span", Html, 2}, {"<p>", Html, 2}, {"<br", Html, 2},
+    {"<h1", Html, 2}, {"<h2", Html, 2}, {"<h3", Html, 2}, {"<ul", Html, 2}, {"<li>", Html, 2}, {"<form", Html, 3},
+    {"#+TITLE:", Org, 8}, {"#+title:", Org, 8}, {"#+AUTHOR:", Org, 6}, {"#+author:", Org, 6}, {"#+OPTIONS:", Org, 6},
+    {"#+BEGIN_", Org, 8}, {"#+begin_", Org, 8}, {":PROPERTIES:", Org, 8}, {":END:", Org, 3}, {"#+STARTUP:", Org, 8},
+};
+
+struct WordRule {
+    std::string_view word; // found anywhere in the window
+    Language language;
+    uint8_t weight;
+};
+
+// Looked for in the whole window when the line starts alone do not settle the question:
+// code squeezed onto few lines (minified scripts) or with unusual line starts.
+constexpr WordRule WordRules[] = {
+    {"function(", JavaScript, 3}, {") => ", JavaScript, 2}, {" === ", JavaScript, 3}, {" !== ", JavaScript, 3},
+    {"typeof ", JavaScript, 2}, {".prototype.", JavaScript, 4}, {"document.", JavaScript, 2},
+    {"window.", JavaScript, 2}, {"std::", Cpp, 3}, {"::", Cpp, 1}, {"->", C, 1},
+    {"$self->", Perl, 4}, {"=~", Perl, 2}, {"self.", Python, 2}, {"](", Markdown, 2}, {"][]", Markdown, 2}, {"`_", ReStructuredText, 3},
+    {"::\n", ReStructuredText, 2}, {":`", ReStructuredText, 3}, {"``", ReStructuredText, 2},
+    {"fi\n", Shell, 2},
+};
+
+struct ModeName {
+    std::string_view name; // as an editor modeline writes it, lower case
+    std::string_view typeId;
+};
+
+// Editor modelines ("-*- C++ -*-", "vim: set ft=perl:") say outright what a file is.
+constexpr ModeName ModeNames[] = {
+    {"c++", "cpp"},       {"cpp", "cpp"},         {"c", "c"},           {"python", "py"},
+    {"perl", "pl"},       {"cperl", "pl"},        {"sh", "sh"},         {"shell-script", "sh"},
+    {"bash", "sh"},       {"ksh", "sh"},          {"ruby", "rb"},       {"tcl", "tcl"},
+    {"emacs-lisp", "elisp"}, {"lisp", "elisp"},   {"makefile", "makefile"}, {"make", "makefile"},
+    {"javascript", "js"}, {"js", "js"},           {"sql", "sql"},       {"yaml", "yaml"},
+    {"nroff", "troff"},   {"latex", "tex"},       {"tex", "tex"},       {"text", "text"},
+    {"css", "css"},       {"html", "html"},       {"xml", "xml"},       {"markdown", "md"},
+    {"rst", "rst"},       {"cmake", "cmake"},     {"lua", "lua"},       {"java", "java"},
+    {"go", "go"},         {"rust", "rs"},         {"php", "php"},       {"vim", "vim"},
+    {"awk", "awk"},
+};
+
+struct ExtensionHint {
+    std::string_view suffix;
+    std::string_view typeId;
+};
+
+constexpr ExtensionHint ExtensionHints[] = {
+    {".tcl", "tcl"}, {".txt", "text"},  {".py", "py"},     {".pl", "pl"},   {".pm", "pl"},   {".rb", "rb"},
+    {".sh", "sh"},   {".c", "c"},       {".h", "c"},       {".cpp", "cpp"}, {".cc", "cpp"},  {".hpp", "cpp"},
+    {".js", "js"},   {".el", "elisp"},  {".vim", "vim"},   {".lua", "lua"}, {".css", "css"}, {".sql", "sql"},
+    {".java", "java"}, {".go", "go"},   {".rs", "rs"},     {".cmake", "cmake"}, {".tex", "tex"},
+    {".sty", "tex"}, {".awk", "awk"},   {".ps", "ps"},     {".mk", "makefile"}, {".yaml", "yaml"},
+    {".yml", "yaml"}, {".md", "md"},    {".rst", "rst"},
+};
+
+struct Dispatch {
+    std::array<std::array<uint16_t, 40>, 128> byFirstChar{};
+    std::array<uint8_t, 128> counts{};
+};
+
+constexpr Dispatch buildDispatch()
+{
+    Dispatch dispatch;
+    for (uint16_t i = 0; i < std::size(LineRules); ++i) {
+        const auto first = static_cast<unsigned char>(LineRules[i].prefix[0]);
+        dispatch.byFirstChar[first][dispatch.counts[first]++] = i;
+    }
+    return dispatch;
+}
+
+constexpr Dispatch RuleDispatch = buildDispatch();
+
+constexpr size_t ModelWindow = 4096;
+constexpr int MaxLines = 120;
+constexpr int MinScore = 5;
+constexpr int MaxUnderlineScore = 3;
+
+bool isLowerIdentifierChar(char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-'; }
+
+bool isIdentifierChar(char c)
+{
+    return isLowerIdentifierChar(c) || (c >= 'A' && c <= 'Z') || c == '.';
+}
+
+bool isCssProperty(std::string_view line)
+{
+    size_t at = 0;
+    while (at < line.size() && ((line[at] >= 'a' && line[at] <= 'z') || line[at] == '-'))
+        ++at;
+    return at > 1 && at < line.size() && line[at] == ':' && line.back() == ';' && line.find('(') > line.find(':') &&
+           line.find('=') == std::string_view::npos;
+}
+
+bool isCssSelector(std::string_view line)
+{
+    if (!line.ends_with('{') || line.find('(') != std::string_view::npos || line.find('=') != std::string_view::npos)
+        return false;
+    const char first = line.front();
+    return first == '.' || first == '#' || first == '*' || first == ':' || line.find(", ") != std::string_view::npos ||
+           line.find(" > ") != std::string_view::npos || line.find(':') != std::string_view::npos;
+}
+
+bool isUnderline(std::string_view line)
+{
+    return line.size() >= 3 && line.find_first_not_of(line.front()) == std::string_view::npos &&
+           (line.front() == '=' || line.front() == '-');
+}
+
+using Scores = std::array<int, LanguageCount>;
+
+bool startsWithAny(std::string_view line, std::initializer_list<std::string_view> prefixes)
+{
+    for (std::string_view prefix : prefixes) {
+        if (line.starts_with(prefix))
+            return true;
+    }
+    return false;
+}
+
+// C preprocessor lines written "# define", and function definitions "int f(void) {".
+void scoreCShapes(std::string_view line, Scores &scores)
+{
+    // Standard C++ headers have no ".h": <vector>, <sstream>.
+    if (line.starts_with("#include <") && line.back() == '>' && line.find('.') == std::string_view::npos &&
+        line.find('/') == std::string_view::npos)
+        scores[Cpp] += 4;
+    if (line.size() > 2 && line[0] == '#' && line[1] == ' ') {
+        const std::string_view directive = line.substr(std::min(line.find_first_not_of(' ', 1), line.size()));
+        if (startsWithAny(directive, {"define ", "ifdef ", "ifndef ", "endif", "include ", "if ", "else", "elif "}))
+            scores[C] += 2;
+    }
+    if (line.back() == '{' && line.find(')') != std::string_view::npos &&
+        startsWithAny(line, {"void ", "int ", "char ", "static ", "unsigned ", "long ", "bool ", "double "}))
+        scores[C] += 2;
+    // Tcl namespaces are not C++ ones.
+    if (line.starts_with("namespace eval "))
+        scores[Cpp] -= 3;
+}
+
+// Definitions and imports whose punctuation tells scripting languages apart.
+void scoreScriptShapes(std::string_view line, Scores &scores)
+{
+    const char last = line.back();
+    if (line.starts_with("def ") || line.starts_with("class ")) {
+        if (last == ':')
+            scores[Python] += 4;
+        else if (line.starts_with("def "))
+            scores[Ruby] += 3;
+    }
+    if (line.starts_with("import ") && last != ';' && line.find('"') == std::string_view::npos &&
+        line.find('{') == std::string_view::npos)
+        scores[Python] += 3;
+    if (line.starts_with("from ") && line.find(" import ") != std::string_view::npos)
+        scores[Python] += 4;
+    // PEP 263 encoding declarations.
+    if (startsWithAny(line, {"# -*- coding:", "# coding:", "# coding="}))
+        scores[Python] += 4;
+    if (last == ':' && line.find('(') != std::string_view::npos && line.find(' ') != std::string_view::npos)
+        scores[Python] += 1;
+    if (line.starts_with("sub ") && last == '{')
+        scores[Perl] += 4;
+    if (line.starts_with("package ") && last == ';')
+        scores[line.find("::") != std::string_view::npos ? Perl : Java] += 5;
+    if (line.front() == '/' && (line.ends_with(" def") || line.ends_with(" bind def")))
+        scores[PostScript] += 3;
+}
+
+// "key: value", "key = value", "[section]" and "command(arguments)" lines.
+void scoreSettingShapes(std::string_view line, bool indented, Scores &scores)
+{
+    const char last = line.back();
+    if (line == "---")
+        scores[Yaml] += 2;
+    if (line.front() == '[' && last == ']' && line.find('=') == std::string_view::npos &&
+        line.find(' ') == std::string_view::npos) {
+        scores[Ini] += 3;
+        scores[Toml] += 1;
+    }
+    if (line.starts_with("- "))
+        line.remove_prefix(2);
+    size_t word = 0;
+    while (word < line.size() && isIdentifierChar(line[word]))
+        ++word;
+    if (word == 0 || word >= line.size())
+        return;
+    // "command(arguments)" with nothing after: how every CMake line looks.
+    if (line[word] == '(' && last == ')' && line.find(" = ") == std::string_view::npos)
+        scores[CMake] += 1;
+    const std::string_view key = line.substr(0, word);
+    const std::string_view rest = line.substr(word);
+    const bool lowerKey = std::all_of(key.begin(), key.end(), isLowerIdentifierChar);
+    if (lowerKey && (rest.starts_with(": ") || rest == ":") && last != ',' && last != ';' && last != '{')
+        scores[Yaml] += rest == ":" ? 2 : 1;
+    if (startsWithAny(rest, {" = \"", " = [", " = true", " = false"}))
+        scores[Toml] += 2;
+    if ((rest.starts_with("=") || rest.starts_with(" = ")) && !rest.starts_with("==") && !indented && last != ';' &&
+        last != '{')
+        scores[Ini] += 1;
+    if (startsWithAny(rest, {" := ", " ?= ", " += "}))
+        scores[Makefile] += 2;
+}
+
+// The structural line shapes that keyword rules cannot see.
+void scoreShape(std::string_view line, bool indented, Scores &scores)
+{
+    if (isCssProperty(line)) {
+        scores[Css] += 2;
+        return;
+    }
+    if (isCssSelector(line))
+        scores[Css] += 3;
+    if (line.starts_with(".. ") && line.find("::") != std::string_view::npos)
+        scores[ReStructuredText] += 3;
+    // Borders of a simple reStructuredText table: "=====  ======".
+    if (line.starts_with('=') && line.find(' ') != std::string_view::npos &&
+        line.find_first_not_of("= ") == std::string_view::npos)
+        scores[ReStructuredText] += 3;
+    scoreCShapes(line, scores);
+    scoreScriptShapes(line, scores);
+    scoreSettingShapes(line, indented, scores);
+}
+
+std::string_view modeName(std::string_view name)
+{
+    for (const ModeName &mode : ModeNames) {
+        if (equalsIgnoringAsciiCase(name, mode.name))
+            return mode.typeId;
+    }
+    return {};
+}
+
+// "-*- C++ -*-", "-*- mode: python; coding: utf-8 -*-" or "vim: set ft=perl :".
+std::string_view modelineType(std::string_view text)
+{
+    const size_t secondLineEnd = text.find('\n', std::min(text.find('\n') + 1, text.size()));
+    const std::string_view opening = text.substr(0, std::min(secondLineEnd, size_t{400}));
+    if (const size_t start = opening.find("-*-"); start != std::string_view::npos) {
+        std::string_view inside = opening.substr(start + 3);
+        inside = inside.substr(0, inside.find("-*-"));
+        if (const size_t mode = inside.find("mode:"); mode != std::string_view::npos)
+            inside = inside.substr(mode + 5);
+        while (!inside.empty() && inside.front() == ' ')
+            inside.remove_prefix(1);
+        return modeName(inside.substr(0, std::min(inside.find_first_of(" ;\t"), inside.size())));
+    }
+    for (std::string_view marker : {"ft=", "filetype="}) {
+        const size_t vim = opening.find("vim:");
+        const size_t at = vim == std::string_view::npos ? vim : opening.find(marker, vim);
+        if (at != std::string_view::npos) {
+            const std::string_view rest = opening.substr(at + marker.size());
+            return modeName(rest.substr(0, std::min(rest.find_first_of(" :\t\n"), rest.size())));
+        }
+    }
+    return {};
+}
+
+struct Ranking {
+    int best = 0;
+    int second = 0;
+    size_t language = LanguageCount;
+};
+
+Ranking rank(const std::array<int, LanguageCount> &scores)
+{
+    Ranking ranking;
+    for (size_t language = 0; language < LanguageCount; ++language) {
+        if (scores[language] > ranking.best) {
+            ranking.second = ranking.best;
+            ranking.best = scores[language];
+            ranking.language = language;
+        } else if (scores[language] > ranking.second) {
+            ranking.second = scores[language];
+        }
+    }
+    return ranking;
+}
+
+bool confident(const Ranking &ranking)
+{
+    return ranking.language != LanguageCount && ranking.best >= MinScore && ranking.best >= 2 * ranking.second;
+}
+
+void scoreWords(std::string_view window, std::array<int, LanguageCount> &scores)
+{
+    for (const WordRule &rule : WordRules) {
+        int found = 0;
+        for (size_t at = window.find(rule.word); at != std::string_view::npos && found < 4;
+             at = window.find(rule.word, at + rule.word.size()))
+            ++found;
+        scores[rule.language] += found * rule.weight;
+    }
+}
+
+} // namespace
+
+namespace {
+
+bool isMakeTarget(std::string_view line)
+{
+    const size_t colon = line.find(':');
+    return colon != std::string_view::npos && colon > 0 && line.find('=') == std::string_view::npos &&
+           line.find(' ') > colon && line.find("::") == std::string_view::npos && line.front() != '#' &&
+           line.find('"') == std::string_view::npos && line.find('(') == std::string_view::npos;
+}
+
+bool isYamlStructure(std::string_view line, bool indented)
+{
+    if (line == "---" || (indented && line.starts_with("- ")))
+        return true;
+    return line.ends_with(':') && line.find(' ') == std::string_view::npos && line.find('(') == std::string_view::npos;
+}
+
+// Line-by-line evidence, with the few facts that depend on neighbouring lines.
+class LineScan {
+public:
+    void take(std::string_view line, bool indented, bool indentedWithTab, bool lastLineOfParagraph)
+    {
+        ++m_lines;
+        // Make rules: "target: prerequisites" followed by recipe lines indented with a
+        // tab (which YAML, the other "name: value" language, forbids).
+        if (indentedWithTab && (m_afterTarget || m_recipes > 0) && m_previousWasRule)
+            ++m_recipes;
+        m_previousWasRule = (!indented && isMakeTarget(line)) || (indentedWithTab && m_previousWasRule);
+        if (!indented && isMakeTarget(line)) {
+            ++m_targets;
+            m_afterTarget = true;
+        }
+        m_yamlStructure = m_yamlStructure || isYamlStructure(line, indented);
+        // Underlined headings are common to reStructuredText and plain notes alike.
+        if (isUnderline(line) && !m_previous.empty() && !isUnderline(m_previous) && m_underlines < MaxUnderlineScore) {
+            scores[ReStructuredText] += 1;
+            ++m_underlines;
+        }
+        if (m_lines == 1 && line.starts_with("# ") && lastLineOfParagraph)
+            scores[Markdown] += 4;
+        // Reference-style link definitions: "[name]: https://...".
+        if (line.starts_with('[') && line.find("]: http") != std::string_view::npos)
+            scores[Markdown] += 3;
+        const auto first = static_cast<unsigned char>(line.front());
+        if (first < 128) {
+            for (uint8_t i = 0; i < RuleDispatch.counts[first]; ++i) {
+                const LineRule &rule = LineRules[RuleDispatch.byFirstChar[first][i]];
+                const bool secondMatches = rule.prefix.size() < 2 || (line.size() >= 2 && line[1] == rule.prefix[1]);
+                if (secondMatches && line.starts_with(rule.prefix))
+                    scores[rule.language] += rule.weight;
+            }
+        }
+        scoreShape(line, indented, scores);
+        m_previous = line;
+    }
+
+    void finish()
+    {
+        if (m_targets > 0 && m_recipes > 0)
+            scores[Makefile] += 3 * std::min(m_targets, 4) + std::min(m_recipes, 4);
+        if (!m_yamlStructure)
+            scores[Yaml] = 0;
+    }
+
+    int lines() const { return m_lines; }
+
+    std::array<int, LanguageCount> scores{};
+
+private:
+    int m_lines = 0;
+    int m_targets = 0;
+    int m_recipes = 0;
+    int m_underlines = 0;
+    bool m_afterTarget = false;
+    bool m_previousWasRule = false;
+    bool m_yamlStructure = false;
+    std::string_view m_previous;
+};
+
+// A first-line comment that names the file ("# menu.tcl --", "*os_qnx.txt*") gives its
+// extension away.
+std::string_view namedInFirstComment(std::string_view text)
+{
+    const std::string_view line = text.substr(0, std::min({text.find('\n'), text.size(), size_t{160}}));
+    if (line.empty() || std::string_view("#/;%\"*-").find(line.front()) == std::string_view::npos)
+        return {};
+    for (const ExtensionHint &hint : ExtensionHints) {
+        const size_t at = line.find(hint.suffix);
+        if (at == std::string_view::npos || at == 0)
+            continue;
+        const size_t after = at + hint.suffix.size();
+        const bool endsWord = after == line.size() || std::string_view(" \t*-:,)").find(line[after]) != std::string_view::npos;
+        // File names are lower case; "Node.js" in a heading names a product.
+        size_t start = at;
+        while (start > 0 && isLowerIdentifierChar(line[start - 1]))
+            --start;
+        const bool fileName = start < at && (start == 0 || !isIdentifierChar(line[start - 1]));
+        if (endsWord && fileName)
+            return hint.typeId;
+    }
+    return {};
+}
+
+void mergeFamilies(std::array<int, LanguageCount> &scores)
+{
+    // Documentation inside a Perl module is part of the module.
+    if (scores[Perl] > 0) {
+        scores[Perl] += scores[Pod];
+        scores[Pod] = 0;
+    }
+    // C++ code is C code too: C++ evidence on top of C evidence means C++, and the two
+    // together count against the other languages.
+    const Ranking ranking = rank(scores);
+    if (ranking.language == C || ranking.language == Cpp) {
+        const Language family = scores[Cpp] >= 4 ? Cpp : C;
+        scores[family] = scores[C] + scores[Cpp];
+        scores[family == Cpp ? C : Cpp] = 0;
+    }
+}
+
+} // namespace
+
+std::string_view guessLanguage(std::string_view text)
+{
+    text = text.substr(0, ModelWindow);
+    if (const auto declared = modelineType(text); !declared.empty())
+        return declared;
+    if (const auto named = namedInFirstComment(text); !named.empty())
+        return named;
+    // Perl documentation on its own opens with a POD command; a module opens with code.
+    const size_t firstContent = text.find_first_not_of(" \t\r\n");
+    if (firstContent != std::string_view::npos && text[firstContent] == '=' && firstContent + 1 < text.size() &&
+        text[firstContent + 1] >= 'a' && text[firstContent + 1] <= 'z')
+        return LanguageTypes[Pod];
+    const std::string_view window = text;
+    LineScan scan;
+    bool inFence = false;
+    bool inComment = false;
+    bool fenced = false;
+    while (!text.empty() && scan.lines() < MaxLines) {
+        const size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        const bool indentedWithTab = line.starts_with('\t');
+        const bool indented = indentedWithTab || line.starts_with(' ');
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
+            line.remove_prefix(1);
+        if (line.empty())
+            continue;
+        // Code quoted in a Markdown document says nothing about the document.
+        if (line.starts_with("```")) {
+            inFence = !inFence;
+            fenced = true;
+            scan.scores[Markdown] += 3;
+            continue;
+        }
+        // So do notes inside a multi-line HTML comment (Node's documentation keeps YAML there).
+        if (inComment || (line.starts_with("<!--") && line.find("-->") == std::string_view::npos)) {
+            inComment = line.find("-->") == std::string_view::npos;
+            continue;
+        }
+        if (!inFence)
+            scan.take(line, indented, indentedWithTab, text.starts_with('\n') || text.starts_with("\r\n"));
+    }
+    scan.finish();
+    std::array<int, LanguageCount> &scores = scan.scores;
+    // Words anywhere in the window would include the code a document quotes.
+    if (!fenced && !confident(rank(scores)))
+        scoreWords(window, scores);
+    mergeFamilies(scores);
+    const Ranking ranking = rank(scores);
+    if (!confident(ranking))
+        return {};
+    return LanguageTypes[ranking.language];
+}
+
+std::string_view guessTable(std::string_view text, bool complete)
+{
+    constexpr int MinRows = 4;
+    constexpr int MaxRows = 40;
+    for (const char separator : {',', '\t', ';'}) {
+        std::string_view rest = text.substr(0, ModelWindow);
+        int rows = 0;
+        int fields = -1;
+        bool consistent = true;
+        while (!rest.empty() && rows < MaxRows && consistent) {
+            const size_t end = rest.find('\n');
+            if (end == std::string_view::npos && !complete)
+                break; // the last line may be cut short
+            std::string_view line = rest.substr(0, end);
+            rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+            if (!line.empty() && line.back() == '\r')
+                line.remove_suffix(1);
+            if (line.empty())
+                continue;
+            int count = 0;
+            bool quoted = false;
+            for (char c : line) {
+                if (c == '"')
+                    quoted = !quoted;
+                else if (c == separator && !quoted)
+                    ++count;
+            }
+            if (fields < 0)
+                fields = count;
+            consistent = count == fields && count > 0;
+            ++rows;
+        }
+        if (consistent && rows >= MinRows && fields > 0)
+            return separator == '\t' ? "tsv" : "csv";
+    }
+    return {};
+}
+
+} // namespace tivex
