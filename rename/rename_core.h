@@ -191,6 +191,7 @@ private:
     bool prepareSequence();
     void proposeByEngine();
     void proposeByRule();
+    bool startRun(RenameState required);
     bool makeListFolderCurrent();
     bool renameEntry(int index, bool back);
     void rollBack(int failed);

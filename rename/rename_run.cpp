@@ -30,6 +30,20 @@ bool isNameInFolder(std::u16string_view name)
 
 } // namespace
 
+// A run starts only in its own state, and only once the list's folder is current: the
+// names are bare names in that folder. A folder that cannot be made current leaves the
+// disk in an unknown relation to the list.
+bool FormRenameCore::startRun(RenameState required)
+{
+    if (RenState != required || RenCount < 1)
+        return false;
+    if (!makeListFolderCurrent()) {
+        RenState = RenameState::MustQuit;
+        return false;
+    }
+    return true;
+}
+
 bool FormRenameCore::makeListFolderCurrent()
 {
     if (!platform::setCurrentDrive(RenDrive)) {
@@ -58,12 +72,8 @@ bool FormRenameCore::renameEntry(int index, bool back)
 
 void FormRenameCore::runRename()
 {
-    if (RenState != RenameState::CanRename || RenCount <= 0)
+    if (!startRun(RenameState::CanRename))
         return;
-    if (!makeListFolderCurrent()) {
-        RenState = RenameState::MustQuit;
-        return;
-    }
     for (int i = 0; i < RenCount; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
         if (RenMark[k] != Mark::ToRename)
@@ -116,12 +126,8 @@ void FormRenameCore::advanceSequenceNumber()
 
 void FormRenameCore::runUndo()
 {
-    if (RenState != RenameState::CanUndo || RenCount < 1)
+    if (!startRun(RenameState::CanUndo))
         return;
-    if (!makeListFolderCurrent()) {
-        RenState = RenameState::MustQuit;
-        return;
-    }
     for (int i = 0; i < RenCount; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
         if (RenMark[k] != Mark::Renamed)
