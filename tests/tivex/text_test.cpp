@@ -147,6 +147,59 @@ TEST(TextStructure, markersProveAndKeywordsGuess)
     }
 }
 
+struct LookalikeCase {
+    std::string_view what;
+    std::string_view text;
+    std::string_view typeId;
+};
+
+// Languages that share line shapes, each with the evidence that should tell it apart.
+TEST(TextStructure, tellsLookalikeLanguagesApart)
+{
+    const LookalikeCase cases[] = {
+        {"front matter before a Markdown page",
+         "---\nlayout: default\ntitle: Large files\n---\n# Large File Support\n\nRPM originally used 32 bit sizes.\n",
+         "md"},
+        {"a second YAML document is not a page",
+         "---\nname: a\n---\nname: b\nitems:\n  - x\n  - y\nsettings:\n  debug: true\n", "yaml"},
+        {"HTML tables inside a Markdown changelog",
+         "# Node.js 10 ChangeLog\n\n<table>\n<tr>\n<th>LTS</th>\n</tr>\n<tr>\n<td><a href=\"#10.1.0\">10.1.0</a></td>\n"
+         "</tr>\n</table>\n<div>\n</div>\n",
+         "md"},
+        {"a title over- and underlined",
+         "================\nNEWS for wadllib\n================\n\n1.3.6 (2021-09-13)\n==================\n\n"
+         "- Remove buildout support.\n",
+         "rst"},
+        {"a YAML separator under a setting is no heading",
+         "a: 1\n---\nb: 2\nc: 3\nd:\n  - x\n", "yaml"},
+        {"a reStructuredText role", "CMAKE_PATCH_VERSION\n-------------------\n\nThird version number component of the\n"
+                                    ":variable:`CMAKE_VERSION` variable.\n",
+         "rst"},
+        {"Tcl namespaces are no CSS selectors",
+         "namespace eval ttk::theme::alt {\n    variable colors\n    array set colors {\n\t-frame \"#d9d9d9\"\n    }\n"
+         "    ttk::style theme settings alt {\n\tttk::style configure . \\\n\t    -background $colors(-frame)\n    }\n}\n",
+         "tcl"},
+        {"a Tcl package index", "if {![package vsatisfies [package provide Tcl] 8.5-]} {return}\n"
+                                "package ifneeded opt 0.4.8 [list source [file join $dir optparse.tcl]]\n",
+         "tcl"},
+        {"one-line CSS rules",
+         "body {  background-color: white;  }\n.keyword { color: blue; font-weight: bold; }\n"
+         ".type, .classname { color: darkgreen; }\n.string { color: red; font-family: monospace; }\n",
+         "css"},
+        {"JavaScript class fields",
+         "const BaseCommand = require('./base-cmd.js')\nclass LifecycleCmd extends BaseCommand {\n"
+         "  static usage = ['[-- <args>]']\n  static isShellout = true\n  static workspaces = true\n}\n",
+         "js"},
+        {"method calls are no CMake commands",
+         "export const unescape = (s, { magicalBraces = true, } = {}) => {\n    if (magicalBraces) {\n"
+         "        s.replace(/a/g, '$1')\n        s.replace(/b/g, '$1')\n    }\n};\n",
+         "js"},
+        {"C++ member definitions", "QT_BEGIN_NAMESPACE\n\nstatic void *handle;\n\nvoid Hooks::platformInit()\n{\n}\n", "cpp"},
+    };
+    for (const LookalikeCase &c : cases)
+        EXPECT_EQ(textShape(c.text, true).typeId, c.typeId) << c.what;
+}
+
 TEST(TextStructure, proseWithCommasIsNotATable)
 {
     EXPECT_EQ(textShape("Hello, world.\nThis line, like that one, has commas.\nBut not the same count.\n"

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 
 #include "text_util.h"
 
@@ -74,7 +75,7 @@ constexpr LineRule LineRules[] = {
     {"#include <iostream>", Cpp, 6}, {"#include <string>", Cpp, 5}, {"#include <vector>", Cpp, 5},
     {"#include <memory>", Cpp, 5}, {"#include <bits/", Cpp, 5}, {"namespace ", Cpp, 3}, {"template <", Cpp, 4},
     {"template<", Cpp, 4}, {"std::", Cpp, 3}, {"using namespace ", Cpp, 4}, {"public:", Cpp, 4},
-    {"private:", Cpp, 4}, {"protected:", Cpp, 4}, {"class ", Cpp, 1}, {"virtual ", Cpp, 3}, {"_GLIBCXX_", Cpp, 5},
+    {"private:", Cpp, 4}, {"protected:", Cpp, 4}, {"class ", Cpp, 1}, {"virtual ", Cpp, 3}, {"_GLIBCXX_", Cpp, 5}, {"QT_BEGIN_NAMESPACE", Cpp, 6},
     {"using System", CSharp, 6}, {"[assembly:", CSharp, 5},
     {"public class ", Java, 3}, {"import java.", Java, 6}, {"import javax.", Java, 6}, {"import android.", Java, 5},
     {"@Override", Java, 3}, {"public static void main", Java, 4}, {"private final ", Java, 2},
@@ -149,14 +150,14 @@ constexpr LineRule LineRules[] = {
     {"function M.", Lua, 5},
     {"proc ", Tcl, 6}, {"namespace eval ", Tcl, 8}, {"package require ", Tcl, 8}, {"package provide ", Tcl, 8},
     {"set ", Tcl, 1}, {"if {", Tcl, 3}, {"foreach ", Tcl, 1}, {"variable ", Tcl, 3}, {"global ", Tcl, 2},
-    {"upvar ", Tcl, 6}, {"uplevel ", Tcl, 6}, {"lappend ", Tcl, 6}, {"incr ", Tcl, 5}, {"array set ", Tcl, 6},
+    {"upvar ", Tcl, 6}, {"package ifneeded ", Tcl, 8}, {"if {![package ", Tcl, 8}, {"uplevel ", Tcl, 6}, {"lappend ", Tcl, 6}, {"incr ", Tcl, 5}, {"array set ", Tcl, 6},
     {"switch -", Tcl, 5}, {"catch {", Tcl, 5}, {"return -code", Tcl, 6}, {"} else {", Tcl, 1},
     {"\" ", Vim, 1}, {"source <sfile>", Vim, 8}, {"menutrans ", Vim, 8}, {"function!", Vim, 8}, {"endfunction", Vim, 8}, {"endfunc", Vim, 8},
     {"call ", Vim, 3}, {"nnoremap ", Vim, 8}, {"noremap ", Vim, 6}, {"inoremap ", Vim, 8}, {"autocmd ", Vim, 8},
     {"augroup ", Vim, 8}, {"syntax ", Vim, 4}, {"syn ", Vim, 5}, {"hi ", Vim, 3}, {"highlight ", Vim, 5},
     {"setlocal ", Vim, 6}, {"command! ", Vim, 8}, {"finish", Vim, 4}, {"let s:", Vim, 8}, {"let g:", Vim, 8},
     {"let b:", Vim, 8}, {"let l:", Vim, 8}, {"exe ", Vim, 4}, {"execute ", Vim, 3}, {"endfor", Vim, 6},
-    {"endwhile", Vim, 6}, {"\\ ", Vim, 3}, {"scriptencoding", Vim, 8}, {"if exists(", Vim, 6}, {"runtime ", Vim, 5},
+    {"endwhile", Vim, 6}, {"\\ ", Vim, 3}, {"scriptencoding", Vim, 8}, {"if exists(", Vim, 6}, {"runtime ", Vim, 5}, {"runtime! ", Vim, 6}, {"packadd ", Vim, 6}, {"vim9script", Vim, 10}, {"au ", Vim, 3},
     {"endif", Vim, 2}, {"unlet ", Vim, 6}, {"set cpo", Vim, 8}, {"let &", Vim, 6},
     {";;; ", EmacsLisp, 6}, {";; ", EmacsLisp, 2}, {"(defun ", EmacsLisp, 6}, {"(defvar ", EmacsLisp, 6},
     {"(defcustom ", EmacsLisp, 8}, {"(require '", EmacsLisp, 6}, {"(provide '", EmacsLisp, 8}, {"(setq ", EmacsLisp, 4},
@@ -206,8 +207,8 @@ constexpr WordRule WordRules[] = {
     {"typeof ", JavaScript, 2}, {".prototype.", JavaScript, 4}, {"document.", JavaScript, 2},
     {"window.", JavaScript, 2}, {"std::", Cpp, 3}, {"::", Cpp, 1}, {"->", C, 1},
     {"$self->", Perl, 4}, {"=~", Perl, 2}, {"self.", Python, 2}, {"](", Markdown, 2}, {"][]", Markdown, 2}, {"`_", ReStructuredText, 3},
-    {"::\n", ReStructuredText, 2}, {":`", ReStructuredText, 3}, {"``", ReStructuredText, 2},
-    {"fi\n", Shell, 2},
+    {"::\n", ReStructuredText, 2}, {":`", ReStructuredText, 4}, {"``", ReStructuredText, 2},
+    {"fi\n", Shell, 2}, {"= require('", JavaScript, 3},
 };
 
 struct ModeName {
@@ -281,13 +282,41 @@ bool isCssProperty(std::string_view line)
            line.find('=') == std::string_view::npos;
 }
 
+// CSS writes "::" only before a pseudo-element; Tcl and C++ write it between names.
+bool hasOnlyPseudoElements(std::string_view line)
+{
+    constexpr std::string_view PseudoElements[] = {"before", "after", "first-line", "first-letter", "selection",
+                                                   "placeholder", "marker", "backdrop", "-webkit-", "-moz-"};
+    for (size_t at = line.find("::"); at != std::string_view::npos; at = line.find("::", at + 2)) {
+        const std::string_view name = line.substr(at + 2);
+        if (std::none_of(std::begin(PseudoElements), std::end(PseudoElements),
+                         [&](std::string_view pseudo) { return name.starts_with(pseudo); }))
+            return false;
+    }
+    return true;
+}
+
 bool isCssSelector(std::string_view line)
 {
-    if (!line.ends_with('{') || line.find('(') != std::string_view::npos || line.find('=') != std::string_view::npos)
+    if (!line.ends_with('{') || line.find('(') != std::string_view::npos || line.find('=') != std::string_view::npos ||
+        !hasOnlyPseudoElements(line))
         return false;
     const char first = line.front();
     return first == '.' || first == '#' || first == '*' || first == ':' || line.find(", ") != std::string_view::npos ||
            line.find(" > ") != std::string_view::npos || line.find(':') != std::string_view::npos;
+}
+
+// A whole rule on one line: "pre { line-height: 125%; }".
+bool isOneLineCssRule(std::string_view line)
+{
+    const size_t open = line.find(" { ");
+    if (open == std::string_view::npos || open == 0 || !line.ends_with(" }") || !hasOnlyPseudoElements(line))
+        return false;
+    const std::string_view body = line.substr(open + 3, line.size() - open - 5);
+    const size_t colon = body.find(": ");
+    return colon != std::string_view::npos && colon > 0 && body.ends_with(';') &&
+           std::all_of(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(colon),
+                       [](char c) { return (c >= 'a' && c <= 'z') || c == '-'; });
 }
 
 bool isUnderline(std::string_view line)
@@ -322,6 +351,15 @@ void scoreCShapes(std::string_view line, Scores &scores)
     if (line.back() == '{' && line.find(')') != std::string_view::npos &&
         startsWithAny(line, {"void ", "int ", "char ", "static ", "unsigned ", "long ", "bool ", "double "}))
         scores[C] += 2;
+    // "void Widget::paint(" defines a member function outside its class.
+    if (line.find("::") != std::string_view::npos && line.find('(') > line.find("::") &&
+        startsWithAny(line, {"void ", "int ", "bool ", "static ", "const ", "unsigned ", "QString ", "std::"}))
+        scores[Cpp] += 3;
+    // Class fields of JavaScript: "static name = 'x'" without C's closing semicolon.
+    if (line.starts_with("static ") && line.find(" = ") != std::string_view::npos && line.back() != ';') {
+        scores[JavaScript] += 2;
+        scores[C] -= 1;
+    }
     // Tcl namespaces are not C++ ones.
     if (line.starts_with("namespace eval "))
         scores[Cpp] -= 3;
@@ -333,7 +371,7 @@ void scoreScriptShapes(std::string_view line, Scores &scores)
     const char last = line.back();
     if (line.starts_with("def ") || line.starts_with("class ")) {
         if (last == ':')
-            scores[Python] += 4;
+            scores[Python] += 5;
         else if (line.starts_with("def "))
             scores[Ruby] += 3;
     }
@@ -347,6 +385,9 @@ void scoreScriptShapes(std::string_view line, Scores &scores)
         scores[Python] += 4;
     if (last == ':' && line.find('(') != std::string_view::npos && line.find(' ') != std::string_view::npos)
         scores[Python] += 1;
+    if (line.starts_with("class ") && line.find(" extends ") != std::string_view::npos && last == '{' &&
+        line.find(" implements ") == std::string_view::npos)
+        scores[JavaScript] += 3;
     if (line.starts_with("sub ") && last == '{')
         scores[Perl] += 4;
     if (line.starts_with("package ") && last == ';')
@@ -374,7 +415,8 @@ void scoreSettingShapes(std::string_view line, bool indented, Scores &scores)
     if (word == 0 || word >= line.size())
         return;
     // "command(arguments)" with nothing after: how every CMake line looks.
-    if (line[word] == '(' && last == ')' && line.find(" = ") == std::string_view::npos)
+    if (line[word] == '(' && last == ')' && line.find(" = ") == std::string_view::npos &&
+        line.substr(0, word).find('.') == std::string_view::npos)
         scores[CMake] += 1;
     const std::string_view key = line.substr(0, word);
     const std::string_view rest = line.substr(word);
@@ -397,7 +439,7 @@ void scoreShape(std::string_view line, bool indented, Scores &scores)
         scores[Css] += 2;
         return;
     }
-    if (isCssSelector(line))
+    if (isCssSelector(line) || isOneLineCssRule(line))
         scores[Css] += 3;
     if (line.starts_with(".. ") && line.find("::") != std::string_view::npos)
         scores[ReStructuredText] += 3;
@@ -517,12 +559,20 @@ public:
         }
         m_yamlStructure = m_yamlStructure || isYamlStructure(line, indented);
         // Underlined headings are common to reStructuredText and plain notes alike.
-        if (isUnderline(line) && !m_previous.empty() && !isUnderline(m_previous) && m_underlines < MaxUnderlineScore) {
+        // reStructuredText wants an underline at least as long as its title; YAML's "---"
+        // under "key: value" is a document separator.
+        if (isUnderline(line) && !m_previous.empty() && !isUnderline(m_previous) && line.size() >= m_previous.size() &&
+            m_underlines < MaxUnderlineScore) {
             scores[ReStructuredText] += 1;
             ++m_underlines;
+            // A title both over- and underlined is reStructuredText's alone.
+            if (isUnderline(m_beforePrevious) && m_beforePrevious.size() == line.size())
+                scores[ReStructuredText] += 4;
         }
-        if (m_lines == 1 && line.starts_with("# ") && lastLineOfParagraph)
+        if (m_lines == 1 && line.starts_with("# ") && lastLineOfParagraph) {
             scores[Markdown] += 4;
+            m_openedWithHeading = true;
+        }
         // Reference-style link definitions: "[name]: https://...".
         if (line.starts_with('[') && line.find("]: http") != std::string_view::npos)
             scores[Markdown] += 3;
@@ -536,6 +586,7 @@ public:
             }
         }
         scoreShape(line, indented, scores);
+        m_beforePrevious = m_previous;
         m_previous = line;
     }
 
@@ -545,6 +596,11 @@ public:
             scores[Makefile] += 3 * std::min(m_targets, 4) + std::min(m_recipes, 4);
         if (!m_yamlStructure)
             scores[Yaml] = 0;
+        // HTML inside a document that opens with a Markdown heading is Markdown's own.
+        if (m_openedWithHeading) {
+            scores[Markdown] += scores[Html];
+            scores[Html] = 0;
+        }
     }
 
     int lines() const { return m_lines; }
@@ -559,7 +615,9 @@ private:
     bool m_afterTarget = false;
     bool m_previousWasRule = false;
     bool m_yamlStructure = false;
+    bool m_openedWithHeading = false;
     std::string_view m_previous;
+    std::string_view m_beforePrevious;
 };
 
 // A first-line comment that names the file ("# menu.tcl --", "*os_qnx.txt*") gives its
@@ -603,6 +661,39 @@ void mergeFamilies(std::array<int, LanguageCount> &scores)
     }
 }
 
+// Static site generators put "key: value" front matter between two "---" lines at the top
+// of a Markdown page. The page after it, or nothing when there is no such block.
+std::optional<std::string_view> pageAfterFrontMatter(std::string_view text)
+{
+    constexpr size_t MaxFrontMatter = 2048;
+    if (!text.starts_with("---\n") && !text.starts_with("---\r\n"))
+        return std::nullopt;
+    size_t at = text.find('\n') + 1;
+    while (at < std::min(text.size(), MaxFrontMatter)) {
+        const size_t end = std::min(text.find('\n', at), text.size());
+        std::string_view line = text.substr(at, end - at);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        at = end + 1;
+        if (line == "---") {
+            // A second YAML document follows a "---" as well; a page begins with prose or a heading.
+            const std::string_view page = text.substr(std::min(at, text.size()));
+            const size_t first = page.find_first_not_of(" \t\r\n");
+            if (first == std::string_view::npos)
+                return std::nullopt;
+            const std::string_view opening = page.substr(first, page.find('\n', first) - first);
+            const bool yamlAgain = opening.starts_with("- ") || opening.starts_with("---") ||
+                                   opening.find(": ") != std::string_view::npos || opening.ends_with(':');
+            return yamlAgain ? std::nullopt : std::optional(page);
+        }
+        const bool setting = line.empty() || line.front() == ' ' || line.front() == '-' || line.front() == '#' ||
+                             line.find(':') != std::string_view::npos;
+        if (!setting)
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string_view guessLanguage(std::string_view text)
@@ -617,8 +708,12 @@ std::string_view guessLanguage(std::string_view text)
     if (firstContent != std::string_view::npos && text[firstContent] == '=' && firstContent + 1 < text.size() &&
         text[firstContent + 1] >= 'a' && text[firstContent + 1] <= 'z')
         return LanguageTypes[Pod];
-    const std::string_view window = text;
     LineScan scan;
+    if (const auto page = pageAfterFrontMatter(text)) {
+        scan.scores[Markdown] += 6;
+        text = *page;
+    }
+    const std::string_view window = text;
     bool inFence = false;
     bool inComment = false;
     bool fenced = false;

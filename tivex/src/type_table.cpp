@@ -421,8 +421,9 @@ constexpr TypeInfo Types[] = {
     {"xml", "xml", "dtd ent rng sch wsdl xaml xib storyboard resx resw csproj vbproj fsproj vcxproj vcproj filters props targets proj nuspec wxs wxi wxl manifest pom ivy jnlp fxml xul xbl rdf owl gir glade ui kcfg qrc policy metainfo appdata xbel gml osm dae x3d ditamap dita docbook dbk fo xmp xfdf musicxml xlf xliff tmx ttml dfxp smil mathml mml its loc rels xba xlb xdl xcu xcs vml jrxml tld xsp pxml iml sln menu mxml icml idml", "text", "application/xml", "XML 文書", "XML document", K},
     {"svg", "svg", "", "xml", "image/svg+xml", "SVG 画像", "SVG image", P},
     {"xhtml", "html", "xhtml xht htm", "xml", "application/xhtml+xml", "XHTML 文書", "XHTML document", NoFlags},
-    {"rss", "rss", "", "xml", "application/rss+xml", "RSS フィード", "RSS feed", P},
-    {"atom", "atom", "", "xml", "application/atom+xml", "Atom フィード", "Atom feed", P},
+    // Feeds are published and saved as .xml far more often than as .rss or .atom.
+    {"rss", "xml", "rss", "xml", "application/rss+xml", "RSS フィード", "RSS feed", P},
+    {"atom", "xml", "atom", "xml", "application/atom+xml", "Atom フィード", "Atom feed", P},
     {"gpx", "gpx", "", "xml", "application/gpx+xml", "GPS データ（GPX）", "GPS exchange data", P},
     {"kml", "kml", "", "xml", "application/vnd.google-earth.kml+xml", "地図データ（KML）", "Keyhole Markup Language", P},
     {"plist", "plist", "", "xml", "application/x-plist", "プロパティリスト（plist）", "property list", P},
