@@ -194,6 +194,23 @@ TEST(TextStructure, tellsLookalikeLanguagesApart)
          "export const unescape = (s, { magicalBraces = true, } = {}) => {\n    if (magicalBraces) {\n"
          "        s.replace(/a/g, '$1')\n        s.replace(/b/g, '$1')\n    }\n};\n",
          "js"},
+        {"reStructuredText inside a CMake bracket comment",
+         "#[=======================================================================[.rst:\nFindHDF5\n--------\n\n"
+         "Find Hierarchical Data Format (HDF5).\n\n.. versionadded:: 3.12\n\n``HDF5_FOUND``\n  True.\n"
+         "#]=======================================================================]\n\ninclude(SelectLibraryConfigurations)\n",
+         "cmake"},
+        {"Perl's parenthesised elsif is no Ruby",
+         "package sigtrap;\n\nsub import {\n    foreach (@_) {\n\tif (/^[A-Z][A-Z0-9]*$/) {\n\t    unless ($SIG{$_}) {\n"
+         "\t\thandler($_);\n\t    }\n\t}\n\telsif ($_ eq 'normal-signals') {\n\t}\n\telsif ($_ eq 'die') {\n\t}\n    }\n}\n",
+         "pl"},
+        {"JavaScript objects are no CSS rules",
+         "const META = Symbol('meta')\nmodule.exports = {\n  META: META,\n  output: {\n    KEYS: {\n      standard: 'standard',\n"
+         "    },\n    standard: function (...args) {\n      return process.emit('output', ...args)\n    },\n  },\n  log: {\n  },\n}\n",
+         "js"},
+        {"shell variables without a section are no INI file",
+         "XSLT_LIBDIR=\"-L/usr/lib\"\nXSLT_LIBS=\"-lxslt -lxml2\"\nXSLT_INCLUDEDIR=\"-I/usr/include\"\nMODULE_VERSION=\"xslt-1.1.35\"\n"
+         "XSLT_PRIVATE_LIBS=\"-lm\"\n",
+         "sh"},
         {"C++ member definitions", "QT_BEGIN_NAMESPACE\n\nstatic void *handle;\n\nvoid Hooks::platformInit()\n{\n}\n", "cpp"},
     };
     for (const LookalikeCase &c : cases)

@@ -98,7 +98,7 @@ constexpr LineRule LineRules[] = {
     {"private readonly ", TypeScript, 5},
     {"<?php", Php, 10}, {"$this->", Php, 4},
     {"require '", Ruby, 3}, {"require_relative ", Ruby, 6}, {"end", Ruby, 1}, {"module ", Ruby, 2},
-    {"attr_accessor ", Ruby, 6}, {"attr_reader ", Ruby, 6}, {"puts ", Ruby, 2}, {"elsif ", Ruby, 4},
+    {"attr_accessor ", Ruby, 6}, {"attr_reader ", Ruby, 6}, {"puts ", Ruby, 2}, {"elsif ", Ruby, 4}, {"elsif (", Perl, 8}, {"} elsif (", Perl, 6}, {"unless (", Perl, 5},
     {"unless ", Ruby, 3}, {"class << self", Ruby, 6},
     {"use strict;", Perl, 6}, {"use warnings", Perl, 6}, {"my $", Perl, 4}, {"my @", Perl, 5}, {"my %", Perl, 5},
     {"my (", Perl, 4}, {"1;", Perl, 3}, {"our $", Perl, 5}, {"our @", Perl, 5}, {"__END__", Perl, 3},
@@ -298,8 +298,9 @@ bool hasOnlyPseudoElements(std::string_view line)
 
 bool isCssSelector(std::string_view line)
 {
+    // "key: {" opens an object in JavaScript; a pseudo-class follows its colon directly.
     if (!line.ends_with('{') || line.find('(') != std::string_view::npos || line.find('=') != std::string_view::npos ||
-        !hasOnlyPseudoElements(line))
+        line.find(": ") != std::string_view::npos || !hasOnlyPseudoElements(line))
         return false;
     const char first = line.front();
     return first == '.' || first == '#' || first == '*' || first == ':' || line.find(", ") != std::string_view::npos ||
@@ -428,6 +429,9 @@ void scoreSettingShapes(std::string_view line, bool indented, Scores &scores)
     if ((rest.starts_with("=") || rest.starts_with(" = ")) && !rest.starts_with("==") && !indented && last != ';' &&
         last != '{')
         scores[Ini] += 1;
+    // "NAME=value" with nothing around the sign is how the shell assigns.
+    if (rest.starts_with("=") && !rest.starts_with("==") && !indented && key.find_first_of(".-") == std::string_view::npos)
+        scores[Shell] += 1;
     if (startsWithAny(rest, {" := ", " ?= ", " += "}))
         scores[Makefile] += 2;
 }
@@ -558,6 +562,7 @@ public:
             m_afterTarget = true;
         }
         m_yamlStructure = m_yamlStructure || isYamlStructure(line, indented);
+        m_sectioned = m_sectioned || (line.front() == '[' && line.back() == ']');
         // Underlined headings are common to reStructuredText and plain notes alike.
         // reStructuredText wants an underline at least as long as its title; YAML's "---"
         // under "key: value" is a document separator.
@@ -596,6 +601,9 @@ public:
             scores[Makefile] += 3 * std::min(m_targets, 4) + std::min(m_recipes, 4);
         if (!m_yamlStructure)
             scores[Yaml] = 0;
+        // Settings without a single "[section]" are no INI file (shell and make assign alike).
+        if (!m_sectioned)
+            scores[Ini] = 0;
         // HTML inside a document that opens with a Markdown heading is Markdown's own.
         if (m_openedWithHeading) {
             scores[Markdown] += scores[Html];
@@ -616,6 +624,7 @@ private:
     bool m_previousWasRule = false;
     bool m_yamlStructure = false;
     bool m_openedWithHeading = false;
+    bool m_sectioned = false;
     std::string_view m_previous;
     std::string_view m_beforePrevious;
 };
@@ -659,6 +668,30 @@ void mergeFamilies(std::array<int, LanguageCount> &scores)
         scores[family] = scores[C] + scores[Cpp];
         scores[family == Cpp ? C : Cpp] = 0;
     }
+}
+
+constexpr size_t NotInBracketComment = std::string_view::npos;
+
+// CMake's bracket comments, "#[[" or "#[==[": the number of '=' that the closing
+// bracket repeats.
+size_t bracketCommentLevel(std::string_view line)
+{
+    if (!line.starts_with("#["))
+        return NotInBracketComment;
+    const size_t level = std::min(line.find_first_not_of('=', 2), line.size()) - 2;
+    if (2 + level >= line.size() || line[2 + level] != '[')
+        return NotInBracketComment;
+    return level;
+}
+
+bool closesBracketComment(std::string_view line, size_t level)
+{
+    for (size_t at = line.find(']'); at != std::string_view::npos; at = line.find(']', at + 1)) {
+        const size_t equals = std::min(line.find_first_not_of('=', at + 1), line.size()) - at - 1;
+        if (equals == level && at + 1 + level < line.size() && line[at + 1 + level] == ']')
+            return true;
+    }
+    return false;
 }
 
 // Static site generators put "key: value" front matter between two "---" lines at the top
@@ -716,6 +749,7 @@ std::string_view guessLanguage(std::string_view text)
     const std::string_view window = text;
     bool inFence = false;
     bool inComment = false;
+    size_t bracketLevel = NotInBracketComment;
     bool fenced = false;
     while (!text.empty() && scan.lines() < MaxLines) {
         const size_t end = text.find('\n');
@@ -739,6 +773,18 @@ std::string_view guessLanguage(std::string_view text)
         // So do notes inside a multi-line HTML comment (Node's documentation keeps YAML there).
         if (inComment || (line.starts_with("<!--") && line.find("-->") == std::string_view::npos)) {
             inComment = line.find("-->") == std::string_view::npos;
+            continue;
+        }
+        // CMake modules keep their reStructuredText documentation in a bracket comment.
+        if (bracketLevel != NotInBracketComment) {
+            if (closesBracketComment(line, bracketLevel))
+                bracketLevel = NotInBracketComment;
+            continue;
+        }
+        if (const size_t level = bracketCommentLevel(line); level != NotInBracketComment) {
+            scan.scores[CMake] += 10;
+            if (!closesBracketComment(line.substr(3 + level), level))
+                bracketLevel = level;
             continue;
         }
         if (!inFence)
