@@ -211,6 +211,15 @@ TEST(TextStructure, tellsLookalikeLanguagesApart)
          "XSLT_LIBDIR=\"-L/usr/lib\"\nXSLT_LIBS=\"-lxslt -lxml2\"\nXSLT_INCLUDEDIR=\"-I/usr/include\"\nMODULE_VERSION=\"xslt-1.1.35\"\n"
          "XSLT_PRIVATE_LIBS=\"-lm\"\n",
          "sh"},
+        {"an AsciiDoc document",
+         "= Porting systemd\n\n== HOWTO\n\nYou need to make the follow changes:\n\n[arabic]\n. Find the parameters.\n"
+         ". Try it out.\n\n=== Compilation options\n\n[source,sh]\n----\nmeson build\n----\n",
+         "adoc"},
+        {"a Jupyter notebook",
+         "{\n \"cells\": [\n  {\n   \"cell_type\": \"markdown\",\n   \"metadata\": {},\n   \"source\": [\"# Title\"]\n  }\n ],\n"
+         " \"metadata\": {},\n \"nbformat\": 4,\n \"nbformat_minor\": 5\n}\n",
+         "ipynb"},
+        {"JSON that merely has cells", "{\"cells\": [1, 2, 3], \"rows\": 2}\n", "json"},
         {"C++ member definitions", "QT_BEGIN_NAMESPACE\n\nstatic void *handle;\n\nvoid Hooks::platformInit()\n{\n}\n", "cpp"},
     };
     for (const LookalikeCase &c : cases)

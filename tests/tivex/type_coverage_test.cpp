@@ -595,6 +595,8 @@ std::vector<TypeSample> handMadeSamples()
         {"elisp", "elisp", [] { return ";;; demo.el --- a demo  -*- lexical-binding: t -*-\n\n(require 'cl-lib)\n\n(defun demo () (interactive))\n\n(provide 'demo)\n"s; }},
         {"markdown", "md", [] { return "# Title\n\nSome text with a [link](https://example.org).\n\n## Usage\n\n```sh\nmake\n```\n"s; }},
         {"rst", "rst", [] { return "Title\n=====\n\n.. toctree::\n   :maxdepth: 2\n\nSee :ref:`intro`.\n"s; }},
+        {"asciidoc", "adoc", [] { return "= Title\n\n== Usage\n\n[source,sh]\n----\nmake\n----\n\nNOTE: Needs make.\n"s; }},
+        {"ipynb", "ipynb", [] { return "{\n \"cells\": [\n  {\n   \"cell_type\": \"code\",\n   \"source\": []\n  }\n ],\n \"nbformat\": 4\n}\n"s; }},
         {"postscript_body", "ps", [] { return "% Copyright notice\n/square { dup mul } bind def\n/cube { dup dup mul mul } bind def\ncurrentdict end\n"s; }},
         {"modeline", "cpp", [] { return "// <vector> -*- C++ -*-\n\n// Copyright notice\n"s; }},
         {"org", "org", [] { return "#+TITLE: Notes\n\n* Heading\n  :PROPERTIES:\n  :ID: a\n  :END:\nText\n"s; }},

@@ -43,6 +43,7 @@ enum Language : uint8_t {
     EmacsLisp,
     Markdown,
     ReStructuredText,
+    AsciiDoc,
     Deb822,
     PostScript,
     Org,
@@ -57,7 +58,7 @@ enum Language : uint8_t {
 constexpr std::string_view LanguageTypes[LanguageCount] = {
     "c",   "cpp",  "cs",  "java", "go",  "rs",  "js",       "typescript", "php",   "rb",  "pl",
     "pod", "py",   "sh",  "bat",  "ps1", "vbs", "makefile", "cmake",      "yaml",  "toml", "ini",
-    "css", "sql",  "lua", "tcl",  "vim", "elisp", "md",     "rst",        "text",  "ps",  "org", "tex", "troff", "html",
+    "css", "sql",  "lua", "tcl",  "vim", "elisp", "md",     "rst",        "adoc", "text",  "ps",  "org", "tex", "troff", "html",
 };
 
 struct LineRule {
@@ -168,6 +169,12 @@ constexpr LineRule LineRules[] = {
     {".. ", ReStructuredText, 4}, {".. _", ReStructuredText, 4}, {".. code-block::", ReStructuredText, 4},
     {".. toctree::", ReStructuredText, 6}, {":maxdepth:", ReStructuredText, 6}, {"~~~~", ReStructuredText, 3},
     {"^^^^", ReStructuredText, 3},
+    {"== ", AsciiDoc, 3}, {"=== ", AsciiDoc, 3}, {"==== ", AsciiDoc, 3}, {"[source,", AsciiDoc, 6}, {"[source]", AsciiDoc, 5},
+    {"image::", AsciiDoc, 6}, {"include::", AsciiDoc, 6}, {"ifdef::", AsciiDoc, 8}, {"ifndef::", AsciiDoc, 8},
+    {"endif::", AsciiDoc, 8}, {"[NOTE]", AsciiDoc, 5}, {"[TIP]", AsciiDoc, 5}, {"[WARNING]", AsciiDoc, 5},
+    {"[IMPORTANT]", AsciiDoc, 5}, {"[arabic]", AsciiDoc, 6}, {"[cols=", AsciiDoc, 6}, {"|===", AsciiDoc, 6},
+    {":toc:", AsciiDoc, 6}, {":doctype:", AsciiDoc, 8}, {":icons:", AsciiDoc, 6}, {":experimental:", AsciiDoc, 8},
+    {":source-highlighter:", AsciiDoc, 8}, {":imagesdir:", AsciiDoc, 8}, {"NOTE: ", AsciiDoc, 3}, {"TIP: ", AsciiDoc, 3},
     {"Format: http", Deb822, 10}, {"Upstream-Name:", Deb822, 8}, {"Upstream-Contact:", Deb822, 8},
     {"Files:", Deb822, 3}, {"License:", Deb822, 2}, {"Package:", Deb822, 3}, {"Maintainer:", Deb822, 3},
     {"Depends:", Deb822, 3}, {"Architecture:", Deb822, 3}, {"Standards-Version:", Deb822, 6},
@@ -574,6 +581,9 @@ public:
             if (isUnderline(m_beforePrevious) && m_beforePrevious.size() == line.size())
                 scores[ReStructuredText] += 4;
         }
+        // A document title, "= Title", opens an AsciiDoc document.
+        if (m_lines == 1 && line.starts_with("= ") && line.size() > 2 && line[2] != '=')
+            scores[AsciiDoc] += 5;
         if (m_lines == 1 && line.starts_with("# ") && lastLineOfParagraph) {
             scores[Markdown] += 4;
             m_openedWithHeading = true;

@@ -974,6 +974,15 @@ bool isBibTeX(std::string_view text)
     return false;
 }
 
+// Notebooks open with their list of cells, each of which names its kind.
+std::string_view jsonDialect(std::string_view json)
+{
+    const std::string_view opening = skipBlanks(json.substr(1));
+    if (opening.starts_with("\"cells\"") && json.find("\"cell_type\"") != std::string_view::npos)
+        return "ipynb";
+    return "json";
+}
+
 } // namespace
 
 TextShape textShape(std::string_view text, bool complete)
@@ -988,7 +997,7 @@ TextShape textShape(std::string_view text, bool complete)
     if (text.starts_with('<'))
         return markupType(text);
     if ((text.starts_with('{') || text.starts_with('[')) && looksLikeJson(text, complete))
-        return {"json", false};
+        return {jsonDialect(text), false};
     if (const auto later = laterMarkerType(text); !later.empty())
         return {later, false};
     if (isBibTeX(text))
