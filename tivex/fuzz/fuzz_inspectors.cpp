@@ -1,5 +1,6 @@
 // libFuzzer target for the container and structure inspectors. Every input goes to every
-// inspector the signature table names, whether or not its signature matches: an
+// inspector the signature table names and to every fallback (the checks for formats
+// without a signature), whether or not its signature matches: an
 // inspector must survive bytes it was never meant to see, and no input prefix is needed
 // to pick one, so the real-tool samples seed this target as they are.
 #include <cstddef>
@@ -23,6 +24,8 @@ std::vector<tivex::Inspector> distinctInspectors()
         if (!known)
             inspectors.push_back(signature.inspector);
     }
+    for (const tivex::Inspector inspector : tivex::fallbackInspectors())
+        inspectors.push_back(inspector);
     return inspectors;
 }
 
