@@ -220,6 +220,16 @@ TEST(TextStructure, tellsLookalikeLanguagesApart)
          " \"metadata\": {},\n \"nbformat\": 4,\n \"nbformat_minor\": 5\n}\n",
          "ipynb"},
         {"JSON that merely has cells", "{\"cells\": [1, 2, 3], \"rows\": 2}\n", "json"},
+        {"an array dumped by xxd -i", "unsigned char _etc_hostname[] = {\n  0x76, 0x6d, 0x0a\n};\nunsigned int _etc_hostname_len = 3;",
+         "c"},
+        {"INI sections with shell-like settings",
+         "[Main]\nEXENAME=QPasHello.exe\nLanguage=Pascal\nProjectType=EXE\nSDK=UIQ\n\n[FPC]\nCompilerPath=C:\\fpc\\ppc386.exe\n\n"
+         "[UIDs]\nUID2=0x100039CE\nUID3=0xE1000002\n",
+         "ini"},
+        {"a banner in a Markdown page is no AsciiDoc section",
+         "## Apache Xerces v2.12.2\n\n### Apache Xerces Notice\n<pre>\n    ======================\n    == NOTICE file ==\n"
+         "    == Version 2.0 ==\n    ======================\n</pre>\n",
+         "md"},
         {"C++ member definitions", "QT_BEGIN_NAMESPACE\n\nstatic void *handle;\n\nvoid Hooks::platformInit()\n{\n}\n", "cpp"},
     };
     for (const LookalikeCase &c : cases)

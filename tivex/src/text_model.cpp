@@ -169,7 +169,7 @@ constexpr LineRule LineRules[] = {
     {".. ", ReStructuredText, 4}, {".. _", ReStructuredText, 4}, {".. code-block::", ReStructuredText, 4},
     {".. toctree::", ReStructuredText, 6}, {":maxdepth:", ReStructuredText, 6}, {"~~~~", ReStructuredText, 3},
     {"^^^^", ReStructuredText, 3},
-    {"== ", AsciiDoc, 3}, {"=== ", AsciiDoc, 3}, {"==== ", AsciiDoc, 3}, {"[source,", AsciiDoc, 6}, {"[source]", AsciiDoc, 5},
+    {"[source,", AsciiDoc, 6}, {"[source]", AsciiDoc, 5},
     {"image::", AsciiDoc, 6}, {"include::", AsciiDoc, 6}, {"ifdef::", AsciiDoc, 8}, {"ifndef::", AsciiDoc, 8},
     {"endif::", AsciiDoc, 8}, {"[NOTE]", AsciiDoc, 5}, {"[TIP]", AsciiDoc, 5}, {"[WARNING]", AsciiDoc, 5},
     {"[IMPORTANT]", AsciiDoc, 5}, {"[arabic]", AsciiDoc, 6}, {"[cols=", AsciiDoc, 6}, {"|===", AsciiDoc, 6},
@@ -368,6 +368,9 @@ void scoreCShapes(std::string_view line, Scores &scores)
         scores[JavaScript] += 2;
         scores[C] -= 1;
     }
+    // Array initializers, as xxd -i and resource compilers write them: "name[] = {".
+    if (line.ends_with("] = {") && line.find('[') > 0 && isIdentifierChar(line[line.find('[') - 1]))
+        scores[C] += 3;
     // Tcl namespaces are not C++ ones.
     if (line.starts_with("namespace eval "))
         scores[Cpp] -= 3;
@@ -436,9 +439,6 @@ void scoreSettingShapes(std::string_view line, bool indented, Scores &scores)
     if ((rest.starts_with("=") || rest.starts_with(" = ")) && !rest.starts_with("==") && !indented && last != ';' &&
         last != '{')
         scores[Ini] += 1;
-    // "NAME=value" with nothing around the sign is how the shell assigns.
-    if (rest.starts_with("=") && !rest.starts_with("==") && !indented && key.find_first_of(".-") == std::string_view::npos)
-        scores[Shell] += 1;
     if (startsWithAny(rest, {" := ", " ?= ", " += "}))
         scores[Makefile] += 2;
 }
@@ -546,6 +546,25 @@ bool isMakeTarget(std::string_view line)
            line.find('"') == std::string_view::npos && line.find('(') == std::string_view::npos;
 }
 
+// "== Section" but not a banner such as "== NOTICE ==".
+bool isAsciiDocSection(std::string_view line)
+{
+    const size_t level = std::min(line.find_first_not_of('='), line.size());
+    return level >= 2 && level <= 5 && level < line.size() && line[level] == ' ' && !line.ends_with('=');
+}
+
+// "NAME=value" with nothing around the sign is how the shell assigns.
+bool isShellAssignment(std::string_view line)
+{
+    const size_t sign = line.find('=');
+    if (sign == 0 || sign == std::string_view::npos || line.substr(sign).starts_with("=="))
+        return false;
+    const std::string_view name = line.substr(0, sign);
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    });
+}
+
 bool isYamlStructure(std::string_view line, bool indented)
 {
     if (line == "---" || (indented && line.starts_with("- ")))
@@ -570,6 +589,8 @@ public:
         }
         m_yamlStructure = m_yamlStructure || isYamlStructure(line, indented);
         m_sectioned = m_sectioned || (line.front() == '[' && line.back() == ']');
+        if (!indented && isShellAssignment(line))
+            ++m_assignments;
         // Underlined headings are common to reStructuredText and plain notes alike.
         // reStructuredText wants an underline at least as long as its title; YAML's "---"
         // under "key: value" is a document separator.
@@ -581,9 +602,11 @@ public:
             if (isUnderline(m_beforePrevious) && m_beforePrevious.size() == line.size())
                 scores[ReStructuredText] += 4;
         }
-        // A document title, "= Title", opens an AsciiDoc document.
+        // A document title, "= Title", opens an AsciiDoc document; "== Section" heads its parts.
         if (m_lines == 1 && line.starts_with("= ") && line.size() > 2 && line[2] != '=')
             scores[AsciiDoc] += 5;
+        if (isAsciiDocSection(line))
+            scores[AsciiDoc] += 3;
         if (m_lines == 1 && line.starts_with("# ") && lastLineOfParagraph) {
             scores[Markdown] += 4;
             m_openedWithHeading = true;
@@ -611,9 +634,11 @@ public:
             scores[Makefile] += 3 * std::min(m_targets, 4) + std::min(m_recipes, 4);
         if (!m_yamlStructure)
             scores[Yaml] = 0;
-        // Settings without a single "[section]" are no INI file (shell and make assign alike).
-        if (!m_sectioned)
+        // Settings without a single "[section]" are no INI file: the shell assigns alike.
+        if (!m_sectioned) {
             scores[Ini] = 0;
+            scores[Shell] += std::min(m_assignments, 8);
+        }
         // HTML inside a document that opens with a Markdown heading is Markdown's own.
         if (m_openedWithHeading) {
             scores[Markdown] += scores[Html];
@@ -635,6 +660,7 @@ private:
     bool m_yamlStructure = false;
     bool m_openedWithHeading = false;
     bool m_sectioned = false;
+    int m_assignments = 0;
     std::string_view m_previous;
     std::string_view m_beforePrevious;
 };
