@@ -23,11 +23,24 @@ TEST(TextEncoding, recognisesByteOrderMarks)
     EXPECT_EQ(sniff("\xFF\xFE\0\0h\0\0\0"sv)->encoding, TextEncoding::Utf32Le);
 }
 
-TEST(TextEncoding, findsUtf16WithoutAMark)
+TEST(TextEncoding, findsWideTextWithoutAMark)
 {
-    const auto result = sniff("h\0e\0l\0l\0o\0\n\0"sv);
-    ASSERT_TRUE(result);
-    EXPECT_EQ(result->encoding, TextEncoding::Utf16Le);
+    const struct {
+        std::string_view bytes;
+        TextEncoding encoding;
+    } cases[] = {
+        {"h\0e\0l\0l\0o\0\n\0"sv, TextEncoding::Utf16Le},
+        {"\0h\0e\0l\0l\0o\0\n"sv, TextEncoding::Utf16Be},
+        {"h\0\0\0e\0\0\0l\0\0\0l\0\0\0o\0\0\0\n\0\0\0"sv, TextEncoding::Utf32Le},
+        {"\0\0\0h\0\0\0e\0\0\0l\0\0\0l\0\0\0o\0\0\0\n"sv, TextEncoding::Utf32Be},
+        // "日本語" in UTF-32LE: the byte next to the top one is zero, the bottom one is not.
+        {"\xE5\x65\0\0\x2C\x67\0\0\x9E\x8A\0\0"sv, TextEncoding::Utf32Le},
+    };
+    for (const auto &c : cases) {
+        const auto result = sniff(c.bytes);
+        ASSERT_TRUE(result) << c.bytes.size();
+        EXPECT_EQ(result->encoding, c.encoding) << c.bytes.size();
+    }
 }
 
 TEST(TextEncoding, tellsJapaneseEncodingsApart)

@@ -309,6 +309,27 @@ bool projectWide(ByteView bytes, size_t unitSize, bool bigEndian, bool complete,
     return !tooManyControls(controls, units);
 }
 
+// UTF-32 without a byte order mark: no code point reaches the top byte, and the
+// bottom byte of a character is seldom zero.
+std::optional<TextEncoding> unmarkedUtf32(ByteView bytes)
+{
+    const size_t units = bytes.size() / 4;
+    if (units < 2)
+        return std::nullopt;
+    std::array<size_t, 4> zeros{};
+    for (size_t i = 0; i < units * 4; ++i) {
+        if (bytes.data()[i] == 0)
+            ++zeros[i % 4];
+    }
+    // The byte next to the top one is zero for most characters (those of the basic
+    // plane), which tells UTF-32 from UTF-16's alternating zeros.
+    if (zeros[3] == units && zeros[2] * 2 >= units && zeros[0] * 10 <= units)
+        return TextEncoding::Utf32Le;
+    if (zeros[0] == units && zeros[1] * 2 >= units && zeros[3] * 10 <= units)
+        return TextEncoding::Utf32Be;
+    return std::nullopt;
+}
+
 // UTF-16 without a byte order mark: mostly-ASCII text has a zero in every other byte.
 std::optional<TextEncoding> unmarkedUtf16(ByteView bytes)
 {
@@ -1044,6 +1065,8 @@ std::optional<TextSniff> sniffText(ByteView bytes, bool complete)
 
     const ByteCensus census = takeCensus(bytes);
     if (census.nul > 0) {
+        if (const auto wide32 = unmarkedUtf32(bytes))
+            return sniffWide(bytes, *wide32, complete);
         const auto wide = unmarkedUtf16(bytes);
         return wide ? sniffWide(bytes, *wide, complete) : std::nullopt;
     }
