@@ -277,6 +277,11 @@ const VerdictCase VerdictCases[] = {
     {"guessed_python_named_txt_kept", [] { return "import os\nfrom sys import argv\n\ndef main():\n    pass\n"s; },
      "notes.txt", "txt"},
     {"elf_executable_named_bin_kept", [] { return elfImage(2, false); }, "tool.bin", "bin"},
+    {"icon_named_cur_kept", icoImage, "pointer.cur", "cur"},
+    {"cursor_named_ico", [] { std::string ico = icoImage(); ico[2] = 2; return ico; }, "pointer.ico", "cur"},
+    {"feed_without_extension", [] { return "<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel/></rss>\n"s; }, "feed", "xml"},
+    {"feed_named_rss_kept", [] { return "<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel/></rss>\n"s; }, "news.rss", "rss"},
+    {"plain_xml_named_rss", [] { return "<?xml version=\"1.0\"?>\n<catalog/>\n"s; }, "data.rss", "xml"},
 };
 
 class Verdict : public ::testing::TestWithParam<VerdictCase> {};

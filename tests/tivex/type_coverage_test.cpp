@@ -596,6 +596,8 @@ std::vector<TypeSample> handMadeSamples()
         {"markdown", "md", [] { return "# Title\n\nSome text with a [link](https://example.org).\n\n## Usage\n\n```sh\nmake\n```\n"s; }},
         {"rst", "rst", [] { return "Title\n=====\n\n.. toctree::\n   :maxdepth: 2\n\nSee :ref:`intro`.\n"s; }},
         {"asciidoc", "adoc", [] { return "= Title\n\n== Usage\n\n[source,sh]\n----\nmake\n----\n\nNOTE: Needs make.\n"s; }},
+        {"sylk", "slk", [] { return "ID;PCALCOOO32\nC;X1;Y1;K\"a\"\nC;X2;Y1;K\"b\"\nE\n"s; }},
+        {"dif", "dif", [] { return "TABLE\r\n0,1\r\n\"EXCEL\"\r\nVECTORS\r\n0,2\r\n\"\"\r\nEOD\r\n"s; }},
         {"ipynb", "ipynb", [] { return "{\n \"cells\": [\n  {\n   \"cell_type\": \"code\",\n   \"source\": []\n  }\n ],\n \"nbformat\": 4\n}\n"s; }},
         {"postscript_body", "ps", [] { return "% Copyright notice\n/square { dup mul } bind def\n/cube { dup dup mul mul } bind def\ncurrentdict end\n"s; }},
         {"modeline", "cpp", [] { return "// <vector> -*- C++ -*-\n\n// Copyright notice\n"s; }},

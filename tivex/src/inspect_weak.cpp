@@ -1,8 +1,10 @@
 // Formats whose magic is short enough to occur by chance (two letters, a few zero
 // bytes): a second look at the header keeps them from claiming ordinary text.
+#include "inflate.h"
 #include "inspectors.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 
 using namespace std::literals;
@@ -45,6 +47,44 @@ constexpr std::string_view TorrentKeys[] = {"announce", "comment", "created by",
                                             "nodes", "publisher", "url-list"};
 
 bool isBlankByte(uint8_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+constexpr unsigned PgpPublicKeySessionTag = 1;
+constexpr unsigned PgpSignatureTag = 2;
+constexpr unsigned PgpSymmetricSessionTag = 3;
+constexpr unsigned PgpOnePassSignatureTag = 4;
+constexpr unsigned PgpSecretKeyTag = 5;
+constexpr unsigned PgpPublicKeyTag = 6;
+constexpr unsigned PgpCompressedTag = 8;
+constexpr unsigned PgpLiteralTag = 11;
+constexpr uint8_t PgpZip = 1;
+constexpr uint8_t PgpZlib = 2;
+
+// Public-key algorithms of RFC 4880 and its successors: RSA, Elgamal, ECDH, and the
+// X25519/X448 pair.
+constexpr uint8_t PgpPublicKeyAlgorithms[] = {1, 2, 3, 16, 18, 20, 25, 26};
+constexpr uint8_t PgpMaxSymmetricAlgorithm = 13;
+constexpr uint8_t PgpStringToKeyTypes[] = {0, 1, 3};
+
+bool knownPublicKeyAlgorithm(std::optional<uint8_t> algorithm)
+{
+    return algorithm && std::find(std::begin(PgpPublicKeyAlgorithms), std::end(PgpPublicKeyAlgorithms), *algorithm) !=
+                            std::end(PgpPublicKeyAlgorithms);
+}
+
+// A passphrase-protected session key: a cipher number, then how the passphrase becomes a key.
+bool knownSymmetricSetup(ByteView head, size_t at)
+{
+    const auto cipher = head.u8(at), stringToKey = head.u8(at + 1);
+    return cipher && stringToKey && *cipher >= 1 && *cipher <= PgpMaxSymmetricAlgorithm &&
+           std::find(std::begin(PgpStringToKeyTypes), std::end(PgpStringToKeyTypes), *stringToKey) !=
+               std::end(PgpStringToKeyTypes);
+}
+
+// Opcodes that open a pickle's body after the protocol mark: an empty container, a
+// mark, a global, a small number or string, None or a boolean, or (protocol 4) a frame.
+constexpr std::string_view PickleFirstOpcodes = "}])(cKJMXUNG\x88\x89\x8C\x93\x95"sv;
+constexpr uint8_t PickleStop = '.';
+constexpr size_t SixelParameterLimit = 16;
 
 // The OpenPGP packet at the start: its tag and where its body begins.
 struct PgpPacket {
@@ -141,8 +181,8 @@ std::string_view tiff(Source &source)
     return "tiff";
 }
 
-// ZSoft PCX: manufacturer 10, a known version, RLE encoding, a usual bit depth, and a
-// zero reserved byte.
+// ZSoft PCX: manufacturer 10, a known version, RLE or (as GraphicsMagick writes) no
+// encoding, a usual bit depth, and a zero reserved byte.
 std::string_view pcx(Source &source)
 {
     const ByteView head = source.head();
@@ -152,7 +192,7 @@ std::string_view pcx(Source &source)
         return {};
     const bool knownVersion = *version == 0 || *version == 2 || *version == 3 || *version == 4 || *version == 5;
     const bool knownBits = *bits == 1 || *bits == 2 || *bits == 4 || *bits == 8;
-    if (!knownVersion || *encoding != 1 || !knownBits || *reserved != 0 || *planes == 0 || *planes > 4)
+    if (!knownVersion || *encoding > 1 || !knownBits || *reserved != 0 || *planes == 0 || *planes > 4)
         return {};
     return "pcx";
 }
@@ -269,22 +309,29 @@ std::string_view torrent(Source &source)
 }
 
 // DER: an X.509 certificate is a sequence whose first element is again a sequence
-// (the signed part); a PKCS #12 store starts with the version number 3.
+// (the signed part); a PKCS #12 store starts with the version number 3. Small objects
+// (an EC request or key) give their length in one byte after 0x81, large ones in two.
 std::string_view derCertificate(Source &source)
 {
     const ByteView head = source.head();
-    if (head.startsWith(4, "\x02\x01\x03"sv))
+    const auto lengthForm = head.u8(1);
+    if (!lengthForm || (*lengthForm != 0x81 && *lengthForm != 0x82))
+        return {};
+    const size_t bodyAt = *lengthForm == 0x81 ? 3 : 4;
+    if (*lengthForm == 0x81 && head.u8(2).value_or(0) < 0x80)
+        return {}; // DER never uses the long form for a length below 128
+    if (head.startsWith(bodyAt, "\x02\x01\x03"sv))
         return "p12";
     // A certificate, request or key: another sequence, a version number or an object
     // identifier comes first.
-    const auto inner = head.u8(4);
+    const auto inner = head.u8(bodyAt);
     if (inner && (*inner == 0x30 || *inner == 0x02 || *inner == 0x06))
         return "der";
     return {};
 }
 
-// OpenPGP binary data: a public or secret key packet, or a signature packet, with a
-// known version.
+// OpenPGP binary data: a public or secret key packet, a signature packet, or the
+// session-key packet that starts an encrypted message, with a known version.
 std::string_view openPgp(Source &source)
 {
     const ByteView head = source.head();
@@ -295,14 +342,81 @@ std::string_view openPgp(Source &source)
     if (!version || *version < 3 || *version > 6)
         return {};
     switch (packet->tag) {
-    case 2:
+    case PgpSignatureTag:
         return "gpg-sig";
-    case 5:
-    case 6:
+    case PgpPublicKeySessionTag:
+        return *version == 3 && knownPublicKeyAlgorithm(head.u8(packet->bodyAt + 9)) ? "gpg"sv : std::string_view{};
+    case PgpSymmetricSessionTag:
+        return *version == 4 && knownSymmetricSetup(head, packet->bodyAt + 1) ? "gpg"sv : std::string_view{};
+    case PgpSecretKeyTag:
+    case PgpPublicKeyTag:
         return "gpg";
     default:
         return {};
     }
+}
+
+// A signed or plainly stored OpenPGP message (what gpg --sign writes): a compressed-data
+// packet. Its two-byte start occurs by chance, so the start of the compressed stream is
+// unpacked and must hold an OpenPGP packet of a message (one-pass signature, signature
+// or literal data).
+std::string_view openPgpCompressed(Source &source)
+{
+    const ByteView head = source.head();
+    const auto first = head.u8(0);
+    if (!first)
+        return {};
+    // Old-format packets of indeterminate length have no length field.
+    const auto packet = (*first & 0xC3u) == 0x83 ? std::optional<PgpPacket>(PgpPacket{(*first >> 2) & 0x0Fu, 1})
+                                                  : pgpPacket(head);
+    if (!packet || packet->tag != PgpCompressedTag)
+        return {};
+    const auto algorithm = head.u8(packet->bodyAt);
+    if (!algorithm)
+        return {};
+    size_t streamAt = packet->bodyAt + 1;
+    if (*algorithm == PgpZlib)
+        streamAt += 2;
+    else if (*algorithm != PgpZip)
+        return {};
+    std::array<uint8_t, 8> inner{};
+    if (inflateRaw(head.sub(streamAt), inner.data(), inner.size()) < 2)
+        return {};
+    const auto innerPacket = pgpPacket(ByteView(inner.data(), inner.size()));
+    if (!innerPacket)
+        return {};
+    const bool messagePacket = innerPacket->tag == PgpOnePassSignatureTag || innerPacket->tag == PgpSignatureTag ||
+                               innerPacket->tag == PgpLiteralTag;
+    return messagePacket ? "gpg"sv : std::string_view{};
+}
+
+// A binary Python pickle (protocol 2 and later): the protocol mark, an opcode that can
+// open a body, and the STOP opcode as the very last byte.
+std::string_view pickle(Source &source)
+{
+    const auto opcode = source.head().u8(2);
+    if (!opcode || PickleFirstOpcodes.find(static_cast<char>(*opcode)) == std::string_view::npos)
+        return {};
+    const auto last = source.bytesAt(source.size() - 1, 1);
+    return last && last->u8(0) == PickleStop ? "pickle"sv : std::string_view{};
+}
+
+// SIXEL graphics: a device control string (ESC P, or the single byte 0x90 of 8-bit
+// terminals), up to three numeric parameters, and the final "q".
+std::string_view sixel(Source &source)
+{
+    const ByteView head = source.head();
+    size_t at = head.u8(0) == 0x90 ? 1 : 2;
+    for (const size_t end = at + SixelParameterLimit; at < end; ++at) {
+        const auto c = head.u8(at);
+        if (!c)
+            return {};
+        if (*c == 'q')
+            return "sixel";
+        if (!((*c >= '0' && *c <= '9') || *c == ';'))
+            return {};
+    }
+    return {};
 }
 
 // Truevision TGA has no magic at the start; version 2 files end with a footer, and

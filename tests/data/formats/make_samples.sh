@@ -13,7 +13,7 @@
 #     vorbis-tools opus-tools gzip bzip2 xz-utils zstd lz4 lzip lzop ncompress p7zip-full zip \
 #     tar cpio binutils dpkg gcab arj sqlite3 gcc default-jdk-headless python3 fontforge \
 #     woff2 gettext openssl sharutils groff qpdf djvulibre-bin msitools mktorrent \
-#     gcc-mingw-w64-x86-64-posix lld speex
+#     gcc-mingw-w64-x86-64-posix lld speex netpbm gnupg
 #   tests/data/formats/make_samples.sh
 #
 # Running it again remakes every sample in place; a tool that is missing or fails is
@@ -104,7 +104,7 @@ sample image-progressive.jpg imagemagick "$im seed.png -interlace JPEG image-pro
 sample image-interlaced.png imagemagick "$im seed.png -interlace PNG image-interlaced.png"
 sample image-rle.bmp imagemagick "$im seed.png -colors 16 -compress RLE BMP3:image-rle.bmp"
 sample image.eps imagemagick "$im seed.png EPS2:image.eps"
-for ext in jpg gif tif png bmp; do
+for ext in jpg gif tif png bmp pcx; do
   sample "gm-image.$ext" graphicsmagick "gm convert seed.png gm-image.$ext"
 done
 sample cwebp-lossy.webp webp "cwebp -quiet -q 50 seed.png -o cwebp-lossy.webp"
@@ -115,6 +115,8 @@ sample graph.svg graphviz "printf 'digraph g { a -> b -> c; a -> c; }\n' | dot -
 sample rsvg.png librsvg2-bin "rsvg-convert graph.svg -o rsvg.png"
 sample rsvg.pdf librsvg2-bin "rsvg-convert -f pdf graph.svg -o rsvg.pdf"
 sample netpbm.png netpbm "pngtopnm seed.png | pnmtopng > netpbm.png"
+sample netpbm.six netpbm "pngtopnm seed.png | ppmtosixel > netpbm.six"
+sample netpbm.iff netpbm "pngtopnm seed.png | ppmtoilbm > netpbm.iff"
 
 # ---- Graphviz and Ghostscript --------------------------------------------------------
 sample graph.dot graphviz "printf 'digraph g { a -> b -> c; a -> c; }\n' | dot -Tcanon -o graph.dot"
@@ -199,6 +201,11 @@ sample ffmpeg.srt ffmpeg "ff -i seed.srt ffmpeg.srt"
 sample ffmpeg.vtt ffmpeg "ff -i seed.srt ffmpeg.vtt"
 sample ffmpeg.ass ffmpeg "ff -i seed.srt ffmpeg.ass"
 sample ffmpeg.y4m ffmpeg "ff -i seed.y4m -frames:v 1 ffmpeg.y4m"
+sample ffmpeg.thd ffmpeg "ff -i seed.wav -t 0.1 -strict -2 -c:a truehd -ar 48000 ffmpeg.thd"
+sample ffmpeg.mlp ffmpeg "ff -i seed.wav -t 0.1 -strict -2 -c:a mlp -ar 48000 ffmpeg.mlp"
+sample ffmpeg.mmf ffmpeg "ff -i seed.wav -c:a adpcm_yamaha ffmpeg.mmf"
+sample video.roq ffmpeg "ff -i seed.y4m -t 0.2 -s 64x64 -r 30 -c:v roqvideo -an video.roq"
+sample video.mjpeg ffmpeg "ff -i seed.y4m -frames:v 2 -c:v mjpeg -q:v 20 -f mjpeg video.mjpeg"
 
 # ---- Archives and compressed data -------------------------------------------------
 sample payload.txt.gz gzip "gzip -9n < payload.txt > payload.txt.gz"
@@ -266,13 +273,26 @@ sample key.pem openssl "openssl genpkey -algorithm ed25519 -out key.pem"
 sample cert.pem openssl "openssl req -x509 -key key.pem -subj /CN=sample -days 1 -out cert.pem"
 sample cert.der openssl "openssl x509 -in cert.pem -outform DER -out cert.der"
 sample request.csr openssl "openssl req -new -key key.pem -subj /CN=sample -out request.csr"
+sample request-der.csr openssl "openssl req -new -key key.pem -subj /CN=sample -outform DER -out request-der.csr"
+# CMS has no default digest for Ed25519, so the signed message gets a P-256 signer.
+sample signed.p7m openssl "openssl genpkey -algorithm EC -pkeyopt ec_paramgen_curve:P-256 -out ec-key.pem &&
+  openssl req -x509 -key ec-key.pem -subj /CN=signer -days 1 -out ec-cert.pem &&
+  openssl cms -sign -binary -in payload.txt -signer ec-cert.pem -inkey ec-key.pem -outform DER -out signed.p7m"
 sample bundle.p12 openssl "openssl pkcs12 -export -in cert.pem -inkey key.pem -passout pass:x -out bundle.p12"
+
+gpg_quiet() { gpg --batch --quiet --yes --pinentry-mode loopback --passphrase '' "$@"; }
+sample signed.gpg gnupg "gpg_quiet --quick-gen-key 'Sample <sample@example.org>' ed25519 sign never &&
+  gpg_quiet --sign -o signed.gpg payload.txt"
+sample symmetric.gpg gnupg "gpg --batch --yes --pinentry-mode loopback --passphrase x -c -o symmetric.gpg payload.txt"
+gpgconf --kill gpg-agent >/dev/null 2>&1 # the agent those rows started, in this run's own home
 
 # ---- Text written by tools ----------------------------------------------------------
 sample data.json python3 "python3 -c 'import json; json.dump({\"fruit\": [\"pear\", \"plum\"], \"count\": 8}, open(\"data.json\", \"w\"), indent=2)'"
 sample table.csv python3 "python3 -c 'import csv; w = csv.writer(open(\"table.csv\", \"w\", newline=\"\")); w.writerows([[\"name\", \"count\", \"note\"], [\"pear\", 3, \"ripe, sweet\"], [\"plum\", 5, \"sour\"], [\"fig\", 2, \"dried\"]])'"
 sample data.xml python3 "python3 -c 'import xml.etree.ElementTree as E; r = E.Element(\"fruits\"); E.SubElement(r, \"fruit\", name=\"pear\"); E.ElementTree(r).write(\"data.xml\", xml_declaration=True, encoding=\"utf-8\")'"
 sample info.plist python3 "python3 -c 'import plistlib; plistlib.dump({\"Name\": \"Sample\"}, open(\"info.plist\", \"wb\"))'"
+sample pickle-p4.pkl python3 "python3 -c 'import pickle; pickle.dump({\"fruit\": [\"pear\", \"plum\"]}, open(\"pickle-p4.pkl\", \"wb\"), protocol=4)'"
+sample pickle-p2.pkl python3 "python3 -c 'import pickle; pickle.dump([1, 2.5, \"pear\"], open(\"pickle-p2.pkl\", \"wb\"), protocol=2)'"
 sample binary.plist python3 "python3 -c 'import plistlib; plistlib.dump({\"Name\": \"Sample\"}, open(\"binary.plist\", \"wb\"), fmt=plistlib.FMT_BINARY)'"
 sample changes.diff diffutils "sed s/pears/apples/ seed.md > seed2.md; diff -u seed.md seed2.md > changes.diff; test \$? -eq 1"
 sample payload.uue sharutils "uuencode payload.txt payload.txt > payload.uue"
