@@ -239,10 +239,33 @@ TEST(TextStructure, tellsLookalikeLanguagesApart)
          "[Main]\nEXENAME=QPasHello.exe\nLanguage=Pascal\nProjectType=EXE\nSDK=UIQ\n\n[FPC]\nCompilerPath=C:\\fpc\\ppc386.exe\n\n"
          "[UIDs]\nUID2=0x100039CE\nUID3=0xE1000002\n",
          "ini"},
-        {"a banner in a Markdown page is no AsciiDoc section",
-         "## Apache Xerces v2.12.2\n\n### Apache Xerces Notice\n<pre>\n    ======================\n    == NOTICE file ==\n"
-         "    == Version 2.0 ==\n    ======================\n</pre>\n",
+        {"a banner in a Markdown page is no AsciiDoc or MediaWiki section",
+         "## Apache Xerces v2.12.2\n\n### Apache Xerces Notice\n<pre>\n    ======================================\n"
+         "    == NOTICE file corresponding to     ==\n    == section 4(d) of the License.     ==\n"
+         "    ======================================\n</pre>\n",
          "md"},
+        {"a MediaWiki page", "<span id=\"title\"></span>\n= Morning survey =\n\nThe ''north'' pool held '''fourteen''' anemones.\n\n"
+                             "== Counts ==\n\n{|\n! species\n|-\n| anemone\n|}\n",
+         "wiki"},
+        {"a directory tree is no MediaWiki table", "Contents\n\n|--Readme   readme.txt\n|--License   license.txt\n"
+                                                  "|--Gothic   gothic.ttf\n|--Mincho   mincho.ttf\n",
+         "text"},
+        {"a Textile document", "h1(#survey). Morning survey\n\nThe _north_ pool held *fourteen* anemones.\n\nh2. Counts\n\n"
+                               "|_. species|_. north|\n|anemone|>. 14|\n",
+         "textile"},
+        {"GNU assembly", "\t.file\t\"tool.c\"\n\t.text\n\t.globl\tsquare\n\t.type\tsquare, @function\nsquare:\n.LFB6:\n"
+                         "\t.cfi_startproc\n\tpushq\t%rbp\n\tmovq\t%rsp, %rbp\n",
+         "asm"},
+        {"a ConTeXt document", "% Enable hyperlinks\n\\setupinteraction\n  [state=start,\n  title={Notes}]\n\n"
+                               "\\setuppagenumbering[location={footer,middle}]\n\\starttext\n\\startsection[title={Survey}]\n",
+         "tex"},
+        {"one quoted line of code in prose",
+         "Notes\nA. Walker\n\nThe north pool held fourteen anemones and a single hermit crab.\n"
+         "The water was cold at dawn and the tide turned soon after that.\n\nThe mean is worked out as follows:\n\n"
+         "    def mean(values):\n        return sum(values) / len(values)\n\n"
+         "We counted every pool twice and kept the higher of the two counts.\n"
+         "Next week we shall survey the southern pools in the same way again.\n",
+         "text"},
         {"C++ member definitions", "QT_BEGIN_NAMESPACE\n\nstatic void *handle;\n\nvoid Hooks::platformInit()\n{\n}\n", "cpp"},
     };
     for (const LookalikeCase &c : cases)

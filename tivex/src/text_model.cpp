@@ -44,6 +44,9 @@ enum Language : uint8_t {
     Markdown,
     ReStructuredText,
     AsciiDoc,
+    MediaWiki,
+    Textile,
+    Assembly,
     Deb822,
     PostScript,
     Org,
@@ -58,7 +61,7 @@ enum Language : uint8_t {
 constexpr std::string_view LanguageTypes[LanguageCount] = {
     "c",   "cpp",  "cs",  "java", "go",  "rs",  "js",       "typescript", "php",   "rb",  "pl",
     "pod", "py",   "sh",  "bat",  "ps1", "vbs", "makefile", "cmake",      "yaml",  "toml", "ini",
-    "css", "sql",  "lua", "tcl",  "vim", "elisp", "md",     "rst",        "adoc", "text",  "ps",  "org", "tex", "troff", "html",
+    "css", "sql",  "lua", "tcl",  "vim", "elisp", "md",     "rst",        "adoc", "wiki", "textile", "asm", "text",  "ps",  "org", "tex", "troff", "html",
 };
 
 struct LineRule {
@@ -175,6 +178,14 @@ constexpr LineRule LineRules[] = {
     {"[IMPORTANT]", AsciiDoc, 5}, {"[arabic]", AsciiDoc, 6}, {"[cols=", AsciiDoc, 6}, {"|===", AsciiDoc, 6},
     {":toc:", AsciiDoc, 6}, {":doctype:", AsciiDoc, 8}, {":icons:", AsciiDoc, 6}, {":experimental:", AsciiDoc, 8},
     {":source-highlighter:", AsciiDoc, 8}, {":imagesdir:", AsciiDoc, 8}, {"NOTE: ", AsciiDoc, 3}, {"TIP: ", AsciiDoc, 3},
+    {"[[Category:", MediaWiki, 8},
+    {"{{", MediaWiki, 2}, {"'''", MediaWiki, 2},
+    {"h1. ", Textile, 6}, {"h2. ", Textile, 6}, {"h3. ", Textile, 6}, {"h1(", Textile, 6}, {"h2(", Textile, 6},
+    {"h3(", Textile, 6}, {"bc. ", Textile, 6}, {"bq. ", Textile, 6}, {"|_. ", Textile, 6}, {"fn1. ", Textile, 6},
+    {".globl", Assembly, 6}, {".section", Assembly, 3}, {".text", Assembly, 3}, {".file\t", Assembly, 4},
+    {".type\t", Assembly, 5}, {".size\t", Assembly, 5}, {".ident\t", Assembly, 6}, {".cfi_", Assembly, 6},
+    {".p2align", Assembly, 6}, {"pushq\t", Assembly, 5}, {"popq\t", Assembly, 5}, {"movq\t", Assembly, 4},
+    {"movl\t", Assembly, 4}, {"leaq\t", Assembly, 5}, {".LFB", Assembly, 6}, {".LFE", Assembly, 6},
     {"Format: http", Deb822, 10}, {"Upstream-Name:", Deb822, 8}, {"Upstream-Contact:", Deb822, 8},
     {"Files:", Deb822, 3}, {"License:", Deb822, 2}, {"Package:", Deb822, 3}, {"Maintainer:", Deb822, 3},
     {"Depends:", Deb822, 3}, {"Architecture:", Deb822, 3}, {"Standards-Version:", Deb822, 6},
@@ -189,6 +200,7 @@ constexpr LineRule LineRules[] = {
     {"\\renewcommand", TeX, 6}, {"\\def\\", TeX, 4}, {"\\PassOptionsToPackage", TeX, 8}, {"\\makeatletter", TeX, 8},
     {"\\ProvidesPackage", TeX, 8}, {"\\NeedsTeXFormat", TeX, 8}, {"\\RequirePackage", TeX, 8}, {"\\item", TeX, 2},
     {"\\input", TeX, 3}, {"\\relax", TeX, 3}, {"\\ifx", TeX, 4}, {"\\fi", TeX, 2}, {"\\label{", TeX, 4},
+    {"\\starttext", TeX, 8}, {"\\setup", TeX, 4}, {"\\start", TeX, 2}, {"\\stop", TeX, 2}, {"\\definefont", TeX, 6},
     {".SH ", Troff, 4}, {".PP", Troff, 3}, {".LP", Troff, 3}, {".nr ", Troff, 4}, {".ds ", Troff, 4},
     {".de ", Troff, 4}, {".ft ", Troff, 3}, {".sp", Troff, 2}, {".br", Troff, 2}, {".IP ", Troff, 3},
     {".TP", Troff, 3}, {".nf", Troff, 2}, {".fi", Troff, 2}, {".RS", Troff, 3}, {".RE", Troff, 3},
@@ -252,7 +264,7 @@ constexpr ExtensionHint ExtensionHints[] = {
 };
 
 struct Dispatch {
-    std::array<std::array<uint16_t, 40>, 128> byFirstChar{};
+    std::array<std::array<uint16_t, 64>, 128> byFirstChar{};
     std::array<uint8_t, 128> counts{};
 };
 
@@ -553,6 +565,27 @@ bool isAsciiDocSection(std::string_view line)
     return level >= 2 && level <= 5 && level < line.size() && line[level] == ' ' && !line.ends_with('=');
 }
 
+// "== Section ==", closed by as many '=' as open it: its level, or 0.
+size_t mediaWikiHeadingLevel(std::string_view line)
+{
+    const size_t level = std::min(line.find_first_not_of('='), line.size());
+    // One blank on each side of the title; a banner pads its closing marks with many.
+    const bool heading = level >= 1 && level <= 6 && line.size() > 2 * level + 2 && line[level] == ' ' &&
+                         line[level + 1] != ' ' && line.ends_with(std::string_view("======").substr(0, level)) &&
+                         line[line.size() - level - 1] == ' ' && line[line.size() - level - 2] != ' ';
+    return heading ? level : 0;
+}
+
+// A table's "{|" start, "|-" row break and "|}" end, alone or with attributes.
+bool isMediaWikiTableLine(std::string_view line)
+{
+    for (std::string_view mark : {std::string_view("{|"), std::string_view("|-"), std::string_view("|}")}) {
+        if (line == mark || (line.starts_with(mark) && line[mark.size()] == ' '))
+            return true;
+    }
+    return false;
+}
+
 // "NAME=value" with nothing around the sign is how the shell assigns.
 bool isShellAssignment(std::string_view line)
 {
@@ -563,6 +596,20 @@ bool isShellAssignment(std::string_view line)
     return std::all_of(name.begin(), name.end(), [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
     });
+}
+
+// Comment marks and the punctuation that code is made of.
+bool looksLikeCode(std::string_view line)
+{
+    return std::string_view("/*#;%\"-<").find(line.front()) != std::string_view::npos ||
+           line.find_first_of(";{}()=<>[]$\\") != std::string_view::npos;
+}
+
+// A sentence: six words or more, and nothing that looks like code.
+bool isProse(std::string_view line)
+{
+    constexpr int MinWords = 6;
+    return !looksLikeCode(line) && std::count(line.begin(), line.end(), ' ') + 1 >= MinWords;
 }
 
 bool isYamlStructure(std::string_view line, bool indented)
@@ -578,6 +625,7 @@ public:
     void take(std::string_view line, bool indented, bool indentedWithTab, bool lastLineOfParagraph)
     {
         ++m_lines;
+        const Scores before = scores;
         // Make rules: "target: prerequisites" followed by recipe lines indented with a
         // tab (which YAML, the other "name: value" language, forbids).
         if (indentedWithTab && (m_afterTarget || m_recipes > 0) && m_previousWasRule)
@@ -603,10 +651,18 @@ public:
                 scores[ReStructuredText] += 4;
         }
         // A document title, "= Title", opens an AsciiDoc document; "== Section" heads its parts.
-        if (m_lines == 1 && line.starts_with("= ") && line.size() > 2 && line[2] != '=')
+        if (m_lines == 1 && line.starts_with("= ") && line.size() > 2 && line[2] != '=' && !line.ends_with('='))
             scores[AsciiDoc] += 5;
         if (isAsciiDocSection(line))
             scores[AsciiDoc] += 3;
+        // "= Title =" is the page title; a level-one heading has no other markup like it.
+        if (const size_t level = mediaWikiHeadingLevel(line); level > 0)
+            scores[MediaWiki] += level == 1 ? 5 : 4;
+        if (isMediaWikiTableLine(line))
+            scores[MediaWiki] += 4;
+        // Haddock's "#anchor#" lines follow headings written like AsciiDoc's.
+        if (line.size() > 2 && line.front() == '#' && line.back() == '#' && line.find(' ') == std::string_view::npos)
+            scores[AsciiDoc] -= 3;
         if (m_lines == 1 && line.starts_with("# ") && lastLineOfParagraph) {
             scores[Markdown] += 4;
             m_openedWithHeading = true;
@@ -624,6 +680,10 @@ public:
             }
         }
         scoreShape(line, indented, scores);
+        for (size_t language = 0; language < LanguageCount; ++language)
+            evidenceLines[language] += scores[language] > before[language];
+        m_proseLines += isProse(line);
+        m_codeLines += looksLikeCode(line);
         m_beforePrevious = m_previous;
         m_previous = line;
     }
@@ -649,6 +709,11 @@ public:
     int lines() const { return m_lines; }
 
     std::array<int, LanguageCount> scores{};
+    // How many lines added to each language's score.
+    std::array<int, LanguageCount> evidenceLines{};
+
+    int proseLines() const { return m_proseLines; }
+    int codeLines() const { return m_codeLines; }
 
 private:
     int m_lines = 0;
@@ -661,6 +726,8 @@ private:
     bool m_openedWithHeading = false;
     bool m_sectioned = false;
     int m_assignments = 0;
+    int m_proseLines = 0;
+    int m_codeLines = 0;
     std::string_view m_previous;
     std::string_view m_beforePrevious;
 };
@@ -689,21 +756,41 @@ std::string_view namedInFirstComment(std::string_view text)
     return {};
 }
 
-void mergeFamilies(std::array<int, LanguageCount> &scores)
+void mergeInto(Language kept, Language merged, Scores &scores, LineScan &scan)
+{
+    scores[kept] += scores[merged];
+    scores[merged] = 0;
+    scan.evidenceLines[kept] += scan.evidenceLines[merged];
+    scan.evidenceLines[merged] = 0;
+}
+
+void mergeFamilies(Scores &scores, LineScan &scan)
 {
     // Documentation inside a Perl module is part of the module.
-    if (scores[Perl] > 0) {
-        scores[Perl] += scores[Pod];
-        scores[Pod] = 0;
-    }
+    if (scores[Perl] > 0)
+        mergeInto(Perl, Pod, scores, scan);
     // C++ code is C code too: C++ evidence on top of C evidence means C++, and the two
     // together count against the other languages.
     const Ranking ranking = rank(scores);
     if (ranking.language == C || ranking.language == Cpp) {
         const Language family = scores[Cpp] >= 4 ? Cpp : C;
-        scores[family] = scores[C] + scores[Cpp];
-        scores[family == Cpp ? C : Cpp] = 0;
+        mergeInto(family, family == Cpp ? C : Cpp, scores, scan);
     }
+}
+
+// A line or two of code amid sentences is a snippet quoted in a note or a man page,
+// not the file's language. Documents are made of sentences and may quote code.
+constexpr Language DocumentLanguages[] = {Markdown, ReStructuredText, AsciiDoc, Org, TeX, Troff, Html, Pod};
+constexpr int MaxQuotedLines = 2;
+constexpr int MinProseLines = 4;
+
+bool onlyQuotesCode(const LineScan &scan, size_t language)
+{
+    const int lines = scan.evidenceLines[language];
+    const bool document = std::find(std::begin(DocumentLanguages), std::end(DocumentLanguages), language) !=
+                          std::end(DocumentLanguages);
+    return !document && lines > 0 && lines <= MaxQuotedLines && scan.proseLines() >= MinProseLines &&
+           scan.proseLines() >= 2 * scan.codeLines();
 }
 
 constexpr size_t NotInBracketComment = std::string_view::npos;
@@ -831,9 +918,9 @@ std::string_view guessLanguage(std::string_view text)
     // Words anywhere in the window would include the code a document quotes.
     if (!fenced && !confident(rank(scores)))
         scoreWords(window, scores);
-    mergeFamilies(scores);
+    mergeFamilies(scores, scan);
     const Ranking ranking = rank(scores);
-    if (!confident(ranking))
+    if (!confident(ranking) || onlyQuotesCode(scan, ranking.language))
         return {};
     return LanguageTypes[ranking.language];
 }

@@ -248,6 +248,15 @@ constexpr std::array<uint8_t, 256> buildByteClasses()
 
 constexpr std::array<uint8_t, 256> ByteClasses = buildByteClasses();
 
+// nroff prints bold and underlined letters for terminals as "X backspace X" and
+// "_ backspace X": a backspace between two printable characters is part of the text.
+bool isOverstrike(ByteView bytes, size_t at)
+{
+    constexpr uint8_t Backspace = 0x08;
+    const uint8_t *data = bytes.data();
+    return data[at] == Backspace && at > 0 && at + 1 < bytes.size() && data[at - 1] >= 0x20 && data[at + 1] >= 0x20;
+}
+
 // Counts what kinds of bytes the text holds. A NUL ends the count at once: the caller
 // then only asks whether the bytes are UTF-16, which it checks on its own.
 ByteCensus takeCensus(ByteView bytes)
@@ -256,7 +265,7 @@ ByteCensus takeCensus(ByteView bytes)
     std::array<size_t, 5> counts{};
     const uint8_t *data = bytes.data();
     for (size_t i = 0; i < bytes.size(); ++i) {
-        const uint8_t kind = ByteClasses[data[i]];
+        const uint8_t kind = isOverstrike(bytes, i) ? uint8_t{Plain} : ByteClasses[data[i]];
         ++counts[kind];
         if (kind == Nul)
             break;
@@ -330,6 +339,33 @@ std::optional<TextEncoding> unmarkedUtf32(ByteView bytes)
     return std::nullopt;
 }
 
+struct UnitRange {
+    uint16_t first;
+    uint16_t last;
+};
+
+// Where the characters of running text lie: ASCII, Latin, Greek and Cyrillic, general
+// punctuation, CJK symbols and kana, CJK ideographs, Hangul and the full-width forms.
+constexpr UnitRange TextUnitRanges[] = {
+    {0x0009, 0x000D}, {0x0020, 0x007E}, {0x00A0, 0x024F}, {0x0370, 0x04FF}, {0x2000, 0x206F},
+    {0x3000, 0x30FF}, {0x4E00, 0x9FFF}, {0xAC00, 0xD7A3}, {0xFF00, 0xFFEF},
+};
+
+bool mostlyLetters(ByteView bytes, bool bigEndian)
+{
+    constexpr size_t MinUnits = 8;
+    const size_t units = bytes.size() / 2;
+    if (units < MinUnits)
+        return false;
+    size_t letters = 0;
+    for (size_t i = 0; i < units; ++i) {
+        const uint16_t unit = bigEndian ? *bytes.u16be(i * 2) : *bytes.u16le(i * 2);
+        letters += std::any_of(std::begin(TextUnitRanges), std::end(TextUnitRanges),
+                               [unit](UnitRange range) { return unit >= range.first && unit <= range.last; });
+    }
+    return letters * 100 >= units * 97;
+}
+
 // UTF-16 without a byte order mark: mostly-ASCII text has a zero in every other byte.
 std::optional<TextEncoding> unmarkedUtf16(ByteView bytes)
 {
@@ -344,6 +380,12 @@ std::optional<TextEncoding> unmarkedUtf16(ByteView bytes)
     if (oddZeros * 10 >= units * 7 && evenZeros == 0)
         return TextEncoding::Utf16Le;
     if (evenZeros * 10 >= units * 7 && oddZeros == 0)
+        return TextEncoding::Utf16Be;
+    // Japanese, Chinese or Korean text has few ASCII characters to leave zeros; its units
+    // then fall almost all in the ranges of letters that text uses.
+    if (evenZeros == 0 && mostlyLetters(bytes, false))
+        return TextEncoding::Utf16Le;
+    if (oddZeros == 0 && mostlyLetters(bytes, true))
         return TextEncoding::Utf16Be;
     return std::nullopt;
 }
@@ -426,6 +468,8 @@ constexpr PrefixRule TextPrefixRules[] = {
     {"digraph ", "dot"},
     {"digraph{", "dot"},
     {"strict digraph", "dot"},
+    {"SplineFontDB:", "sfd"},
+    {"; ModuleID = '", "llvm-ir"},
     {"strict graph", "dot"},
     {"graph {", "dot"},
     {".TH ", "man"},
@@ -469,6 +513,8 @@ constexpr std::string_view HtmlDocumentTags[] = {"html", "head", "body"};
 constexpr std::string_view HtmlTags[] = {
     "html", "head", "body", "title", "meta", "script", "style", "div", "p", "table", "link", "span",
     "h1",   "h2",   "br",   "a",     "form", "iframe", "img",   "ul",  "center", "font", "base",
+    "h3",   "h4",   "ol",   "li",    "pre",  "hr",     "map",   "area", "section", "article", "nav",
+    "header", "footer", "blockquote", "noscript",
 };
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
@@ -998,6 +1044,29 @@ bool isBibTeX(std::string_view text)
     return false;
 }
 
+// Wiki and Markdown pages may open with an HTML tag (an anchor, a centred logo); their
+// own markup further down tells them from an HTML fragment.
+constexpr std::string_view PagesOpeningWithHtml[] = {"md", "wiki", "textile", "adoc", "rst"};
+
+TextShape markupOrDocument(std::string_view text)
+{
+    const TextShape markup = markupType(text);
+    if (markup.typeId != "html" || !markup.guessed)
+        return markup;
+    const std::string_view language = guessLanguage(text);
+    const bool page = std::find(std::begin(PagesOpeningWithHtml), std::end(PagesOpeningWithHtml), language) !=
+                      std::end(PagesOpeningWithHtml);
+    return page ? TextShape{language, true} : markup;
+}
+
+// "graph name {" opens an undirected Graphviz graph; the prefix rules know the others.
+bool opensGraphvizGraph(std::string_view text)
+{
+    const std::string_view line = text.substr(0, std::min(text.find('\n'), text.size()));
+    return line.starts_with("graph ") && line.find_last_not_of(" \t\r") == line.rfind('{') &&
+           line.rfind('{') != std::string_view::npos && line.find(';') == std::string_view::npos;
+}
+
 // Notebooks open with their list of cells, each of which names its kind.
 std::string_view jsonDialect(std::string_view json)
 {
@@ -1018,8 +1087,10 @@ TextShape textShape(std::string_view text, bool complete)
         return {byPrefix, false};
     if (text.starts_with("{\\rtf"))
         return {"rtf", false};
+    if (opensGraphvizGraph(text))
+        return {"dot", false};
     if (text.starts_with('<'))
-        return markupType(text);
+        return markupOrDocument(text);
     if ((text.starts_with('{') || text.starts_with('[')) && looksLikeJson(text, complete))
         return {jsonDialect(text), false};
     if (const auto later = laterMarkerType(text); !later.empty())
