@@ -272,6 +272,15 @@ TEST(TextStructure, tellsLookalikeLanguagesApart)
         EXPECT_EQ(textShape(c.text, true).typeId, c.typeId) << c.what;
 }
 
+TEST(TextStructure, smallTablesAsToolsWriteThem)
+{
+    EXPECT_EQ(textShape("a,\"b, c\",d\r\n1,2,3\r\n\"q\"\"uote\",x,\r\n", true).typeId, "csv");
+    EXPECT_EQ(textShape("name,count\ntofu,2\nwakame,1\n", true).typeId, "csv");
+    EXPECT_EQ(textShape("name\tcount\ntofu\t2\nwakame\t1\n", true).typeId, "tsv");
+    // Three lines with one comma each, as sentences have them.
+    EXPECT_EQ(textShape("Dear Anna, thank you.\nYours ever, Ben\nPS, see you soon\n", true).typeId, "text");
+}
+
 TEST(TextStructure, proseWithCommasIsNotATable)
 {
     EXPECT_EQ(textShape("Hello, world.\nThis line, like that one, has commas.\nBut not the same count.\n"

@@ -927,12 +927,14 @@ std::string_view guessLanguage(std::string_view text)
 
 std::string_view guessTable(std::string_view text, bool complete)
 {
-    constexpr int MinRows = 4;
+    constexpr int MinRows = 3;
     constexpr int MaxRows = 40;
     for (const char separator : {',', '\t', ';'}) {
         std::string_view rest = text.substr(0, ModelWindow);
         int rows = 0;
         int fields = -1;
+        int spaced = 0; // separators followed by a blank, as commas in sentences are
+        int separators = 0;
         bool consistent = true;
         while (!rest.empty() && rows < MaxRows && consistent) {
             const size_t end = rest.find('\n');
@@ -946,18 +948,22 @@ std::string_view guessTable(std::string_view text, bool complete)
                 continue;
             int count = 0;
             bool quoted = false;
-            for (char c : line) {
-                if (c == '"')
+            for (size_t at = 0; at < line.size(); ++at) {
+                if (line[at] == '"') {
                     quoted = !quoted;
-                else if (c == separator && !quoted)
+                } else if (line[at] == separator && !quoted) {
                     ++count;
+                    spaced += at + 1 < line.size() && line[at + 1] == ' ';
+                }
             }
+            separators += count;
             if (fields < 0)
                 fields = count;
             consistent = count == fields && count > 0;
             ++rows;
         }
-        if (consistent && rows >= MinRows && fields > 0)
+        const bool prose = separator != '\t' && spaced * 2 > separators;
+        if (consistent && rows >= MinRows && fields > 0 && !prose)
             return separator == '\t' ? "tsv" : "csv";
     }
     return {};
