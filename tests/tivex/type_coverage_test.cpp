@@ -335,6 +335,10 @@ std::vector<TypeSample> handMadeSamples()
         {"webm", "webm", [] { return ebmlDocument("webm"); }},
         {"exe", "exe", [] { return peImage(false); }},
         {"dll", "dll", [] { return peImage(true); }},
+        {"coff_object", "coff-o", [] {
+             // One ".text" section header, then the (empty) symbol table.
+             return padded(Bytes{}.le16(0x8664).le16(1).le32(0).le32(60).le32(0).le16(0).le16(0).raw(".text").data, 128);
+         }},
         {"elf_relocatable", "elf-o", [] { return elfImage(1, false); }},
         {"elf_executable", "elf", [] { return elfImage(2, false); }},
         {"elf_pie", "elf", [] { return elfImage(3, true); }},

@@ -200,6 +200,33 @@ std::string_view elf(Source &source)
     }
 }
 
+// Microsoft COFF objects (what MSVC and MinGW compile to) start with a bare machine
+// number: no optional header follows, the section headers come at once and their names
+// start with '.' (or '/' for a long name kept in the string table).
+std::string_view coffObject(Source &source)
+{
+    constexpr uint16_t MaxSections = 96;
+    constexpr size_t HeaderSize = 20;
+    constexpr size_t SectionHeaderSize = 40;
+    constexpr uint16_t SectionsChecked = 4;
+    const ByteView head = source.head();
+    const auto sections = head.u16le(2);
+    const auto symbolTable = head.u32le(8);
+    const auto optionalHeader = head.u16le(16);
+    if (!sections || !symbolTable || !optionalHeader || *sections == 0 || *sections > MaxSections ||
+        *optionalHeader != 0)
+        return {};
+    const uint64_t sectionsEnd = HeaderSize + uint64_t{*sections} * SectionHeaderSize;
+    if (*symbolTable != 0 && (*symbolTable < sectionsEnd || *symbolTable >= source.size()))
+        return {};
+    for (uint16_t i = 0; i < std::min(*sections, SectionsChecked); ++i) {
+        const auto first = head.u8(HeaderSize + i * SectionHeaderSize);
+        if (!first || (*first != '.' && *first != '/'))
+            return {};
+    }
+    return "coff-o";
+}
+
 std::string_view cafeBabe(Source &source)
 {
     const auto second = source.head().u32be(4);

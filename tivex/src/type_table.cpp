@@ -327,6 +327,7 @@ constexpr TypeInfo Types[] = {
     {"elf", "elf", "bin axf out prx", "", "application/x-executable", "ELF 実行ファイル", "ELF executable", NoFlags},
     {"elf-so", "so", "", "", "application/x-sharedlib", "ELF 共有ライブラリ", "ELF shared object", NoFlags},
     {"elf-o", "o", "ko obj", "", "application/x-object", "ELF オブジェクトファイル", "ELF relocatable object", NoFlags},
+    {"coff-o", "o", "obj", "", "application/x-coff", "COFF オブジェクトファイル", "COFF object file", NoFlags},
     {"elf-core", "core", "", "", "application/x-coredump", "ELF コアダンプ", "ELF core dump", NoFlags},
     {"appimage", "appimage", "", "elf", "application/vnd.appimage", "AppImage アプリケーション", "AppImage application", P},
     {"macho", "", "", "", "application/x-mach-binary", "Mach-O 実行ファイル", "Mach-O executable", NoFlags},
