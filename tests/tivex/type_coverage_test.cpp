@@ -335,6 +335,7 @@ std::vector<TypeSample> handMadeSamples()
         {"webm", "webm", [] { return ebmlDocument("webm"); }},
         {"exe", "exe", [] { return peImage(false); }},
         {"dll", "dll", [] { return peImage(true); }},
+        {"nintendo_ast", "ast", [] { return padded(padded("STRM"s, 64) + "BLCK"s, 256); }},
         {"coff_object", "coff-o", [] {
              // One ".text" section header, then the (empty) symbol table.
              return padded(Bytes{}.le16(0x8664).le16(1).le32(0).le32(60).le32(0).le16(0).le16(0).raw(".text").data, 128);
@@ -605,6 +606,7 @@ std::vector<TypeSample> handMadeSamples()
         {"assembly", "asm", [] { return "\t.file\t\"a.c\"\n\t.text\n\t.globl\tf\n\t.type\tf, @function\nf:\n.LFB0:\n\t.cfi_startproc\n\tret\n"s; }},
         {"sfd", "sfd", [] { return "SplineFontDB: 3.2\nFontName: Sample\nFullName: Sample\n"s; }},
         {"llvm_ir", "llvm-ir", [] { return "; ModuleID = 'a.c'\nsource_filename = \"a.c\"\n\ndefine i32 @f() {\n  ret i32 0\n}\n"s; }},
+        {"hls", "hls", [] { return "#EXTM3U\n#EXT-X-VERSION:3\n#EXT-X-TARGETDURATION:1\n#EXTINF:1.0,\nplay0.ts\n#EXT-X-ENDLIST\n"s; }},
         {"sylk", "slk", [] { return "ID;PCALCOOO32\nC;X1;Y1;K\"a\"\nC;X2;Y1;K\"b\"\nE\n"s; }},
         {"dif", "dif", [] { return "TABLE\r\n0,1\r\n\"EXCEL\"\r\nVECTORS\r\n0,2\r\n\"\"\r\nEOD\r\n"s; }},
         {"ipynb", "ipynb", [] { return "{\n \"cells\": [\n  {\n   \"cell_type\": \"code\",\n   \"source\": []\n  }\n ],\n \"nbformat\": 4\n}\n"s; }},

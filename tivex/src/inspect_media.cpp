@@ -252,6 +252,12 @@ constexpr NalRule NalRules[] = {
 
 } // namespace
 
+// Nintendo's AST audio: a "STRM" header of 64 bytes, then the first "BLCK" block.
+std::string_view nintendoAst(Source &source)
+{
+    return source.head().startsWith(64, "BLCK"sv) ? "ast"sv : std::string_view{};
+}
+
 std::string_view isoBmff(Source &source)
 {
     const ByteView head = source.head();

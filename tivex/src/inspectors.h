@@ -50,6 +50,7 @@ std::string_view flic(Source &source);
 std::string_view pe(Source &source);
 std::string_view elf(Source &source);
 std::string_view coffObject(Source &source);
+std::string_view nintendoAst(Source &source);
 std::string_view cafeBabe(Source &source);
 std::string_view machO(Source &source);
 std::string_view pythonBytecode(Source &source);

@@ -255,6 +255,7 @@ constexpr Signature Signatures[] = {
     // Programs and data
     {0, "MZ"sv, {}, {}, pe},
     {0, "\x7F" "ELF"sv, {}, {}, elf},
+    {0, "STRM"sv, {}, {}, nintendoAst},
     {0, "\x64\x86"sv, {}, {}, coffObject}, // x86-64
     {0, "\x4C\x01"sv, {}, {}, coffObject}, // i386
     {0, "\x64\xAA"sv, {}, {}, coffObject}, // ARM64

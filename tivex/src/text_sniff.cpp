@@ -1067,6 +1067,12 @@ bool opensGraphvizGraph(std::string_view text)
            line.rfind('{') != std::string_view::npos && line.find(';') == std::string_view::npos;
 }
 
+// Streaming playlists (what ffmpeg -f hls writes) are M3U files with "#EXT-X-" tags.
+std::string_view playlistDialect(std::string_view typeId, std::string_view text)
+{
+    return typeId == "m3u" && text.find("#EXT-X-") != std::string_view::npos ? "hls"sv : typeId;
+}
+
 // Notebooks open with their list of cells, each of which names its kind.
 std::string_view jsonDialect(std::string_view json)
 {
@@ -1084,7 +1090,7 @@ TextShape textShape(std::string_view text, bool complete)
     if (text.starts_with("#!"))
         return {shebangType(text), false};
     if (const auto byPrefix = lookupPrefix(TextPrefixRules, text, false); !byPrefix.empty())
-        return {byPrefix, false};
+        return {playlistDialect(byPrefix, text), false};
     if (text.starts_with("{\\rtf"))
         return {"rtf", false};
     if (opensGraphvizGraph(text))

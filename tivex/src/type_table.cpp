@@ -551,6 +551,8 @@ constexpr TypeInfo Types[] = {
     {"sub", "sub", "sbv smi sami", "text", "text/x-microdvd", "字幕（MicroDVD）", "MicroDVD subtitles", NoFlags},
     {"lrc", "lrc", "", "text", "application/x-lrc", "歌詞（LRC）", "lyrics", NoFlags},
     {"m3u", "m3u", "m3u8", "text", "audio/x-mpegurl", "プレイリスト（M3U）", "M3U playlist", NoFlags},
+    {"ast", "ast", "", "", "audio/x-ast", "AST オーディオ（任天堂）", "Nintendo AST audio", NoFlags},
+    {"hls", "m3u8", "", "m3u", "application/vnd.apple.mpegurl", "ストリーミング プレイリスト（HLS）", "HTTP live streaming playlist", NoFlags},
     {"pls", "pls", "", "text", "audio/x-scpls", "プレイリスト（PLS）", "PLS playlist", NoFlags},
     {"cue", "cue", "", "text", "application/x-cue", "CD キューシート", "CD cue sheet", NoFlags},
     {"vcf", "vcf", "vcard", "text", "text/vcard", "連絡先（vCard）", "vCard contact", NoFlags},

@@ -174,6 +174,7 @@ sample speexenc.spx speex "speexenc seed.wav speexenc.spx"
 ff() { ffmpeg -v error -y "$@"; }
 sample ffmpeg.aac ffmpeg "ff -i seed.wav -c:a aac -b:a 16k ffmpeg.aac"
 sample ffmpeg.m4a ffmpeg "ff -i seed.wav -c:a aac -b:a 16k ffmpeg.m4a"
+sample ffmpeg.ast ffmpeg "ff -i seed.wav -c:a pcm_s16be_planar -f ast ffmpeg.ast"
 sample ffmpeg.ac3 ffmpeg "ff -i seed.wav -c:a ac3 -b:a 64k ffmpeg.ac3"
 sample ffmpeg.mp2 ffmpeg "ff -i seed.wav -c:a mp2 -b:a 32k ffmpeg.mp2"
 sample ffmpeg.mp3 ffmpeg "ff -i seed.wav -c:a libmp3lame -b:a 32k ffmpeg.mp3"
