@@ -81,6 +81,22 @@ TEST(TextEncoding, binaryIsNotText)
 {
     EXPECT_FALSE(sniff("abc\0def"sv));
     EXPECT_FALSE(sniff("\x01\x02\x03\x04\x05 some text"sv));
+    // Control bytes, DEL among them, scattered through long printable runs at every
+    // alignment are still counted.
+    for (const char control : {'\x01', '\x7F'}) {
+        std::string bytes;
+        for (int i = 0; i < 200; ++i)
+            bytes += std::string(static_cast<size_t>(5 + i % 11), 'a') + control;
+        EXPECT_FALSE(sniff(bytes)) << static_cast<int>(control);
+    }
+}
+
+TEST(TextEncoding, overstrikesOfManualPagesAreText)
+{
+    const auto result = sniff("N\bNA\bAM\bME\bE\n       ls - list _\bd_\bi_\br_\be_\bc_\bt_\bo_\br_\by contents\n"sv);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->encoding, TextEncoding::Ascii);
+    EXPECT_FALSE(sniff("\b\b\b\b\b\bbackspaces that overstrike nothing\b\b\b\b\b\b"sv));
 }
 
 struct StructureCase {

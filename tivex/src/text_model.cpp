@@ -329,8 +329,10 @@ bool isCssSelector(std::string_view line)
 // A whole rule on one line: "pre { line-height: 125%; }".
 bool isOneLineCssRule(std::string_view line)
 {
+    if (!line.ends_with(" }"))
+        return false;
     const size_t open = line.find(" { ");
-    if (open == std::string_view::npos || open == 0 || !line.ends_with(" }") || !hasOnlyPseudoElements(line))
+    if (open == std::string_view::npos || open == 0 || !hasOnlyPseudoElements(line))
         return false;
     const std::string_view body = line.substr(open + 3, line.size() - open - 5);
     const size_t colon = body.find(": ");
@@ -372,8 +374,8 @@ void scoreCShapes(std::string_view line, Scores &scores)
         startsWithAny(line, {"void ", "int ", "char ", "static ", "unsigned ", "long ", "bool ", "double "}))
         scores[C] += 2;
     // "void Widget::paint(" defines a member function outside its class.
-    if (line.find("::") != std::string_view::npos && line.find('(') > line.find("::") &&
-        startsWithAny(line, {"void ", "int ", "bool ", "static ", "const ", "unsigned ", "QString ", "std::"}))
+    if (startsWithAny(line, {"void ", "int ", "bool ", "static ", "const ", "unsigned ", "QString ", "std::"}) &&
+        line.find("::") != std::string_view::npos && line.find('(') > line.find("::"))
         scores[Cpp] += 3;
     // Class fields of JavaScript: "static name = 'x'" without C's closing semicolon.
     if (line.starts_with("static ") && line.find(" = ") != std::string_view::npos && line.back() != ';') {
@@ -589,27 +591,37 @@ bool isMediaWikiTableLine(std::string_view line)
 // "NAME=value" with nothing around the sign is how the shell assigns.
 bool isShellAssignment(std::string_view line)
 {
-    const size_t sign = line.find('=');
-    if (sign == 0 || sign == std::string_view::npos || line.substr(sign).starts_with("=="))
-        return false;
-    const std::string_view name = line.substr(0, sign);
-    return std::all_of(name.begin(), name.end(), [](char c) {
+    const auto nameChar = [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-    });
+    };
+    const size_t sign = static_cast<size_t>(std::find_if_not(line.begin(), line.end(), nameChar) - line.begin());
+    return sign > 0 && sign < line.size() && line[sign] == '=' && !line.substr(sign).starts_with("==");
 }
 
 // Comment marks and the punctuation that code is made of.
+constexpr std::array<bool, 256> charTable(std::string_view chars)
+{
+    std::array<bool, 256> table{};
+    for (char c : chars)
+        table[static_cast<unsigned char>(c)] = true;
+    return table;
+}
+
+constexpr std::array<bool, 256> CommentStarts = charTable("/*#;%\"-<");
+constexpr std::array<bool, 256> CodePunctuation = charTable(";{}()=<>[]$\\");
+
 bool looksLikeCode(std::string_view line)
 {
-    return std::string_view("/*#;%\"-<").find(line.front()) != std::string_view::npos ||
-           line.find_first_of(";{}()=<>[]$\\") != std::string_view::npos;
+    if (CommentStarts[static_cast<unsigned char>(line.front())])
+        return true;
+    return std::any_of(line.begin(), line.end(), [](char c) { return CodePunctuation[static_cast<unsigned char>(c)]; });
 }
 
 // A sentence: six words or more, and nothing that looks like code.
 bool isProse(std::string_view line)
 {
     constexpr int MinWords = 6;
-    return !looksLikeCode(line) && std::count(line.begin(), line.end(), ' ') + 1 >= MinWords;
+    return std::count(line.begin(), line.end(), ' ') + 1 >= MinWords && !looksLikeCode(line);
 }
 
 bool isYamlStructure(std::string_view line, bool indented)
