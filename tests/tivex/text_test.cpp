@@ -282,6 +282,25 @@ TEST(TextStructure, tellsLookalikeLanguagesApart)
          "We counted every pool twice and kept the higher of the two counts.\n"
          "Next week we shall survey the southern pools in the same way again.\n",
          "text"},
+        {"code quoted in reStructuredText directives",
+         "cmake_policy\n------------\n\nManage CMake Policy settings.\n\n.. code-block:: cmake\n\n"
+         "  cmake_policy(VERSION 3.5)\n  cmake_policy(SET CMP0048 NEW)\n  set(X 1)\n  if(X)\n  endif()\n\n"
+         "Literal text follows::\n\n  cmake_policy(GET CMP0048 var)\n  message(STATUS ${var})\n",
+         "rst"},
+        {"a module opening with its reStructuredText docstring",
+         "# Copyright 2019 Example Inc.\n#\n# Licensed under the Apache License.\n\"\"\"Speeds up downloads.\n\n"
+         "Usage\n=====\n\n.. code-block:: python\n\n    client = make()\n\nSee :class:`Pool` and ``max_workers``.\n"
+         "\"\"\"\nimport logging\n",
+         "py"},
+        {"C++ told by its words when its lines look like C",
+         "#ifndef HANDLES_HPP\n#define HANDLES_HPP\n\nnamespace VK\n{\n  struct ApplicationInfo;\n  struct FormatProperties;\n"
+         "  static_assert(sizeof(VK::Format) == sizeof(int), \"size\");\n  static_assert(std::is_nothrow_move_constructible<VK::Format>::value, \"move\");\n"
+         "  typedef struct Flags Flags;\n}\n#endif\n",
+         "cpp"},
+        {"switch labels are no shell cases",
+         "switch (format)\n{\ncase FORMAT_R8:\n    return 1;\ncase FORMAT_R16:\n    return 2;\ncase FORMAT_R32:\n"
+         "    return 4;\ncase FORMAT_R64:\n    return 8;\n}\n#include <stdint.h>\n#define FORMATS 4\n",
+         "c"},
         {"C++ member definitions", "QT_BEGIN_NAMESPACE\n\nstatic void *handle;\n\nvoid Hooks::platformInit()\n{\n}\n", "cpp"},
     };
     for (const LookalikeCase &c : cases)

@@ -116,7 +116,7 @@ constexpr LineRule LineRules[] = {
     {"async def ", Python, 5}, {"@staticmethod", Python, 6}, {"@classmethod", Python, 6},
     {"if [", Shell, 4}, {"if [[", Shell, 5}, {"fi", Shell, 3}, {"then", Shell, 2}, {"esac", Shell, 5},
     {"done", Shell, 3}, {"export ", Shell, 1}, {"echo ", Shell, 2}, {"local ", Shell, 2}, {"set -e", Shell, 5},
-    {"case ", Shell, 1}, {"while read", Shell, 5}, {"shift", Shell, 2}, {"unset ", Shell, 3},
+    {"while read", Shell, 5}, {"shift", Shell, 2}, {"unset ", Shell, 3},
     {"@echo off", Batch, 10}, {"@ECHO OFF", Batch, 10}, {"REM ", Batch, 4}, {"rem ", Batch, 2},
     {"goto ", Batch, 3}, {"setlocal", Batch, 5}, {"SETLOCAL", Batch, 5}, {":: ", Batch, 4}, {"%~dp0", Batch, 6},
     {"param(", PowerShell, 5}, {"Param(", PowerShell, 5}, {"Write-Host ", PowerShell, 6},
@@ -385,6 +385,13 @@ void scoreCShapes(std::string_view line, Scores &scores)
     // Array initializers, as xxd -i and resource compilers write them: "name[] = {".
     if (line.ends_with("] = {") && line.find('[') > 0 && isIdentifierChar(line[line.find('[') - 1]))
         scores[C] += 3;
+    // "case $1 in" opens a shell case; "case RED:" labels a C switch.
+    if (line.starts_with("case ")) {
+        if (line.ends_with(" in"))
+            scores[Shell] += 3;
+        else if (line.back() == ':')
+            scores[C] += 1;
+    }
     // Tcl namespaces are not C++ ones.
     if (line.starts_with("namespace eval "))
         scores[Cpp] -= 3;
@@ -776,7 +783,23 @@ void mergeInto(Language kept, Language merged, Scores &scores, LineScan &scan)
     scan.evidenceLines[merged] = 0;
 }
 
-void mergeFamilies(Scores &scores, LineScan &scan)
+// Words that C never writes outside its comments and strings.
+constexpr std::string_view CppOnlyWords[] = {"::", "nullptr", "static_cast<", "template <", "template<", "namespace ",
+                                             "constexpr ", "noexcept", "public:", "private:", "override"};
+constexpr int CppWordsNeeded = 3;
+
+bool usesCppWords(std::string_view window)
+{
+    int found = 0;
+    for (std::string_view word : CppOnlyWords) {
+        for (size_t at = window.find(word); at != std::string_view::npos && found < CppWordsNeeded;
+             at = window.find(word, at + word.size()))
+            ++found;
+    }
+    return found >= CppWordsNeeded;
+}
+
+void mergeFamilies(Scores &scores, LineScan &scan, std::string_view window)
 {
     // Documentation inside a Perl module is part of the module.
     if (scores[Perl] > 0)
@@ -785,7 +808,7 @@ void mergeFamilies(Scores &scores, LineScan &scan)
     // together count against the other languages.
     const Ranking ranking = rank(scores);
     if (ranking.language == C || ranking.language == Cpp) {
-        const Language family = scores[Cpp] >= 4 ? Cpp : C;
+        const Language family = scores[Cpp] >= 4 || usesCppWords(window) ? Cpp : C;
         mergeInto(family, family == Cpp ? C : Cpp, scores, scan);
     }
 }
@@ -827,6 +850,17 @@ bool closesBracketComment(std::string_view line, size_t level)
             return true;
     }
     return false;
+}
+
+// The closing quotes of a docstring that the line opens and leaves open, or nothing.
+std::string_view openedDocstring(std::string_view line)
+{
+    for (std::string_view quotes : {std::string_view("\"\"\""), std::string_view("'''")}) {
+        const size_t open = line.starts_with('r') || line.starts_with('u') ? 1 : 0;
+        if (line.substr(open).starts_with(quotes) && line.find(quotes, open + 3) == std::string_view::npos)
+            return quotes;
+    }
+    return {};
 }
 
 // Static site generators put "key: value" front matter between two "---" lines at the top
@@ -885,6 +919,9 @@ std::string_view guessLanguage(std::string_view text)
     bool inFence = false;
     bool inComment = false;
     size_t bracketLevel = NotInBracketComment;
+    std::string_view docstringCloser;
+    bool inLiteralBlock = false;
+    bool onlyCommentsSoFar = true;
     bool fenced = false;
     while (!text.empty() && scan.lines() < MaxLines) {
         const size_t end = text.find('\n');
@@ -922,15 +959,38 @@ std::string_view guessLanguage(std::string_view text)
                 bracketLevel = level;
             continue;
         }
+        // Python docstrings are prose about the code, often written in reStructuredText.
+        if (!docstringCloser.empty()) {
+            if (line.find(docstringCloser) != std::string_view::npos)
+                docstringCloser = {};
+            continue;
+        }
+        // A module that opens with its docstring (after the comment header) is Python's.
+        if (const std::string_view closer = openedDocstring(line); !closer.empty()) {
+            scan.scores[Python] += onlyCommentsSoFar ? 6 : 3;
+            docstringCloser = closer;
+            fenced = true;
+            continue;
+        }
+        onlyCommentsSoFar = onlyCommentsSoFar && line.front() == '#';
+        // reStructuredText quotes code in literal blocks, indented after a line ending "::",
+        // and in directives such as ".. code-block:: cmake".
+        if (inLiteralBlock && indented)
+            continue;
+        inLiteralBlock = (line.ends_with("::") && line.size() > 2) ||
+                         (line.starts_with(".. ") && line.find(":: ") != std::string_view::npos);
+        if (inLiteralBlock)
+            scan.scores[ReStructuredText] += 2;
         if (!inFence)
             scan.take(line, indented, indentedWithTab, text.starts_with('\n') || text.starts_with("\r\n"));
     }
     scan.finish();
     std::array<int, LanguageCount> &scores = scan.scores;
-    // Words anywhere in the window would include the code a document quotes.
+    // Words anywhere in the window would include the code a document quotes, or the
+    // markup of a docstring.
     if (!fenced && !confident(rank(scores)))
         scoreWords(window, scores);
-    mergeFamilies(scores, scan);
+    mergeFamilies(scores, scan, window);
     const Ranking ranking = rank(scores);
     if (!confident(ranking) || onlyQuotesCode(scan, ranking.language))
         return {};
