@@ -277,6 +277,32 @@ const VerdictCase VerdictCases[] = {
     {"guessed_python_named_txt_kept", [] { return "import os\nfrom sys import argv\n\ndef main():\n    pass\n"s; },
      "notes.txt", "txt"},
     {"elf_executable_named_bin_kept", [] { return elfImage(2, false); }, "tool.bin", "bin"},
+    {"workbook_without_macros_named_xlsm_kept",
+     [] { return zipArchive({{"[Content_Types].xml", "<Types/>"}, {"xl/workbook.xml", "<w/>"}}); }, "stations.xlsm", "xlsm"},
+    {"macro_workbook_named_xlsx",
+     [] {
+         return zipArchive({{"[Content_Types].xml",
+                             "<Types><Override PartName=\"/xl/workbook.xml\" "
+                             "ContentType=\"application/vnd.ms-excel.sheet.macroEnabled.main+xml\"/></Types>"},
+                            {"xl/workbook.xml", "<w/>"}});
+     },
+     "stations.xlsx", "xlsm"},
+    {"pem_public_key_named_pub_kept",
+     [] { return "-----BEGIN PUBLIC KEY-----\nMCowBQYDK2VwAyEA\n-----END PUBLIC KEY-----\n"s; }, "id.pub", "pub"},
+    {"checksums_named_sha256_kept",
+     [] { return "9f86d081884c7d659a2feaa0c55ad015a3bf4f1b2b0b822cd15d6c15b0f00a08  test.txt\n"s; }, "SUMS.sha256", "sha256"},
+    {"git_patch_mail_named_patch_kept",
+     [] {
+         return "From 3f1c2b Mon Sep 17 00:00:00 2001\nFrom: A <a@example.org>\nDate: Sun, 6 Dec 2026 10:00:00 +0000\n"
+                "Subject: [PATCH] Fix\n\n---\n a.c | 2 +-\n\ndiff --git a/a.c b/a.c\n--- a/a.c\n+++ b/a.c\n"s;
+     },
+     "0001-Fix.patch", "patch"},
+    {"git_patch_mail_without_extension",
+     [] {
+         return "From 3f1c2b Mon Sep 17 00:00:00 2001\nFrom: A <a@example.org>\nDate: Sun, 6 Dec 2026 10:00:00 +0000\n"
+                "Subject: [PATCH] Fix\n\n---\n a.c | 2 +-\n\ndiff --git a/a.c b/a.c\n--- a/a.c\n+++ b/a.c\n"s;
+     },
+     "0001-Fix", "patch"},
     {"icon_named_cur_kept", icoImage, "pointer.cur", "cur"},
     {"cursor_named_ico", [] { std::string ico = icoImage(); ico[2] = 2; return ico; }, "pointer.ico", "cur"},
     {"feed_without_extension", [] { return "<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel/></rss>\n"s; }, "feed", "xml"},

@@ -902,6 +902,12 @@ bool isMboxStart(std::string_view text)
            mailType(text.substr(line.size() + 1)) != "";
 }
 
+// What git format-patch writes: a mail message whose body is a diff.
+bool isPatchMail(std::string_view text)
+{
+    return isMboxStart(text) && (contains(text, "\ndiff --git ") || (contains(text, "\n--- ") && contains(text, "\n+++ ")));
+}
+
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // SubRip: a cue number, then "00:00:01,000 --> 00:00:04,000".
@@ -1022,7 +1028,7 @@ struct MarkerCheck {
 bool isMicroDvdText(std::string_view text) { return isMicroDvd(firstLine(text)); }
 
 constexpr MarkerCheck MarkerChecks[] = {
-    {isMboxStart, "mbox"}, {isSubRip, "srt"}, {isLyrics, "lrc"}, {isMicroDvdText, "sub"},
+    {isPatchMail, "patch"}, {isMboxStart, "mbox"}, {isSubRip, "srt"}, {isLyrics, "lrc"}, {isMicroDvdText, "sub"},
 };
 
 bool matchesRule(const MarkerRule &rule, std::string_view line, std::string_view window)
