@@ -18,6 +18,7 @@ constexpr Signature Signatures[] = {
     {0, "\x89PNG\r\n\x1A\n"sv, {}, "png"},
     {0, "\x8AMNG\r\n\x1A\n"sv, {}, "mng"},
     {0, "\x8BJNG\r\n\x1A\n"sv, {}, "jng"},
+    {0, "\xFF\xD8\xFF\xF7"sv, {}, "jls"}, // the frame marker of JPEG-LS right after the start
     {0, "\xFF\xD8\xFF"sv, {}, "jpg"},
     {0, "GIF87a"sv, {}, "gif"},
     {0, "GIF89a"sv, {}, "gif"},
@@ -88,6 +89,7 @@ constexpr Signature Signatures[] = {
 
     // Documents
     {0, "%PDF-"sv, {}, "pdf"},
+    {0, "%!PS-TrueTypeFont"sv, {}, "t42"},
     {0, "%!PS"sv, {}, {}, postScript},
     {0, "%!FontType1"sv, {}, "pfa"},
     {0, "%!"sv, {}, "ps"},

@@ -437,9 +437,14 @@ constexpr PrefixRule TextPrefixRules[] = {
     {"BEGIN:VCARD", "vcf"},
     {"BEGIN:VCALENDAR", "ics"},
     {"-----BEGIN PGP", "asc"},
+    {"-----BEGIN SSH SIGNATURE-----", "ssh-sig"},
     {"-----BEGIN ", "pem"},
+    {"---- BEGIN SSH2 PUBLIC KEY ----", "ssh-key"},
     {"ssh-rsa ", "ssh-key"},
     {"ssh-ed25519 ", "ssh-key"},
+    {"ssh-ed25519-cert-v01@openssh.com ", "ssh-key"},
+    {"ssh-rsa-cert-v01@openssh.com ", "ssh-key"},
+    {"sk-ssh-ed25519@openssh.com ", "ssh-key"},
     {"ssh-dss ", "ssh-key"},
     {"ecdsa-sha2-", "ssh-key"},
     {"WEBVTT", "vtt"},
@@ -484,7 +489,6 @@ constexpr PrefixRule TextPrefixRules[] = {
     {"begin 666 ", "uue"},
     {"begin 600 ", "uue"},
     {"begin-base64 ", "uue"},
-    {"# SOME DESCRIPTIVE TITLE", "po"},
     {"msgid \"", "po"},
     {"digraph ", "dot"},
     {"digraph{", "dot"},
@@ -1133,6 +1137,10 @@ TextShape textShape(std::string_view text, bool complete)
     // Comment lines may come before a section header or a LaTeX preamble.
     if (const auto afterHash = afterCommentLines(text, "#"); afterHash.starts_with("[Desktop Entry]"))
         return {"desktop", false};
+    // Gettext catalogs open with translator comments; a properties file written by
+    // msgcat keeps the comments but has no msgid.
+    if (afterCommentLines(text, "#").starts_with("msgid \""))
+        return {"po", false};
     if (const auto afterPercent = afterCommentLines(text, "%"); afterPercent.data() != text.data()) {
         if (const auto byPrefix = lookupPrefix(TextPrefixRules, afterPercent, false); byPrefix == "tex")
             return {byPrefix, false};
