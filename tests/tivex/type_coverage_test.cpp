@@ -368,6 +368,19 @@ std::vector<TypeSample> handMadeSamples()
         {"ppm", "ppm", [] { return "P6 1 1 255\n\x01\x02\x03"s; }},
         {"pam", "pam", [] { return "P7\nWIDTH 1\nHEIGHT 1\nDEPTH 3\nMAXVAL 255\nTUPLTYPE RGB\nENDHDR\n\x01\x02\x03"s; }},
         {"pfm", "pfm", [] { return Bytes{}.raw("PF\n1 1\n-1.0\n").zeros(12).data; }},
+        {"phm", "phm", [] { return Bytes{}.raw("PH\n1 1\n-1.0\n").zeros(6).data; }},
+        {"tar_volume_label", "tar", [] {
+             // A GNU volume label header: name, empty mode and size fields, type 'V'.
+             std::string block = padded("ARCHIVE 2026"s, 512);
+             block[156] = 'V';
+             unsigned sum = 0;
+             for (size_t i = 0; i < 512; ++i)
+                 sum += (i >= 148 && i < 156) ? ' ' : static_cast<unsigned char>(block[i]);
+             char field[8];
+             std::snprintf(field, sizeof field, "%06o", sum);
+             block.replace(148, 7, field, 7);
+             return block + std::string(1024, '\0');
+         }},
         {"sgi", "sgi", sgiImage},
         {"emf", "emf", emfImage},
         {"postscript", "ps", [] { return "%!PS-Adobe-3.0\n%%Pages: 1\nshowpage\n"s; }},

@@ -148,6 +148,8 @@ std::string_view iso9660(Source &source)
     return {};
 }
 
+constexpr size_t TarTypeAt = 156;
+
 // Pre-POSIX tar has no magic; its header checksum, the byte sum of the header with the
 // checksum field read as blanks, still holds.
 std::string_view tarByChecksum(Source &source)
@@ -163,7 +165,9 @@ std::string_view tarByChecksum(Source &source)
         const bool inField = at >= TarChecksumAt && at < TarChecksumAt + TarChecksumLength;
         sum += inField ? ' ' : head.data()[at];
     }
-    if (sum != *recorded || !tarOctal(head.sub(100, 8)) || !tarOctal(head.sub(124, 12)))
+    // A GNU volume label (type 'V') leaves the mode and size fields empty.
+    const bool volumeLabel = head.u8(TarTypeAt) == 'V';
+    if (sum != *recorded || (!volumeLabel && (!tarOctal(head.sub(100, 8)) || !tarOctal(head.sub(124, 12)))))
         return {};
     return "tar";
 }

@@ -40,6 +40,7 @@ struct NetpbmKind {
 constexpr NetpbmKind NetpbmKinds[] = {
     {'1', "pbm"}, {'4', "pbm"}, {'2', "pgm"}, {'5', "pgm"}, {'3', "ppm"},
     {'6', "ppm"}, {'7', "pam"}, {'F', "pfm"}, {'f', "pfm"},
+    {'H', "phm"}, {'h', "phm"},
 };
 
 // Keys that a BitTorrent file's top-level dictionary starts with (keys are sorted).
@@ -308,6 +309,20 @@ std::string_view torrent(Source &source)
     return {};
 }
 
+namespace {
+
+// A key or request under 128 bytes (an elliptic-curve public key) gives its length in
+// one byte; "0" and another character begin text as well, so the sequence must fill
+// the file exactly and hold a sequence, a number or an identifier.
+std::string_view smallDerObject(Source &source, uint8_t length)
+{
+    const auto inner = source.head().u8(2);
+    const bool fillsFile = source.size() == uint64_t{length} + 2;
+    return fillsFile && inner && (*inner == 0x30 || *inner == 0x02 || *inner == 0x06) ? "der"sv : std::string_view{};
+}
+
+} // namespace
+
 // DER: an X.509 certificate is a sequence whose first element is again a sequence
 // (the signed part); a PKCS #12 store starts with the version number 3. Small objects
 // (an EC request or key) give their length in one byte after 0x81, large ones in two.
@@ -315,7 +330,11 @@ std::string_view derCertificate(Source &source)
 {
     const ByteView head = source.head();
     const auto lengthForm = head.u8(1);
-    if (!lengthForm || (*lengthForm != 0x81 && *lengthForm != 0x82))
+    if (!lengthForm)
+        return {};
+    if (*lengthForm < 0x80)
+        return smallDerObject(source, *lengthForm);
+    if (*lengthForm != 0x81 && *lengthForm != 0x82)
         return {};
     const size_t bodyAt = *lengthForm == 0x81 ? 3 : 4;
     if (*lengthForm == 0x81 && head.u8(2).value_or(0) < 0x80)

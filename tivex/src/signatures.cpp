@@ -38,7 +38,23 @@ constexpr Signature Signatures[] = {
     {0, "\x00\x00\x01\x00"sv, {}, {}, iconDirectory},
     {0, "\x00\x00\x02\x00"sv, {}, {}, iconDirectory},
     {0, "icns"sv, {}, "icns"},
+    {0, "8BPS\x00\x02"sv, {}, "psb"}, // the large-document version
     {0, "8BPS"sv, {}, "psd"},
+    {522, "\x00\x11\x02\xFF"sv, {}, "pict"}, // version 2 opcode after the 512-byte header and the frame
+    {0, "srcdocid:"sv, {}, "cals"},
+    {0, " paf\0\0\0\0"sv, {}, "paf"},
+    {0, "fap \0\0\0\0"sv, {}, "paf"},
+    {0, "PVF1\n"sv, {}, "pvf"},
+    {0, "PVF2\n"sv, {}, "pvf"},
+    {0, "Extended Instrument: "sv, {}, "xi"},
+    {0, "\xC0\xDE\xC2"sv, {}, "codec2"},
+    {4, "styp"sv, {}, "mp4"}, // a media segment of fragmented MP4 (DASH, HLS)
+    {0, "Salted__"sv, {}, "openssl-enc"},
+    {0, "# v2 git bundle\n"sv, {}, "git-bundle"},
+    {0, "# v3 git bundle\n"sv, {}, "git-bundle"},
+    {0, "CPCH"sv, {}, "clang-pch"},
+    {0, "\xDE\xC0\x17\x0B"sv, {}, "llvm-bc"}, // the bitcode wrapper of Apple's tools
+    {0, "\0\0\0\0\x20\0\0\0\xFF\xFF\0\0\xFF\xFF\0\0"sv, {}, "res"},
     {0, "\x00\x00\x00\x0CjP  \r\n\x87\n"sv, {}, {}, jpeg2000},
     {0, "\xFF\x4F\xFF\x51"sv, {}, "j2k"},
     {0, "\x00\x00\x00\x0CJXL \r\n\x87\n"sv, {}, "jxl"},
@@ -329,6 +345,7 @@ constexpr Signature Signatures[] = {
     {0, "d"sv, {}, {}, torrent},
     {0, "\x30\x82"sv, {}, {}, derCertificate},
     {0, "\x30\x81"sv, {}, {}, derCertificate},
+    {0, "\x30"sv, {}, {}, derCertificate}, // short lengths: the inspector checks the whole size
     {0, "\x99"sv, {}, {}, openPgp},
     {0, "\x98"sv, {}, {}, openPgp},
     {0, "\x95"sv, {}, {}, openPgp},
