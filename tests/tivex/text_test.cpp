@@ -301,6 +301,28 @@ TEST(TextStructure, tellsLookalikeLanguagesApart)
          "switch (format)\n{\ncase FORMAT_R8:\n    return 1;\ncase FORMAT_R16:\n    return 2;\ncase FORMAT_R32:\n"
          "    return 4;\ncase FORMAT_R64:\n    return 8;\n}\n#include <stdint.h>\n#define FORMATS 4\n",
          "c"},
+        {"a document type definition", "<!-- the log -->\n<!ELEMENT log (day+)>\n<!ATTLIST day n CDATA #REQUIRED>\n", "dtd"},
+        {"a diff without context", "3c3\n< force 4\n---\n> force 6\n10a11,12\n> new line\n", "patch"},
+        {"a signed MIME message from openssl",
+         "MIME-Version: 1.0\nContent-Type: multipart/signed; protocol=\"application/x-pkcs7-signature\"; boundary=\"b\"\n\n"
+         "This is an S/MIME signed message\n\n--b\n",
+         "eml"},
+        {"a decoded certificate before the certificate",
+         "Certificate:\n    Data:\n        Version: 3 (0x2)\n-----BEGIN CERTIFICATE-----\nMIIB\n-----END CERTIFICATE-----\n", "pem"},
+        {"a revocation certificate from gpg",
+         "This is a revocation certificate for the OpenPGP key:\n\npub   rsa2048\n\nTo avoid an accidental use of this file,\n"
+         "a colon has been inserted before the 5 dashes below.\n\n:-----BEGIN PGP PUBLIC KEY BLOCK-----\nComment: x\n",
+         "asc"},
+        {"a Japanese Markdown page with a list", "# 旅行の記録\n\n三日目は雨でした。午前中は**博物館**へ行きました。\n\n-   切符を買う\n-   宿に電話する\n",
+         "md"},
+        {"log lines with milliseconds are no table",
+         "2022-04-15 08:00:23,985 INFO  harbour.ferry - docked\n2022-04-15 08:01:45,044 INFO  harbour.quay - docked\n"
+         "2022-04-15 08:02:51,518 INFO  harbour.quay - late\n2022-04-15 08:03:00,001 WARN  harbour.quay - fog\n",
+         "text"},
+        {"hex bytes are no sentences", "unsigned char blob_bin[] = {\n  0xa3, 0x1c, 0x06, 0xbd, 0x46, 0x3e, 0x39, 0x23,\n"
+                                       "  0xe4, 0x8b, 0x16, 0x97, 0x6c, 0x08, 0x07, 0x17,\n  0x06, 0x8f, 0x32, 0xb7, 0xa6, 0xb3, 0x8b, 0x6b,\n"
+                                       "  0xcf, 0xde, 0x01, 0xc2, 0xce, 0x28, 0xb2, 0x6c,\n};\nunsigned int blob_bin_len = 32;\n",
+         "c"},
         {"C++ member definitions", "QT_BEGIN_NAMESPACE\n\nstatic void *handle;\n\nvoid Hooks::platformInit()\n{\n}\n", "cpp"},
     };
     for (const LookalikeCase &c : cases)

@@ -623,6 +623,7 @@ std::vector<TypeSample> handMadeSamples()
         {"ssh_signature", "ssh-sig", [] { return "-----BEGIN SSH SIGNATURE-----\nU1NIU0lHAAAAAQ==\n-----END SSH SIGNATURE-----\n"s; }},
         {"type42", "t42", [] { return "%!PS-TrueTypeFont-65536-65536-1\n11 dict begin\n"s; }},
         {"jpeg_ls", "jls", [] { return padded("\xFF\xD8\xFF\xF7\x00\x0B\x08\x00\x10\x00\x10\x01\x01\x11\x00"s, 128); }},
+        {"dtd", "dtd", [] { return "<!ELEMENT log (day+)>\n<!ATTLIST day n CDATA #REQUIRED>\n"s; }},
         {"sylk", "slk", [] { return "ID;PCALCOOO32\nC;X1;Y1;K\"a\"\nC;X2;Y1;K\"b\"\nE\n"s; }},
         {"dif", "dif", [] { return "TABLE\r\n0,1\r\n\"EXCEL\"\r\nVECTORS\r\n0,2\r\n\"\"\r\nEOD\r\n"s; }},
         {"ipynb", "ipynb", [] { return "{\n \"cells\": [\n  {\n   \"cell_type\": \"code\",\n   \"source\": []\n  }\n ],\n \"nbformat\": 4\n}\n"s; }},

@@ -284,6 +284,7 @@ constexpr size_t ModelWindow = 4096;
 constexpr int MaxLines = 120;
 constexpr int MinScore = 5;
 constexpr int MaxUnderlineScore = 3;
+constexpr int MaxListItemScore = 3;
 
 bool isLowerIdentifierChar(char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-'; }
 
@@ -624,11 +625,17 @@ bool looksLikeCode(std::string_view line)
     return std::any_of(line.begin(), line.end(), [](char c) { return CodePunctuation[static_cast<unsigned char>(c)]; });
 }
 
-// A sentence: six words or more, and nothing that looks like code.
+bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80; }
+
+// A sentence: six words or more, mostly letters, and nothing that looks like code.
 bool isProse(std::string_view line)
 {
     constexpr int MinWords = 6;
-    return std::count(line.begin(), line.end(), ' ') + 1 >= MinWords && !looksLikeCode(line);
+    const auto blanks = std::count(line.begin(), line.end(), ' ');
+    if (blanks + 1 < MinWords || looksLikeCode(line))
+        return false;
+    const auto letters = std::count_if(line.begin(), line.end(), isLetter);
+    return letters * 10 >= (static_cast<std::ptrdiff_t>(line.size()) - blanks) * 7;
 }
 
 bool isYamlStructure(std::string_view line, bool indented)
@@ -685,6 +692,11 @@ public:
         if (m_lines == 1 && line.starts_with("# ") && lastLineOfParagraph) {
             scores[Markdown] += 4;
             m_openedWithHeading = true;
+        }
+        // List items under that heading ("-   item", as pandoc writes them).
+        if (m_openedWithHeading && m_listItems < MaxListItemScore && (line.starts_with("- ") || line.starts_with("* "))) {
+            scores[Markdown] += 1;
+            ++m_listItems;
         }
         // Reference-style link definitions: "[name]: https://...".
         if (line.starts_with('[') && line.find("]: http") != std::string_view::npos)
@@ -743,6 +755,7 @@ private:
     bool m_previousWasRule = false;
     bool m_yamlStructure = false;
     bool m_openedWithHeading = false;
+    int m_listItems = 0;
     bool m_sectioned = false;
     int m_assignments = 0;
     int m_proseLines = 0;
@@ -1007,6 +1020,7 @@ std::string_view guessTable(std::string_view text, bool complete)
         int fields = -1;
         int spaced = 0; // separators followed by a blank, as commas in sentences are
         int separators = 0;
+        int blanks = 0; // outside quotes: many more than separators make a log, not a table
         bool consistent = true;
         while (!rest.empty() && rows < MaxRows && consistent) {
             const size_t end = rest.find('\n');
@@ -1026,6 +1040,8 @@ std::string_view guessTable(std::string_view text, bool complete)
                 } else if (line[at] == separator && !quoted) {
                     ++count;
                     spaced += at + 1 < line.size() && line[at + 1] == ' ';
+                } else if (line[at] == ' ' && !quoted) {
+                    ++blanks;
                 }
             }
             separators += count;
@@ -1034,7 +1050,7 @@ std::string_view guessTable(std::string_view text, bool complete)
             consistent = count == fields && count > 0;
             ++rows;
         }
-        const bool prose = separator != '\t' && spaced * 2 > separators;
+        const bool prose = separator != '\t' && (spaced * 2 > separators || blanks > 2 * separators);
         if (consistent && rows >= MinRows && fields > 0 && !prose)
             return separator == '\t' ? "tsv" : "csv";
     }

@@ -539,7 +539,7 @@ constexpr std::string_view HtmlTags[] = {
     "html", "head", "body", "title", "meta", "script", "style", "div", "p", "table", "link", "span",
     "h1",   "h2",   "br",   "a",     "form", "iframe", "img",   "ul",  "center", "font", "base",
     "h3",   "h4",   "ol",   "li",    "pre",  "hr",     "map",   "area", "section", "article", "nav",
-    "header", "footer", "blockquote", "noscript",
+    "header", "footer", "blockquote", "noscript", "tr", "th", "td",
 };
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
@@ -646,6 +646,9 @@ TextShape markupType(std::string_view text)
             return unknown;
         text.remove_prefix(end + closer.size());
     }
+    // Declarations alone make a document type definition.
+    if (text.starts_with("<!ELEMENT") || text.starts_with("<!ENTITY") || text.starts_with("<!ATTLIST"))
+        return {"dtd", false};
     const std::string_view name = tagName(text);
     if (name.empty())
         return unknown;
@@ -891,7 +894,9 @@ std::string_view mailType(std::string_view text)
             return {};
         known += isMailHeaderLine(line) ? 1 : 0;
     }
-    if (known < 3)
+    // A MIME message made by a program (openssl smime) may carry only its two MIME headers.
+    const bool mime = block.starts_with("MIME-Version:") && contains(block, "\nContent-Type: multipart/");
+    if (known < 3 && !mime)
         return {};
     return contains(block, "multipart/related") && contains(block, "MIME-Version") ? "mht" : "eml";
 }
@@ -913,6 +918,45 @@ bool isPatchMail(std::string_view text)
 }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The line numbers of a diff without context: "3c3", "10,12d9", "4a5,6".
+bool isNormalDiffCommand(std::string_view line)
+{
+    size_t at = 0;
+    const auto range = [&] {
+        const size_t start = at;
+        while (at < line.size() && (isDigit(line[at]) || (at > start && line[at] == ',')))
+            ++at;
+        return at > start && line[at - 1] != ',';
+    };
+    if (!range() || at >= line.size() || std::string_view("acd").find(line[at]) == std::string_view::npos)
+        return false;
+    ++at;
+    return range() && at == line.size();
+}
+
+// What diff writes without -u or -c: change commands, then "< " and "> " lines.
+bool isNormalDiff(std::string_view text)
+{
+    const std::string_view first = firstLine(text);
+    const std::string_view second = firstLine(text.substr(std::min(first.size() + 1, text.size())));
+    return isNormalDiffCommand(first) && (second.starts_with("< ") || second.starts_with("> "));
+}
+
+// openssl x509 -text: the decoded certificate, then the certificate itself.
+bool isCertificateText(std::string_view text)
+{
+    return firstLine(text) == "Certificate:" && contains(text, "-----BEGIN CERTIFICATE-----");
+}
+
+// A short note before an ASCII-armored OpenPGP block. gpg's revocation certificates
+// put a colon before the block so that it is not imported by mistake.
+bool holdsArmoredPgp(std::string_view text)
+{
+    constexpr size_t NoteWindow = 4096;
+    const std::string_view note = text.substr(0, NoteWindow);
+    return contains(note, "\n-----BEGIN PGP ") || contains(note, "\n:-----BEGIN PGP ");
+}
 
 // SubRip: a cue number, then "00:00:01,000 --> 00:00:04,000".
 bool isSubRip(std::string_view text)
@@ -1032,7 +1076,8 @@ struct MarkerCheck {
 bool isMicroDvdText(std::string_view text) { return isMicroDvd(firstLine(text)); }
 
 constexpr MarkerCheck MarkerChecks[] = {
-    {isPatchMail, "patch"}, {isMboxStart, "mbox"}, {isSubRip, "srt"}, {isLyrics, "lrc"}, {isMicroDvdText, "sub"},
+    {isPatchMail, "patch"},          {isMboxStart, "mbox"},  {isSubRip, "srt"},          {isLyrics, "lrc"},
+    {isMicroDvdText, "sub"},         {isNormalDiff, "patch"}, {isCertificateText, "pem"}, {holdsArmoredPgp, "asc"},
 };
 
 bool matchesRule(const MarkerRule &rule, std::string_view line, std::string_view window)

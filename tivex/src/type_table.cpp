@@ -440,6 +440,7 @@ constexpr TypeInfo Types[] = {
     {"nfo", "nfo", "diz", "text", "text/plain", "説明テキスト（NFO）", "information text", G | N},
     {"html", "html", "htm xhtml shtml shtm xht jsp jspf asp aspx ascx ashx asmx master cshtml vbhtml razor cfm cfc vue svelte astro", "text", "text/html", "HTML 文書", "HTML document", NoFlags},
     {"xml", "xml", "vdx uot uos uop mpd ism ismc dtd ent rng sch wsdl xaml xib storyboard resx resw csproj vbproj fsproj vcxproj vcproj filters props targets proj nuspec wxs wxi wxl manifest pom ivy jnlp fxml xul xbl rdf owl gir glade ui kcfg qrc policy metainfo appdata xbel gml osm dae x3d ditamap dita docbook dbk fo xmp xfdf musicxml xlf xliff tmx ttml dfxp smil mathml mml its loc rels xba xlb xdl xcu xcs vml jrxml tld xsp pxml iml sln menu mxml icml idml", "text", "application/xml", "XML 文書", "XML document", K},
+    {"dtd", "dtd", "ent mod", "text", "application/xml-dtd", "文書型定義（DTD）", "document type definition", NoFlags},
     {"svg", "svg", "", "xml", "image/svg+xml", "SVG 画像", "SVG image", P},
     {"xhtml", "html", "xhtml xht htm", "xml", "application/xhtml+xml", "XHTML 文書", "XHTML document", NoFlags},
     // Feeds are published and saved as .xml far more often than as .rss or .atom.
