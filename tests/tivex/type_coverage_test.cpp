@@ -335,6 +335,14 @@ std::vector<TypeSample> handMadeSamples()
         {"webm", "webm", [] { return ebmlDocument("webm"); }},
         {"exe", "exe", [] { return peImage(false); }},
         {"dll", "dll", [] { return peImage(true); }},
+        {"mpeg1_video", "m1v", [] { return padded("\x00\x00\x01\xB3\x06\x00\x40\x13\xFF\xFF\xE0\x18\x00\x00\x01\xB8"s, 256); }},
+        {"mpeg2_video", "m2v", [] {
+             return padded("\x00\x00\x01\xB3\x06\x00\x40\x13\xFF\xFF\xE0\x18\x00\x00\x01\xB5\x14\x8A"s, 256);
+         }},
+        {"cri_adx", "adx", [] { return padded(padded("\x80\x00\x00\x20\x03\x12\x04\x02"s, 30) + "(c)CRI"s, 256); }},
+        {"multipart_jpeg", "mpjpeg", [] {
+             return "--ffmpeg\r\nContent-type: image/jpeg\r\nContent-length: 4\r\n\r\n\xFF\xD8\xFF\xD9\r\n"s;
+         }},
         {"nintendo_ast", "ast", [] { return padded(padded("STRM"s, 64) + "BLCK"s, 256); }},
         {"coff_object", "coff-o", [] {
              // One ".text" section header, then the (empty) symbol table.

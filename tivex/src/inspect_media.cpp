@@ -252,6 +252,36 @@ constexpr NalRule NalRules[] = {
 
 } // namespace
 
+// CRI ADX audio: 0x8000, the offset of the data, and a "(c)CRI" mark just before it.
+std::string_view criAdx(Source &source)
+{
+    const ByteView head = source.head();
+    const auto dataAt = head.u16be(2);
+    return dataAt && *dataAt >= 6 && head.startsWith(*dataAt - 2, "(c)CRI"sv) ? "adx"sv : std::string_view{};
+}
+
+// Motion JPEG sent as a multipart message (ffmpeg's mpjpeg): a boundary line, then the
+// part's content type.
+std::string_view multipartJpeg(Source &source)
+{
+    constexpr size_t MaxBoundary = 72;
+    const ByteView head = source.head();
+    const size_t lineEnd = head.find("\r\n");
+    if (lineEnd == ByteView::npos || lineEnd > MaxBoundary)
+        return {};
+    const auto part = head.chars(lineEnd + 2, 24);
+    return part && (part->starts_with("Content-type: image/jpeg") || part->starts_with("Content-Type: image/jpeg"))
+               ? "mpjpeg"sv
+               : std::string_view{};
+}
+
+// An MPEG video elementary stream: MPEG-2 follows its sequence header with a sequence
+// extension, MPEG-1 has none.
+std::string_view mpegVideoStream(Source &source)
+{
+    return source.head().find("\x00\x00\x01\xB5"sv) != ByteView::npos ? "m2v"sv : "m1v"sv;
+}
+
 // Nintendo's AST audio: a "STRM" header of 64 bytes, then the first "BLCK" block.
 std::string_view nintendoAst(Source &source)
 {

@@ -241,7 +241,7 @@ constexpr Signature Signatures[] = {
     {0, "\x1A\x45\xDF\xA3"sv, {}, {}, ebml},
     {0, "FLV\x01"sv, {}, "flv"},
     {0, "\x00\x00\x01\xBA"sv, {}, "mpg"},
-    {0, "\x00\x00\x01\xB3"sv, {}, "m2v"},
+    {0, "\x00\x00\x01\xB3"sv, {}, {}, mpegVideoStream},
     {0, "\x00\x00\x00\x01"sv, {}, {}, annexB},
     {0, "\x47"sv, {}, {}, mpegTransport},
     {4, "\x47"sv, {}, {}, blurayTransport},
@@ -274,6 +274,18 @@ constexpr Signature Signatures[] = {
     {0, "MZ"sv, {}, {}, pe},
     {0, "\x7F" "ELF"sv, {}, {}, elf},
     {0, "STRM"sv, {}, {}, nintendoAst},
+    {0, "\x80\x00"sv, {}, {}, criAdx},
+    {0, "--"sv, {}, {}, multipartJpeg},
+    {20, "vs12"sv, {}, "apm"},
+    {0, "KVAG"sv, {}, "kvag"},
+    {0, "\xB7\xD8\x00\x20\x37\x49\xDA\x11\xA6\x4E\x00\x07\xE9\x5E\xAD\x8D"sv, {}, "wtv"},
+    {0, "\x00\x0ASMJPEG"sv, {}, "smjpeg"},
+    {0, "BBCD\x00"sv, {}, "dirac"},
+    {0, "\x00\x00\x02\x80\x01"sv, {}, "dnxhd"},
+    {0, "\x00\x00\x02\x80\x02"sv, {}, "dnxhd"},
+    {0, "\x00\x00\x02\x80\x03"sv, {}, "dnxhd"},
+    {4086, "SWAPSPACE2"sv, {}, "linux-swap"},
+    {4086, "SWAP-SPACE"sv, {}, "linux-swap"},
     {0, "\x64\x86"sv, {}, {}, coffObject}, // x86-64
     {0, "\x4C\x01"sv, {}, {}, coffObject}, // i386
     {0, "\x64\xAA"sv, {}, {}, coffObject}, // ARM64
