@@ -343,6 +343,7 @@ std::vector<TypeSample> handMadeSamples()
         {"multipart_jpeg", "mpjpeg", [] {
              return "--ffmpeg\r\nContent-type: image/jpeg\r\nContent-length: 4\r\n\r\n\xFF\xD8\xFF\xD9\r\n"s;
          }},
+        {"python_zipapp", "pyz", [] { return "#!/usr/bin/env python3\n"s + zipArchive({{"__main__.py", "print(1)\n"}}); }},
         {"nintendo_ast", "ast", [] { return padded(padded("STRM"s, 64) + "BLCK"s, 256); }},
         {"coff_object", "coff-o", [] {
              // One ".text" section header, then the (empty) symbol table.

@@ -538,6 +538,16 @@ std::string_view zip(Source &source)
     return byNames;
 }
 
+// A zip archive behind something else: a shebang line (Python's zipapp) or a stub
+// program. Its central directory, found from the end, tells it.
+std::string_view prefixedZip(Source &source)
+{
+    auto directory = locateCentralDirectory(source);
+    if (!directory || !readCentralDirectory(source, *directory))
+        return {};
+    return source.head().startsWith(0, "#!"sv) ? "pyz"sv : "zip"sv;
+}
+
 std::string_view ole2(Source &source)
 {
     const ByteView head = source.head();

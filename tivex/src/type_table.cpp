@@ -165,6 +165,7 @@ constexpr TypeInfo Types[] = {
 
     // Archives and compressed data
     {"zip", "zip", "zipx", "", "application/zip", "ZIP 圧縮ファイル", "ZIP archive", NoFlags},
+    {"pyz", "pyz", "pyzw", "zip", "application/x-python-zipapp", "Python zip アプリケーション", "Python zip application", D},
     {"jar", "jar", "", "zip", "application/java-archive", "Java アーカイブ（JAR）", "Java archive", D},
     {"war", "war", "", "jar", "application/java-archive", "Java Web アプリケーション（WAR）", "Java web application archive", D},
     {"ear", "ear", "", "jar", "application/java-archive", "Java EE アプリケーション（EAR）", "Java enterprise application archive", D},
