@@ -384,7 +384,8 @@ void scoreCShapes(std::string_view line, Scores &scores)
         scores[C] -= 1;
     }
     // Array initializers, as xxd -i and resource compilers write them: "name[] = {".
-    if (line.ends_with("] = {") && line.find('[') > 0 && isIdentifierChar(line[line.find('[') - 1]))
+    if (const size_t bracket = line.find('[');
+        line.ends_with("] = {") && bracket != std::string_view::npos && bracket > 0 && isIdentifierChar(line[bracket - 1]))
         scores[C] += 3;
     // "case $1 in" opens a shell case; "case RED:" labels a C switch.
     if (line.starts_with("case ")) {
