@@ -538,14 +538,14 @@ std::string_view zip(Source &source)
     return byNames;
 }
 
-// A zip archive behind something else: a shebang line (Python's zipapp) or a stub
-// program. Its central directory, found from the end, tells it.
-std::string_view prefixedZip(Source &source)
+// A zip archive behind a shebang line (Python's zipapp): its central directory, found
+// from the end, tells it. Self-extracting stubs are programs and named as such.
+std::string_view shebangZip(Source &source)
 {
-    auto directory = locateCentralDirectory(source);
-    if (!directory || !readCentralDirectory(source, *directory))
+    if (!source.head().startsWith(0, "#!"sv))
         return {};
-    return source.head().startsWith(0, "#!"sv) ? "pyz"sv : "zip"sv;
+    auto directory = locateCentralDirectory(source);
+    return directory && readCentralDirectory(source, *directory) ? "pyz"sv : std::string_view{};
 }
 
 std::string_view ole2(Source &source)

@@ -51,7 +51,7 @@ std::string_view pe(Source &source);
 std::string_view elf(Source &source);
 std::string_view coffObject(Source &source);
 std::string_view nintendoAst(Source &source);
-std::string_view prefixedZip(Source &source);
+std::string_view shebangZip(Source &source);
 std::string_view criAdx(Source &source);
 std::string_view multipartJpeg(Source &source);
 std::string_view mpegVideoStream(Source &source);

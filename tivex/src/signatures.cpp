@@ -421,7 +421,7 @@ constexpr Signature Signatures[] = {
 // are tried only when neither a signature nor the text check named the file, so that
 // ordinary files never pay for the extra read of the tail.
 constexpr Inspector Fallbacks[] = {tarByChecksum, truevisionTga, appleDiskImage, fixedVirtualDisk, binaryStl,
-                                   diskImage,     prefixedZip};
+                                   diskImage,     shebangZip};
 
 // Offset-0 signatures whose first byte is fixed, grouped by that byte; everything else
 // (other offsets, a masked first byte) is tried after them in table order.

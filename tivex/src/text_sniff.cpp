@@ -954,8 +954,13 @@ bool isCertificateText(std::string_view text)
 bool holdsArmoredPgp(std::string_view text)
 {
     constexpr size_t NoteWindow = 4096;
+    constexpr std::string_view Armor = "-----BEGIN PGP ";
     const std::string_view note = text.substr(0, NoteWindow);
-    return contains(note, "\n-----BEGIN PGP ") || contains(note, "\n:-----BEGIN PGP ");
+    const size_t at = note.find(Armor);
+    if (at == std::string_view::npos || at == 0)
+        return false;
+    const std::string_view before = note.substr(0, at);
+    return before.ends_with('\n') || before.ends_with("\n:");
 }
 
 // SubRip: a cue number, then "00:00:01,000 --> 00:00:04,000".
