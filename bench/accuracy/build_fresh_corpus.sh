@@ -12,15 +12,7 @@
 # accepts for what the tool really wrote, the usual one first. A missing tool is noted once
 # and its rows are skipped; a row whose command fails is listed at the end. Nothing is installed.
 set -uo pipefail
-
-out=${1:-/tmp/tivex-fresh-corpus}
-work=$out/work
-sources=$out/sources
-rm -rf "$work" "$sources" "$out/files"
-mkdir -p "$work/home" "$sources"
-cd "$work" || exit 1
-export HOME=$work/home TZ=UTC LC_ALL=C.UTF-8 SOURCE_DATE_EPOCH=1650000000
-log=$work/log
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 # Families whose content is text: such a file may rightly keep any text extension, so its
 # wrong name is never txt, html or xml.
@@ -32,41 +24,10 @@ text_families=" txt html xml json csv tsv svg ps eps xpm xbm pem crl key pub asc
   textile opml fb2 dbk bib nt ttl rdf kml gpx slk dif eml mbox dtd xsd xsl wsdl "
 wrong_pool=(zzq png pdf txt mp3 docx jpg zip html exe gif xml)
 
-declare -A missing_noted=()
-failed=()
-made=()
-
-have() {
-  command -v "$1" >/dev/null 2>&1 && return 0
-  if [ -z "${missing_noted[$1]:-}" ]; then
-    echo "build_fresh_corpus: $1 is not installed; its rows are skipped" >&2
-    missing_noted[$1]=1
-  fi
-  return 1
-}
-
-# row NAME TOOL ACCEPTED COMMAND
-row() {
-  local name=$1 tool=$2 accepted=$3 command=$4
-  have "$tool" || return 0
-  rm -f "$name"
-  if ! (eval "$command") >>"$log" 2>&1 || [ ! -s "$name" ]; then
-    failed+=("$name ($tool)")
-    return 0
-  fi
-  mv "$name" "$sources/$name"
-  made+=("$name"$'\t'"$tool"$'\t'"$accepted")
-}
-
-# rows ACCEPTED TOOL ENTRY...: a table of "NAME|COMMAND" rows sharing one tool and one
-# ACCEPTED list, so that many variants of one writer stay a readable list.
-rows() {
-  local accepted=$1 tool=$2 entry
-  shift 2
-  for entry in "$@"; do
-    row "${entry%%|*}" "$tool" "$accepted" "${entry#*|}"
-  done
-}
+corpus=build_fresh_corpus
+# shellcheck source=bench/accuracy/corpus_rows.sh
+source "$here/corpus_rows.sh"
+start_corpus /tmp/tivex-fresh-corpus 1650000000 "${1:-}"
 
 # ---- Inputs (kept out of the corpus) ---------------------------------------------------
 cat >voyage.md <<'TEXT'
@@ -1187,58 +1148,4 @@ for entry in "${font_rows[@]}"; do
 done
 
 # ---- Layout: three names per file ---------------------------------------------------
-printf '%s\n' "${made[@]}" >"$work/made.tsv"
-python3 - "$out" "$work/made.tsv" "$text_families" "${wrong_pool[@]}" <<'PY'
-import os, sys
-
-out, made, text_families, pool = sys.argv[1], sys.argv[2], set(sys.argv[3].split()), sys.argv[4:]
-
-
-def looks_like_text(path):
-    """UTF-8 without NUL bytes: a family the table above does not list may still be text."""
-    head = open(path, "rb").read(65536)
-    try:
-        head.decode("utf-8")
-    except UnicodeDecodeError as error:
-        if error.start < len(head) - 4:
-            return False
-    return b"\0" not in head
-
-
-rows = []
-with open(made, encoding="utf-8") as table:
-    sources = [line.rstrip("\n").split("\t") for line in table if line.strip()]
-for index, (name, tool, accepted) in enumerate(sources):
-    accepted = accepted.split()
-    dot = name.rfind(".")
-    base, ext = (name[:dot], name[dot + 1:]) if dot > 0 else (name, "")
-    family = accepted[0]
-    text = family in text_families or looks_like_text(os.path.join(out, "sources", name))
-    wrong = "zzq"
-    for step in range(len(pool)):
-        candidate = pool[(index + step) % len(pool)]
-        if candidate.lower() not in [a.lower() for a in accepted] and not (text and candidate in ("txt", "html", "xml")):
-            wrong = candidate
-            break
-    plain = base.replace(".", "_") or "file"
-    variants = [("noext", plain, "")]
-    if ext:
-        variants.append(("right", name, ext))
-    variants.append(("wrong", plain + "." + wrong, wrong))
-    source = os.path.join(out, "sources", name)
-    for variant, target_name, present in variants:
-        target = os.path.join(out, "files", "%05d" % index, variant, target_name)
-        os.makedirs(os.path.dirname(target), exist_ok=True)
-        os.link(source, target)
-        rows.append((target, variant, family, "text" if text else "binary", present, " ".join(accepted), tool + ":" + name))
-with open(os.path.join(out, "manifest.tsv"), "w", encoding="utf-8") as manifest:
-    manifest.write("# path\tvariant\tfamily\tkind\tpresent\taccepted\tsource\n")
-    manifest.writelines("\t".join(row) + "\n" for row in rows)
-with open(os.path.join(out, "list.txt"), "w", encoding="utf-8") as listing:
-    listing.writelines(row[0] + "\n" for row in rows)
-print("build_fresh_corpus: %d files from %d sources in %d families, in %s"
-      % (len(rows), len(sources), len({row[2] for row in rows}), out))
-PY
-if ((${#failed[@]})); then
-  printf 'build_fresh_corpus: not made (see %s): %s\n' "$log" "${failed[*]}"
-fi
+lay_out --sniff-text

@@ -12,15 +12,7 @@
 # accepts for what the tool wrote, the usual one first. A missing tool is noted once and its
 # rows are skipped; a row whose command fails is listed at the end. Nothing is installed.
 set -uo pipefail
-
-out=${1:-/tmp/tivex-tool-corpus}
-work=$out/work
-sources=$out/sources
-rm -rf "$work" "$sources" "$out/files"
-mkdir -p "$work/home" "$sources"
-cd "$work" || exit 1
-export HOME=$work/home TZ=UTC LC_ALL=C.UTF-8 SOURCE_DATE_EPOCH=1600000000
-log=$work/log
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 # Families whose content is text: a text file may rightly keep any text extension, so its
 # wrong name is never txt, html or xml (as in build_corpus.py).
@@ -29,31 +21,10 @@ text_families=" txt html xml json csv tsv srt vtt ass ssa lrc sub svg ps eps xpm
   sfd pfa eml mbox ini c py sh uue shar asc ttml ics vcf "
 wrong_pool=(zzq png pdf txt mp3 docx jpg zip html exe gif xml)
 
-declare -A missing_noted=()
-failed=()
-made=()
-
-have() {
-  command -v "$1" >/dev/null 2>&1 && return 0
-  if [ -z "${missing_noted[$1]:-}" ]; then
-    echo "build_tool_corpus: $1 is not installed; its rows are skipped" >&2
-    missing_noted[$1]=1
-  fi
-  return 1
-}
-
-# row NAME TOOL ACCEPTED COMMAND
-row() {
-  local name=$1 tool=$2 accepted=$3 command=$4
-  have "$tool" || return 0
-  rm -f "$name"
-  if ! (eval "$command") >>"$log" 2>&1 || [ ! -s "$name" ]; then
-    failed+=("$name ($tool)")
-    return 0
-  fi
-  mv "$name" "$sources/$name"
-  made+=("$name"$'\t'"$tool"$'\t'"$accepted")
-}
+corpus=build_tool_corpus
+# shellcheck source=bench/accuracy/corpus_rows.sh
+source "$here/corpus_rows.sh"
+start_corpus /tmp/tivex-tool-corpus 1600000000 "${1:-}"
 
 # ---- Inputs (kept out of the corpus) ---------------------------------------------------
 cat >essay.md <<'TEXT'
@@ -693,45 +664,4 @@ row iconv-sjis.csv iconv "csv" "printf '名前,数\n豆腐,2\nわかめ,1\n' | i
 row iconv-utf16.srt iconv "srt" "iconv -f UTF-8 -t UTF-16 events.srt > iconv-utf16.srt"
 
 # ---- Layout: three names per file ---------------------------------------------------
-printf '%s\n' "${made[@]}" >"$work/made.tsv"
-python3 - "$out" "$work/made.tsv" "$text_families" "${wrong_pool[@]}" <<'PY'
-import os, sys
-
-out, made, text_families, pool = sys.argv[1], sys.argv[2], set(sys.argv[3].split()), sys.argv[4:]
-rows = []
-with open(made, encoding="utf-8") as table:
-    sources = [line.rstrip("\n").split("\t") for line in table if line.strip()]
-for index, (name, tool, accepted) in enumerate(sources):
-    accepted = accepted.split()
-    dot = name.rfind(".")
-    base, ext = (name[:dot], name[dot + 1:]) if dot > 0 else (name, "")
-    family = accepted[0]
-    text = family in text_families
-    wrong = "zzq"
-    for step in range(len(pool)):
-        candidate = pool[(index + step) % len(pool)]
-        if candidate.lower() not in [a.lower() for a in accepted] and not (text and candidate in ("txt", "html", "xml")):
-            wrong = candidate
-            break
-    plain = base.replace(".", "_") or "file"
-    variants = [("noext", plain, "")]
-    if ext:
-        variants.append(("right", name, ext))
-    variants.append(("wrong", plain + "." + wrong, wrong))
-    source = os.path.join(out, "sources", name)
-    for variant, target_name, present in variants:
-        target = os.path.join(out, "files", "%05d" % index, variant, target_name)
-        os.makedirs(os.path.dirname(target), exist_ok=True)
-        os.link(source, target)
-        rows.append((target, variant, family, "text" if text else "binary", present, " ".join(accepted), tool + ":" + name))
-with open(os.path.join(out, "manifest.tsv"), "w", encoding="utf-8") as manifest:
-    manifest.write("# path\tvariant\tfamily\tkind\tpresent\taccepted\tsource\n")
-    manifest.writelines("\t".join(row) + "\n" for row in rows)
-with open(os.path.join(out, "list.txt"), "w", encoding="utf-8") as listing:
-    listing.writelines(row[0] + "\n" for row in rows)
-print("build_tool_corpus: %d files from %d sources in %d families, in %s"
-      % (len(rows), len(sources), len({row[2] for row in rows}), out))
-PY
-if ((${#failed[@]})); then
-  printf 'build_tool_corpus: not made (see %s): %s\n' "$log" "${failed[*]}"
-fi
+lay_out
