@@ -2,6 +2,7 @@
 
 #include "main_window/clickable_image.h"
 #include "shell/cmdline.h"
+#include "shell/dropped_files.h"
 #include "shell/module1.h"
 #include "shell/seams.h"
 #include "shell/ui_units.h"
@@ -9,13 +10,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QDropEvent>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
-#include <QUrl>
 
 #include <array>
 
@@ -307,13 +306,8 @@ bool FormMain::eventFilter(QObject *watched, QEvent *event)
 
 QString FormMain::firstDroppedFile(const QMimeData *data)
 {
-    if (!data || !data->hasUrls())
-        return QString();
-    for (const QUrl &url : data->urls()) {
-        if (url.isLocalFile())
-            return QDir::toNativeSeparators(url.toLocalFile());
-    }
-    return QString();
+    const std::vector<std::u16string> files = shell::droppedFiles(data);
+    return files.empty() ? QString() : QString::fromStdU16String(files.front());
 }
 
 bool FormMain::isDropTarget(const QWidget *widget) const
