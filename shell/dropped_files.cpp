@@ -18,4 +18,13 @@ std::vector<std::u16string> droppedFiles(const QMimeData *data)
     return files;
 }
 
+Qt::DropAction copyOrLinkAction(Qt::DropActions offered)
+{
+    if (offered & Qt::CopyAction)
+        return Qt::CopyAction;
+    if (offered & Qt::LinkAction)
+        return Qt::LinkAction;
+    return Qt::IgnoreAction;
+}
+
 } // namespace shell

@@ -2,6 +2,8 @@
 // drops read them here, so a name reaches every file operation the same way.
 #pragma once
 
+#include <QtCore/qnamespace.h>
+
 #include <string>
 #include <vector>
 
@@ -12,5 +14,10 @@ namespace shell {
 // The local files of a drop, in the order the source gave them, as native paths. Entries
 // that name no local file (web addresses and the like) are left out.
 std::vector<std::u16string> droppedFiles(const QMimeData *data);
+
+// The action a window answers a drag with. The windows only read or rename the files
+// themselves, so a drop is never taken as a move: a source that honours a move would
+// delete its original afterwards. Copy where the source offers it, else link, else none.
+Qt::DropAction copyOrLinkAction(Qt::DropActions offered);
 
 } // namespace shell
