@@ -1,4 +1,5 @@
 #include "main_window/form_main.h"
+#include "main_window/sub_form_place.h"
 #include "rename/form_rename.h"
 #include "shell/seams.h"
 #include "support/drop_files.h"
@@ -507,6 +508,55 @@ private slots:
             QCOMPARE(view->header()->sectionSize(c), columns[c]);
         QCOMPARE(w.get("FrameOpt")->geometry(), frame);
         QCOMPARE(w.get("CmdRenExit")->geometry(), exit);
+    }
+
+    void aSecondaryWindowGoesBelowTheMainOneOrInItsPlace()
+    {
+        const QRect main(100, 50, 399, 180);
+        const QRect sub(0, 0, 410, 300);
+        QCOMPARE(mainwin::subFormPlace(main, sub, false), QRect(100, 230, 399, 300));
+        QCOMPARE(mainwin::subFormPlace(main, sub, true), QRect(100, 50, 410, 300));
+    }
+
+    void theRenameButtonTogglesTheWindowBelowAndHandsOverTheExtension()
+    {
+        Seams seams;
+        testsupport::CurrentFolderGuard restoreCurrentFolder;
+        FakeEngine engine;
+        TempFolder folder;
+        const std::u16string photo = folder.folderText() + u"photo.dat";
+        testsupport::writeFile(folder.file("photo.dat"), "jpeg");
+        testsupport::writeFile(folder.file("x.png"), "png");
+        engine.answer(photo, folder.folderText(), u"photo", u"dat", u"jpg");
+        FormMain main(engine);
+        main.Form_Load({}, u"sorvena");
+        main.show();
+        main.checkPath(QString::fromStdU16String(photo));
+        QTest::mouseClick(control<QPushButton>(main, "CmdRenameDlg"), Qt::LeftButton);
+        FormRename *rename = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (!rename)
+                rename = qobject_cast<FormRename *>(window);
+        }
+        QVERIFY(rename && rename->isVisible());
+        // Outer edges: directly below, as wide as the main window unless that is narrower
+        // than the rename window's opening width.
+        const QRect below = main.frameGeometry();
+        QCOMPARE(rename->frameGeometry().topLeft(), QPoint(below.left(), below.bottom() + 1));
+        QCOMPARE(rename->width(), std::max(main.width(), rename->minimumWidth()));
+        QVERIFY(rename->core().RenNewExt == u"jpg");
+        QTest::mouseClick(control<QButtonGroup>(*rename, "OptRenSort")->button(1), Qt::LeftButton);
+        QCOMPARE(control<QLineEdit>(*rename, "TxtFnameExt")->text(), QStringLiteral("jpg"));
+        testsupport::dropFiles(rename, control<QWidget>(*rename, "ListViewFiles"),
+                               {QString::fromStdU16String(photo), QString::fromStdString(folder.file("x.png"))});
+        QVERIFY(rename->core().RenNewName == (std::vector<std::u16string>{u"photo.jpg", u"x.jpg"}));
+
+        QTest::mouseClick(control<QPushButton>(main, "CmdRenameDlg"), Qt::LeftButton);
+        QVERIFY(!rename->isVisible());
+        QTest::mouseClick(control<QPushButton>(main, "CmdRenameDlg"), Qt::LeftButton);
+        QVERIFY(rename->isVisible());
+        QCOMPARE(rename->core().RenCount, 2);  // hidden, not closed: the list is kept
+        QVERIFY(seams.messages.isEmpty());
     }
 
     void theCloseBoxHidesTheWindowOrEndsTheProgramWhenItIsAlone()
