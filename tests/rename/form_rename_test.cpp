@@ -378,7 +378,7 @@ private slots:
         w.click(w.method(2));
         const QStringList files = names({"p.png", "q.png", "r.png", "s.png", "t.png"});
         w.createAndDrop(files);
-        w.click("CmdRenGo");
+        QTest::keyClick(w.form.focusWidget(), Qt::Key_Return);  // the focus waits on the rename button
         QCOMPARE(w.filesOnDisk(), names({"p001.png", "p002.png", "p003.png", "p004.png", "p005.png"}));
         QCOMPARE(TempFolder::read(w.temp.path() / "p003.png"), std::string("content of r.png"));
         QCOMPARE(w.column(1), QStringList(5, QStringLiteral("<--")));
