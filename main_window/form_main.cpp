@@ -1,5 +1,6 @@
 #include "main_window/form_main.h"
 
+#include "dictionary/form_ext_dic.h"
 #include "main_window/clickable_image.h"
 #include "shell/cmdline.h"
 #include "shell/dropped_files.h"
@@ -150,13 +151,14 @@ void FormMain::createControls()
                                 QStringLiteral(":/cmd_exec_disabled.svg"));
     CmdExit = makePictureButton(this, "CmdExit", QStringLiteral(":/cmd_exit.svg"));
     CmdExtention = makePictureButton(this, "CmdExtention", QString());
-    // The windows these three open do not exist yet; a button that did nothing would
+    // The windows these two open do not exist yet; a button that did nothing would
     // only puzzle the user.
-    for (QPushButton *pending : {CmdAbout, CmdExtDic, CmdRenameDlg})
+    for (QPushButton *pending : {CmdAbout, CmdRenameDlg})
         pending->setEnabled(false);
 
     connect(CmdExec, &QPushButton::clicked, this, &FormMain::CmdExec_Click);
     connect(CmdExit, &QPushButton::clicked, this, &FormMain::CmdExit_Click);
+    connect(CmdExtDic, &QPushButton::clicked, this, &FormMain::CmdExtDic_Click);
     connect(CmdExtention, &QPushButton::clicked, this, &FormMain::CmdExtention_Click);
     connect(WhatExtText, &QLineEdit::returnPressed, this, &FormMain::CmdExtention_Click);
 }
@@ -256,6 +258,30 @@ void FormMain::myHideSubForms()
             form->hide();
     }
     myShowResult();
+}
+
+// A secondary window sits directly below this one: same left edge and width, its top at
+// this window's bottom edge, its own height.
+void FormMain::placeBelow(QWidget *form) const
+{
+    const QRect frame = frameGeometry();
+    form->move(frame.left(), frame.top() + frame.height());
+    form->setFixedWidth(width());
+}
+
+void FormMain::CmdExtDic_Click()
+{
+    if (m_formExtDic && m_formExtDic->isVisible()) {
+        myHideSubForms();
+        return;
+    }
+    myHideSubForms();
+    if (!m_formExtDic)
+        m_formExtDic = new FormExtDic(this);
+    auto *dictionary = static_cast<FormExtDic *>(m_formExtDic.data());
+    placeBelow(dictionary);
+    dictionary->show();
+    dictionary->myFindFirst(WhatExtText->text());
 }
 
 void FormMain::myToggleName()

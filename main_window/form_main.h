@@ -43,6 +43,7 @@ private slots:
     void CmdExec_Click();
     void CmdExit_Click();
     void CmdExtention_Click();
+    void CmdExtDic_Click();
 
 private:
     void createControls();
@@ -51,6 +52,7 @@ private:
     void myShowResult();
     void myShowLabels();
     void myHideSubForms();
+    void placeBelow(QWidget *form) const;
     void showArrow(mainwin::ArrowImage arrow);
     void markNameBoxes(mainwin::NameColours colours);
     bool isDropTarget(const QWidget *widget) const;
