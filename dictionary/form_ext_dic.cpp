@@ -163,6 +163,8 @@ void FormExtDic::createControls()
     for (const LabelText &label : LabelTexts) {
         auto *caption = named<QLabel>(this, label.name);
         caption->setText(QString::fromUtf16(label.caption));
+        // Centred, a caption clears the box that reaches into its left edge.
+        caption->setAlignment(Qt::AlignCenter);
     }
     ExtExt = named<QLineEdit>(this, "ExtExt");
     ExtExt->setFont(controlFont(20.25, true));
