@@ -1,5 +1,6 @@
 #include "main_window/form_main.h"
 
+#include "dictionary/form_ext_dic.h"
 #include "main_window/clickable_image.h"
 #include "main_window/sub_form_place.h"
 #include "rename/form_rename.h"
@@ -163,11 +164,12 @@ void FormMain::createControls()
     CmdExtention = makePictureButton(this, "CmdExtention", QString());
     // The windows these two open do not exist yet; a button that did nothing would
     // only puzzle the user.
-    for (QPushButton *pending : {CmdAbout, CmdExtDic})
+    for (QPushButton *pending : {CmdAbout})
         pending->setEnabled(false);
 
     connect(CmdExec, &QPushButton::clicked, this, &FormMain::CmdExec_Click);
     connect(CmdExit, &QPushButton::clicked, this, &FormMain::CmdExit_Click);
+    connect(CmdExtDic, &QPushButton::clicked, this, &FormMain::CmdExtDic_Click);
     connect(CmdExtention, &QPushButton::clicked, this, &FormMain::CmdExtention_Click);
     connect(CmdRenameDlg, &QPushButton::clicked, this, &FormMain::CmdRenameDlg_Click);
     connect(WhatExtText, &QLineEdit::returnPressed, this, &FormMain::CmdExtention_Click);
@@ -270,6 +272,37 @@ void FormMain::myHideSubForms()
     myShowResult();
 }
 
+// Placed by outer rectangles. A window never shown has no frame yet; it will get the same
+// decoration as this one. A window of fixed size keeps its own height.
+void FormMain::placeSubForm(QWidget *form, bool inMainPlace) const
+{
+    QSize frameExtra = form->frameGeometry().size() - form->size();
+    if (frameExtra.isNull())
+        frameExtra = frameGeometry().size() - size();
+    const QRect outer = mainwin::subFormPlace(frameGeometry(), form->frameGeometry(), inMainPlace);
+    const QSize inner = outer.size() - frameExtra;
+    if (form->minimumSize() == form->maximumSize())
+        form->setFixedWidth(inner.width());
+    else
+        form->resize(inner);
+    form->move(outer.topLeft());
+}
+
+void FormMain::CmdExtDic_Click()
+{
+    if (m_formExtDic && m_formExtDic->isVisible()) {
+        myHideSubForms();
+        return;
+    }
+    myHideSubForms();
+    if (!m_formExtDic)
+        m_formExtDic = new FormExtDic(this);
+    auto *dictionary = static_cast<FormExtDic *>(m_formExtDic.data());
+    placeSubForm(dictionary, false);
+    dictionary->show();
+    dictionary->myFindFirst(WhatExtText->text());
+}
+
 void FormMain::myToggleName()
 {
     m_core.myToggleName();
@@ -310,15 +343,7 @@ void FormMain::CmdRenameDlg_Click()
         rename = new FormRename(m_engine);
         m_formRename = rename;
     }
-    // Placed by outer rectangles. A window never shown has no frame yet; it will get the
-    // same decoration as this one.
-    QSize frameExtra = rename->frameGeometry().size() - rename->size();
-    if (frameExtra.isNull())
-        frameExtra = frameGeometry().size() - size();
-    const QRect outer = mainwin::subFormPlace(frameGeometry(), rename->frameGeometry(),
-                                              m_core.StartMode == 1);
-    rename->resize(outer.size() - frameExtra);
-    rename->move(outer.topLeft());
+    placeSubForm(rename, m_core.StartMode == 1);
     rename->show();
     rename->setRenNewExt(WhatExtText->text().toStdU16String());
 }

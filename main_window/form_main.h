@@ -46,6 +46,7 @@ private slots:
     void CmdExit_Click();
     void CmdExtention_Click();
     void CmdRenameDlg_Click();
+    void CmdExtDic_Click();
 
 private:
     void createControls();
@@ -54,6 +55,7 @@ private:
     void myShowResult();
     void myShowLabels();
     void myHideSubForms();
+    void placeSubForm(QWidget *form, bool inMainPlace) const;
     void showArrow(mainwin::ArrowImage arrow);
     void markNameBoxes(mainwin::NameColours colours);
     bool isDropTarget(const QWidget *widget) const;

@@ -67,6 +67,9 @@ bool nameIsTaken(const std::u16string &path);
 // folder; starts it detached and never waits for it. False when it could not be started.
 bool openWithShell(const std::u16string &folder, const std::u16string &name);
 
+// The whole content of a file, or nothing when it cannot be opened or read.
+std::optional<std::string> readWholeFile(const std::u16string &path);
+
 // Path separator of file names on this platform ('/' on POSIX, '\\' on Windows).
 char16_t pathSeparator();
 

@@ -1,5 +1,6 @@
 // Renders the windows in their key states to PNG files, with the real engine on real
 // files in a temporary folder: scripts/screenshots runs it.
+#include "dictionary/form_ext_dic.h"
 #include "engine/engine.h"
 #include "main_window/form_main.h"
 #include "platform/platform.h"
@@ -118,6 +119,17 @@ int main(int argc, char **argv)
     ok &= save(form, output, "main-21-wrong");
     QTest::mouseClick(form.findChild<QLabel *>(QStringLiteral("ArrowRight")), Qt::LeftButton);
     ok &= save(form, output, "main-22-corrected");
+
+    // The dictionary, opened by its button as a user would, on the data files we ship.
+    QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("CmdExtDic")), Qt::LeftButton);
+    auto *dictionary = form.findChild<FormExtDic *>();
+    ok &= dictionary != nullptr;
+    if (dictionary) {
+        dictionary->myFindFirst(QStringLiteral("jpg"));
+        ok &= save(*dictionary, output, "dic-jpg");
+        dictionary->myFindFirst(QStringLiteral("xyz"));
+        ok &= save(*dictionary, output, "dic-no-more");
+    }
     QDir(folder).removeRecursively();
     ok &= renderRenameWindow(real, output, picture, noise);
     return ok ? 0 : 1;
