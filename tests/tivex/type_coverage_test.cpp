@@ -14,6 +14,7 @@
 #include <vector>
 
 #include <tivex.h>
+#include <tivex_name_rule.h>
 
 #include "samples.h"
 #include "signatures.h"
@@ -809,7 +810,7 @@ TEST(TypeTableRows, areWellFormed)
         EXPECT_FALSE(type.descEn.empty()) << type.id;
         EXPECT_LE(type.descJa.size() + std::string_view("（UTF-8 BOM 付き）").size(), size_t{TIVEX_DESC_WIDTH}) << type.id;
         EXPECT_TRUE(isValidUtf8(type.descJa)) << type.id;
-        EXPECT_LE(type.ext.size(), size_t{TIVEX_EXT_WIDTH}) << type.id;
+        EXPECT_LE(type.ext.size(), names::MaxExtensionCharacters) << type.id;
         for (char c : std::string(type.ext) + std::string(type.aliases)) {
             EXPECT_TRUE((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ' || c == '-' || c == '+' || c == '_')
                 << type.id << " has '" << c << "' in an extension";
