@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <string_view>
 #include <tuple>
 #include <utility>
@@ -10,12 +11,10 @@ namespace mainwin {
 
 namespace {
 
-// Extensions whose files the shell would run instead of opening: the program files the
-// window has always guarded against, and every other type the desktop starts directly.
-constexpr std::array<std::u16string_view, 24> RunnableExtensions = {
-    u"exe", u"com", u"dll", u"bat",  u"cmd", u"scr", u"pif",     u"cpl",
-    u"msi", u"msp", u"vbs", u"vbe",  u"js",  u"jse", u"wsf",     u"wsh",
-    u"hta", u"ps1", u"jar", u"lnk",  u"reg", u"sh",  u"desktop", u"appimage",
+// Extensions whose files the desktop would run instead of opening: those of every
+// program and script type the engine knows, listed from its type table at build time.
+constexpr std::u16string_view RunnableExtensions[] = {
+#include "main_window/runnable_extensions.inc"
 };
 
 std::u16string asciiLower(std::u16string text)
@@ -129,8 +128,8 @@ std::u16string withExtension(const std::u16string &base, const std::u16string &e
 bool namesRunnableType(const std::u16string &trueExt)
 {
     const std::u16string lower = asciiLower(trueExt);
-    return std::find(RunnableExtensions.begin(), RunnableExtensions.end(), lower) !=
-           RunnableExtensions.end();
+    return std::find(std::begin(RunnableExtensions), std::end(RunnableExtensions), lower) !=
+           std::end(RunnableExtensions);
 }
 
 Notice renameRefusal(platform::RenameError error, const std::u16string &from, const std::u16string &to)

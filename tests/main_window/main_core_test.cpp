@@ -2,6 +2,7 @@
 #include "platform/platform.h"
 #include "support/fake_engine.h"
 #include "support/temp_folder.h"
+#include "type_table.h"
 
 #include <gtest/gtest.h>
 
@@ -86,13 +87,34 @@ TEST(CheckStates, ALibraryNamedDllWhoseContentIsAnExecutableIsRightButNeverRun)
 
 TEST(CheckStates, NoRunnableTypeIsEverOfferedForOpening)
 {
-    for (const std::u16string ext : {u"com", u"bat", u"CMD", u"js", u"Vbs", u"ps1", u"jar", u"lnk",
-                                     u"reg", u"sh", u"desktop", u"AppImage", u"msi", u"hta"}) {
+    for (const std::u16string ext : {u"com", u"bat", u"CMD", u"js", u"Vbs", u"ps1", u"jar", u"lnk", u"reg", u"sh",
+                                     u"desktop", u"AppImage", u"msi", u"elf", u"so", u"py", u"pl", u"rb", u"php",
+                                     u"lua", u"awk"}) {
         Checked c;
         c.check(u"prog", ext, ext);
         EXPECT_EQ(c.core.CheckState, State::Right) << std::string(ext.begin(), ext.end());
         EXPECT_FALSE(c.core.resultView().execEnabled) << std::string(ext.begin(), ext.end());
     }
+}
+
+// The guard is generated from the engine's table: every extension of every program or
+// script type there, and nothing a document carries.
+TEST(CheckStates, TheGuardCoversEveryExtensionOfTheEnginesProgramTypes)
+{
+    const auto wide = [](std::string_view ext) { return std::u16string(ext.begin(), ext.end()); };
+    for (const tivex::TypeInfo &type : tivex::allTypes()) {
+        if (!type.has(tivex::Runnable))
+            continue;
+        std::string_view words = type.aliases;
+        EXPECT_TRUE(type.ext.empty() || mainwin::namesRunnableType(wide(type.ext))) << type.id;
+        while (!words.empty()) {
+            const std::size_t end = std::min(words.find(' '), words.size());
+            EXPECT_TRUE(mainwin::namesRunnableType(wide(words.substr(0, end)))) << type.id;
+            words.remove_prefix(std::min(end + 1, words.size()));
+        }
+    }
+    for (const std::u16string ext : {u"png", u"txt", u"pdf", u"jpg", u"html"})
+        EXPECT_FALSE(mainwin::namesRunnableType(ext)) << std::string(ext.begin(), ext.end());
 }
 
 TEST(CheckStates, AFileWithoutExtensionGetsOne)
