@@ -882,8 +882,9 @@ TEST(TypeTableRows, everyProgramAndScriptTypeIsRunnable)
             std::any_of(std::begin(DescriptionWords), std::end(DescriptionWords),
                         [&](std::string_view word) { return description.find(word) != std::string::npos; }) ||
             std::find(std::begin(ProgramMimeTypes), std::end(ProgramMimeTypes), type.mime) != std::end(ProgramMimeTypes);
-        if (saysSo)
+        if (saysSo) {
             EXPECT_TRUE(type.has(Runnable)) << type.id << " is a program or script type";
+        }
     }
     for (const std::string_view ext : {"elf", "so", "py", "pl", "rb", "php", "lua", "awk", "exe", "com", "dll", "bat"}) {
         const auto &types = typesForExtension(ext);
