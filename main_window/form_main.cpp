@@ -20,6 +20,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <string_view>
 
 namespace {
 
@@ -47,6 +48,16 @@ constexpr std::array<ControlPlace, 16> ControlPlaces = {{
     {"CmdExit", 5280, 1680, 615, 615, u"終了"},
     {"CmdExtention", 720, 2115, 75, 180, u"拡張子の検索"},
 }};
+
+// The description box's own tooltip, which a notice replaces while it is shown.
+constexpr const char16_t *descriptionTooltip()
+{
+    for (const ControlPlace &place : ControlPlaces) {
+        if (std::string_view(place.name) == "TextDesc")
+            return place.tooltip;
+    }
+    return u"";
+}
 
 constexpr int ClientWidthTwips = 5985;
 constexpr int ClientHeightTwips = 2370;
@@ -218,6 +229,8 @@ void FormMain::myShowResult()
     TextNewName->setText(QString::fromStdU16String(view.newName));
     WhatExtText->setText(QString::fromStdU16String(view.ext));
     TextDesc->setText(QString::fromStdU16String(view.desc));
+    TextDesc->setToolTip(view.descTooltip.empty() ? QString::fromUtf16(descriptionTooltip())
+                                                  : QString::fromStdU16String(view.descTooltip));
     // Long paths are more useful from their start, not scrolled to their end.
     for (QLineEdit *box : {TextDir, TextOldName, TextNewName, TextDesc})
         box->setCursorPosition(0);
@@ -259,6 +272,7 @@ void FormMain::myShowLabels()
     TextNewName->setText(QString::fromUtf16(mainwin::Labels::NewName));
     WhatExtText->setText(QString::fromUtf16(mainwin::Labels::Ext));
     TextDesc->setText(QString::fromUtf16(mainwin::Labels::Desc));
+    TextDesc->setToolTip(QString::fromUtf16(descriptionTooltip()));
     CmdExec->setEnabled(false);
     showArrow(mainwin::ArrowImage::Question);
 }

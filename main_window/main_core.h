@@ -30,9 +30,20 @@ enum class NameColours { Unchanged, OldNameMarked, NewNameMarked };
 // Everything the redraw needs, worked out from the state.
 struct ResultView {
     std::u16string dir, oldName, newName, ext, desc;
+    // The whole of a notice or failure reason shown in the description box, which may be
+    // too narrow for it; empty when the box shows a description.
+    std::u16string descTooltip;
     ArrowImage arrow = ArrowImage::Question;
     bool execEnabled = false;
     NameColours colours = NameColours::Unchanged;
+};
+
+// Why the last check or rename could not go on: a short text that leads with the cause
+// and fits the description box, and the whole explanation for its tooltip.
+struct Notice {
+    std::u16string brief;
+    std::u16string full;
+    bool empty() const { return brief.empty(); }
 };
 
 // Captions that stand in the boxes while the about window is open.
@@ -49,8 +60,7 @@ inline constexpr char16_t Desc[] = u"ファイルタイプの説明";
 bool namesRunnableType(const std::u16string &trueExt);
 
 // Japanese explanation of a refused rename.
-std::u16string renameRefusalText(platform::RenameError error, const std::u16string &from,
-                                 const std::u16string &to);
+Notice renameRefusal(platform::RenameError error, const std::u16string &from, const std::u16string &to);
 
 class FormMainCore {
 public:
@@ -71,7 +81,7 @@ public:
 
     // Why the last check or rename could not go on; shown in place of the description
     // until the next check or successful rename.
-    std::u16string Notice;
+    mainwin::Notice Notice;
 
     void myCheckPath(const std::u16string &path);
     void myCheckFile();
@@ -83,6 +93,9 @@ public:
     std::optional<std::u16string> searchStep(const std::u16string &text);
 
     ResultView resultView() const;
+
+    // What the window shows, as lines for a terminal where no window can open.
+    std::u16string textReport() const;
 
 private:
     bool makeFileFolderCurrent();

@@ -81,9 +81,9 @@ TEST(EngineResults, BuffersFilledToTheirFullWidthAreReadWhole)
 {
     LibraryEngine fake(fakeEngineFolder(u"full"));
     const engine::CheckResult r = fake.check(u"/x");
-    EXPECT_EQ(r.desc, std::u16string(512, u'd'));
-    EXPECT_EQ(r.base, std::u16string(64, u'b'));
-    EXPECT_EQ(r.trueExt, std::u16string(16, u'e'));
+    EXPECT_EQ(r.desc, std::u16string(engine::DescWidth, u'd'));
+    EXPECT_EQ(r.base, std::u16string(engine::BaseWidth, u'b'));
+    EXPECT_EQ(r.trueExt, std::u16string(engine::ExtWidth, u'e'));
     EXPECT_EQ(r.presentExt, u"dat");
     EXPECT_TRUE(r.drive.empty());
 }

@@ -27,21 +27,33 @@ QString q(const std::u16string &s)
     return QString::fromStdU16String(s);
 }
 
-// Records what the window would have done for real through its seams.
+// Records what the window would have done for real through its seams, and hands the
+// seams back as it found them, so no handler outlives the recorder it points into.
 struct SeamRecorder {
     QList<QList<QWidget *>> ends;
     QList<QPair<QString, QString>> opens;
+    shell::EndHandler previousEnd;
+    shell::OpenHandler previousOpen;
+    shell::MessageHandler previousMessage;
     SeamRecorder()
     {
-        shell::setEndHandler([this](const QList<QWidget *> &w) { ends.append(w); });
-        shell::setOpenHandler([this](const std::u16string &folder, const std::u16string &name) {
+        previousEnd = shell::setEndHandler([this](const QList<QWidget *> &w) { ends.append(w); });
+        previousOpen = shell::setOpenHandler([this](const std::u16string &folder, const std::u16string &name) {
             opens.append({q(folder), q(name)});
             return true;
         });
-        shell::setMessageHandler([](QWidget *, const QString &text) {
+        previousMessage = shell::setMessageHandler([](QWidget *, const QString &text) {
             QFAIL(qPrintable(QStringLiteral("unexpected message box: ") + text));
         });
     }
+    ~SeamRecorder()
+    {
+        shell::setEndHandler(std::move(previousEnd));
+        shell::setOpenHandler(std::move(previousOpen));
+        shell::setMessageHandler(std::move(previousMessage));
+    }
+    SeamRecorder(const SeamRecorder &) = delete;
+    SeamRecorder &operator=(const SeamRecorder &) = delete;
 };
 
 } // namespace

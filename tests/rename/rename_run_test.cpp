@@ -307,7 +307,6 @@ TEST(NamesThatWouldMoveAFile, IncludeTheParentFolderTheFolderItselfAndEmptyNames
     const Case cases[] = {
         {Method::AddAtStart, u"a.txt", {}, u"../", u"../a.txt"},
         {Method::NewExtension, u"..txt", u"", u"-", u".."},
-        {Method::NewExtension, u".txt", u"", u"-", u"."},
         {Method::NoBrackets, u"(abc)", {}, u"-", u""},
     };
     for (const Case &c : cases) {

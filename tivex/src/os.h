@@ -55,4 +55,9 @@ std::optional<PathParts> splitPath(std::string_view path, PathError &error);
 // The path made absolute against the current folder (for paths typed on a command line).
 std::string absolutePath(std::string_view path);
 
+// The characters of a piece of a file name in the text the engine is given (UTF-8 on
+// POSIX, the ANSI code page on Windows). A byte that starts no character counts as one,
+// as the program counts it.
+std::u32string nameCharacters(std::string_view text);
+
 } // namespace tivex::os

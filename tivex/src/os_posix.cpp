@@ -144,4 +144,63 @@ std::string absolutePath(std::string_view path)
     return result;
 }
 
+namespace {
+
+// Length of the well-formed UTF-8 sequence that text starts with, or 0 when it starts
+// with a byte that begins none (overlong forms and surrogates included).
+size_t utf8SequenceLength(std::string_view text)
+{
+    const auto byte = [text](size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : low;
+        high = lead == 0xED ? 0x9F : high;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : low;
+        high = lead == 0xF4 ? 0x8F : high;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (size_t i = 2; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+    }
+    return length;
+}
+
+} // namespace
+
+std::u32string nameCharacters(std::string_view text)
+{
+    static constexpr unsigned char LeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    std::u32string characters;
+    while (!text.empty()) {
+        const size_t length = utf8SequenceLength(text);
+        const auto lead = static_cast<unsigned char>(text.front());
+        if (length == 0) {
+            // The program holds such a byte as the lone surrogate of the same low byte.
+            characters += static_cast<char32_t>(0xDC00 | lead);
+            text.remove_prefix(1);
+            continue;
+        }
+        char32_t c = lead & LeadBits[length];
+        for (size_t i = 1; i < length; ++i)
+            c = (c << 6) | (static_cast<unsigned char>(text[i]) & 0x3F);
+        characters += c;
+        text.remove_prefix(length);
+    }
+    return characters;
+}
+
 } // namespace tivex::os

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <tivex_name_rule.h>
+
 #include <string>
 
 namespace tivex::os {
@@ -134,6 +136,11 @@ std::string absolutePath(std::string_view path)
     std::string narrow(static_cast<size_t>(bytes), '\0');
     WideCharToMultiByte(CP_ACP, 0, buffer, static_cast<int>(length), narrow.data(), bytes, nullptr, nullptr);
     return narrow;
+}
+
+std::u32string nameCharacters(std::string_view text)
+{
+    return names::utf16Characters(std::wstring_view(widen(text)));
 }
 
 } // namespace tivex::os
