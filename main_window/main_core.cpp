@@ -1,5 +1,7 @@
 #include "main_window/main_core.h"
 
+#include "platform/codepage.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -90,7 +92,7 @@ std::u16string renameRefusalText(platform::RenameError error, const std::u16stri
     std::u16string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == u'%' && i + 1 < text.size() && (text[i + 1] == u'1' || text[i + 1] == u'2')) {
-            out += text[i + 1] == u'1' ? from : to;
+            out += platform::codepage::readableName(text[i + 1] == u'1' ? from : to);
             ++i;
         } else {
             out += text[i];
@@ -216,10 +218,11 @@ std::optional<std::u16string> FormMainCore::searchStep(const std::u16string &tex
 
 ResultView FormMainCore::resultView() const
 {
+    using platform::codepage::readableName;
     ResultView view;
-    view.dir = CheckState == State::Checking ? DropPath : FileDir;
-    view.oldName = OldName;
-    view.newName = NewName;
+    view.dir = readableName(CheckState == State::Checking ? DropPath : FileDir);
+    view.oldName = readableName(OldName);
+    view.newName = readableName(NewName);
     view.ext = TrueExt;
     view.desc = Notice.empty() ? TypeDesc : Notice;
     const StateLook &look = lookOf(CheckState);

@@ -27,7 +27,8 @@ enum class ArrowImage { None, Question, Cannot, Same, Right, Left };
 // Which name box marks the name the file bears on disk now.
 enum class NameColours { Unchanged, OldNameMarked, NewNameMarked };
 
-// Everything the redraw needs, worked out from the state.
+// Everything the redraw needs, worked out from the state. Names are in their readable
+// form (platform::codepage::readableName): for the eye only, never for a file operation.
 struct ResultView {
     std::u16string dir, oldName, newName, ext, desc;
     ArrowImage arrow = ArrowImage::Question;
@@ -48,7 +49,7 @@ inline constexpr char16_t Desc[] = u"ファイルタイプの説明";
 // program rather than show a document.
 bool namesRunnableType(const std::u16string &trueExt);
 
-// Japanese explanation of a refused rename.
+// Japanese explanation of a refused rename, with the names in their readable form.
 std::u16string renameRefusalText(platform::RenameError error, const std::u16string &from,
                                  const std::u16string &to);
 

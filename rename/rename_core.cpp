@@ -1,5 +1,6 @@
 #include "rename/rename_core.h"
 
+#include "platform/codepage.h"
 #include "rename/name_rules.h"
 #include "shell/module1.h"
 
@@ -387,6 +388,11 @@ NameBoxesView FormRenameCore::nameBoxes() const
     return view;
 }
 
+std::u16string FormRenameCore::folderText() const
+{
+    return platform::codepage::readableName(RenDrive + RenFolder);
+}
+
 std::vector<ListRow> FormRenameCore::listRows() const
 {
     std::vector<ListRow> rows;
@@ -398,8 +404,8 @@ std::vector<ListRow> FormRenameCore::listRows() const
     rows.reserve(at(RenCount));
     for (int i = 0; i < RenCount; ++i) {
         const std::size_t k = at(i);
-        rows.push_back({RenOldName[k], markerOf(RenMark[k], RenState),
-                        withNewNames ? RenNewName[k] : std::u16string()});
+        rows.push_back({platform::codepage::readableName(RenOldName[k]), markerOf(RenMark[k], RenState),
+                        withNewNames ? platform::codepage::readableName(RenNewName[k]) : std::u16string()});
     }
     return rows;
 }

@@ -179,9 +179,9 @@ public:
     // The undo button: renames back every file the last run renamed.
     void runUndo();
 
-    // What the window draws.
+    // What the window draws; names in their readable form (platform::codepage::readableName).
     NameBoxesView nameBoxes() const;
-    std::u16string folderText() const { return RenDrive + RenFolder; }
+    std::u16string folderText() const;
     std::vector<ListRow> listRows() const;
 
 private:

@@ -1,4 +1,5 @@
 // The runs that act on the disk: the rename run with its roll-back, and the undo run.
+#include "platform/codepage.h"
 #include "rename/name_rules.h"
 #include "rename/rename_core.h"
 
@@ -92,8 +93,8 @@ void FormRenameCore::runRename()
 void FormRenameCore::rollBack(int failed)
 {
     const std::size_t f = static_cast<std::size_t>(failed);
-    m_message(Messages::CannotRenameFrom + RenOldName[f] + Messages::CannotRenameTo
-              + RenNewName[f]);
+    m_message(Messages::CannotRenameFrom + platform::codepage::readableName(RenOldName[f])
+              + Messages::CannotRenameTo + platform::codepage::readableName(RenNewName[f]));
     bool allBack = true;
     for (int j = 0; j < failed; ++j) {
         const std::size_t k = static_cast<std::size_t>(j);

@@ -181,8 +181,8 @@ bool namesDifferOnlyInCase(const std::string &a, const std::string &b)
 {
     if (a == b)
         return false;
-    const std::u16string wideA = codepage::utf8ToUtf16(a);
-    const std::u16string wideB = codepage::utf8ToUtf16(b);
+    const std::u16string wideA = codepage::nameFromBytes(a);
+    const std::u16string wideB = codepage::nameFromBytes(b);
     if (wideA.size() != wideB.size())
         return false;
     for (std::size_t i = 0; i < wideA.size(); ++i) {

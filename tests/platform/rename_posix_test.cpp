@@ -1,3 +1,4 @@
+#include "platform/codepage.h"
 #include "platform/platform.h"
 #include "platform/posix/rename_posix.h"
 
@@ -95,6 +96,18 @@ TEST_F(RenameOnDisk, JapaneseNamesAreWrittenAsUtf8)
     const std::u16string target = wide(m_folder.path().string()) + u"/日本語～①.txt";
     EXPECT_EQ(platform::renameNoReplace(widePath("a.txt"), target), RenameError::None);
     EXPECT_EQ(readFile(path("日本語～①.txt")), "content");
+}
+
+TEST_F(RenameOnDisk, ANameThatIsNotUtf8IsRenamedAndNotItsLookalike)
+{
+    ASSERT_TRUE(writeFile(path("a\xFF.dat"), "mine"));
+    ASSERT_TRUE(writeFile(path("a\xEF\xBF\xBD.dat"), "sibling"));  // a\uFFFD.dat
+    const auto name = [this](const std::string &bytes) {
+        return platform::codepage::nameFromBytes(path(bytes));
+    };
+    EXPECT_EQ(platform::renameNoReplace(name("a\xFF.dat"), name("a\xFF.png")), RenameError::None);
+    EXPECT_EQ(readFile(path("a\xFF.png")), "mine");
+    EXPECT_EQ(readFile(path("a\xEF\xBF\xBD.dat")), "sibling");
 }
 
 TEST_F(RenameOnDisk, UnpairedSurrogateIsAnInvalidNameAndNothingMoves)
