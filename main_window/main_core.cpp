@@ -54,11 +54,14 @@ const StateLook &lookOf(int16_t state)
 
 struct RefusalText {
     platform::RenameError error;
-    std::u16string_view text;  // %1 stands for the present name, %2 for the new one
+    // %1 stands for the present name, %2 for the new one, %3 for the temporary one
+    std::u16string_view text;
 };
 
 // Each text names the file it is about, so the user sees at a glance what went wrong.
-constexpr std::array<RefusalText, 5> RefusalTexts = {{
+constexpr std::array<RefusalText, 7> RefusalTexts = {{
+    {platform::RenameError::ChangedMeanwhile, u"名前を変更しませんでした。変更の途中で別のプログラムが「%1」を書き換えました"},
+    {platform::RenameError::LeftUnderTemporaryName, u"名前を変更できず、元にも戻せませんでした。ファイルは今「%3」という名前です"},
     {platform::RenameError::TargetExists, u"名前を変更できません。「%2」という名前のファイルが既にあります"},
     {platform::RenameError::SourceMissing, u"名前を変更できません。「%1」が見つかりません（移動または削除されたようです）"},
     {platform::RenameError::AccessDenied, u"名前を変更できません。「%1」へのアクセスが拒否されました（読み取り専用か使用中です）"},
@@ -84,15 +87,16 @@ bool namesRunnableType(const std::u16string &trueExt)
 }
 
 std::u16string renameRefusalText(platform::RenameError error, const std::u16string &from,
-                                 const std::u16string &to)
+                                 const std::u16string &to, const std::u16string &temporary)
 {
     const auto it = std::find_if(RefusalTexts.begin(), RefusalTexts.end(),
                                  [error](const RefusalText &t) { return t.error == error; });
     const std::u16string_view text = (it == RefusalTexts.end() ? RefusalTexts.back() : *it).text;
     std::u16string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'%' && i + 1 < text.size() && (text[i + 1] == u'1' || text[i + 1] == u'2')) {
-            out += platform::codepage::readableName(text[i + 1] == u'1' ? from : to);
+        const char16_t slot = i + 1 < text.size() ? text[i + 1] : u'\0';
+        if (text[i] == u'%' && slot >= u'1' && slot <= u'3') {
+            out += platform::codepage::readableName(slot == u'1' ? from : slot == u'2' ? to : temporary);
             ++i;
         } else {
             out += text[i];
@@ -178,9 +182,13 @@ void FormMainCore::myToggleName()
     const bool toProper = CheckState == State::Wrong;
     const std::u16string &from = toProper ? OldName : NewName;
     const std::u16string &to = toProper ? NewName : OldName;
-    const platform::RenameError error = platform::renameNoReplace(from, to);
+    std::u16string temporary;
+    const platform::RenameError error = platform::renameNoReplace(from, to, &temporary);
     if (error != platform::RenameError::None) {
-        Notice = renameRefusalText(error, from, to);
+        Notice = renameRefusalText(error, from, to, temporary);
+        // The file bears neither name the window knows; no arrow may act on either.
+        if (error == platform::RenameError::LeftUnderTemporaryName)
+            CheckState = State::Failed;
         return;
     }
     Notice.clear();

@@ -51,7 +51,7 @@ bool namesRunnableType(const std::u16string &trueExt);
 
 // Japanese explanation of a refused rename, with the names in their readable form.
 std::u16string renameRefusalText(platform::RenameError error, const std::u16string &from,
-                                 const std::u16string &to);
+                                 const std::u16string &to, const std::u16string &temporary = {});
 
 class FormMainCore {
 public:

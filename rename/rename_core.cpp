@@ -172,9 +172,17 @@ std::u16string_view markerOf(Mark mark, RenameState state)
 }
 
 FormRenameCore::FormRenameCore(engine::Engine &engine, MessageFn message)
-    : m_engine(engine), m_message(std::move(message)), m_rename(platform::renameNoReplace),
-      m_split(Module1::mySplitPath)
+    : m_engine(engine), m_message(std::move(message)), m_split(Module1::mySplitPath)
 {
+    // A file the platform had to leave under a temporary name is named to the user at once:
+    // the list knows it under neither of its names.
+    m_rename = [this](const std::u16string &from, const std::u16string &to) {
+        std::u16string temporary;
+        const platform::RenameError error = platform::renameNoReplace(from, to, &temporary);
+        if (error == platform::RenameError::LeftUnderTemporaryName)
+            m_message(Messages::LeftUnderTemporaryName + platform::codepage::readableName(temporary));
+        return error;
+    };
 }
 
 void FormRenameCore::setRenameFunction(RenameFn rename)

@@ -70,6 +70,8 @@ inline constexpr char16_t CannotRename[] = u"Cannot Rename";
 // "Cannot Rename " + old name + " ---> " + new name
 inline constexpr char16_t CannotRenameFrom[] = u"Cannot Rename ";
 inline constexpr char16_t CannotRenameTo[] = u" ---> ";
+// + the temporary name a file was left under when it could be neither renamed nor put back
+inline constexpr char16_t LeftUnderTemporaryName[] = u"File Left As ";
 } // namespace Messages
 
 using MessageFn = std::function<void(const std::u16string &)>;

@@ -104,13 +104,19 @@ std::u16string currentFolder()
     return error ? std::u16string() : codepage::nameFromBytes(path.native());
 }
 
-RenameError renameNoReplace(const std::u16string &from, const std::u16string &to)
+RenameError renameNoReplace(const std::u16string &from, const std::u16string &to,
+                            std::u16string *temporaryName)
 {
     const auto fromBytes = codepage::nameToBytes(from);
     const auto toBytes = codepage::nameToBytes(to);
     if (!fromBytes || !toBytes)
         return RenameError::InvalidName;
-    return posix::renameNoReplaceWith(*fromBytes, *toBytes, posix::realRenameSystem());
+    std::string temporary;
+    const RenameError error =
+        posix::renameNoReplaceWith(*fromBytes, *toBytes, posix::realRenameSystem(), &temporary);
+    if (temporaryName && error == RenameError::LeftUnderTemporaryName)
+        *temporaryName = codepage::nameFromBytes(temporary);
+    return error;
 }
 
 bool openWithShell(const std::u16string &folder, const std::u16string &name)

@@ -213,6 +213,18 @@ TEST(ToggleName, ARefusedRenameKeepsTheStateAndEveryFileAndSaysWhy)
     EXPECT_NE(desc.find(u"既にあります"), std::u16string::npos);
 }
 
+TEST(ToggleName, RefusalsShowNamesReadablyAndWhereAStrandedFileNowIs)
+{
+    using platform::RenameError;
+    const auto says = [](RenameError error, std::u16string_view part) {
+        return mainwin::renameRefusalText(error, u"a\xDCFF.txt", u"A\xDCFF.TXT", u".sorvena-rename-7-0")
+                   .find(part) != std::u16string::npos;
+    };
+    EXPECT_TRUE(says(RenameError::TargetExists, u"「A\\xFF.TXT」"));
+    EXPECT_TRUE(says(RenameError::ChangedMeanwhile, u"「a\\xFF.txt」"));
+    EXPECT_TRUE(says(RenameError::LeftUnderTemporaryName, u"「.sorvena-rename-7-0」"));
+}
+
 TEST(ToggleName, AVanishedFileIsReportedAndTheStateKept)
 {
     Checked c;

@@ -8,6 +8,8 @@
 
 #include <cctype>
 #include <cerrno>
+#include <filesystem>
+#include <iterator>
 #include <map>
 #include <string>
 #include <sys/stat.h>
@@ -158,6 +160,22 @@ TEST_F(RenameOnDisk, LinkFallbackNeverReplaces)
     EXPECT_EQ(readFile(path("b.txt")), "second");
 }
 
+TEST_F(RenameOnDisk, LinkFallbackNeverDeletesAFileSavedOverTheOldNameMeanwhile)
+{
+    ASSERT_TRUE(writeFile(path("notes.txt"), "older"));
+    // An editor saves the way editors do: a new file, renamed over the old name.
+    const auto editorSaves = [this] {
+        ASSERT_TRUE(writeFile(path("notes.txt.swp"), "newer"));
+        ASSERT_EQ(::rename(path("notes.txt.swp").c_str(), path("notes.txt").c_str()), 0);
+    };
+    EXPECT_EQ(platform::posix::renameByLink(path("notes.txt"), path("notes.md"), editorSaves),
+              RenameError::ChangedMeanwhile);
+    EXPECT_EQ(readFile(path("notes.txt")), "newer");
+    EXPECT_FALSE(exists("notes.md"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.path()),
+                            std::filesystem::directory_iterator()), 1);
+}
+
 TEST_F(RenameOnDisk, LinkFallbackReportsMissingSource)
 {
     EXPECT_EQ(platform::posix::renameByLink(path("gone"), path("new")), RenameError::SourceMissing);
@@ -242,6 +260,7 @@ public:
     std::string refuseTarget;       // every rename to this name fails with AccessDenied
     bool refuseFinalStep = false;   // the move from the temporary name fails
     int takenTemporaryNames = 0;    // this many temporary names are already in use
+    int refusedPutBacks = 0;        // this many moves back to the old name fail: it is taken
 
 private:
     struct File {
@@ -267,6 +286,10 @@ private:
         }
         if (to == refuseTarget || (refuseFinalStep && isTemporary(from) && to == m_second))
             return RenameError::AccessDenied;
+        if (isTemporary(from) && to == m_first && refusedPutBacks > 0) {
+            --refusedPutBacks;
+            return RenameError::TargetExists;
+        }
         if (isTemporary(to) && m_temporariesRefused < takenTemporaryNames) {
             ++m_temporariesRefused;
             return RenameError::TargetExists;
@@ -311,15 +334,33 @@ TEST(CaseOnlyDetour, SkipsTemporaryNamesAlreadyInUse)
     EXPECT_EQ(folder.listing(), (Listing{{"A.txt", "content"}}));
 }
 
-TEST(CaseOnlyDetour, FailedSecondStepPutsTheFileBack)
+TEST(CaseOnlyDetour, FailedSecondStepPutsTheFileBackTryingAgainIfNeeded)
+{
+    for (const int refusals : {0, 2}) {
+        CaseInsensitiveFolder folder;
+        folder.add("a.txt", "content");
+        folder.refuseFinalStep = true;
+        folder.refusedPutBacks = refusals;
+        std::string temporary;
+        EXPECT_EQ(platform::posix::renameNoReplaceWith("a.txt", "A.TXT", folder.system(), &temporary),
+                  RenameError::AccessDenied);
+        EXPECT_EQ(folder.listing(), (Listing{{"a.txt", "content"}})) << refusals;
+        EXPECT_EQ(folder.renameCalls, 4 + refusals);
+        EXPECT_TRUE(temporary.empty());
+    }
+}
+
+TEST(CaseOnlyDetour, AFileThatCannotBePutBackIsReportedUnderItsTemporaryName)
 {
     CaseInsensitiveFolder folder;
     folder.add("a.txt", "content");
     folder.refuseFinalStep = true;
-    EXPECT_EQ(platform::posix::renameNoReplaceWith("a.txt", "A.TXT", folder.system()),
-              RenameError::AccessDenied);
-    EXPECT_EQ(folder.listing(), (Listing{{"a.txt", "content"}}));
-    EXPECT_EQ(folder.renameCalls, 4);
+    folder.refusedPutBacks = 1000;
+    std::string temporary;
+    EXPECT_EQ(platform::posix::renameNoReplaceWith("a.txt", "A.TXT", folder.system(), &temporary),
+              RenameError::LeftUnderTemporaryName);
+    EXPECT_TRUE(temporary.starts_with(".sorvena-rename-")) << temporary;
+    EXPECT_EQ(folder.listing(), (Listing{{temporary, "content"}}));
 }
 
 TEST(CaseOnlyDetour, AnotherFileUnderTheNameIsStillRefused)
