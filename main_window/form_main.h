@@ -54,7 +54,7 @@ private:
     void showArrow(mainwin::ArrowImage arrow);
     void markNameBoxes(mainwin::NameColours colours);
     bool isDropTarget(const QWidget *widget) const;
-    bool handleDrop(QDropEvent *event);
+    bool answerDrag(QDropEvent *event);
 
     mainwin::FormMainCore m_core;
     bool m_ending = false;
