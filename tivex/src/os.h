@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "source.h"
 
@@ -15,8 +16,7 @@ namespace tivex::os {
 
 enum class OpenError { None, NotFound, IsFolder, AccessDenied, NotRegular, Other };
 
-// An open regular file. Opening never blocks (a fifo or a device is refused after the
-// open, before anything is read).
+// An open regular file. Anything else (a fifo, a device) is refused before it is opened.
 class File final : public RandomAccess {
 public:
     File() = default;
@@ -34,10 +34,12 @@ public:
 
 private:
     void close();
+    void loadUnsizedContent();
 
     static constexpr intptr_t invalidHandle = -1;
     intptr_t m_handle = invalidHandle;
     uint64_t m_size = 0;
+    std::vector<uint8_t> m_unsized; // content of a file that reports no size (/proc)
 };
 
 // A full path taken apart. The name is split into base and extension by splitName.
