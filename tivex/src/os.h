@@ -55,6 +55,10 @@ enum class PathError { None, Empty, NotAbsolute, NoFileName };
 std::optional<PathParts> splitPath(std::string_view path, PathError &error);
 
 // The path made absolute against the current folder (for paths typed on a command line).
-std::string absolutePath(std::string_view path);
+// Nothing when the current folder's own path is too long to be read.
+std::optional<std::string> absolutePath(std::string_view path);
+
+// The longest path, in bytes, that the system takes.
+size_t maxPathLength();
 
 } // namespace tivex::os

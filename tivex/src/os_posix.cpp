@@ -159,18 +159,26 @@ std::optional<PathParts> splitPath(std::string_view path, PathError &error)
     return parts;
 }
 
-std::string absolutePath(std::string_view path)
+std::optional<std::string> absolutePath(std::string_view path)
 {
     if (!path.empty() && path.front() == '/')
         return std::string(path);
     char buffer[PATH_MAX];
-    if (!::getcwd(buffer, sizeof buffer))
+    if (!::getcwd(buffer, sizeof buffer)) {
+        if (errno == ERANGE || errno == ENAMETOOLONG)
+            return std::nullopt;
         return std::string(path);
+    }
     std::string result(buffer);
     if (result.empty() || result.back() != '/')
         result += '/';
     result += path;
     return result;
+}
+
+size_t maxPathLength()
+{
+    return PATH_MAX - 1;
 }
 
 } // namespace tivex::os

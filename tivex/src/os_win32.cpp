@@ -123,7 +123,7 @@ std::optional<PathParts> splitPath(std::string_view path, PathError &error)
     return parts;
 }
 
-std::string absolutePath(std::string_view path)
+std::optional<std::string> absolutePath(std::string_view path)
 {
     const std::wstring wide = widen(path);
     wchar_t buffer[MAX_PATH];
@@ -134,6 +134,11 @@ std::string absolutePath(std::string_view path)
     std::string narrow(static_cast<size_t>(bytes), '\0');
     WideCharToMultiByte(CP_ACP, 0, buffer, static_cast<int>(length), narrow.data(), bytes, nullptr, nullptr);
     return narrow;
+}
+
+size_t maxPathLength()
+{
+    return MAX_PATH - 1;
 }
 
 } // namespace tivex::os
