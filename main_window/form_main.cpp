@@ -394,37 +394,42 @@ bool FormMain::isDropTarget(const QWidget *widget) const
            widget == TextNewName || widget == TextDesc;
 }
 
+// The window takes a drag as a whole whenever it carries a file it could take; where the
+// file may fall is decided at every move and at the drop, so a drag that enters over a
+// button is still taken when it is released over a result box.
 void FormMain::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (isDropTarget(childAt(event->position().toPoint())) && !firstDroppedFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-    else
+    if (shell::copyOrLinkAction(event->possibleActions()) != Qt::IgnoreAction
+        && !firstDroppedFile(event->mimeData()).isEmpty()) {
+        event->setDropAction(shell::copyOrLinkAction(event->possibleActions()));
+        event->accept();
+    } else {
         event->ignore();
+    }
 }
 
 void FormMain::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (isDropTarget(childAt(event->position().toPoint())))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    answerDrag(event);
 }
 
 void FormMain::dropEvent(QDropEvent *event)
 {
-    if (handleDrop(event))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    if (answerDrag(event))
+        myCheckPath(firstDroppedFile(event->mimeData()).toStdU16String());
 }
 
-bool FormMain::handleDrop(QDropEvent *event)
+// The window only reads the file, so it answers copy or link and never a move: a source
+// that honours a move would delete its original after the drop.
+bool FormMain::answerDrag(QDropEvent *event)
 {
-    if (!isDropTarget(childAt(event->position().toPoint())))
+    const Qt::DropAction action = shell::copyOrLinkAction(event->possibleActions());
+    if (action == Qt::IgnoreAction || !isDropTarget(childAt(event->position().toPoint()))
+        || firstDroppedFile(event->mimeData()).isEmpty()) {
+        event->ignore();
         return false;
-    const QString path = firstDroppedFile(event->mimeData());
-    if (path.isEmpty())
-        return false;
-    myCheckPath(path.toStdU16String());
+    }
+    event->setDropAction(action);
+    event->accept();
     return true;
 }

@@ -59,7 +59,7 @@ private:
     void showArrow(mainwin::ArrowImage arrow);
     void markNameBoxes(mainwin::NameColours colours);
     bool isDropTarget(const QWidget *widget) const;
-    bool handleDrop(QDropEvent *event);
+    bool answerDrag(QDropEvent *event);
 
     engine::Engine &m_engine;
     mainwin::FormMainCore m_core;

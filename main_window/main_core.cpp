@@ -1,5 +1,7 @@
 #include "main_window/main_core.h"
 
+#include "platform/codepage.h"
+
 #include <algorithm>
 #include <array>
 #include <iterator>
@@ -53,13 +55,18 @@ const StateLook &lookOf(int16_t state)
 
 struct RefusalText {
     platform::RenameError error;
-    // %1 stands for the present name, %2 for the new one. The brief text leads with the
-    // cause, so the box shows it even when a long name runs past its edge.
+    // %1 stands for the present name, %2 for the new one, %3 for the temporary one. The
+    // brief text leads with the cause, so the box shows it even when a long name runs
+    // past its edge.
     std::u16string_view brief;
     std::u16string_view full;
 };
 
-constexpr std::array<RefusalText, 5> RefusalTexts = {{
+constexpr std::array<RefusalText, 7> RefusalTexts = {{
+    {platform::RenameError::ChangedMeanwhile, u"別のプログラムが書き換えました：%1",
+     u"名前を変更しませんでした。変更の途中で別のプログラムが「%1」を書き換えました"},
+    {platform::RenameError::LeftUnderTemporaryName, u"一時的な名前のまま残りました：%3",
+     u"名前を変更できず、元にも戻せませんでした。ファイルは今「%3」という名前です"},
     {platform::RenameError::TargetExists, u"同名のファイルが既にあります：%2",
      u"名前を変更できません。「%2」という名前のファイルが既にあります"},
     {platform::RenameError::SourceMissing, u"ファイルが見つかりません：%1",
@@ -82,12 +89,14 @@ const Notice NameMismatch = {
     u"ファイルの場所を確かめられません",
     u"型判定エンジンの答えたフォルダーが、指定されたファイルのパスと一致しません"};
 
-std::u16string filledIn(std::u16string_view text, const std::u16string &from, const std::u16string &to)
+std::u16string filledIn(std::u16string_view text, const std::u16string &from, const std::u16string &to,
+                        const std::u16string &temporary)
 {
     std::u16string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'%' && i + 1 < text.size() && (text[i + 1] == u'1' || text[i + 1] == u'2')) {
-            out += text[i + 1] == u'1' ? from : to;
+        const char16_t slot = i + 1 < text.size() ? text[i + 1] : u'\0';
+        if (text[i] == u'%' && slot >= u'1' && slot <= u'3') {
+            out += platform::codepage::readableName(slot == u'1' ? from : slot == u'2' ? to : temporary);
             ++i;
         } else {
             out += text[i];
@@ -132,12 +141,13 @@ bool namesRunnableType(const std::u16string &trueExt)
            std::end(RunnableExtensions);
 }
 
-Notice renameRefusal(platform::RenameError error, const std::u16string &from, const std::u16string &to)
+Notice renameRefusal(platform::RenameError error, const std::u16string &from, const std::u16string &to,
+                     const std::u16string &temporary)
 {
     const auto it = std::find_if(RefusalTexts.begin(), RefusalTexts.end(),
                                  [error](const RefusalText &t) { return t.error == error; });
     const RefusalText &text = it == RefusalTexts.end() ? RefusalTexts.back() : *it;
-    return {filledIn(text.brief, from, to), filledIn(text.full, from, to)};
+    return {filledIn(text.brief, from, to, temporary), filledIn(text.full, from, to, temporary)};
 }
 
 void FormMainCore::myClear()
@@ -222,9 +232,13 @@ void FormMainCore::myToggleName()
     const bool toProper = CheckState == State::Wrong;
     const std::u16string &from = toProper ? OldName : NewName;
     const std::u16string &to = toProper ? NewName : OldName;
-    const platform::RenameError error = platform::renameNoReplace(from, to);
+    std::u16string temporary;
+    const platform::RenameError error = platform::renameNoReplace(from, to, &temporary);
     if (error != platform::RenameError::None) {
-        Notice = renameRefusal(error, from, to);
+        Notice = renameRefusal(error, from, to, temporary);
+        // The file bears neither name the window knows; no arrow may act on either.
+        if (error == platform::RenameError::LeftUnderTemporaryName)
+            CheckState = State::Failed;
         return;
     }
     Notice = {};
@@ -262,16 +276,19 @@ std::optional<std::u16string> FormMainCore::searchStep(const std::u16string &tex
 
 ResultView FormMainCore::resultView() const
 {
+    using platform::codepage::readableName;
     ResultView view;
     if (CheckState == State::Checking || CheckState == State::Failed) {
         // The engine could not say where the file lies, but the user should still see
         // which file was refused.
         std::tie(view.dir, view.oldName) = droppedFolderAndName(DropPath);
+        view.dir = readableName(view.dir);
+        view.oldName = readableName(view.oldName);
     } else {
-        view.dir = FileDir;
-        view.oldName = OldName;
+        view.dir = readableName(FileDir);
+        view.oldName = readableName(OldName);
     }
-    view.newName = NewName;
+    view.newName = readableName(NewName);
     view.ext = TrueExt;
     if (!Notice.empty()) {
         view.desc = Notice.brief;

@@ -27,7 +27,8 @@ enum class ArrowImage { None, Question, Cannot, Same, Right, Left };
 // Which name box marks the name the file bears on disk now.
 enum class NameColours { Unchanged, OldNameMarked, NewNameMarked };
 
-// Everything the redraw needs, worked out from the state.
+// Everything the redraw needs, worked out from the state. Names are in their readable
+// form (platform::codepage::readableName): for the eye only, never for a file operation.
 struct ResultView {
     std::u16string dir, oldName, newName, ext, desc;
     // The whole of a notice or failure reason shown in the description box, which may be
@@ -59,8 +60,9 @@ inline constexpr char16_t Desc[] = u"ファイルタイプの説明";
 // program rather than show a document.
 bool namesRunnableType(const std::u16string &trueExt);
 
-// Japanese explanation of a refused rename.
-Notice renameRefusal(platform::RenameError error, const std::u16string &from, const std::u16string &to);
+// Japanese explanation of a refused rename, with the names in their readable form.
+Notice renameRefusal(platform::RenameError error, const std::u16string &from, const std::u16string &to,
+                     const std::u16string &temporary = {});
 
 class FormMainCore {
 public:

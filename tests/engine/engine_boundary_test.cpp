@@ -1,8 +1,11 @@
 #include "engine/engine.h"
+#include "platform/codepage.h"
 #include "platform/platform.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using engine::LibraryEngine;
 using testsupport::TempFolder;
@@ -41,6 +44,17 @@ TEST(EngineLoading, NamesOutsideTheJapaneseCodePageCrossTheBoundary)
     EXPECT_EQ(r.result, 1);
     EXPECT_EQ(r.base, u"\U0001F4F7 \u00E9t\u00E9");
     EXPECT_EQ(r.trueExt, u"png");
+}
+
+TEST(EngineLoading, AProgramFolderWhoseNameIsNotUtf8StillFindsTheEngine)
+{
+    TempFolder folder;
+    const std::string programFolder = folder.file("prog\xff");
+    ASSERT_TRUE(std::filesystem::create_directory(programFolder));
+    std::filesystem::copy_file(platform::codepage::nameToBytes(platform::programFolder()).value() + "/libtivex.so",
+                               programFolder + "/libtivex.so");
+    LibraryEngine moved(platform::codepage::nameFromBytes(programFolder));
+    EXPECT_TRUE(moved.check(u"/x").loaded);
 }
 
 TEST(EngineLoading, AMissingLibraryIsReportedAsNotLoadedOnEveryCall)

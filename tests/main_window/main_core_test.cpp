@@ -1,4 +1,5 @@
 #include "main_window/main_core.h"
+#include "platform/codepage.h"
 #include "platform/platform.h"
 #include "support/fake_engine.h"
 #include "support/temp_folder.h"
@@ -274,6 +275,19 @@ TEST(CheckStates, AnEngineAnswerForAnotherFolderIsNotActedOn)
     EXPECT_EQ(c.core.resultView().desc, u"ファイルの場所を確かめられません");
 }
 
+TEST(ToggleName, RefusalsShowNamesReadablyAndWhereAStrandedFileNowIs)
+{
+    using platform::RenameError;
+    const auto says = [](RenameError error, std::u16string_view part) {
+        return mainwin::renameRefusal(error, u"a\xDCFF.txt", u"A\xDCFF.TXT", u".sorvena-rename-7-0")
+                   .full
+                   .find(part) != std::u16string::npos;
+    };
+    EXPECT_TRUE(says(RenameError::TargetExists, u"「A\\xFF.TXT」"));
+    EXPECT_TRUE(says(RenameError::ChangedMeanwhile, u"「a\\xFF.txt」"));
+    EXPECT_TRUE(says(RenameError::LeftUnderTemporaryName, u"「.sorvena-rename-7-0」"));
+}
+
 TEST(ToggleName, AVanishedFileIsReportedAndTheStateKept)
 {
     Checked c;
@@ -429,4 +443,21 @@ TEST_F(BadInput, ANameOutsideTheJapaneseCodePageIsCheckedAndRenamed)
     core.myToggleName();
     EXPECT_EQ(core.CheckState, State::Corrected);
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "\xF0\x9F\x8C\x8A \xC3\xA9t\xC3\xA9.png"));
+}
+
+TEST_F(BadInput, ANameThatIsNotUtf8IsCheckedAndRenamedAndItsLookalikeLeftAlone)
+{
+    // Shift-JIS bytes from an old archive beside a file spelled with U+FFFD in their place.
+    const std::string bytes = folder.file("photo\x8E\xCA.txt");
+    const std::string lookalike = folder.file("photo\xEF\xBF\xBD\xEF\xBF\xBD.txt");
+    ASSERT_TRUE(testsupport::writeFile(bytes, testsupport::tinyPng()));
+    ASSERT_TRUE(testsupport::writeFile(lookalike, "a note"));
+    core.myCheckPath(platform::codepage::nameFromBytes(bytes));
+    ASSERT_EQ(core.CheckState, State::Wrong);
+    EXPECT_EQ(core.resultView().oldName, u"photo\\x8E\\xCA.txt");
+    EXPECT_EQ(core.resultView().newName, u"photo\\x8E\\xCA.png");
+    core.myToggleName();
+    EXPECT_EQ(core.CheckState, State::Corrected);
+    EXPECT_EQ(testsupport::readFile(folder.file("photo\x8E\xCA.png")), testsupport::tinyPng());
+    EXPECT_EQ(testsupport::readFile(lookalike), "a note");
 }

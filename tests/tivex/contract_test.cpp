@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -296,14 +297,31 @@ TEST_F(Contract, unreadableFileFails)
     call.expectFailedWith("アクセスが拒否されました");
 }
 
-TEST_F(Contract, fifoIsRefusedWithoutBlocking)
+TEST_F(Contract, fifoIsRefusedWithoutBeingOpened)
 {
+    // Opening a fifo wakes a writer waiting for a reader and breaks its pipe when closed;
+    // the kernel reports every open to inotify at once, so no open may show up there.
     const std::string path = m_dir.path() + "/pipe";
     ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, path.c_str(), IN_OPEN), 0);
     CheckCall call;
     call.presetStale();
     EXPECT_EQ(call.run(path), 0);
     call.expectFailedWith("通常のファイルではありません");
+    char event[sizeof(inotify_event) + 256];
+    EXPECT_EQ(::read(watch, event, sizeof event), -1) << "the fifo was opened";
+    ::close(watch);
+}
+
+TEST_F(Contract, aFileThatReportsNoSizeIsReadForWhatItHolds)
+{
+    // The test's own status: /proc makes it when it is read and reports size 0.
+    CheckCall call;
+    EXPECT_EQ(call.run("/proc/self/status"), 1);
+    EXPECT_EQ(call.desc.text().find("空のファイル"), std::string::npos) << call.desc.text();
+    EXPECT_NE(call.trueExt.text(), "");
 }
 
 TEST_F(Contract, pathsThatAreNotFullPathsOfAFileFail)

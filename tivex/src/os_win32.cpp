@@ -125,7 +125,7 @@ std::optional<PathParts> splitPath(std::string_view path, PathError &error)
     return parts;
 }
 
-std::string absolutePath(std::string_view path)
+std::optional<std::string> absolutePath(std::string_view path)
 {
     const std::wstring wide = widen(path);
     wchar_t buffer[MAX_PATH];
@@ -141,6 +141,11 @@ std::string absolutePath(std::string_view path)
 std::u32string nameCharacters(std::string_view text)
 {
     return names::utf16Characters(std::wstring_view(widen(text)));
+}
+
+size_t maxPathLength()
+{
+    return MAX_PATH - 1;
 }
 
 } // namespace tivex::os
