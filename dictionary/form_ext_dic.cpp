@@ -2,6 +2,7 @@
 
 #include "shell/module1.h"
 #include "shell/seams.h"
+#include "shell/ui_fonts.h"
 #include "shell/ui_units.h"
 
 #include <QCheckBox>
@@ -18,11 +19,7 @@
 
 namespace {
 
-struct ControlPlace {
-    const char *name;
-    int left, top, width, height;  // twips
-    const char16_t *tooltip;       // nullptr: none
-};
+using ui::ControlPlace;
 
 constexpr std::array<ControlPlace, 20> ControlPlaces = {{
     {"ExtExt", 120, 120, 1575, 540, u"拡張子を入れてください"},
@@ -74,23 +71,12 @@ const QString ButtonStyle = QStringLiteral(
     "QPushButton:focus { border: 2px solid #8C8C40; }"
     "QPushButton:disabled { border-color: #D8D8A8; }");
 
-QFont controlFont(double points, bool bold)
-{
-    QFont font;
-    // The layout was drawn for the Windows Japanese Gothic face; IPA P Gothic keeps its metrics.
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 template <typename T>
 T *named(QWidget *parent, const char *name)
 {
     auto *widget = new T(parent);
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setFont(controlFont(9.75, false));
+    widget->setFont(ui::gothicFont(9.75, false));
     return widget;
 }
 
@@ -167,7 +153,7 @@ void FormExtDic::createControls()
         caption->setAlignment(Qt::AlignCenter);
     }
     ExtExt = named<QLineEdit>(this, "ExtExt");
-    ExtExt->setFont(controlFont(20.25, true));
+    ExtExt->setFont(ui::gothicFont(20.25, true));
     ExtExt->installEventFilter(this);
     ExtSortText = makeFlagBox(this, "ExtSortText", "Text");
     ExtSortBinary = makeFlagBox(this, "ExtSortBinary", "Binary");
@@ -193,15 +179,7 @@ void FormExtDic::createControls()
 
 void FormExtDic::applyLayout()
 {
-    for (const ControlPlace &place : ControlPlaces) {
-        auto *control = findChild<QWidget *>(QString::fromLatin1(place.name), Qt::FindDirectChildrenOnly);
-        Q_ASSERT(control);
-        control->setGeometry(ui::twipsRect(place.left, place.top, place.width, place.height));
-        if (place.tooltip)
-            control->setToolTip(QString::fromUtf16(place.tooltip));
-        if (auto *button = qobject_cast<QPushButton *>(control))
-            button->setIconSize(button->size() - QSize(8, 8));
-    }
+    ui::placeControls(this, ControlPlaces);
     // The entry's boxes lie above the captions that lead into them.
     for (const ControlPlace &place : ControlPlaces) {
         if (std::string_view(place.name).starts_with("Label"))

@@ -8,6 +8,7 @@
 #include "shell/dropped_files.h"
 #include "shell/module1.h"
 #include "shell/seams.h"
+#include "shell/ui_fonts.h"
 #include "shell/ui_units.h"
 #include "shell/version.h"
 
@@ -24,11 +25,7 @@
 
 namespace {
 
-struct ControlPlace {
-    const char *name;
-    int left, top, width, height;  // twips
-    const char16_t *tooltip;       // nullptr: none
-};
+using ui::ControlPlace;
 
 constexpr std::array<ControlPlace, 16> ControlPlaces = {{
     {"TextDir", 120, 120, 5775, 375, u"ディレクトリのパス"},
@@ -71,17 +68,6 @@ const QString ButtonStyle = QStringLiteral(
     "QPushButton:hover { background: #D8FFD8; }"
     "QPushButton:pressed { background: #A0E8A0; }"
     "QPushButton:disabled { border-color: #A8CFA8; }");
-
-QFont boxFont(double points, bool bold)
-{
-    QFont font;
-    // The layout was drawn for the Windows Japanese Gothic face; IPA P Gothic keeps its metrics.
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 QLineEdit *makeBox(QWidget *parent, const char *name, bool readOnly, const QFont &font)
 {
@@ -146,13 +132,13 @@ FormMain::~FormMain()
 
 void FormMain::createControls()
 {
-    const QFont resultFont = boxFont(11.25, false);
+    const QFont resultFont = ui::gothicFont(11.25, false);
     TextDir = makeBox(this, "TextDir", true, resultFont);
     TextOldName = makeBox(this, "TextOldName", true, resultFont);
     TextNewName = makeBox(this, "TextNewName", true, resultFont);
     TextDesc = makeBox(this, "TextDesc", true, resultFont);
     TextDesc->setPlaceholderText(QString::fromUtf16(mainwin::Labels::Desc));
-    WhatExtText = makeBox(this, "WhatExtText", false, boxFont(14.25, true));
+    WhatExtText = makeBox(this, "WhatExtText", false, ui::gothicFont(14.25, true));
     WhatExtText->setPlaceholderText(QString::fromUtf16(mainwin::Labels::Ext));
     WhatExtText->installEventFilter(this);
 
@@ -188,15 +174,7 @@ void FormMain::createControls()
 
 void FormMain::applyLayout()
 {
-    for (const ControlPlace &place : ControlPlaces) {
-        auto *control = findChild<QWidget *>(QString::fromLatin1(place.name), Qt::FindDirectChildrenOnly);
-        Q_ASSERT(control);
-        control->setGeometry(ui::twipsRect(place.left, place.top, place.width, place.height));
-        if (place.tooltip)
-            control->setToolTip(QString::fromUtf16(place.tooltip));
-        if (auto *button = qobject_cast<QPushButton *>(control))
-            button->setIconSize(button->size() - QSize(8, 8));
-    }
+    ui::placeControls(this, ControlPlaces);
 }
 
 void FormMain::Form_Load(const std::vector<std::u16string> &words, const std::u16string &programName)
