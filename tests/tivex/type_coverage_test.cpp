@@ -715,10 +715,10 @@ const TypeInfo &typeOf(const TypeSample &sample)
     return type ? *type : none;
 }
 
-// An extension no format claims, and one that a different format owns.
+// A name that says nothing about the content, and one that a different format owns.
 std::vector<std::string> wrongExtensions(const TypeInfo &type)
 {
-    std::vector<std::string> wrong{"zzq"};
+    std::vector<std::string> wrong{"dat"};
     for (std::string_view other : {"png"sv, "mp3"sv}) {
         if (!type.claimsExtension(other)) {
             wrong.emplace_back(other);

@@ -16,7 +16,8 @@ namespace tivex::evidence {
 namespace {
 
 constexpr size_t MaxSampleSize = 64 * 1024;
-constexpr std::string_view NonsenseExt = "zzq";
+// A name that says nothing about the content: every recognised type replaces it.
+constexpr std::string_view NonsenseExt = "dat";
 
 std::vector<SampleRow> tableOrEmpty()
 {

@@ -193,7 +193,7 @@ constexpr LineRule LineRules[] = {
     {"} bind def", PostScript, 6}, {"} def", PostScript, 4}, {"currentdict ", PostScript, 5},
     {"systemdict ", PostScript, 5}, {"userdict ", PostScript, 5}, {"} if", PostScript, 3}, {"} ifelse", PostScript, 4},
     {"} forall", PostScript, 5}, {"} for", PostScript, 2}, {"} loop", PostScript, 4}, {"exch ", PostScript, 3},
-    {"dup ", PostScript, 2}, {"% ", PostScript, 1}, {"%%", PostScript, 2}, {"showpage", PostScript, 5},
+    {"dup ", PostScript, 2}, {"showpage", PostScript, 5},
     {"# file Copyright.txt or https://cmake.org/licensing", CMake, 8},
     {"\\documentclass", TeX, 10}, {"\\usepackage", TeX, 6}, {"\\begin{", TeX, 4}, {"\\end{", TeX, 3},
     {"\\section", TeX, 5}, {"\\subsection", TeX, 5}, {"\\chapter", TeX, 5}, {"\\newcommand", TeX, 6},
@@ -283,6 +283,8 @@ constexpr Dispatch RuleDispatch = buildDispatch();
 constexpr size_t ModelWindow = 4096;
 constexpr int MaxLines = 120;
 constexpr int MinScore = 5;
+constexpr int ClearScore = 8;
+constexpr int ClearRatio = 3;
 constexpr int MaxUnderlineScore = 3;
 constexpr int MaxListItemScore = 3;
 
@@ -544,6 +546,14 @@ Ranking rank(const std::array<int, LanguageCount> &scores)
 bool confident(const Ranking &ranking)
 {
     return ranking.language != LanguageCount && ranking.best >= MinScore && ranking.best >= 2 * ranking.second;
+}
+
+// A guess that may overrule the name of another language. Measured on correctly named
+// files and on the same files under another language's name (bench/accuracy): below
+// these the model renames right names about as often as it finds wrong ones.
+bool clearlyAhead(const Ranking &ranking)
+{
+    return ranking.best >= ClearScore && ranking.best >= ClearRatio * ranking.second;
 }
 
 void scoreWords(std::string_view window, std::array<int, LanguageCount> &scores)
@@ -912,18 +922,20 @@ std::optional<std::string_view> pageAfterFrontMatter(std::string_view text)
 
 } // namespace
 
-std::string_view guessLanguage(std::string_view text)
+LanguageGuess guessLanguage(std::string_view text)
 {
     text = text.substr(0, ModelWindow);
+    // An editor's modeline is the file's own word on its language; a file name in the
+    // first comment may name the file it was made from instead.
     if (const auto declared = modelineType(text); !declared.empty())
-        return declared;
+        return {declared, true};
     if (const auto named = namedInFirstComment(text); !named.empty())
-        return named;
+        return {named, false};
     // Perl documentation on its own opens with a POD command; a module opens with code.
     const size_t firstContent = text.find_first_not_of(" \t\r\n");
     if (firstContent != std::string_view::npos && text[firstContent] == '=' && firstContent + 1 < text.size() &&
         text[firstContent + 1] >= 'a' && text[firstContent + 1] <= 'z')
-        return LanguageTypes[Pod];
+        return {LanguageTypes[Pod], false};
     LineScan scan;
     if (const auto page = pageAfterFrontMatter(text)) {
         scan.scores[Markdown] += 6;
@@ -1008,7 +1020,7 @@ std::string_view guessLanguage(std::string_view text)
     const Ranking ranking = rank(scores);
     if (!confident(ranking) || onlyQuotesCode(scan, ranking.language))
         return {};
-    return LanguageTypes[ranking.language];
+    return {LanguageTypes[ranking.language], clearlyAhead(ranking)};
 }
 
 std::string_view guessTable(std::string_view text, bool complete)
