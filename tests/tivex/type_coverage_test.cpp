@@ -655,6 +655,15 @@ std::vector<TypeSample> handMadeSamples()
         {"dib", "bmp", [] { return padded(Bytes{}.le32(40).le32(2).le32(2).le16(1).le16(24).le32(0).data, 64); }},
         {"mka", "mka", [] { return ebmlDocument("matroska") + "\x16\x54\xAE\x6B\x8A\xAE\x88\x86\x88" "A_VORBIS"s; }},
         {"csv", "csv", [] { return "name,size,colour\napple,3,red\nbanana,5,yellow\ncherry,1,red\n"s; }},
+        {"swift", "swift", [] { return "import Foundation\n\nfinal class Survey {\n    private var depths: [Double] = []\n\n"
+                                        "    func deepest() -> Double? {\n        guard let first = depths.first else { return nil }\n"
+                                        "        return depths.reduce(first, max)\n    }\n}\n"s; }},
+        {"zig", "zig", [] { return "const std = @import(\"std\");\n\npub fn main() !void {\n    const out = std.io.getStdOut().writer();\n"
+                                    "    try out.print(\"hi\\n\", .{});\n}\n"s; }},
+        {"yara", "yara", [] { return "import \"pe\"\n\nrule Packed\n{\n    strings:\n        $a = \"UPX0\"\n    condition:\n        $a\n}\n"s; }},
+        {"smali", "smali", [] { return ".class public Lcom/example/Hello;\n.super Ljava/lang/Object;\n\n.method public constructor <init>()V\n"
+                                        "    .registers 1\n    invoke-direct {p0}, Ljava/lang/Object;-><init>()V\n    return-void\n.end method\n"s; }},
+        {"pytorch", "pt", [] { return zipArchive({{"model/data.pkl", "\x80\x02}q\x00."}, {"model/version", "3\n"}, {"model/data/0", "xxxx"}}); }},
         {"tsv", "tsv", [] { return "name\tsize\tcolour\napple\t3\tred\nbanana\t5\tyellow\ncherry\t1\tred\n"s; }},
     };
 }

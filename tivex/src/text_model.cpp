@@ -53,15 +53,22 @@ enum Language : uint8_t {
     TeX,
     Troff,
     Html,
+    Swift,
+    Zig,
+    Yara,
+    Smali,
+    Template,
     LanguageCount,
 };
 
 // The type each language is reported as. Debian control data has no extension of its
-// own and is reported as plain text, so that it is not taken for YAML.
+// own and is reported as plain text, so that it is not taken for YAML; so are templates
+// (Jinja, Twig, Handlebars), which wrap any other language.
 constexpr std::string_view LanguageTypes[LanguageCount] = {
     "c",   "cpp",  "cs",  "java", "go",  "rs",  "js",       "typescript", "php",   "rb",  "pl",
     "pod", "py",   "sh",  "bat",  "ps1", "vbs", "makefile", "cmake",      "yaml",  "toml", "ini",
     "css", "sql",  "lua", "tcl",  "vim", "elisp", "md",     "rst",        "adoc", "wiki", "textile", "asm", "text",  "ps",  "org", "tex", "troff", "html",
+    "swift", "zig", "yara", "smali", "text",
 };
 
 struct LineRule {
@@ -206,7 +213,20 @@ constexpr LineRule LineRules[] = {
     {".TP", Troff, 3}, {".nf", Troff, 2}, {".fi", Troff, 2}, {".RS", Troff, 3}, {".RE", Troff, 3},
     {".NH", Troff, 4}, {".TL", Troff, 4}, {".AU", Troff, 4}, {".AB", Troff, 4}, {".B ", Troff, 2}, {".I ", Troff, 2},
     {".BR ", Troff, 3}, {".IR ", Troff, 3}, {".TH ", Troff, 6}, {".ie ", Troff, 4}, {".el ", Troff, 4},
-    {"{% ", Html, 3}, {"<div", Html, 3}, {"</div>", Html, 3}, {"<script", Html, 3}, {"<link ", Html, 3},
+    {"{% ", Template, 4}, {"{%- ", Template, 4}, {"{# ", Template, 3}, {"{{#", Template, 5}, {"{{/", Template, 5},
+    {"{{> ", Template, 5}, {"{{ ", Template, 2},
+    {"import Foundation", Swift, 10}, {"import UIKit", Swift, 10}, {"import SwiftUI", Swift, 10}, {"guard let ", Swift, 6},
+    {"if let ", Swift, 5}, {"override func ", Swift, 6}, {"private func ", Swift, 5},
+    {"fileprivate ", Swift, 6}, {"@objc", Swift, 5}, {"@IBOutlet", Swift, 8}, {"@IBAction", Swift, 8},
+    {"protocol ", Swift, 3}, {"public func ", Swift, 5}, {"@main", Swift, 4},
+    {"import \"pe\"", Yara, 10}, {"import \"math\"", Yara, 10}, {"import \"hash\"", Yara, 10}, {"rule ", Yara, 4},
+    {"private rule ", Yara, 6}, {"global rule ", Yara, 6}, {"meta:", Yara, 4}, {"strings:", Yara, 6}, {"condition:", Yara, 6},
+    {".class ", Smali, 6}, {".super ", Smali, 8}, {".source ", Smali, 6}, {".method ", Smali, 8}, {".end method", Smali, 8},
+    {".locals ", Smali, 6}, {".registers ", Smali, 6}, {"invoke-", Smali, 6}, {".field ", Smali, 6}, {"move-result", Smali, 6},
+    {"const-string ", Smali, 6}, {"return-void", Smali, 6}, {"iget-", Smali, 5}, {"iput-", Smali, 5},
+    {"section .", Assembly, 5}, {"global _start", Assembly, 6}, {"%include ", Assembly, 3}, {"%define ", Assembly, 3},
+    {"mov ", Assembly, 2}, {"syscall", Assembly, 4}, {"int 0x80", Assembly, 6},
+    {"<div", Html, 3}, {"</div>", Html, 3}, {"<script", Html, 3}, {"<link ", Html, 3},
     {"<a href", Html, 2}, {"<table", Html, 3}, {"<span", Html, 2}, {"<p>", Html, 2}, {"<br", Html, 2},
     {"<h1", Html, 2}, {"<h2", Html, 2}, {"<h3", Html, 2}, {"<ul", Html, 2}, {"<li>", Html, 2}, {"<form", Html, 3},
     {"#+TITLE:", Org, 8}, {"#+title:", Org, 8}, {"#+AUTHOR:", Org, 6}, {"#+author:", Org, 6}, {"#+OPTIONS:", Org, 6},
@@ -430,6 +450,20 @@ void scoreScriptShapes(std::string_view line, Scores &scores)
         scores[line.find("::") != std::string_view::npos ? Perl : Java] += 5;
     if (line.front() == '/' && (line.ends_with(" def") || line.ends_with(" bind def")))
         scores[PostScript] += 3;
+    // Zig imports its library with a builtin that no other language writes.
+    if (line.find("@import(\"") != std::string_view::npos)
+        scores[Zig] += 8;
+    if (line.find("!void") != std::string_view::npos || line.starts_with("errdefer ") || line.starts_with("comptime "))
+        scores[Zig] += 4;
+    // Swift and TypeScript write a return type or a parameter's type after the name.
+    if (line.starts_with("func ") && line.find(") -> ") != std::string_view::npos)
+        scores[Swift] += 3;
+    for (std::string_view annotation : {": string", ": number", ": boolean", "): void", "): Promise<", ": any"}) {
+        if (line.find(annotation) != std::string_view::npos) {
+            scores[TypeScript] += 2;
+            break;
+        }
+    }
 }
 
 // "key: value", "key = value", "[section]" and "command(arguments)" lines.
@@ -828,6 +862,21 @@ void mergeFamilies(Scores &scores, LineScan &scan, std::string_view window)
     // Documentation inside a Perl module is part of the module.
     if (scores[Perl] > 0)
         mergeInto(Perl, Pod, scores, scan);
+    // Zig and Swift share Rust's "fn" and Go's "func": their own marks decide.
+    if (scores[Zig] >= 8)
+        mergeInto(Zig, Rust, scores, scan);
+    if (scores[Swift] >= 10) {
+        mergeInto(Swift, Go, scores, scan);
+        mergeInto(Swift, JavaScript, scores, scan);
+    }
+    // A template language wraps another one; it is the file's own only when nothing else shows.
+    if (scores[Template] >= scores[MediaWiki])
+        scores[MediaWiki] = 0;
+    if (std::any_of(scores.begin(), scores.end(), [&](int score) { return score >= MinScore && score != scores[Template]; }))
+        scores[Template] = 0;
+    // A type annotation makes JavaScript TypeScript.
+    if (scores[TypeScript] >= 4 && scores[JavaScript] > 0)
+        mergeInto(TypeScript, JavaScript, scores, scan);
     // C++ code is C code too: C++ evidence on top of C evidence means C++, and the two
     // together count against the other languages.
     const Ranking ranking = rank(scores);

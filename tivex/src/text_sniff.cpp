@@ -1064,6 +1064,7 @@ constexpr MarkerRule MarkerRules[] = {
     {"'\\\"", "", "\n.TH ", "", "man"},
     {"'\\\"", "", "", "", "troff"},
     {"--- ", "", "\n+++ ", "\n@@ ", "patch"},
+    {"[", "", "\n[InternetShortcut]", "", "url"}, // Windows puts a section or two before it
     {"*** ", "", "\n--- ", "\n***************", "patch"},
     {"FILE \"", "", "TRACK ", "INDEX ", "cue"},
     {"REM ", "", "TRACK ", "INDEX ", "cue"},
