@@ -323,6 +323,46 @@ const VerdictCase VerdictCases[] = {
     {"feed_without_extension", [] { return "<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel/></rss>\n"s; }, "feed", "xml"},
     {"feed_named_rss_kept", [] { return "<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel/></rss>\n"s; }, "news.rss", "rss"},
     {"plain_xml_named_rss", [] { return "<?xml version=\"1.0\"?>\n<catalog/>\n"s; }, "data.rss", "xml"},
+    // What Python's configparser, PyYAML and a Python script write, misnamed.
+    {"ini_named_json", [] { return "[DEFAULT]\nserveraliveinterval = 45\ncompression = yes\n\n[forge.example]\nuser = hg\n\n"s; },
+     "settings.json", "ini"},
+    {"yaml_named_json", [] { return "name: survey\nstations:\n- depth: 12.5\n  name: north\n- depth: 3.0\n  name: south\n"s; },
+     "survey.json", "yaml"},
+    {"json_named_yaml_kept", [] { return "{\"name\": \"survey\", \"stations\": [1, 2]}"s; }, "survey.yaml", "yaml"},
+    {"plain_text_named_json", [] { return "north pool: fourteen anemones\nsouth pool: nine\n"s; }, "counts.json", "txt"},
+    {"shebang_python_named_shell", [] { return "#!/usr/bin/env python3\nimport sys\n\nprint(sys.argv)\n"s; }, "run.sh", "py"},
+    {"shebang_python_named_txt_kept", [] { return "#!/usr/bin/env python3\nimport sys\n\nprint(sys.argv)\n"s; }, "run.txt", "txt"},
+    {"shebang_python_under_a_version_kept", [] { return "#!/usr/bin/python3.11\nimport pydoc\npydoc.cli()\n"s; }, "pydoc3.11", "11"},
+    {"guessed_text_under_unknown_name_kept", [] { return "# Jetty start\n--module=server\njetty.http.port=8080\n"s; }, "start.fpc", "fpc"},
+    {"svg_under_unknown_name", [] { return "<svg xmlns=\"http://www.w3.org/2000/svg\"/>"s; }, "drawing.page", "svg"},
+    {"xml_dialect_under_unknown_name_kept", [] { return "<?xml version=\"1.0\"?>\n<page xmlns=\"http://projectmallard.org/1.0/\"/>\n"s; },
+     "index.page", "page"},
+    {"plain_text_named_dat", [] { return "com\norg\nnet\n"s; }, "suffixes.dat", "txt"},
+    {"unknown_binary_named_dat_kept", [] { return "\x01\x02\x03\x04\0\0\0\x7F\xFE\xED"s; }, "blob.dat", ""},
+    {"pascal_named_pas_kept",
+     [] { return "unit Survey;\n\ninterface\n\nfunction Deepest(const a: array of Real): Real;\n\nimplementation\n\n"
+                 "function Deepest(const a: array of Real): Real;\nvar i: Integer;\nbegin\n  Result := a[0];\n"
+                 "  for i := 1 to High(a) do\n    if a[i] > Result then Result := a[i];\nend;\n\nend.\n"s; },
+     "survey.pas", "pas"},
+    {"docstrip_package_is_no_postscript",
+     [] { return "%%\n%% This is file `example.sty',\n%% generated with the docstrip utility.\n%%\n"
+                 "\\NeedsTeXFormat{LaTeX2e}\n\\ProvidesPackage{example}[2024/01/01 v1.0]\n"s; },
+     "example", "tex"},
+    {"tex_definitions_named_def_kept", [] { return "\\ProvidesFile{t1enc.def}\n\\DeclareFontEncoding{T1}{}{}\n"s; }, "t1enc.def", "def"},
+    {"jinja_template_is_plain_text",
+     [] { return "{% extends \"base.txt\" %}\n{% block body %}\n{% for s in stations %}\n{{ s.name }}: {{ s.depth }}\n"
+                 "{% endfor %}\n{% endblock %}\n"s; },
+     "report", "txt"},
+    {"typescript_named_js", [] { return "export interface User {\n  id: number;\n  name: string;\n}\n\n"
+                                        "export function greet(user: User): void {\n  console.log(user.name);\n}\n"s; },
+     "user.js", "ts"},
+    {"internet_shortcut_after_a_section",
+     [] { return "[DEFAULT]\r\nBASEURL=https://example.org/\r\n[InternetShortcut]\r\nURL=https://example.org/\r\n"s; },
+     "Example", "url"},
+    {"android_package_with_resources",
+     [] { return zipArchive({{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\n"}, {"AndroidManifest.xml", "\x03\0\x08\0"},
+                             {"resources.arsc", "\x02\0\x0C\0"}}); },
+     "app.jar", "apk"},
 };
 
 class Verdict : public ::testing::TestWithParam<VerdictCase> {};
