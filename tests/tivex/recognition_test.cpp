@@ -22,6 +22,19 @@ struct Sample {
     std::string wrongExt; // a known extension of an unrelated type
 };
 
+// A position-independent ELF image with an interpreter and a dynamic section holding
+// only the linker's extra flags (DT_FLAGS_1), as runnable libraries and PIE programs have.
+std::string elfWithFlags1(uint64_t flags1)
+{
+    Bytes file;
+    file.raw("\x7F" "ELF"sv).u8(2).u8(1).u8(1).u8(0).zeros(8).le16(3).le16(0x3E).le32(1);
+    file.le64(0).le64(64).le64(0).le32(0).le16(64).le16(56).le16(2).le16(64).le16(0).le16(0);
+    file.le32(3).le32(4).le64(0).le64(0).le64(0).le64(0).le64(0).le64(1);
+    file.le32(2).le32(6).le64(176).le64(0).le64(0).le64(32).le64(32).le64(8);
+    file.le64(0x6FFFFFFB).le64(flags1).le64(0).le64(0);
+    return file.data;
+}
+
 std::string shiftJisText() { return "\x82\xB1\x82\xF1\x82\xC9\x82\xBF\x82\xCD\x81\x41\x90\xA2\x8A\x45\n"s; }
 std::string eucJpText() { return "\xA4\xB3\xA4\xF3\xA4\xCB\xA4\xC1\xA4\xCF\xA1\xA2\xC0\xA4\xB3\xA6\n"s; }
 
@@ -359,6 +372,10 @@ const VerdictCase VerdictCases[] = {
     {"internet_shortcut_after_a_section",
      [] { return "[DEFAULT]\r\nBASEURL=https://example.org/\r\n[InternetShortcut]\r\nURL=https://example.org/\r\n"s; },
      "Example", "url"},
+    {"runnable_library_without_pie_flag_kept", [] { return elfWithFlags1(0x1); }, "pam_cap.so", "so"},
+    {"pie_program_named_so", [] { return elfWithFlags1(0x08000001); }, "tool.so", "elf"},
+    {"linker_script_named_so_kept", [] { return "/* GNU ld script */\nOUTPUT_FORMAT(elf64-x86-64)\nGROUP ( /lib/libc.so.6 )\n"s; },
+     "libc.so", "so"},
     {"android_package_with_resources",
      [] { return zipArchive({{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\n"}, {"AndroidManifest.xml", "\x03\0\x08\0"},
                              {"resources.arsc", "\x02\0\x0C\0"}}); },

@@ -567,7 +567,7 @@ constexpr TypeInfo Types[] = {
     {"spec", "spec", "", "text", "text/x-rpm-spec", "RPM spec ファイル", "RPM spec file", N},
     {"ebuild", "ebuild", "eclass", "sh", "text/plain", "Gentoo ebuild", "Gentoo ebuild", N | S},
     {"debian-control", "dsc", "changes buildinfo control symbols shlibs substvars triggers install dirs docs links manpages postinst preinst prerm postrm lintian-overrides", "text", "text/plain", "Debian パッケージ定義", "Debian package control data", G | N},
-    {"linker-script", "ld", "lds", "text", "text/plain", "リンカー スクリプト", "linker script", N},
+    {"linker-script", "ld", "lds so", "text", "text/plain", "リンカー スクリプト", "linker script", N},
     {"def", "def", "rc rc2 res2", "text", "text/plain", "Windows 定義ファイル", "Windows definition file", N},
     {"sln", "sln", "", "text", "text/plain", "Visual Studio ソリューション", "Visual Studio solution", P},
     {"patch", "patch", "diff debdiff rej dpatch", "text", "text/x-diff", "差分（パッチ）", "patch", NoFlags},
