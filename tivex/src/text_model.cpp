@@ -421,6 +421,29 @@ void scoreCShapes(std::string_view line, Scores &scores)
         scores[Cpp] -= 3;
 }
 
+// Zig's builtins, and the types that Swift and TypeScript write after a name. Most
+// lines hold none of the characters these need, so a byte search comes first.
+void scoreTypedShapes(std::string_view line, Scores &scores)
+{
+    constexpr auto npos = std::string_view::npos;
+    // Zig imports its library with a builtin that no other language writes.
+    if (line.find('@') != npos && line.find("@import(\"") != npos)
+        scores[Zig] += 8;
+    if ((line.find('!') != npos && line.find("!void") != npos) || line.starts_with("errdefer ") ||
+        line.starts_with("comptime "))
+        scores[Zig] += 4;
+    if (line.starts_with("func ") && line.find(") -> ") != npos)
+        scores[Swift] += 3;
+    if (line.find(':') == npos)
+        return;
+    for (std::string_view annotation : {": string", ": number", ": boolean", "): void", "): Promise<", ": any"}) {
+        if (line.find(annotation) != npos) {
+            scores[TypeScript] += 2;
+            break;
+        }
+    }
+}
+
 // Definitions and imports whose punctuation tells scripting languages apart.
 void scoreScriptShapes(std::string_view line, Scores &scores)
 {
@@ -450,20 +473,7 @@ void scoreScriptShapes(std::string_view line, Scores &scores)
         scores[line.find("::") != std::string_view::npos ? Perl : Java] += 5;
     if (line.front() == '/' && (line.ends_with(" def") || line.ends_with(" bind def")))
         scores[PostScript] += 3;
-    // Zig imports its library with a builtin that no other language writes.
-    if (line.find("@import(\"") != std::string_view::npos)
-        scores[Zig] += 8;
-    if (line.find("!void") != std::string_view::npos || line.starts_with("errdefer ") || line.starts_with("comptime "))
-        scores[Zig] += 4;
-    // Swift and TypeScript write a return type or a parameter's type after the name.
-    if (line.starts_with("func ") && line.find(") -> ") != std::string_view::npos)
-        scores[Swift] += 3;
-    for (std::string_view annotation : {": string", ": number", ": boolean", "): void", "): Promise<", ": any"}) {
-        if (line.find(annotation) != std::string_view::npos) {
-            scores[TypeScript] += 2;
-            break;
-        }
-    }
+    scoreTypedShapes(line, scores);
 }
 
 // "key: value", "key = value", "[section]" and "command(arguments)" lines.
