@@ -1,6 +1,9 @@
 #include "main_window/form_main.h"
 
+#include "dictionary/form_ext_dic.h"
 #include "main_window/clickable_image.h"
+#include "main_window/sub_form_place.h"
+#include "rename/form_rename.h"
 #include "shell/cmdline.h"
 #include "shell/dropped_files.h"
 #include "shell/module1.h"
@@ -17,6 +20,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <string_view>
 
 namespace {
 
@@ -44,6 +48,16 @@ constexpr std::array<ControlPlace, 16> ControlPlaces = {{
     {"CmdExit", 5280, 1680, 615, 615, u"終了"},
     {"CmdExtention", 720, 2115, 75, 180, u"拡張子の検索"},
 }};
+
+// The description box's own tooltip, which a notice replaces while it is shown.
+constexpr const char16_t *descriptionTooltip()
+{
+    for (const ControlPlace &place : ControlPlaces) {
+        if (std::string_view(place.name) == "TextDesc")
+            return place.tooltip;
+    }
+    return u"";
+}
 
 constexpr int ClientWidthTwips = 5985;
 constexpr int ClientHeightTwips = 2370;
@@ -107,7 +121,8 @@ ClickableImage *makeImage(QWidget *parent, const char *name, const QString &pict
 
 } // namespace
 
-FormMain::FormMain(engine::Engine &engine, QWidget *parent) : QWidget(parent), m_core(engine)
+FormMain::FormMain(engine::Engine &engine, QWidget *parent)
+    : QWidget(parent), m_engine(engine), m_core(engine)
 {
     setObjectName(QStringLiteral("FormMain"));
     setWindowIcon(QIcon(QStringLiteral(":/app_icon.svg")));
@@ -119,6 +134,14 @@ FormMain::FormMain(engine::Engine &engine, QWidget *parent) : QWidget(parent), m
     setFixedSize(ui::twips(ClientWidthTwips), ui::twips(ClientHeightTwips));
     createControls();
     applyLayout();
+}
+
+// The secondary windows stand on their own on the desktop, so they are no children of
+// this one and go with it explicitly.
+FormMain::~FormMain()
+{
+    for (const QPointer<QWidget> &form : {m_formAbout, m_formExtDic, m_formRename})
+        delete form.data();
 }
 
 void FormMain::createControls()
@@ -150,14 +173,16 @@ void FormMain::createControls()
                                 QStringLiteral(":/cmd_exec_disabled.svg"));
     CmdExit = makePictureButton(this, "CmdExit", QStringLiteral(":/cmd_exit.svg"));
     CmdExtention = makePictureButton(this, "CmdExtention", QString());
-    // The windows these three open do not exist yet; a button that did nothing would
+    // The windows these two open do not exist yet; a button that did nothing would
     // only puzzle the user.
-    for (QPushButton *pending : {CmdAbout, CmdExtDic, CmdRenameDlg})
+    for (QPushButton *pending : {CmdAbout})
         pending->setEnabled(false);
 
     connect(CmdExec, &QPushButton::clicked, this, &FormMain::CmdExec_Click);
     connect(CmdExit, &QPushButton::clicked, this, &FormMain::CmdExit_Click);
+    connect(CmdExtDic, &QPushButton::clicked, this, &FormMain::CmdExtDic_Click);
     connect(CmdExtention, &QPushButton::clicked, this, &FormMain::CmdExtention_Click);
+    connect(CmdRenameDlg, &QPushButton::clicked, this, &FormMain::CmdRenameDlg_Click);
     connect(WhatExtText, &QLineEdit::returnPressed, this, &FormMain::CmdExtention_Click);
 }
 
@@ -204,6 +229,8 @@ void FormMain::myShowResult()
     TextNewName->setText(QString::fromStdU16String(view.newName));
     WhatExtText->setText(QString::fromStdU16String(view.ext));
     TextDesc->setText(QString::fromStdU16String(view.desc));
+    TextDesc->setToolTip(view.descTooltip.empty() ? QString::fromUtf16(descriptionTooltip())
+                                                  : QString::fromStdU16String(view.descTooltip));
     // Long paths are more useful from their start, not scrolled to their end.
     for (QLineEdit *box : {TextDir, TextOldName, TextNewName, TextDesc})
         box->setCursorPosition(0);
@@ -245,6 +272,7 @@ void FormMain::myShowLabels()
     TextNewName->setText(QString::fromUtf16(mainwin::Labels::NewName));
     WhatExtText->setText(QString::fromUtf16(mainwin::Labels::Ext));
     TextDesc->setText(QString::fromUtf16(mainwin::Labels::Desc));
+    TextDesc->setToolTip(QString::fromUtf16(descriptionTooltip()));
     CmdExec->setEnabled(false);
     showArrow(mainwin::ArrowImage::Question);
 }
@@ -256,6 +284,37 @@ void FormMain::myHideSubForms()
             form->hide();
     }
     myShowResult();
+}
+
+// Placed by outer rectangles. A window never shown has no frame yet; it will get the same
+// decoration as this one. A window of fixed size keeps its own height.
+void FormMain::placeSubForm(QWidget *form, bool inMainPlace) const
+{
+    QSize frameExtra = form->frameGeometry().size() - form->size();
+    if (frameExtra.isNull())
+        frameExtra = frameGeometry().size() - size();
+    const QRect outer = mainwin::subFormPlace(frameGeometry(), form->frameGeometry(), inMainPlace);
+    const QSize inner = outer.size() - frameExtra;
+    if (form->minimumSize() == form->maximumSize())
+        form->setFixedWidth(inner.width());
+    else
+        form->resize(inner);
+    form->move(outer.topLeft());
+}
+
+void FormMain::CmdExtDic_Click()
+{
+    if (m_formExtDic && m_formExtDic->isVisible()) {
+        myHideSubForms();
+        return;
+    }
+    myHideSubForms();
+    if (!m_formExtDic)
+        m_formExtDic = new FormExtDic(this);
+    auto *dictionary = static_cast<FormExtDic *>(m_formExtDic.data());
+    placeSubForm(dictionary, false);
+    dictionary->show();
+    dictionary->myFindFirst(WhatExtText->text());
 }
 
 void FormMain::myToggleName()
@@ -284,6 +343,23 @@ void FormMain::CmdExtention_Click()
     const std::optional<std::u16string> shown = m_core.searchStep(WhatExtText->text().toStdU16String());
     if (shown)
         TextDesc->setText(QString::fromStdU16String(*shown));
+}
+
+void FormMain::CmdRenameDlg_Click()
+{
+    if (m_formRename && m_formRename->isVisible()) {
+        myHideSubForms();
+        return;
+    }
+    myHideSubForms();
+    auto *rename = qobject_cast<FormRename *>(m_formRename.data());
+    if (!rename) {
+        rename = new FormRename(m_engine);
+        m_formRename = rename;
+    }
+    placeSubForm(rename, m_core.StartMode == 1);
+    rename->show();
+    rename->setRenNewExt(WhatExtText->text().toStdU16String());
 }
 
 void FormMain::closeEvent(QCloseEvent *event)
@@ -318,37 +394,42 @@ bool FormMain::isDropTarget(const QWidget *widget) const
            widget == TextNewName || widget == TextDesc;
 }
 
+// The window takes a drag as a whole whenever it carries a file it could take; where the
+// file may fall is decided at every move and at the drop, so a drag that enters over a
+// button is still taken when it is released over a result box.
 void FormMain::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (isDropTarget(childAt(event->position().toPoint())) && !firstDroppedFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-    else
+    if (shell::copyOrLinkAction(event->possibleActions()) != Qt::IgnoreAction
+        && !firstDroppedFile(event->mimeData()).isEmpty()) {
+        event->setDropAction(shell::copyOrLinkAction(event->possibleActions()));
+        event->accept();
+    } else {
         event->ignore();
+    }
 }
 
 void FormMain::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (isDropTarget(childAt(event->position().toPoint())))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    answerDrag(event);
 }
 
 void FormMain::dropEvent(QDropEvent *event)
 {
-    if (handleDrop(event))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    if (answerDrag(event))
+        myCheckPath(firstDroppedFile(event->mimeData()).toStdU16String());
 }
 
-bool FormMain::handleDrop(QDropEvent *event)
+// The window only reads the file, so it answers copy or link and never a move: a source
+// that honours a move would delete its original after the drop.
+bool FormMain::answerDrag(QDropEvent *event)
 {
-    if (!isDropTarget(childAt(event->position().toPoint())))
+    const Qt::DropAction action = shell::copyOrLinkAction(event->possibleActions());
+    if (action == Qt::IgnoreAction || !isDropTarget(childAt(event->position().toPoint()))
+        || firstDroppedFile(event->mimeData()).isEmpty()) {
+        event->ignore();
         return false;
-    const QString path = firstDroppedFile(event->mimeData());
-    if (path.isEmpty())
-        return false;
-    myCheckPath(path.toStdU16String());
+    }
+    event->setDropAction(action);
+    event->accept();
     return true;
 }

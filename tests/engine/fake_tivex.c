@@ -1,6 +1,8 @@
 /* Stand-ins for the engine library, to test the program's side of the boundary with
  * answers the real engine never gives: results beyond 16 bits and buffers filled to the
  * last byte. Built twice: once complete, once without two of its entry points. */
+#include <tivex.h>
+
 #include <stdint.h>
 #include <string.h>
 
@@ -17,11 +19,11 @@ EXPORT int32_t TivexCheck(const char *path, char *trueExt, char *desc, char *dri
 {
     (void)path;
     (void)reserved;
-    fill(trueExt, 16, 'e');
-    fill(desc, 512, 'd');
+    fill(trueExt, TIVEX_EXT_WIDTH, 'e');
+    fill(desc, TIVEX_DESC_WIDTH, 'd');
     drive[0] = '\0';
     strcpy(folder, "/folder/");
-    fill(base, 64, 'b');
+    fill(base, TIVEX_BASE_WIDTH, 'b');
     strcpy(presentExt, "dat");
     return 0x10001; /* reads as 1 in 16 bits */
 }

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <tivex_name_rule.h>
+
 #include <string>
 
 namespace tivex::os {
@@ -123,7 +125,7 @@ std::optional<PathParts> splitPath(std::string_view path, PathError &error)
     return parts;
 }
 
-std::string absolutePath(std::string_view path)
+std::optional<std::string> absolutePath(std::string_view path)
 {
     const std::wstring wide = widen(path);
     wchar_t buffer[MAX_PATH];
@@ -134,6 +136,16 @@ std::string absolutePath(std::string_view path)
     std::string narrow(static_cast<size_t>(bytes), '\0');
     WideCharToMultiByte(CP_ACP, 0, buffer, static_cast<int>(length), narrow.data(), bytes, nullptr, nullptr);
     return narrow;
+}
+
+std::u32string nameCharacters(std::string_view text)
+{
+    return names::utf16Characters(std::wstring_view(widen(text)));
+}
+
+size_t maxPathLength()
+{
+    return MAX_PATH - 1;
 }
 
 } // namespace tivex::os

@@ -27,8 +27,10 @@ enum TypeFlag : uint16_t {
     // (a JAR named .zip becomes .jar), though the broader content may still carry this
     // type's extension (a plain ZIP archive is a valid .jar).
     Distinct = 16,
-    // 32 is kept for the flag that marks programs and scripts the desktop would run.
-    //
+    // A program or a script: the desktop would run it rather than show it. The main
+    // window never offers to open a file with such an extension; its list is generated
+    // from this flag at build time.
+    Runnable = 32,
     // Program source or a script: such text keeps a plain text name (.txt) and a name
     // the engine does not know, even when a first line proves its language.
     SourceCode = 64,
