@@ -27,6 +27,10 @@ public:
     // The state and rules behind the window, for whoever needs to read them.
     const mainwin::FormMainCore &core() const { return m_core; }
 
+    // False when the program runs for the rename window alone: then this window must
+    // never be shown.
+    bool showsAtStart() const { return m_core.StartMode != 1; }
+
     // Checks a file as if it had been dropped.
     void checkPath(const QString &path) { myCheckPath(path.toStdU16String()); }
 
@@ -47,6 +51,7 @@ private slots:
     void CmdExtention_Click();
     void CmdRenameDlg_Click();
     void CmdExtDic_Click();
+    void CmdAbout_Click();
 
 private:
     void createControls();

@@ -21,7 +21,10 @@ int main(int argc, char **argv)
         std::fwrite(report.constData(), 1, static_cast<std::size_t>(report.size()), stdout);
         return 0;
     }
-    formMain.show();
+    // Started for the rename window alone, the program never shows its main window, not
+    // even for a moment: the exit there ends it.
+    if (formMain.showsAtStart())
+        formMain.show();
     // The start-up benchmark times the whole way to a painted result; this ends the
     // program as soon as the first frame is out.
     if (qEnvironmentVariableIsSet("SORVENA_QUIT_WHEN_SHOWN"))
