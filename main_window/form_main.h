@@ -27,9 +27,13 @@ public:
     // The state and rules behind the window, for whoever needs to read them.
     const mainwin::FormMainCore &core() const { return m_core; }
 
-    // False when the program runs for the rename window alone: then this window must
-    // never be shown.
-    bool showsAtStart() const { return m_core.StartMode != 1; }
+    // Shows this window after the start-up sequence, unless the program runs for the
+    // rename window alone: then it must never appear, not even for a moment.
+    void showAtStart()
+    {
+        if (m_core.StartMode != 1)
+            show();
+    }
 
     // Checks a file as if it had been dropped.
     void checkPath(const QString &path) { myCheckPath(path.toStdU16String()); }

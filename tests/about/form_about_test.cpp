@@ -284,8 +284,7 @@ private slots:
             main.installEventFilter(&mainShown);
             main.Form_Load(given, program.toStdU16String());
             // What the program's entry does after the start-up sequence.
-            if (main.showsAtStart())
-                main.show();
+            main.showAtStart();
             QStringList onScreen;
             for (const char *name : {"FormMain", "FormAbout", "FormExtDic", "FormRename"}) {
                 for (QWidget *window : QApplication::topLevelWidgets()) {
