@@ -1,5 +1,6 @@
 #include "main_window/form_main.h"
 
+#include "about/form_about.h"
 #include "dictionary/form_ext_dic.h"
 #include "main_window/clickable_image.h"
 #include "main_window/sub_form_place.h"
@@ -8,6 +9,7 @@
 #include "shell/dropped_files.h"
 #include "shell/module1.h"
 #include "shell/seams.h"
+#include "shell/start_options.h"
 #include "shell/ui_fonts.h"
 #include "shell/ui_units.h"
 #include "shell/version.h"
@@ -159,11 +161,8 @@ void FormMain::createControls()
                                 QStringLiteral(":/cmd_exec_disabled.svg"));
     CmdExit = makePictureButton(this, "CmdExit", QStringLiteral(":/cmd_exit.svg"));
     CmdExtention = makePictureButton(this, "CmdExtention", QString());
-    // The windows these two open do not exist yet; a button that did nothing would
-    // only puzzle the user.
-    for (QPushButton *pending : {CmdAbout})
-        pending->setEnabled(false);
 
+    connect(CmdAbout, &QPushButton::clicked, this, &FormMain::CmdAbout_Click);
     connect(CmdExec, &QPushButton::clicked, this, &FormMain::CmdExec_Click);
     connect(CmdExit, &QPushButton::clicked, this, &FormMain::CmdExit_Click);
     connect(CmdExtDic, &QPushButton::clicked, this, &FormMain::CmdExtDic_Click);
@@ -179,9 +178,6 @@ void FormMain::applyLayout()
 
 void FormMain::Form_Load(const std::vector<std::u16string> &words, const std::u16string &programName)
 {
-    // The executable's name matters only to the start options, which open windows this
-    // program does not have yet.
-    (void)programName;
     setWindowTitle(QStringLiteral("[Sorvena] Quenbrook v") + QString::fromUtf16(version::Number));
     Module1::mySetPath();
     m_core.myClear();
@@ -189,8 +185,28 @@ void FormMain::Form_Load(const std::vector<std::u16string> &words, const std::u1
     move(ui::twips(StartPositionTwips), ui::twips(StartPositionTwips));
     cmdline::setArgs(words);
     m_core.StartMode = 0;
-    if (cmdline::ArgCount > 0)
+    const std::vector<std::u16string> given(cmdline::ArgList.begin() + 1,
+                                            cmdline::ArgList.begin() + 1 + cmdline::ArgCount);
+    switch (startopt::chooseStart(given, programName)) {
+    case startopt::Start::CheckPath:
         myCheckPath(cmdline::ArgList[1]);
+        break;
+    case startopt::Start::MainOnly:
+        break;
+    case startopt::Start::About:
+        CmdAbout_Click();
+        break;
+    case startopt::Start::Dictionary:
+        CmdExtDic_Click();
+        break;
+    case startopt::Start::RenameAlone:
+        // The main window is never shown in this mode; whoever shows the start-up
+        // window asks StartMode first.
+        m_core.StartMode = 1;
+        hide();
+        CmdRenameDlg_Click();
+        break;
+    }
 }
 
 void FormMain::myCheckPath(const std::u16string &path)
@@ -293,6 +309,20 @@ void FormMain::CmdExtDic_Click()
     placeSubForm(dictionary, false);
     dictionary->show();
     dictionary->myFindFirst(WhatExtText->text());
+}
+
+void FormMain::CmdAbout_Click()
+{
+    if (m_formAbout && m_formAbout->isVisible()) {
+        myHideSubForms();
+        return;
+    }
+    myHideSubForms();
+    if (!m_formAbout)
+        m_formAbout = new FormAbout(this);
+    placeSubForm(m_formAbout, false);
+    m_formAbout->show();
+    myShowLabels();
 }
 
 void FormMain::myToggleName()

@@ -27,6 +27,14 @@ public:
     // The state and rules behind the window, for whoever needs to read them.
     const mainwin::FormMainCore &core() const { return m_core; }
 
+    // Shows this window after the start-up sequence, unless the program runs for the
+    // rename window alone: then it must never appear, not even for a moment.
+    void showAtStart()
+    {
+        if (m_core.StartMode != 1)
+            show();
+    }
+
     // Checks a file as if it had been dropped.
     void checkPath(const QString &path) { myCheckPath(path.toStdU16String()); }
 
@@ -47,6 +55,7 @@ private slots:
     void CmdExtention_Click();
     void CmdRenameDlg_Click();
     void CmdExtDic_Click();
+    void CmdAbout_Click();
 
 private:
     void createControls();

@@ -3,6 +3,7 @@
 // its demo): scripts/screenshots runs it.
 #include "main_window_states.h"
 
+#include "about/form_about.h"
 #include "dictionary/form_ext_dic.h"
 #include "engine/engine.h"
 #include "main_window/form_main.h"
@@ -96,6 +97,27 @@ bool renderDictionary(engine::Engine &engine, const QString &output)
     return ok;
 }
 
+// The about window below the main window, on the readme we ship, one picture a section.
+bool renderAbout(engine::Engine &engine, const QString &output)
+{
+    FormMain form(engine);
+    form.Form_Load({}, u"sorvena");
+    form.show();
+    click(form, "CmdAbout");
+    auto *about = form.findChild<FormAbout *>();
+    if (!about)
+        return false;
+    bool ok = true;
+    const std::pair<const char *, const char *> sections[] = {
+        {"Command1", "about-a-usage"}, {"Command2", "about-c-kinds"},
+        {"Command3", "about-d-dictionary"}, {"Command4", "about-r-renamer"}};
+    for (const auto &[button, name] : sections) {
+        click(*about, button);
+        ok &= save(*about, output, name);
+    }
+    return ok;
+}
+
 QByteArray noiseBytes()
 {
     QByteArray bytes(4096, '\0');
@@ -130,6 +152,7 @@ int main(int argc, char **argv)
     }
     engine::LibraryEngine real(platform::programFolder());
     ok &= renderDictionary(real, output);
+    ok &= renderAbout(real, output);
     ok &= renderRenameWindow(real, output, picture, noiseBytes());
     QDir::setCurrent(QDir::rootPath());
     return ok ? 0 : 1;

@@ -1,0 +1,54 @@
+#include "engine/engine.h"
+#include "main_window/form_main.h"
+#include "platform/platform.h"
+#include "shell/application.h"
+#include "shell/module1.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// What the start-up settled besides the check: whether the main window is on screen and
+// where the program looks for its data, so an installed program can be seen to have
+// found its files and a renamer's link to have kept the main window away.
+QString startupReport(const FormMain &formMain)
+{
+    QString report = QStringLiteral("start:        ") +
+                     (formMain.isVisible() ? QStringLiteral("main window\n")
+                                           : QStringLiteral("rename window alone\n"));
+    for (const std::u16string *path : {&Module1::ReadmePath, &Module1::ExtCsvPath, &Module1::ProgCsvPath}) {
+        const QString file = QString::fromStdU16String(*path);
+        report += QStringLiteral("data file:    ") + file +
+                  (QFileInfo(file).isReadable() ? QStringLiteral("\n") : QStringLiteral(" (missing)\n"));
+    }
+    return report;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    platform::initArguments(argc, argv);
+    QApplication app(argc, argv);
+    shell::nameApplication();
+    FormMain formMain(engine::programEngine());
+    formMain.Form_Load(platform::argumentWords(), platform::programName());
+    formMain.showAtStart();
+    // scripts/run, on a machine that may have no screen, asks for what the windows show
+    // as text (on the offscreen platform).
+    if (qEnvironmentVariableIsSet("SORVENA_PRINT_RESULT")) {
+        const QByteArray report =
+            (QString::fromStdU16String(formMain.core().textReport()) + startupReport(formMain)).toUtf8();
+        std::fwrite(report.constData(), 1, static_cast<std::size_t>(report.size()), stdout);
+        return 0;
+    }
+    // The start-up benchmark times the whole way to a painted result; this ends the
+    // program as soon as the first frame is out.
+    if (qEnvironmentVariableIsSet("SORVENA_QUIT_WHEN_SHOWN"))
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    return app.exec();
+}
