@@ -391,6 +391,11 @@ const VerdictCase VerdictCases[] = {
      [] { return "; ModuleID = 'tool.c'\nsource_filename = \"tool.c\"\ntarget datalayout = \"e-m:e-i64:64-n8:16:32:64-S128\"\n"
                  "target triple = \"x86_64-pc-linux-gnu\"\n\ndefine i32 @main() {\n  ret i32 0\n}\n"s; },
      "tool.txt", "ll"},
+    {"msgcat_strings_table_named_json",
+     [] { return "/* SOME DESCRIPTIVE TITLE. */\n/* Flag: untranslated */\n\"\" = \"\" /* = \"Project-Id-Version: 1\\n\" */;\n\n"
+                 "/* File: port.c:3 */\n\"Quay\" = \"Quay\";\n"s; },
+     "port.json", "strings"},
+    {"quoted_pairs_then_prose", [] { return "\"north\" = \"14\";\n\"south\" = \"9\";\ncounted at dawn\n"s; }, "counts", "txt"},
     {"android_package_with_resources",
      [] { return zipArchive({{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\n"}, {"AndroidManifest.xml", "\x03\0\x08\0"},
                              {"resources.arsc", "\x02\0\x0C\0"}}); },

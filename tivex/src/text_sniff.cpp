@@ -1110,6 +1110,58 @@ std::string_view laterMarkerType(std::string_view text)
     return hexRecordType(text);
 }
 
+// The length of the quoted string at the front of text, quotes included, or 0.
+size_t quotedLength(std::string_view text)
+{
+    if (!text.starts_with('"'))
+        return 0;
+    for (size_t i = 1; i < text.size() && text[i] != '\n'; ++i) {
+        if (text[i] == '\\')
+            ++i;
+        else if (text[i] == '"')
+            return i + 1;
+    }
+    return 0;
+}
+
+// "key" = "value"; what a line of a string table holds (a comment may follow).
+bool isStringPairLine(std::string_view line)
+{
+    const size_t key = quotedLength(line);
+    if (key == 0)
+        return false;
+    const std::string_view rest = skipBlanks(line.substr(key));
+    return rest.starts_with('=') && quotedLength(skipBlanks(rest.substr(1))) > 0;
+}
+
+// String tables (Apple's .strings, msgcat --stringtable-output): comments and
+// "key" = "value"; lines only, at least two pairs. Text that was cut short may end in
+// half a line, which proves nothing either way.
+bool isStringsTable(std::string_view text, bool complete)
+{
+    if (!text.starts_with('"') && !text.starts_with("/*"))
+        return false;
+    int pairs = 0;
+    bool inComment = false;
+    while (!text.empty()) {
+        const size_t end = text.find('\n');
+        if (end == std::string_view::npos && !complete)
+            break;
+        const std::string_view line = skipBlanks(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (line.empty())
+            continue;
+        if (inComment || line.starts_with("/*")) {
+            inComment = line.find("*/", inComment ? 0 : 2) == std::string_view::npos;
+            continue;
+        }
+        if (!isStringPairLine(line))
+            return false;
+        ++pairs;
+    }
+    return pairs >= 2;
+}
+
 // Entries of a BibTeX database start with "@kind{"; comments may come first.
 bool isBibTeX(std::string_view text)
 {
@@ -1185,6 +1237,8 @@ TextShape textShape(std::string_view text, bool complete)
         return {later, false};
     if (isBibTeX(text))
         return {"bib", false};
+    if (isStringsTable(text, complete))
+        return {"apple-strings", false};
     // Comment lines may come before a section header or a LaTeX preamble.
     if (const auto afterHash = afterCommentLines(text, "#"); afterHash.starts_with("[Desktop Entry]"))
         return {"desktop", false};

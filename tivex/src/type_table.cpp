@@ -605,7 +605,7 @@ constexpr TypeInfo Types[] = {
     {"muse", "muse", "", "text", "text/x-muse", "Muse 文書", "Muse document", N},
     {"pandoc-native", "native", "", "text", "text/plain", "Pandoc 文書構造", "Pandoc native document", N},
     {"metapost", "mp", "mf", "text", "text/x-metapost", "MetaPost 図形", "MetaPost drawing", N},
-    {"apple-strings", "strings", "", "text", "text/plain", "ローカライズ文字列（.strings）", "localized strings", N},
+    {"apple-strings", "strings", "", "text", "text/plain", "ローカライズ文字列（.strings）", "localized strings", NoFlags},
     {"mbox", "mbox", "mbx", "text", "application/mbox", "メールボックス（mbox）", "mbox mailbox", NoFlags},
     {"linux-swap", "swap", "img", "", "application/octet-stream", "Linux スワップ領域", "Linux swap space", NoFlags},
     {"openssl-enc", "enc", "", "", "application/octet-stream", "OpenSSL 暗号化データ", "OpenSSL encrypted data", NoFlags},
