@@ -544,6 +544,7 @@ std::vector<TypeSample> handMadeSamples()
         {"tex", "tex", [] { return "% a comment\n\\documentclass{article}\n\\begin{document}\nHello\n\\end{document}\n"s; }},
         {"bib", "bib", [] { return "% refs\n@article{knuth84,\n  author = {Donald Knuth},\n  title = {Literate Programming}\n}\n"s; }},
         {"apple_strings", "apple-strings", [] { return "/* Title of\n   the window */\n\"title\" = \"Quay\";\n\n\"greeting\" = \"Hello, %@\";\n"s; }},
+        {"tekhex", "tekhex", [] { return "%186CE41040488D3DA90F0000\n%0A81E41040\n"s; }},
         {"texinfo", "texinfo", [] { return "\\input texinfo\n@setfilename sample.info\n@settitle Sample\n"s; }},
         {"info", "info", [] { return "This is sample.info, produced by makeinfo version 6.8 from sample.texi.\n\n\x1F\nFile: sample.info\n"s; }},
         {"man", "man", [] { return ".TH SAMPLE 1 \"2024\" \"1.0\" \"User Commands\"\n.SH NAME\nsample \\- does things\n"s; }},

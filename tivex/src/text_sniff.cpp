@@ -989,7 +989,21 @@ bool isHexLine(std::string_view line, size_t from)
     return true;
 }
 
-// Intel HEX and Motorola S-records: every line a record of hexadecimal digits.
+// A Tektronix extended HEX record: "%", the record's length after the "%" in two hex
+// digits, its kind (6 data, 8 end, 3 symbols), a checksum and the fields. Only data and
+// end records are all hexadecimal; the exact length is what sets the record apart.
+bool isTekhexRecord(std::string_view line)
+{
+    if (line.size() < 8 || line[0] != '%' || !isHexLine(line.substr(0, 6), 1))
+        return false;
+    const bool hexOnly = line[3] == '6' || line[3] == '8';
+    const auto digit = [](char c) { return isDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10; };
+    const size_t length = static_cast<size_t>(digit(line[1]) * 16 + digit(line[2]));
+    return (hexOnly || line[3] == '3') && length == line.size() - 1 && (!hexOnly || isHexLine(line, 1));
+}
+
+// Intel HEX, Motorola S-records and Tektronix extended HEX: every line a record of
+// hexadecimal digits.
 std::string_view hexRecordType(std::string_view text)
 {
     const std::string_view line = firstLine(text);
@@ -997,6 +1011,8 @@ std::string_view hexRecordType(std::string_view text)
         return "ihex";
     if (line.size() >= 10 && line[0] == 'S' && line[1] >= '0' && line[1] <= '9' && isHexLine(line, 1))
         return "srec";
+    if (isTekhexRecord(line))
+        return "tekhex";
     return {};
 }
 

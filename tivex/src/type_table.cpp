@@ -634,6 +634,7 @@ constexpr TypeInfo Types[] = {
     {"gcode", "gcode", "nc ngc gco", "text", "text/x-gcode", "G コード（工作機械）", "G-code", N},
     {"ihex", "hex", "ihex ihx", "text", "text/x-hex", "Intel HEX 形式データ", "Intel HEX data", NoFlags},
     {"srec", "srec", "s19 s28 s37 mot", "text", "text/x-srecord", "Motorola S レコード", "Motorola S-record", NoFlags},
+    {"tekhex", "tek", "", "text", "text/x-tekhex", "Tektronix 拡張 HEX 形式データ", "Tektronix extended HEX data", NoFlags},
     {"bio-seq", "fasta", "fa fna faa ffn frn fas fastq fq gff gff3 gtf bed sam wig nwk newick aln phy gb gbk embl pdb mol sdf cif xyz", "text", "text/plain", "生物・化学データ（テキスト）", "biological or chemical data", N},
     {"uue", "uue", "uu", "text", "text/x-uuencode", "uuencode データ", "uuencoded data", NoFlags},
     {"lyx", "lyx", "", "text", "application/x-lyx", "LyX 文書", "LyX document", NoFlags},
