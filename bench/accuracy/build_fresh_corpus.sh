@@ -862,11 +862,13 @@ iconv_rows=("russian.txt|KOI8-R" "russian.txt|CP1251" "russian.txt|ISO-8859-5" "
   "latin.txt|CP850" "russian.txt|UTF-32LE")
 for entry in "${iconv_rows[@]}"; do
   input=${entry%%|*} encoding=${entry#*|}
-  row "iconv-${input%%.*}-$encoding.txt" iconv "txt" "iconv -f UTF-8 -t $encoding $input > iconv-${input%%.*}-$encoding.txt"
+  # Markdown in another encoding is still Markdown: either name suits it.
+  exts="txt"; [[ $input == *.md ]] && exts="txt md markdown"
+  row "iconv-${input%%.*}-$encoding.txt" iconv "$exts" "iconv -f UTF-8 -t $encoding $input > iconv-${input%%.*}-$encoding.txt"
 done
 row iconv-bom.txt python3 "txt" "py 'open(\"iconv-bom.txt\", \"w\", encoding=\"utf-8-sig\").write(open(\"russian.txt\").read())'"
 row iconv-crlf.md python3 "md markdown" "py 'open(\"iconv-crlf.md\", \"w\", newline=\"\\r\\n\").write(open(\"voyage.md\").read())'"
-row iconv-sjis-crlf.txt python3 "txt" "py 'open(\"iconv-sjis-crlf.txt\", \"w\", encoding=\"shift_jis\", newline=\"\\r\\n\").write(open(\"kaiwa.md\").read())'"
+row iconv-sjis-crlf.txt python3 "txt md markdown" "py 'open(\"iconv-sjis-crlf.txt\", \"w\", encoding=\"shift_jis\", newline=\"\\r\\n\").write(open(\"kaiwa.md\").read())'"
 row iconv-utf16-csv.csv iconv "csv" "iconv -f UTF-8 -t UTF-16 stations.csv > iconv-utf16-csv.csv"
 row iconv-utf16-xml.xml python3 "xml" "py 'import xml.etree.ElementTree as E; r = E.Element(\"log\"); E.SubElement(r, \"day\").text = \"三\"; E.ElementTree(r).write(\"iconv-utf16-xml.xml\", xml_declaration=True, encoding=\"utf-16\")'"
 row iconv-latin1.html python3 "html htm" "py 'open(\"iconv-latin1.html\", \"w\", encoding=\"latin-1\").write(\"<!DOCTYPE html>\\n<html><head><meta charset=\\\"iso-8859-1\\\"><title>Caf\\u00e9</title></head><body><p>\" + open(\"latin.txt\").read() + \"</p></body></html>\\n\")'"

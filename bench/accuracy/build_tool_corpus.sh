@@ -656,9 +656,11 @@ row sqlite3-dump.sql sqlite3 "sql" "sqlite3 d.sqlite 'create table pools(name te
 row sqlite3-cli.db sqlite3 "db sqlite sqlite3" "sqlite3 sqlite3-cli.db 'create table t(a); insert into t values (1);'"
 
 # ---- Text in legacy Japanese encodings and UTF-16 (iconv) --------------------------
-pandoc -t plain recipe.md -o recipe.txt 2>>"$log" || cp recipe.md recipe.txt
+# Without pandoc the text stays Markdown, which a Markdown name suits as well.
+recipe_exts="txt"
+pandoc -t plain recipe.md -o recipe.txt 2>>"$log" || { cp recipe.md recipe.txt; recipe_exts="txt md markdown"; }
 for encoding in SHIFT_JIS EUC-JP UTF-16 UTF-16LE UTF-16BE ISO-2022-JP CP932; do
-  row "iconv-$encoding.txt" iconv "txt" "iconv -f UTF-8 -t $encoding recipe.txt > iconv-$encoding.txt"
+  row "iconv-$encoding.txt" iconv "$recipe_exts" "iconv -f UTF-8 -t $encoding recipe.txt > iconv-$encoding.txt"
 done
 row iconv-sjis.csv iconv "csv" "printf '名前,数\n豆腐,2\nわかめ,1\n' | iconv -f UTF-8 -t SHIFT_JIS > iconv-sjis.csv"
 row iconv-utf16.srt iconv "srt" "iconv -f UTF-8 -t UTF-16 events.srt > iconv-utf16.srt"

@@ -376,6 +376,26 @@ const VerdictCase VerdictCases[] = {
     {"pie_program_named_so", [] { return elfWithFlags1(0x08000001); }, "tool.so", "elf"},
     {"linker_script_named_so_kept", [] { return "/* GNU ld script */\nOUTPUT_FORMAT(elf64-x86-64)\nGROUP ( /lib/libc.so.6 )\n"s; },
      "libc.so", "so"},
+    // A clear program under a page's name is no page; a template with tags stays one.
+    {"c_source_named_html",
+     [] { return "#include <stdio.h>\n#include <stdlib.h>\n\nstatic int deepest(const int *a, size_t n)\n{\n"
+                 "    int best = a[0];\n    for (size_t i = 1; i < n; ++i)\n        if (a[i] > best)\n"
+                 "            best = a[i];\n    return best;\n}\n\nint main(void)\n{\n    int depths[] = {3, 12, 7};\n"
+                 "    printf(\"%d\\n\", deepest(depths, 3));\n    return EXIT_SUCCESS;\n}\n"s; },
+     "survey.html", "c"},
+    {"template_with_tags_named_html_kept",
+     [] { return "{% extends \"!page.html\" %}\n{% block extrahead %}\n    <a href=\"https://example.org/\">\n"
+                 "        <img src=\"ribbon.png\" alt=\"Fork me\">\n    </a>\n    {{ super() }}\n{% endblock %}\n"s; },
+     "page.html", "html"},
+    {"llvm_ir_named_txt",
+     [] { return "; ModuleID = 'tool.c'\nsource_filename = \"tool.c\"\ntarget datalayout = \"e-m:e-i64:64-n8:16:32:64-S128\"\n"
+                 "target triple = \"x86_64-pc-linux-gnu\"\n\ndefine i32 @main() {\n  ret i32 0\n}\n"s; },
+     "tool.txt", "ll"},
+    {"msgcat_strings_table_named_json",
+     [] { return "/* SOME DESCRIPTIVE TITLE. */\n/* Flag: untranslated */\n\"\" = \"\" /* = \"Project-Id-Version: 1\\n\" */;\n\n"
+                 "/* File: port.c:3 */\n\"Quay\" = \"Quay\";\n"s; },
+     "port.json", "strings"},
+    {"quoted_pairs_then_prose", [] { return "\"north\" = \"14\";\n\"south\" = \"9\";\ncounted at dawn\n"s; }, "counts", "txt"},
     {"android_package_with_resources",
      [] { return zipArchive({{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\n"}, {"AndroidManifest.xml", "\x03\0\x08\0"},
                              {"resources.arsc", "\x02\0\x0C\0"}}); },

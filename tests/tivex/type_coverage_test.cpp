@@ -543,6 +543,8 @@ std::vector<TypeSample> handMadeSamples()
         {"reg_utf16", "reg", [] { return Bytes{}.raw("\xFF\xFE"sv).raw(std::string("W\0i\0n\0d\0o\0w\0s\0 \0R\0e\0g\0i\0s\0t\0r\0y\0 \0E\0d\0i\0t\0o\0r\0\r\0\n\0", 50)).data; }},
         {"tex", "tex", [] { return "% a comment\n\\documentclass{article}\n\\begin{document}\nHello\n\\end{document}\n"s; }},
         {"bib", "bib", [] { return "% refs\n@article{knuth84,\n  author = {Donald Knuth},\n  title = {Literate Programming}\n}\n"s; }},
+        {"apple_strings", "apple-strings", [] { return "/* Title of\n   the window */\n\"title\" = \"Quay\";\n\n\"greeting\" = \"Hello, %@\";\n"s; }},
+        {"tekhex", "tekhex", [] { return "%186CE41040488D3DA90F0000\n%0A81E41040\n"s; }},
         {"texinfo", "texinfo", [] { return "\\input texinfo\n@setfilename sample.info\n@settitle Sample\n"s; }},
         {"info", "info", [] { return "This is sample.info, produced by makeinfo version 6.8 from sample.texi.\n\n\x1F\nFile: sample.info\n"s; }},
         {"man", "man", [] { return ".TH SAMPLE 1 \"2024\" \"1.0\" \"User Commands\"\n.SH NAME\nsample \\- does things\n"s; }},

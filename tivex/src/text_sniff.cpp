@@ -989,7 +989,21 @@ bool isHexLine(std::string_view line, size_t from)
     return true;
 }
 
-// Intel HEX and Motorola S-records: every line a record of hexadecimal digits.
+// A Tektronix extended HEX record: "%", the record's length after the "%" in two hex
+// digits, its kind (6 data, 8 end, 3 symbols), a checksum and the fields. Only data and
+// end records are all hexadecimal; the exact length is what sets the record apart.
+bool isTekhexRecord(std::string_view line)
+{
+    if (line.size() < 8 || line[0] != '%' || !isHexLine(line.substr(0, 6), 1))
+        return false;
+    const bool hexOnly = line[3] == '6' || line[3] == '8';
+    const auto digit = [](char c) { return isDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10; };
+    const size_t length = static_cast<size_t>(digit(line[1]) * 16 + digit(line[2]));
+    return (hexOnly || line[3] == '3') && length == line.size() - 1 && (!hexOnly || isHexLine(line, 1));
+}
+
+// Intel HEX, Motorola S-records and Tektronix extended HEX: every line a record of
+// hexadecimal digits.
 std::string_view hexRecordType(std::string_view text)
 {
     const std::string_view line = firstLine(text);
@@ -997,6 +1011,8 @@ std::string_view hexRecordType(std::string_view text)
         return "ihex";
     if (line.size() >= 10 && line[0] == 'S' && line[1] >= '0' && line[1] <= '9' && isHexLine(line, 1))
         return "srec";
+    if (isTekhexRecord(line))
+        return "tekhex";
     return {};
 }
 
@@ -1110,6 +1126,58 @@ std::string_view laterMarkerType(std::string_view text)
     return hexRecordType(text);
 }
 
+// The length of the quoted string at the front of text, quotes included, or 0.
+size_t quotedLength(std::string_view text)
+{
+    if (!text.starts_with('"'))
+        return 0;
+    for (size_t i = 1; i < text.size() && text[i] != '\n'; ++i) {
+        if (text[i] == '\\')
+            ++i;
+        else if (text[i] == '"')
+            return i + 1;
+    }
+    return 0;
+}
+
+// "key" = "value"; what a line of a string table holds (a comment may follow).
+bool isStringPairLine(std::string_view line)
+{
+    const size_t key = quotedLength(line);
+    if (key == 0)
+        return false;
+    const std::string_view rest = skipBlanks(line.substr(key));
+    return rest.starts_with('=') && quotedLength(skipBlanks(rest.substr(1))) > 0;
+}
+
+// String tables (Apple's .strings, msgcat --stringtable-output): comments and
+// "key" = "value"; lines only, at least two pairs. Text that was cut short may end in
+// half a line, which proves nothing either way.
+bool isStringsTable(std::string_view text, bool complete)
+{
+    if (!text.starts_with('"') && !text.starts_with("/*"))
+        return false;
+    int pairs = 0;
+    bool inComment = false;
+    while (!text.empty()) {
+        const size_t end = text.find('\n');
+        if (end == std::string_view::npos && !complete)
+            break;
+        const std::string_view line = skipBlanks(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (line.empty())
+            continue;
+        if (inComment || line.starts_with("/*")) {
+            inComment = line.find("*/", inComment ? 0 : 2) == std::string_view::npos;
+            continue;
+        }
+        if (!isStringPairLine(line))
+            return false;
+        ++pairs;
+    }
+    return pairs >= 2;
+}
+
 // Entries of a BibTeX database start with "@kind{"; comments may come first.
 bool isBibTeX(std::string_view text)
 {
@@ -1185,6 +1253,8 @@ TextShape textShape(std::string_view text, bool complete)
         return {later, false};
     if (isBibTeX(text))
         return {"bib", false};
+    if (isStringsTable(text, complete))
+        return {"apple-strings", false};
     // Comment lines may come before a section header or a LaTeX preamble.
     if (const auto afterHash = afterCommentLines(text, "#"); afterHash.starts_with("[Desktop Entry]"))
         return {"desktop", false};

@@ -17,6 +17,7 @@ constexpr uint16_t S = SourceCode;
 constexpr uint16_t C = Carrier;
 constexpr uint16_t Z = SaysNothing;
 constexpr uint16_t B = MarksACopy;
+constexpr uint16_t M = Markup;
 
 // Row order is the order in which TivexWhat lists the descriptions of an extension.
 constexpr TypeInfo Types[] = {
@@ -448,7 +449,7 @@ constexpr TypeInfo Types[] = {
     {"dat", "dat", "bin data", "", "application/octet-stream", "データファイル", "data file", Z | N},
     {"list", "lst", "list dir", "text", "text/plain", "一覧", "list", G | N},
     {"nfo", "nfo", "diz", "text", "text/plain", "説明テキスト（NFO）", "information text", G | N},
-    {"html", "html", "htm xhtml shtml shtm xht jsp jspf asp aspx ascx ashx asmx master cshtml vbhtml razor cfm cfc vue svelte astro", "text", "text/html", "HTML 文書", "HTML document", C},
+    {"html", "html", "htm xhtml shtml shtm xht jsp jspf asp aspx ascx ashx asmx master cshtml vbhtml razor cfm cfc vue svelte astro", "text", "text/html", "HTML 文書", "HTML document", C | M},
     {"xml", "xml", "vdx uot uos uop mpd ism ismc dtd ent rng wsdl xaml xib storyboard resx resw csproj vbproj fsproj vcxproj vcproj filters props targets proj nuspec wxs wxi wxl pom ivy jnlp fxml xul xbl rdf owl gir glade ui kcfg qrc metainfo appdata xbel gml osm dae x3d ditamap dita docbook dbk fo xmp xfdf musicxml xlf xliff tmx ttml dfxp smil mathml mml its rels xba xlb xdl xcu xcs vml jrxml tld xsp pxml iml mxml icml idml lpi lpk", "text", "application/xml", "XML 文書", "XML document", P | K | C},
     {"dtd", "dtd", "ent mod", "text", "application/xml-dtd", "文書型定義（DTD）", "document type definition", NoFlags},
     {"svg", "svg", "", "xml", "image/svg+xml", "SVG 画像", "SVG image", P},
@@ -604,7 +605,7 @@ constexpr TypeInfo Types[] = {
     {"muse", "muse", "", "text", "text/x-muse", "Muse 文書", "Muse document", N},
     {"pandoc-native", "native", "", "text", "text/plain", "Pandoc 文書構造", "Pandoc native document", N},
     {"metapost", "mp", "mf", "text", "text/x-metapost", "MetaPost 図形", "MetaPost drawing", N},
-    {"apple-strings", "strings", "", "text", "text/plain", "ローカライズ文字列（.strings）", "localized strings", N},
+    {"apple-strings", "strings", "", "text", "text/plain", "ローカライズ文字列（.strings）", "localized strings", NoFlags},
     {"mbox", "mbox", "mbx", "text", "application/mbox", "メールボックス（mbox）", "mbox mailbox", NoFlags},
     {"linux-swap", "swap", "img", "", "application/octet-stream", "Linux スワップ領域", "Linux swap space", NoFlags},
     {"openssl-enc", "enc", "", "", "application/octet-stream", "OpenSSL 暗号化データ", "OpenSSL encrypted data", NoFlags},
@@ -615,7 +616,7 @@ constexpr TypeInfo Types[] = {
     {"ssh-key", "pub", "", "text", "text/plain", "SSH 公開鍵", "SSH public key", NoFlags},
     {"po", "po", "pot", "text", "text/x-gettext-translation", "gettext 翻訳ソース（PO）", "gettext translation source", NoFlags},
     {"sfd", "sfd", "", "text", "application/vnd.font-fontforge-sfd", "FontForge フォントソース", "FontForge spline font source", NoFlags},
-    {"llvm-ir", "ll", "", "text", "text/x-llvm", "LLVM 中間表現", "LLVM intermediate representation", S},
+    {"llvm-ir", "ll", "", "text", "text/x-llvm", "LLVM 中間表現", "LLVM intermediate representation", NoFlags},
     {"dot", "gv", "dot xdot", "text", "text/vnd.graphviz", "グラフ定義（Graphviz）", "Graphviz graph", NoFlags},
     {"diagram-text", "puml", "plantuml pu mmd mermaid msc", "text", "text/plain", "図の定義テキスト", "diagram source", N},
     {"xbm", "xbm", "", "c", "image/x-xbitmap", "X ビットマップ画像（XBM）", "X bitmap image", P},
@@ -633,6 +634,7 @@ constexpr TypeInfo Types[] = {
     {"gcode", "gcode", "nc ngc gco", "text", "text/x-gcode", "G コード（工作機械）", "G-code", N},
     {"ihex", "hex", "ihex ihx", "text", "text/x-hex", "Intel HEX 形式データ", "Intel HEX data", NoFlags},
     {"srec", "srec", "s19 s28 s37 mot", "text", "text/x-srecord", "Motorola S レコード", "Motorola S-record", NoFlags},
+    {"tekhex", "tek", "", "text", "text/x-tekhex", "Tektronix 拡張 HEX 形式データ", "Tektronix extended HEX data", NoFlags},
     {"bio-seq", "fasta", "fa fna faa ffn frn fas fastq fq gff gff3 gtf bed sam wig nwk newick aln phy gb gbk embl pdb mol sdf cif xyz", "text", "text/plain", "生物・化学データ（テキスト）", "biological or chemical data", N},
     {"uue", "uue", "uu", "text", "text/x-uuencode", "uuencode データ", "uuencoded data", NoFlags},
     {"lyx", "lyx", "", "text", "application/x-lyx", "LyX 文書", "LyX document", NoFlags},

@@ -43,6 +43,10 @@ enum TypeFlag : uint16_t {
     // The extension marks a copy or a passing state of a file (.bak, .orig, .tmp) and was
     // put there on purpose: any content keeps it.
     MarksACopy = 512,
+    // Markup whose pages show their tags (HTML): content the model clearly reads as a
+    // program is no page, so such a guess overrules the name; text the model only
+    // guesses at (a template) keeps it.
+    Markup = 1024,
 };
 
 struct TypeInfo {

@@ -51,12 +51,12 @@ bool keptInFamily(const Detection &detection, std::string_view present)
 }
 
 // The keyword model may overrule only the name of a programming language that it knows
-// itself, and only with a clear margin: a guess never overrules the name of a document
-// (.md), of data (.csv) or of a language the model cannot see (Pascal's .pas, .inc),
-// which only a proven structure can.
+// itself or of markup (C source named .html), and only with a clear margin: a guess never
+// overrules the name of a document (.md), of data (.csv) or of a language the model
+// cannot see (Pascal's .pas, .inc), which only a proven structure can.
 bool overrulesLanguage(const Detection &detection, const TypeInfo &name)
 {
-    return detection.clear && name.has(SourceCode) && !name.has(NameOnly);
+    return detection.clear && ((name.has(SourceCode) && !name.has(NameOnly)) || name.has(Markup));
 }
 
 // Text under another text format's name. A generic name (.log, .conf, .in) holds any
