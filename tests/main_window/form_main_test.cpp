@@ -108,7 +108,7 @@ private slots:
     {
         FakeEngine engine;
         TempFolder folder;
-        const std::u16string path = folder.folderText() + u"a.dat";
+        const std::u16string path = folder.pathText(u"a.dat");
         engine.answer(path, folder.folderText(), u"a", u"dat", u"jpg");
         FormMain form(engine);
         form.Form_Load({path, u"/second/word"}, u"sorvena");
@@ -158,7 +158,7 @@ private slots:
         FakeEngine engine;
         TempFolder folder;
         const std::u16string name = u"f." + present.toStdU16String();
-        const std::u16string path = folder.folderText() + name;
+        const std::u16string path = folder.pathText(name);
         if (proper != QStringLiteral("<fail>"))
             engine.answer(path, folder.folderText(), u"f", present.toStdU16String(), proper.toStdU16String());
         FormMain form(engine);
@@ -178,7 +178,7 @@ private slots:
         engine::LibraryEngine real(platform::programFolder());
         FormMain form(real);
         form.Form_Load({}, u"sorvena");
-        form.checkPath(q(folder.folderText() + u"picture.txt"));
+        form.checkPath(q(folder.pathText(u"picture.txt")));
         QCOMPARE(visibleArrow(form), QStringLiteral("ArrowRight"));
         QCOMPARE(control<QLineEdit>(form, "TextNewName")->text(), QStringLiteral("picture.png"));
         QCOMPARE(control<QLineEdit>(form, "WhatExtText")->text(), QStringLiteral("png"));
@@ -213,10 +213,10 @@ private slots:
         FormMain form(real);
         form.Form_Load({}, u"sorvena");
         form.show();
-        form.checkPath(q(folder.folderText() + u"a.txt"));
+        form.checkPath(q(folder.pathText(u"a.txt")));
         QTest::mouseClick(control<QLabel>(form, "ArrowRight"), Qt::LeftButton);
         QCOMPARE(baseOf(form, "TextNewName"), MarkYellow);
-        form.checkPath(q(folder.folderText() + u"b.png"));
+        form.checkPath(q(folder.pathText(u"b.png")));
         QCOMPARE(visibleArrow(form), QStringLiteral("ArrowSame"));
         QCOMPARE(baseOf(form, "TextNewName"), MarkYellow);
     }
@@ -294,7 +294,7 @@ private slots:
         SeamRecorder seams;
         FakeEngine engine;
         TempFolder folder;
-        const std::u16string path = folder.folderText() + u"a.dat";
+        const std::u16string path = folder.pathText(u"a.dat");
         engine.answer(path, folder.folderText(), u"a", u"dat", u"png");
         FormMain form(engine);
         form.Form_Load({}, u"sorvena");

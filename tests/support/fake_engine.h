@@ -3,6 +3,7 @@
 
 #include "engine/engine.h"
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <utility>
@@ -33,6 +34,7 @@ public:
         engine::CheckResult r;
         r.loaded = true;
         r.result = 1;
+        r.drive = std::filesystem::path(path).root_name().u16string();  // "C:" on Windows
         r.folder = std::move(folder);
         r.base = std::move(base);
         r.presentExt = std::move(presentExt);

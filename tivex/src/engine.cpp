@@ -178,6 +178,15 @@ bool isVersionedLibraryName(std::string_view base, std::string_view present)
     return true;
 }
 
+bool isAscii(std::string_view text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string proposeExtension(const Detection &detection, std::string_view presentExt, std::string_view base)
@@ -185,7 +194,9 @@ std::string proposeExtension(const Detection &detection, std::string_view presen
     const TypeInfo *type = detection.type;
     if (!type)
         return {};
-    const std::string present = asciiLower(presentExt);
+    // Only an ASCII extension is lowered: in a double-byte code page such as CP932 a
+    // trail byte may be an ASCII letter, and lowering it would name another character.
+    const std::string present = isAscii(presentExt) ? asciiLower(presentExt) : std::string(presentExt);
     if (type->claimsExtension(present) || keptInFamily(*type, present) || keptAsText(detection, present))
         return present;
     if (type->id == "elf-so" && isVersionedLibraryName(base, present))
