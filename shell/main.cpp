@@ -4,10 +4,14 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QWidget>
 
 int main(int argc, char **argv)
 {
     platform::initArguments(argc, argv);
+    // Read once, before anything else runs, so that nothing a user does later can steer it.
+    const QString grabTo = qEnvironmentVariable("SORVENA_GRAB_TO");
+    const bool quitWhenShown = qEnvironmentVariableIsSet("SORVENA_QUIT_WHEN_SHOWN");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sorvena"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quenbrook"));
@@ -16,7 +20,17 @@ int main(int argc, char **argv)
     formMain.show();
     // The start-up benchmark times the whole way to a painted result; this ends the
     // program as soon as the first frame is out.
-    if (qEnvironmentVariableIsSet("SORVENA_QUIT_WHEN_SHOWN"))
+    if (quitWhenShown)
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    // A picture of the window as it first shows (for the README and the check that the
+    // Windows folder works as shipped), then the program ends; exit status 3 when the
+    // picture could not be written.
+    if (!grabTo.isEmpty()) {
+        QTimer::singleShot(0, &app, [&formMain, grabTo] {
+            QWidget *shown = formMain.isVisible() ? static_cast<QWidget *>(&formMain) : QApplication::activeWindow();
+            const bool saved = shown && shown->grab().save(grabTo);
+            QCoreApplication::exit(saved ? 0 : 3);
+        });
+    }
     return app.exec();
 }

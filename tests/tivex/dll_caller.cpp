@@ -105,6 +105,14 @@ const unsigned char TinyPng[] = {
     0x0D, 0x49, 0x44, 0x41, 0x54, 0x78, 0x9C, 0x63, 0x00, 0x01, 0x00, 0x00, 0x05, 0x00, 0x01, 0x0D, 0x0A, 0x2D,
     0xB4, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
 
+// GetProcAddress gives every entry the same type; the cast through a function without
+// arguments says that the real type is known to the caller.
+template <typename Fn>
+Fn entry(HMODULE library, const char *name)
+{
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+}
+
 struct Entries {
     CheckFn check;
     WhatFn what;
@@ -200,9 +208,8 @@ int wmain(int argc, wchar_t **argv)
         std::printf("FAILED: cannot load %ls (error %lu)\n", dll.c_str(), GetLastError());
         return 1;
     }
-    const Entries e{reinterpret_cast<CheckFn>(GetProcAddress(library, "_TivexCheck@32")),
-                    reinterpret_cast<WhatFn>(GetProcAddress(library, "_TivexWhat@12")),
-                    reinterpret_cast<CheckExtFn>(GetProcAddress(library, "_TivexCheckExt@8"))};
+    const Entries e{entry<CheckFn>(library, "_TivexCheck@32"), entry<WhatFn>(library, "_TivexWhat@12"),
+                    entry<CheckExtFn>(library, "_TivexCheckExt@8")};
     expect(e.check && e.what && e.checkExt, "the three decorated entry points are found");
     expect(!GetProcAddress(library, "TivexCheck"), "no undecorated name is exported");
     if (!e.check || !e.what || !e.checkExt)
