@@ -159,49 +159,88 @@ void benchEngine()
                 found);
 }
 
-void benchRun(int files)
+std::u16string paddedName(int i)
+{
+    char name[16];
+    std::snprintf(name, sizeof name, "f%05d.txt", i);
+    return wide(name);
+}
+
+struct RunTimes {
+    double run = 0;
+    double undo = 0;
+    bool ok = false;
+};
+
+// Files f00001.txt to fNNNNN.txt, renamed by a method set up by `choose`, then undone.
+template <typename Choose>
+RunTimes timeRunAndUndo(int files, Choose choose)
 {
     TempFolder folder;
     std::vector<std::u16string> paths;
     paths.reserve(static_cast<std::size_t>(files));
-    for (int i = 0; i < files; ++i) {
-        const std::u16string name = u"f" + wide(std::to_string(i)) + u".txt";
-        std::ofstream(folder.path / fs::path(name)) << i;
-        paths.push_back(folder.folderText() + name);
+    for (int i = 1; i <= files; ++i) {
+        std::ofstream(folder.path / fs::path(paddedName(i))) << i;
+        paths.push_back(folder.folderText() + paddedName(i));
     }
-
-    // The bare renames, forward and back, with nothing of the renamer around them.
-    fs::current_path(folder.path);
-    auto start = Clock::now();
-    for (int i = 0; i < files; ++i) {
-        const std::u16string name = u"f" + wide(std::to_string(i));
-        platform::renameNoReplace(name + u".txt", name + u"-.txt");
-    }
-    for (int i = 0; i < files; ++i) {
-        const std::u16string name = u"f" + wide(std::to_string(i));
-        platform::renameNoReplace(name + u"-.txt", name + u".txt");
-    }
-    const double bare = millisecondsSince(start);
-
     NoEngine none;
     renamer::FormRenameCore core(none, ignoreMessage);
-    core.RenMethod = renamer::Method::AddAtEnd;
-    core.MakeRenameList(paths, u"-", u"", u"");
-    start = Clock::now();
+    choose(core);
+    core.MakeRenameList(paths, core.RenHead, core.RenNumText, core.RenSeqExt);
+    RunTimes times;
+    auto start = Clock::now();
     core.runRename();
-    const double run = millisecondsSince(start);
-    const bool renamed = core.RenState == renamer::RenameState::CanUndo;
+    times.run = millisecondsSince(start);
+    times.ok = core.RenState == renamer::RenameState::CanUndo;
     start = Clock::now();
     core.runUndo();
-    const double undo = millisecondsSince(start);
-    const bool undone = core.RenState == renamer::RenameState::CanRename;
+    times.undo = millisecondsSince(start);
+    times.ok = times.ok && core.RenState == renamer::RenameState::CanRename;
+    return times;
+}
 
-    std::printf("\nrename run over %d files: %.0f ms (%.0f files/s)%s\n", files, run,
-                files / (run / 1000.0), renamed ? "" : "  FAILED");
-    std::printf("undo run over %d files:   %.0f ms (%.0f files/s)%s\n", files, undo,
-                files / (undo / 1000.0), undone ? "" : "  FAILED");
-    std::printf("bare renames forward and back: %.0f ms; ratio (run + undo) / bare %.2f\n", bare,
-                (run + undo) / bare);
+void printRun(const char *what, int files, const RunTimes &times)
+{
+    std::printf("%-34s run %6.0f ms, undo %6.0f ms (%.0f files/s)%s\n", what, times.run, times.undo,
+                2 * files / ((times.run + times.undo) / 1000.0), times.ok ? "" : "  FAILED");
+}
+
+void benchRun(int files)
+{
+    // The bare renames, forward and back, with nothing of the renamer around them.
+    double bare = 0;
+    {
+        TempFolder folder;
+        for (int i = 1; i <= files; ++i)
+            std::ofstream(folder.path / fs::path(paddedName(i))) << i;
+        fs::current_path(folder.path);
+        auto start = Clock::now();
+        for (int i = 1; i <= files; ++i)
+            platform::renameNoReplace(paddedName(i), paddedName(i) + u"-");
+        for (int i = 1; i <= files; ++i)
+            platform::renameNoReplace(paddedName(i) + u"-", paddedName(i));
+        bare = millisecondsSince(start);
+    }
+
+    // Every file to a name nobody has, in any order.
+    const RunTimes independent = timeRunAndUndo(files, [](renamer::FormRenameCore &core) {
+        core.RenMethod = renamer::Method::AddAtEnd;
+        core.RenAffix = u"-";
+    });
+    // f00001 to f00000, f00002 to f00001 ...: one chain that only its free end can start.
+    const RunTimes chain = timeRunAndUndo(files, [](renamer::FormRenameCore &core) {
+        core.RenMethod = renamer::Method::Sequence;
+        core.RenHead = u"f";
+        core.RenNumText = u"00000";
+        core.RenSeqExt = u"txt";
+    });
+    std::printf("\n");
+    printRun("independent renames", files, independent);
+    printRun("one chain renumbering down", files, chain);
+    std::printf("bare renames forward and back: %.0f ms\n", bare);
+    std::printf("ratio chain / independent (run + undo) %.2f; independent / bare %.2f\n",
+                (chain.run + chain.undo) / (independent.run + independent.undo),
+                (independent.run + independent.undo) / bare);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "main_window/form_main.h"
 
 #include "main_window/clickable_image.h"
+#include "main_window/sub_form_place.h"
+#include "rename/form_rename.h"
 #include "shell/cmdline.h"
 #include "shell/dropped_files.h"
 #include "shell/module1.h"
@@ -107,7 +109,8 @@ ClickableImage *makeImage(QWidget *parent, const char *name, const QString &pict
 
 } // namespace
 
-FormMain::FormMain(engine::Engine &engine, QWidget *parent) : QWidget(parent), m_core(engine)
+FormMain::FormMain(engine::Engine &engine, QWidget *parent)
+    : QWidget(parent), m_engine(engine), m_core(engine)
 {
     setObjectName(QStringLiteral("FormMain"));
     setWindowIcon(QIcon(QStringLiteral(":/app_icon.svg")));
@@ -119,6 +122,14 @@ FormMain::FormMain(engine::Engine &engine, QWidget *parent) : QWidget(parent), m
     setFixedSize(ui::twips(ClientWidthTwips), ui::twips(ClientHeightTwips));
     createControls();
     applyLayout();
+}
+
+// The secondary windows stand on their own on the desktop, so they are no children of
+// this one and go with it explicitly.
+FormMain::~FormMain()
+{
+    for (const QPointer<QWidget> &form : {m_formAbout, m_formExtDic, m_formRename})
+        delete form.data();
 }
 
 void FormMain::createControls()
@@ -150,14 +161,15 @@ void FormMain::createControls()
                                 QStringLiteral(":/cmd_exec_disabled.svg"));
     CmdExit = makePictureButton(this, "CmdExit", QStringLiteral(":/cmd_exit.svg"));
     CmdExtention = makePictureButton(this, "CmdExtention", QString());
-    // The windows these three open do not exist yet; a button that did nothing would
+    // The windows these two open do not exist yet; a button that did nothing would
     // only puzzle the user.
-    for (QPushButton *pending : {CmdAbout, CmdExtDic, CmdRenameDlg})
+    for (QPushButton *pending : {CmdAbout, CmdExtDic})
         pending->setEnabled(false);
 
     connect(CmdExec, &QPushButton::clicked, this, &FormMain::CmdExec_Click);
     connect(CmdExit, &QPushButton::clicked, this, &FormMain::CmdExit_Click);
     connect(CmdExtention, &QPushButton::clicked, this, &FormMain::CmdExtention_Click);
+    connect(CmdRenameDlg, &QPushButton::clicked, this, &FormMain::CmdRenameDlg_Click);
     connect(WhatExtText, &QLineEdit::returnPressed, this, &FormMain::CmdExtention_Click);
 }
 
@@ -284,6 +296,31 @@ void FormMain::CmdExtention_Click()
     const std::optional<std::u16string> shown = m_core.searchStep(WhatExtText->text().toStdU16String());
     if (shown)
         TextDesc->setText(QString::fromStdU16String(*shown));
+}
+
+void FormMain::CmdRenameDlg_Click()
+{
+    if (m_formRename && m_formRename->isVisible()) {
+        myHideSubForms();
+        return;
+    }
+    myHideSubForms();
+    auto *rename = qobject_cast<FormRename *>(m_formRename.data());
+    if (!rename) {
+        rename = new FormRename(m_engine);
+        m_formRename = rename;
+    }
+    // Placed by outer rectangles. A window never shown has no frame yet; it will get the
+    // same decoration as this one.
+    QSize frameExtra = rename->frameGeometry().size() - rename->size();
+    if (frameExtra.isNull())
+        frameExtra = frameGeometry().size() - size();
+    const QRect outer = mainwin::subFormPlace(frameGeometry(), rename->frameGeometry(),
+                                              m_core.StartMode == 1);
+    rename->resize(outer.size() - frameExtra);
+    rename->move(outer.topLeft());
+    rename->show();
+    rename->setRenNewExt(WhatExtText->text().toStdU16String());
 }
 
 void FormMain::closeEvent(QCloseEvent *event)

@@ -10,6 +10,7 @@
 #include <vector>
 
 class ClickableImage;
+class FormRename;
 class QLineEdit;
 class QPushButton;
 
@@ -17,6 +18,7 @@ class FormMain : public QWidget {
     Q_OBJECT
 public:
     explicit FormMain(engine::Engine &engine, QWidget *parent = nullptr);
+    ~FormMain() override;
 
     // The start-up sequence, with the command-line words and the executable's name as the
     // platform reports them (a test may pass any).
@@ -43,6 +45,7 @@ private slots:
     void CmdExec_Click();
     void CmdExit_Click();
     void CmdExtention_Click();
+    void CmdRenameDlg_Click();
 
 private:
     void createControls();
@@ -56,6 +59,7 @@ private:
     bool isDropTarget(const QWidget *widget) const;
     bool handleDrop(QDropEvent *event);
 
+    engine::Engine &m_engine;
     mainwin::FormMainCore m_core;
     bool m_ending = false;
 

@@ -49,6 +49,20 @@ enum class RenameError {
 // reports the target as existing because it is the same file.
 RenameError renameNoReplace(const std::u16string &from, const std::u16string &to);
 
+// Whether the file system of a folder takes two names that differ only in letter case
+// for the same name (Windows volumes, FAT and exFAT, case-folding ext4 folders...). A
+// folder that cannot be read, or holds no name with a letter in it, counts as comparing
+// names byte for byte.
+bool folderIgnoresCase(const std::u16string &folder);
+
+// A name as a file system that ignores letter case sees it: two names are the same name
+// there when their folded forms are equal.
+std::u16string caseFolded(std::u16string_view name);
+
+// Whether an entry of any kind (a file, a folder, a link even if it leads nowhere) has
+// this name. An entry whose presence cannot be ruled out counts as there.
+bool nameIsTaken(const std::u16string &path);
+
 // Opens a file with the program the desktop associates with it, in the given working
 // folder; starts it detached and never waits for it. False when it could not be started.
 bool openWithShell(const std::u16string &folder, const std::u16string &name);

@@ -9,6 +9,7 @@
 
 #include "engine/engine.h"
 #include "platform/platform.h"
+#include "rename/rename_plan.h"
 
 #include <cstdint>
 #include <functional>
@@ -173,10 +174,13 @@ public:
     // feeds under the current method.
     void nameBoxEdited(NameBox box, const std::u16string &text);
 
-    // The rename button: renames every file marked ToRename, rolling back on a failure.
+    // The rename button: renames every file marked ToRename, in an order that finds each
+    // new name free, and rolls back on a failure. A proposal that no order can carry out
+    // is refused before anything on disk changes.
     void runRename();
 
-    // The undo button: renames back every file the last run renamed.
+    // The undo button: renames back every file the last run renamed, in the reverse order
+    // of the run.
     void runUndo();
 
     // What the window draws.
@@ -193,14 +197,18 @@ private:
     void proposeByRule();
     bool startRun(RenameState required);
     bool makeListFolderCurrent();
-    bool renameEntry(int index, bool back);
-    void rollBack(int failed);
+    RenamePlan planRun() const;
+    void refuse(int entry);
+    bool walkBack(const std::vector<RenameStep> &done, const std::u16string &temporary);
     void advanceSequenceNumber();
 
     engine::Engine &m_engine;
     MessageFn m_message;
     RenameFn m_rename;
     SplitPathFn m_split;
+
+    // What the last successful run did on disk, step by step, for its undo.
+    RenamePlan m_lastRun;
 };
 
 } // namespace renamer

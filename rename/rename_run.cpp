@@ -3,32 +3,8 @@
 #include "rename/rename_core.h"
 
 #include <algorithm>
-#include <array>
-#include <string_view>
 
 namespace renamer {
-
-namespace {
-
-// Characters that would make a name reach outside the list's folder (or, for NUL, cut
-// it short on the way to the system). Windows also reads '/' and a drive colon as
-// separators.
-constexpr std::u16string_view PosixSeparators{u"/\0", 2};
-constexpr std::u16string_view DriveLetterSeparators{u"\\/:\0", 4};
-
-// Names that are no file of the folder but the folder itself or its parent.
-constexpr std::array<std::u16string_view, 3> FolderNames = {u"", u".", u".."};
-
-bool isNameInFolder(std::u16string_view name)
-{
-    if (std::find(FolderNames.begin(), FolderNames.end(), name) != FolderNames.end())
-        return false;
-    const std::u16string_view separators =
-        platform::usesDriveLetters() ? DriveLetterSeparators : PosixSeparators;
-    return name.find_first_of(separators) == std::u16string_view::npos;
-}
-
-} // namespace
 
 // A run starts only in its own state, and only once the list's folder is current: the
 // names are bare names in that folder. A folder that cannot be made current leaves the
@@ -57,61 +33,78 @@ bool FormRenameCore::makeListFolderCurrent()
     return true;
 }
 
-// Renames entry `index` forward (old name to new) or back. A name that would move the
-// file out of its folder fails like a refused rename, so the caller's failure handling
-// covers it.
-bool FormRenameCore::renameEntry(int index, bool back)
+RenamePlan FormRenameCore::planRun() const
 {
-    const std::size_t k = static_cast<std::size_t>(index);
-    const std::u16string &from = back ? RenNewName[k] : RenOldName[k];
-    const std::u16string &to = back ? RenOldName[k] : RenNewName[k];
-    if (!isNameInFolder(from) || !isNameInFolder(to))
-        return false;
-    return m_rename(from, to) == platform::RenameError::None;
+    std::vector<bool> moves(RenMark.size());
+    for (std::size_t k = 0; k < RenMark.size(); ++k)
+        moves[k] = RenMark[k] == Mark::ToRename;
+    return planRenames(RenOldName, RenNewName, moves, platform::folderIgnoresCase(folderText()),
+                       platform::nameIsTaken);
+}
+
+void FormRenameCore::refuse(int entry)
+{
+    const std::size_t k = static_cast<std::size_t>(entry);
+    m_message(Messages::CannotRenameFrom + RenOldName[k] + Messages::CannotRenameTo + RenNewName[k]);
 }
 
 void FormRenameCore::runRename()
 {
     if (!startRun(RenameState::CanRename))
         return;
-    for (int i = 0; i < RenCount; ++i) {
-        const std::size_t k = static_cast<std::size_t>(i);
-        if (RenMark[k] != Mark::ToRename)
-            continue;
-        if (!renameEntry(i, false)) {
-            rollBack(i);
+    m_lastRun = planRun();
+    if (m_lastRun.conflict >= 0) {
+        refuse(m_lastRun.conflict);
+        RenState = RenameState::NeedList;
+        return;
+    }
+    const std::vector<RenameStep> &steps = m_lastRun.steps;
+    for (std::size_t s = 0; s < steps.size(); ++s) {
+        if (m_rename(steps[s].from, steps[s].to) != platform::RenameError::None) {
+            refuse(steps[s].entry);
+            const std::vector<RenameStep> done(steps.begin(), steps.begin() + static_cast<long>(s));
+            RenState = walkBack(done, m_lastRun.temporary) ? RenameState::NeedList
+                                                           : RenameState::MustQuit;
             return;
         }
-        RenMark[k] = Mark::Renamed;
+        if (steps[s].kind != StepKind::Park)
+            RenMark[static_cast<std::size_t>(steps[s].entry)] = Mark::Renamed;
     }
     if (RenMethod == Method::Sequence)
         advanceSequenceNumber();
     RenState = RenameState::CanUndo;
 }
 
-void FormRenameCore::rollBack(int failed)
+// Undoes the steps done, the last first, so that each name is free again when its turn
+// comes. A file whose way back fails keeps the name it has, and its earlier steps are
+// left alone; the others still go back. A file left under the temporary name is named, so
+// the user can find it.
+bool FormRenameCore::walkBack(const std::vector<RenameStep> &done, const std::u16string &temporary)
 {
-    const std::size_t f = static_cast<std::size_t>(failed);
-    m_message(Messages::CannotRenameFrom + RenOldName[f] + Messages::CannotRenameTo
-              + RenNewName[f]);
-    bool allBack = true;
-    for (int j = 0; j < failed; ++j) {
-        const std::size_t k = static_cast<std::size_t>(j);
-        if (RenMark[k] != Mark::Renamed)
+    std::vector<bool> stuck(RenMark.size(), false);
+    std::u16string stranded;
+    for (auto step = done.rbegin(); step != done.rend(); ++step) {
+        const std::size_t k = static_cast<std::size_t>(step->entry);
+        if (stuck[k])
             continue;
-        // A file that cannot be renamed back keeps its mark: it still carries its new name.
-        if (renameEntry(j, true))
+        const std::u16string &from = step->kind == StepKind::Unpark ? temporary : step->from;
+        const std::u16string &to = step->kind == StepKind::Park ? temporary : step->to;
+        if (m_rename(to, from) != platform::RenameError::None) {
+            stuck[k] = true;
+            if (step->kind == StepKind::Park)
+                stranded = Messages::CannotRenameFrom + temporary + Messages::CannotRenameTo + RenOldName[k];
+            continue;
+        }
+        if (step->kind != StepKind::Unpark)
             RenMark[k] = Mark::ToRename;
-        else
-            allBack = false;
     }
-    if (!allBack) {
-        // The disk no longer matches the list; offering the list again would pretend it does.
-        m_message(Messages::CannotRename);
-        RenState = RenameState::MustQuit;
-        return;
-    }
-    RenState = RenameState::NeedList;
+    if (std::find(stuck.begin(), stuck.end(), true) == stuck.end())
+        return true;
+    if (!stranded.empty())
+        m_message(stranded);
+    // The disk no longer matches the list; offering the list again would pretend it does.
+    m_message(Messages::CannotRename);
+    return false;
 }
 
 // Every listed file took one number, so the next batch continues after the last one.
@@ -128,18 +121,16 @@ void FormRenameCore::runUndo()
 {
     if (!startRun(RenameState::CanUndo))
         return;
-    for (int i = 0; i < RenCount; ++i) {
-        const std::size_t k = static_cast<std::size_t>(i);
-        if (RenMark[k] != Mark::Renamed)
-            continue;
-        if (!renameEntry(i, true)) {
-            // No roll-back of an undo: the files before this one already have their old
-            // names back, this one and those after it keep their new names.
-            m_message(Messages::CannotRename);
-            RenState = RenameState::MustQuit;
-            return;
-        }
-        RenMark[k] = Mark::ToRename;
+    // The run's temporary name was free then; another program may have taken it since.
+    std::u16string temporary = m_lastRun.temporary;
+    if (!temporary.empty() && platform::nameIsTaken(temporary))
+        temporary = freeTemporaryName([this](const std::u16string &name) {
+            return platform::nameIsTaken(name)
+                   || std::find(RenOldName.begin(), RenOldName.end(), name) != RenOldName.end();
+        });
+    if (!walkBack(m_lastRun.steps, temporary)) {
+        RenState = RenameState::MustQuit;
+        return;
     }
     if (RenMethod == Method::Sequence)
         RenNumText = RenNumBack;

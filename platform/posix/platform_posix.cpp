@@ -5,8 +5,11 @@
 #include "platform/posix/rename_posix.h"
 #include "platform/posix/spawn_posix.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <dirent.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -42,6 +45,60 @@ constexpr std::size_t MaxArgumentWords = 10;
 
 // What a shell uses when PATH is not set at all.
 constexpr std::string_view DefaultSearchPath = "/usr/local/bin:/usr/bin:/bin";
+
+bool hasAsciiLetter(std::string_view name)
+{
+    for (const char c : name) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+            return true;
+    }
+    return false;
+}
+
+std::string withAsciiCaseSwapped(std::string name)
+{
+    for (char &c : name) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c + 0x20);
+        else if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 0x20);
+    }
+    return name;
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+class FolderReader {
+public:
+    explicit FolderReader(const std::string &folder) : m_dir(::opendir(folder.c_str())) {}
+    ~FolderReader()
+    {
+        if (m_dir)
+            ::closedir(m_dir);
+    }
+    FolderReader(const FolderReader &) = delete;
+    FolderReader &operator=(const FolderReader &) = delete;
+
+    // The next entry's name, or nothing at the end.
+    std::optional<std::string> next()
+    {
+        while (m_dir) {
+            const dirent *entry = ::readdir(m_dir);
+            if (!entry)
+                return std::nullopt;
+            const std::string_view name = entry->d_name;
+            if (name != "." && name != "..")
+                return std::string(name);
+        }
+        return std::nullopt;
+    }
+
+private:
+    DIR *m_dir;
+};
 
 } // namespace
 
@@ -111,6 +168,55 @@ RenameError renameNoReplace(const std::u16string &from, const std::u16string &to
     if (!fromBytes || !toBytes)
         return RenameError::InvalidName;
     return posix::renameNoReplaceWith(*fromBytes, *toBytes, posix::realRenameSystem());
+}
+
+// Linux has no call that answers this for every file system (case-folding ext4 folders,
+// FAT, exFAT, SMB shares and others each say it differently, or not at all), so the folder
+// is asked by example: a name of it with its letters' case swapped reaches the very same
+// file, and no entry is spelled that way.
+bool folderIgnoresCase(const std::u16string &folder)
+{
+    const auto folderBytes = codepage::utf16ToUtf8Strict(folder);
+    if (!folderBytes)
+        return false;
+    const std::string prefix = folderBytes->empty() || folderBytes->back() == '/' ? *folderBytes
+                                                                                 : *folderBytes + '/';
+    FolderReader reader(*folderBytes);
+    while (const auto name = reader.next()) {
+        if (!hasAsciiLetter(*name))
+            continue;
+        const std::string swapped = withAsciiCaseSwapped(*name);
+        struct stat original {};
+        struct stat other {};
+        if (::lstat((prefix + *name).c_str(), &original) != 0)
+            continue;
+        if (::lstat((prefix + swapped).c_str(), &other) != 0 || !sameFile(original, other))
+            return false;
+        // One file under one name is found under the other spelling: the folder folds case.
+        // A file with several links may simply have a second link spelled that way.
+        if (original.st_nlink == 1 || S_ISDIR(original.st_mode))
+            return true;
+        while (const auto later = reader.next()) {
+            if (*later == swapped)
+                return false;
+        }
+        FolderReader again(*folderBytes);
+        while (const auto earlier = again.next()) {
+            if (*earlier == swapped)
+                return false;
+        }
+        return true;
+    }
+    return false;
+}
+
+bool nameIsTaken(const std::u16string &path)
+{
+    const auto bytes = codepage::utf16ToUtf8Strict(path);
+    if (!bytes)
+        return true;
+    struct stat info {};
+    return ::lstat(bytes->c_str(), &info) == 0 || errno != ENOENT;
 }
 
 bool openWithShell(const std::u16string &folder, const std::u16string &name)

@@ -85,34 +85,6 @@ bool folderHasEntryNamed(const std::string &folder, const std::string &name)
     return found;
 }
 
-// Letter pairs that file systems commonly fold together: ASCII, Latin-1, Greek,
-// Cyrillic and the full-width Latin letters of Japanese text.
-struct CaseRange {
-    char16_t upperFirst;
-    char16_t upperLast;
-    char16_t lowerOffset;
-};
-
-constexpr std::array CaseRanges{
-    CaseRange{u'A', u'Z', 0x20},
-    CaseRange{u'\u00C0', u'\u00D6', 0x20},
-    CaseRange{u'\u00D8', u'\u00DE', 0x20},
-    CaseRange{u'\u0391', u'\u03A1', 0x20},
-    CaseRange{u'\u03A3', u'\u03AB', 0x20},
-    CaseRange{u'\u0410', u'\u042F', 0x20},
-    CaseRange{u'\u0400', u'\u040F', 0x50},
-    CaseRange{u'\uFF21', u'\uFF3A', 0x20},
-};
-
-char16_t foldCase(char16_t unit)
-{
-    for (const CaseRange &range : CaseRanges) {
-        if (unit >= range.upperFirst && unit <= range.upperLast)
-            return static_cast<char16_t>(unit + range.lowerOffset);
-    }
-    return unit;
-}
-
 std::string temporaryNameBeside(const std::string &path, int attempt)
 {
     const std::string folder = splitFolderAndName(path).first;
@@ -179,17 +151,7 @@ RenameError renameNoReplaceOrLink(const std::string &from, const std::string &to
 
 bool namesDifferOnlyInCase(const std::string &a, const std::string &b)
 {
-    if (a == b)
-        return false;
-    const std::u16string wideA = codepage::utf8ToUtf16(a);
-    const std::u16string wideB = codepage::utf8ToUtf16(b);
-    if (wideA.size() != wideB.size())
-        return false;
-    for (std::size_t i = 0; i < wideA.size(); ++i) {
-        if (foldCase(wideA[i]) != foldCase(wideB[i]))
-            return false;
-    }
-    return true;
+    return a != b && caseFolded(codepage::utf8ToUtf16(a)) == caseFolded(codepage::utf8ToUtf16(b));
 }
 
 bool isSameFileUnderOtherSpelling(const std::string &from, const std::string &to)

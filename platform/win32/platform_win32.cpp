@@ -202,6 +202,26 @@ RenameError renameNoReplace(const std::u16string &from, const std::u16string &to
     return moveNoReplace(from, to);
 }
 
+// Windows compares names without regard to letter case on its own volumes, whatever the
+// file system could do: every name the program passes goes through calls that fold case.
+// (A folder switched to case-sensitive names for Linux tools is the rare exception, not
+// told apart here.) A folder that cannot be reached counts as comparing names exactly.
+bool folderIgnoresCase(const std::u16string &folder)
+{
+    const DWORD attributes = GetFileAttributesW(win32::fileSystemPath(folder).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Only "no such file" and "no such folder" rule a name out; any other failure (access
+// denied, a device not ready) may hide an entry, so the name counts as taken.
+bool nameIsTaken(const std::u16string &path)
+{
+    if (GetFileAttributesW(win32::fileSystemPath(path).c_str()) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    const DWORD error = GetLastError();
+    return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+}
+
 // The wide call, so that any name can be opened; no error box of the shell's own, since
 // the program says nothing when opening fails.
 bool openWithShell(const std::u16string &folder, const std::u16string &name)

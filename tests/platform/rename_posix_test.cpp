@@ -113,6 +113,27 @@ TEST_F(RenameOnDisk, OverlongNameIsAnInvalidName)
     EXPECT_TRUE(exists("a.txt"));
 }
 
+// This file system tells letter case apart, so no spelling of a name reaches another
+// entry; a second hard link spelled in the other case must not make it look otherwise.
+TEST_F(RenameOnDisk, AFolderThatTellsCaseApartIsReportedSo)
+{
+    ASSERT_TRUE(writeFile(path("Photo.jpg"), "content"));
+    EXPECT_FALSE(platform::folderIgnoresCase(m_folder.folderText()));
+    ASSERT_EQ(::link(path("Photo.jpg").c_str(), path("pHOTO.JPG").c_str()), 0);
+    EXPECT_FALSE(platform::folderIgnoresCase(m_folder.folderText()));
+}
+
+TEST_F(RenameOnDisk, ANameIsTakenByAnyKindOfEntry)
+{
+    ASSERT_TRUE(writeFile(path("file"), "content"));
+    ASSERT_EQ(::symlink("nowhere", path("dangling").c_str()), 0);
+    ASSERT_EQ(::mkdir(path("folder").c_str(), 0755), 0);
+    for (const char *name : {"file", "dangling", "folder"})
+        EXPECT_TRUE(platform::nameIsTaken(widePath(name))) << name;
+    EXPECT_FALSE(platform::nameIsTaken(widePath("free")));
+    EXPECT_TRUE(platform::nameIsTaken(widePath("file/below")));
+}
+
 TEST_F(RenameOnDisk, ReadOnlyFolderIsAccessDenied)
 {
     if (::geteuid() == 0)

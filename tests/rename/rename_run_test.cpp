@@ -325,64 +325,223 @@ TEST(NamesThatWouldMoveAFile, IncludeTheParentFolderTheFolderItselfAndEmptyNames
     }
 }
 
-TEST(SwapsAndChains, TwoFilesExchangingNamesFailAtTheFirstAndKeepBoth)
+// Proposals that only some orders can carry out. Each lists old and new names; the
+// list is sorted by old name, so list order is the order given here.
+struct OrderCase {
+    const char *name;
+    std::vector<std::pair<std::u16string, std::u16string>> renames;
+    int steps;  // renames on disk: one per file, and one more per cycle
+};
+
+const OrderCase OrderCases[] = {
+    {"swap", {{u"a.txt", u"b.txt"}, {u"b.txt", u"a.txt"}}, 3},
+    {"three-cycle", {{u"a.txt", u"b.txt"}, {u"b.txt", u"c.txt"}, {u"c.txt", u"a.txt"}}, 4},
+    {"chain up", {{u"f0", u"f1"}, {u"f1", u"f2"}, {u"f2", u"f3"}}, 3},
+    {"chain down", {{u"f1", u"f0"}, {u"f2", u"f1"}, {u"f3", u"f2"}}, 3},
+    {"chains, cycles and independent files",
+     {{u"a", u"b"}, {u"b", u"c"}, {u"c", u"d"}, {u"m", u"m2"}, {u"p", u"q"}, {u"q", u"p"},
+      {u"x", u"a"}, {u"y", u"z"}},
+     9},
+};
+
+// A disk list holding the case's old names, proposed the case's new names.
+struct Ordered : DiskList {
+    FolderContents before;
+    FolderContents expected;
+
+    explicit Ordered(const OrderCase &c)
+    {
+        core.RenMethod = Method::UpperCase;
+        Names olds;
+        for (const auto &rename : c.renames)
+            olds.push_back(rename.first);
+        createAndDrop(olds);
+        before = contents();
+        for (std::size_t k = 0; k < c.renames.size(); ++k) {
+            core.RenNewName[k] = c.renames[k].second;
+            expected[c.renames[k].second] = before.at(c.renames[k].first);
+        }
+    }
+
+    // The file a rename call moves, as its entry's old and new names.
+    std::u16string messageFor(const std::u16string &from, const std::u16string &to) const
+    {
+        for (int k = 0; k < core.RenCount; ++k) {
+            const std::size_t i = static_cast<std::size_t>(k);
+            if (core.RenOldName[i] == from || core.RenNewName[i] == to)
+                return cannotRename(core.RenOldName[i], core.RenNewName[i]);
+        }
+        return u"no listed file moves from " + from;
+    }
+};
+
+TEST(RenameOrder, EveryProposalWithDistinctFreeNamesSucceedsAndIsUndone)
 {
-    DiskList d;
-    d.core.RenMethod = Method::UpperCase;
-    d.createAndDrop({u"a.txt", u"b.txt"});
-    const FolderContents before = d.contents();
-    d.core.RenNewName = {u"b.txt", u"a.txt"};
-    d.core.runRename();
-    EXPECT_EQ(d.messages, (Names{cannotRename(u"a.txt", u"b.txt")}));
-    EXPECT_EQ(d.core.RenState, RenameState::NeedList);
-    EXPECT_EQ(d.contents(), before);
+    for (const OrderCase &c : OrderCases) {
+        SCOPED_TRACE(c.name);
+        Ordered d(c);
+        d.interceptCall(0, {});
+        d.core.runRename();
+        EXPECT_TRUE(d.messages.empty());
+        EXPECT_EQ(d.core.RenState, RenameState::CanUndo);
+        EXPECT_EQ(d.contents(), d.expected);
+        EXPECT_EQ(d.core.RenMark, Marks(c.renames.size(), Mark::Renamed));
+        EXPECT_EQ(d.renameCalls, c.steps);
+        d.core.runUndo();
+        EXPECT_TRUE(d.messages.empty());
+        EXPECT_EQ(d.core.RenState, RenameState::CanRename);
+        EXPECT_EQ(d.contents(), d.before);
+        EXPECT_EQ(d.renameCalls, 2 * c.steps);
+    }
 }
 
-TEST(SwapsAndChains, AChainWhoseNextTargetIsStillTakenFailsAndRollsBack)
+TEST(RenameOrder, AFailureAtAnyStepPutsEveryFileBack)
 {
-    DiskList d;
-    d.core.RenMethod = Method::UpperCase;
-    d.createAndDrop({u"a.txt", u"b.txt", u"c.txt"});
-    const FolderContents before = d.contents();
-
-    d.core.RenNewName = {u"b.txt", u"c.txt", u"d.txt"};
-    d.core.runRename();
-    EXPECT_EQ(d.messages, (Names{cannotRename(u"a.txt", u"b.txt")}));
-    EXPECT_EQ(d.contents(), before);
-
-    // The same chain one step later: the first file has moved when the second finds its
-    // target still taken, and comes back.
-    d.messages.clear();
-    d.core.ApplyRenameRule();
-    d.core.RenNewName = {u"z.txt", u"c.txt", u"d.txt"};
-    d.core.runRename();
-    EXPECT_EQ(d.messages, (Names{cannotRename(u"b.txt", u"c.txt")}));
-    EXPECT_EQ(d.contents(), before);
-    EXPECT_EQ(d.core.RenState, RenameState::NeedList);
+    for (const OrderCase &c : OrderCases) {
+        for (int k = 1; k <= c.steps; ++k) {
+            SCOPED_TRACE(std::string(c.name) + ", step " + std::to_string(k));
+            Ordered d(c);
+            std::u16string failed;
+            d.core.setRenameFunction([&d, &failed, k](const std::u16string &from, const std::u16string &to) {
+                if (++d.renameCalls != k)
+                    return platform::renameNoReplace(from, to);
+                failed = d.messageFor(from, to);
+                return platform::RenameError::AccessDenied;
+            });
+            d.core.runRename();
+            EXPECT_EQ(d.messages, (Names{failed}));
+            EXPECT_EQ(d.core.RenState, RenameState::NeedList);
+            EXPECT_EQ(d.core.RenMark, Marks(c.renames.size(), Mark::ToRename));
+            EXPECT_EQ(d.contents(), d.before);
+        }
+    }
 }
 
-TEST(SwapsAndChains, SequenceNumbersThatShiftEveryFileUpFailAtTheFirst)
+TEST(RenameOrder, RenumberingANumberedFolderUpOrDownWorksBothWays)
 {
-    DiskList d;
-    d.core.RenMethod = Method::Sequence;
-    d.createAndDrop({u"f1.txt", u"f2.txt", u"f3.txt"}, u"f", u"2", u"txt");
-    const FolderContents before = d.contents();
-    ASSERT_EQ(d.core.RenNewName, (Names{u"f2.txt", u"f3.txt", u"f4.txt"}));
-    d.core.runRename();
-    EXPECT_EQ(d.messages, (Names{cannotRename(u"f1.txt", u"f2.txt")}));
-    EXPECT_EQ(d.contents(), before);
-    EXPECT_EQ(d.core.RenNumText, u"2");
+    struct Case {
+        Names files;
+        std::u16string start;
+        Names renamed;
+        std::u16string next;
+    };
+    const Case cases[] = {
+        {{u"f1.txt", u"f2.txt", u"f3.txt"}, u"0", {u"f0.txt", u"f1.txt", u"f2.txt"}, u"3"},
+        {{u"f0.txt", u"f1.txt", u"f2.txt"}, u"1", {u"f1.txt", u"f2.txt", u"f3.txt"}, u"4"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(narrow(c.start));
+        DiskList d;
+        d.core.RenMethod = Method::Sequence;
+        d.createAndDrop(c.files, u"f", c.start, u"txt");
+        const FolderContents before = d.contents();
+        ASSERT_EQ(d.core.RenNewName, c.renamed);
+        d.core.runRename();
+        EXPECT_TRUE(d.messages.empty());
+        FolderContents expected;
+        for (std::size_t k = 0; k < c.files.size(); ++k)
+            expected[c.renamed[k]] = before.at(c.files[k]);
+        EXPECT_EQ(d.contents(), expected);
+        EXPECT_EQ(d.core.RenNumText, c.next);
+        d.core.runUndo();
+        EXPECT_TRUE(d.messages.empty());
+        EXPECT_EQ(d.contents(), before);
+        EXPECT_EQ(d.core.RenNumText, c.start);
+    }
 }
 
-TEST(SwapsAndChains, AFileListedTwiceIsRenamedOnceAndThenRolledBack)
+TEST(RenameOrder, NamesNoOrderCanGiveAreRefusedBeforeAnythingChanges)
+{
+    struct Case {
+        const char *name;
+        Names listed;
+        Names proposed;
+        Names unlisted;
+        std::u16string message;
+    };
+    const Case cases[] = {
+        {"two files, one name", {u"a", u"b", u"c"}, {u"z", u"c2", u"z"}, {}, cannotRename(u"c", u"z")},
+        {"a name an unlisted file has", {u"a", u"b"}, {u"b2", u"z"}, {u"z"}, cannotRename(u"b", u"z")},
+        {"a name a listed file keeps", {u"a", u"b"}, {u"b", u"b"}, {}, cannotRename(u"a", u"b")},
+        {"the first conflict in list order", {u"a", u"b", u"c"}, {u"q", u"z", u"q"}, {u"z"},
+         cannotRename(u"b", u"z")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        DiskList d;
+        d.core.RenMethod = Method::UpperCase;
+        d.create(c.unlisted);
+        d.createAndDrop(c.listed);
+        const FolderContents before = d.contents();
+        for (std::size_t k = 0; k < c.listed.size(); ++k) {
+            d.core.RenNewName[k] = c.proposed[k];
+            d.core.RenMark[k] = c.proposed[k] == c.listed[k] ? Mark::SameName : Mark::ToRename;
+        }
+        d.interceptCall(0, {});
+        d.core.runRename();
+        EXPECT_EQ(d.messages, (Names{c.message}));
+        EXPECT_EQ(d.core.RenState, RenameState::NeedList);
+        EXPECT_EQ(d.renameCalls, 0);
+        EXPECT_EQ(d.contents(), before);
+    }
+}
+
+TEST(RenameOrder, NamesCompareAsTheFolderCompares)
+{
+    struct Case {
+        bool ignoreCase;
+        Names olds;
+        Names news;
+        int conflict;
+        std::size_t steps;
+    };
+    const Case cases[] = {
+        {true, {u"a.txt", u"b.txt"}, {u"X.txt", u"x.txt"}, 1, 0},
+        {false, {u"a.txt", u"b.txt"}, {u"X.txt", u"x.txt"}, -1, 2},
+        {true, {u"A.txt"}, {u"a.txt"}, -1, 1},
+        {true, {u"a.txt", u"b.txt"}, {u"B.TXT", u"A.TXT"}, -1, 3},
+        {false, {u"a.txt", u"b.txt"}, {u"B.TXT", u"A.TXT"}, -1, 2},
+    };
+    for (const Case &c : cases) {
+        const renamer::RenamePlan plan = renamer::planRenames(
+            c.olds, c.news, std::vector<bool>(c.olds.size(), true), c.ignoreCase,
+            [](const std::u16string &) { return false; });
+        EXPECT_EQ(plan.conflict, c.conflict) << narrow(c.news.front());
+        EXPECT_EQ(plan.steps.size(), c.steps) << narrow(c.news.front());
+    }
+}
+
+TEST(RenameOrder, AFileLeftUnderTheTemporaryNameIsNamed)
+{
+    Ordered d(OrderCases[0]);
+    // The swap parks a.txt, moves b.txt, then cannot bring a.txt to b.txt, nor back.
+    std::u16string parked;
+    d.core.setRenameFunction([&](const std::u16string &from, const std::u16string &to) {
+        ++d.renameCalls;
+        if (d.renameCalls == 1)
+            parked = to;
+        if (d.renameCalls == 3 || (from == parked && to == u"a.txt"))
+            return platform::RenameError::AccessDenied;
+        return platform::renameNoReplace(from, to);
+    });
+    d.core.runRename();
+    EXPECT_EQ(d.messages, (Names{cannotRename(u"a.txt", u"b.txt"), cannotRename(parked, u"a.txt"),
+                                 Messages::CannotRename}));
+    EXPECT_EQ(d.core.RenState, RenameState::MustQuit);
+    EXPECT_EQ(d.contents(), (FolderContents{{parked, d.before.at(u"a.txt")}, {u"b.txt", d.before.at(u"b.txt")}}));
+}
+
+TEST(RenameOrder, AFileListedTwiceIsRefusedBeforeAnythingChanges)
 {
     DiskList d;
     d.core.RenMethod = Method::AddAtEnd;
     d.create({u"a.txt"});
     const FolderContents before = d.contents();
     d.core.MakeRenameList({d.pathText(u"a.txt"), d.pathText(u"a.txt")}, {}, {}, {});
+    d.interceptCall(0, {});
     d.core.runRename();
     EXPECT_EQ(d.messages, (Names{cannotRename(u"a.txt", u"a-.txt")}));
+    EXPECT_EQ(d.renameCalls, 0);
     EXPECT_EQ(d.contents(), before);
 }
 
@@ -409,7 +568,9 @@ TEST(Undo, CanBeFollowedByTheSameRunAgain)
     EXPECT_TRUE(run.exists(u"e-.txt"));
 }
 
-TEST(Undo, ThatFailsMidwayEndsInMustQuitWithTheEarlierFilesBack)
+// The undo goes back from the last rename of the run to the first. A file whose way
+// back is taken keeps its new name; every other file still goes back.
+TEST(Undo, ThatFailsMidwayEndsInMustQuitWithEveryOtherFileBack)
 {
     DiskList d;
     d.core.RenMethod = Method::AddAtEnd;
@@ -419,11 +580,31 @@ TEST(Undo, ThatFailsMidwayEndsInMustQuitWithTheEarlierFilesBack)
     d.core.runUndo();
     EXPECT_EQ(d.messages, (Names{Messages::CannotRename}));
     EXPECT_EQ(d.core.RenState, RenameState::MustQuit);
-    EXPECT_EQ(d.core.RenMark, (Marks{Mark::ToRename, Mark::Renamed, Mark::Renamed}));
+    EXPECT_EQ(d.core.RenMark, (Marks{Mark::ToRename, Mark::Renamed, Mark::ToRename}));
     EXPECT_TRUE(d.exists(u"a.txt"));
     EXPECT_TRUE(d.exists(u"b-.txt"));
-    EXPECT_TRUE(d.exists(u"c-.txt"));
-    EXPECT_FALSE(d.exists(u"c.txt"));
+    EXPECT_TRUE(d.exists(u"c.txt"));
+}
+
+TEST(Undo, ThatStrandsAFileUnderTheTemporaryNameSaysWhere)
+{
+    Ordered d(OrderCases[0]);
+    d.core.runRename();
+    ASSERT_EQ(d.core.RenState, RenameState::CanUndo);
+    // Going back, the undo parks the file that was a.txt (now b.txt), brings the other home
+    // to b.txt, and finds a.txt taken when it brings the parked file home.
+    std::u16string parked;
+    d.core.setRenameFunction([&](const std::u16string &from, const std::u16string &to) {
+        if (++d.renameCalls == 1)
+            parked = to;
+        if (from == parked && !parked.empty())
+            d.create({to});
+        return platform::renameNoReplace(from, to);
+    });
+    d.core.runUndo();
+    EXPECT_EQ(d.messages, (Names{cannotRename(parked, u"a.txt"), Messages::CannotRename}));
+    EXPECT_EQ(d.core.RenState, RenameState::MustQuit);
+    EXPECT_EQ(d.contents().at(parked), d.before.at(u"a.txt"));
 }
 
 TEST(Undo, AFolderThatIsGoneEndsInMustQuit)

@@ -1,0 +1,583 @@
+#include "main_window/form_main.h"
+#include "main_window/sub_form_place.h"
+#include "rename/form_rename.h"
+#include "shell/seams.h"
+#include "support/drop_files.h"
+#include "support/fake_engine.h"
+#include "support/temp_folder.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDialog>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <filesystem>
+#include <functional>
+
+using testsupport::FakeEngine;
+using testsupport::TempFolder;
+
+namespace {
+
+const QColor White(0xFF, 0xFF, 0xFF);
+const QColor LightBlue(0xC0, 0xC0, 0xFF);
+const QString Drop = QStringLiteral("ファイルをドロップして下さい");
+const QString Stale = QStringLiteral("リネームリストを作成して下さい");
+
+// Records what the windows would have done for real through their seams, and puts the
+// previous handlers back afterwards.
+struct Seams {
+    QStringList messages;
+    QList<QList<QWidget *>> ends;
+    shell::MessageHandler previousMessage;
+    shell::EndHandler previousEnd;
+    Seams()
+    {
+        previousMessage = shell::setMessageHandler([this](QWidget *, const QString &text) { messages.append(text); });
+        previousEnd = shell::setEndHandler([this](const QList<QWidget *> &windows) { ends.append(windows); });
+    }
+    ~Seams()
+    {
+        shell::setMessageHandler(previousMessage);
+        shell::setEndHandler(previousEnd);
+    }
+};
+
+// An engine that acts once, in the middle of the first file it is asked about, as a user
+// might while a long proposal is worked out.
+struct InterruptedEngine : FakeEngine {
+    std::function<void()> duringCall;
+    engine::CheckExtResult checkExt(const std::u16string &path) override
+    {
+        if (auto act = std::exchange(duringCall, nullptr))
+            act();
+        return FakeEngine::checkExt(path);
+    }
+};
+
+template <typename T>
+T *control(QWidget &window, const char *name)
+{
+    auto *found = window.findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control named %s", name);
+    return found;
+}
+
+void activate(QWidget &window)
+{
+    window.activateWindow();
+    QCoreApplication::processEvents();
+}
+
+// A shown rename window over a temporary folder of real files.
+struct Window {
+    Seams seams;
+    testsupport::CurrentFolderGuard restoreCurrentFolder;
+    TempFolder temp;
+    InterruptedEngine engine;
+    FormRename form{engine};
+
+    Window()
+    {
+        form.show();
+        activate(form);
+    }
+
+    template <typename T = QWidget>
+    T *get(const char *name) { return control<T>(form, name); }
+    QLineEdit *box(const char *name) { return get<QLineEdit>(name); }
+    QAbstractButton *method(int index) { return get<QButtonGroup>("OptRenSort")->button(index); }
+    void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void click(const char *name) { click(get<QPushButton>(name)); }
+
+    QString path(const QString &name) const { return QString::fromStdU16String(temp.folderText()) + name; }
+    void create(const QStringList &names) const
+    {
+        for (const QString &name : names)
+            temp.write(name.toStdString(), "content of " + name.toStdString());
+    }
+    Qt::DropAction drop(const QStringList &names, const char *target = "ListViewFiles")
+    {
+        QStringList paths;
+        for (const QString &name : names)
+            paths.append(path(name));
+        return testsupport::dropFiles(&form, get(target), paths);
+    }
+    Qt::DropAction createAndDrop(const QStringList &names)
+    {
+        create(names);
+        return drop(names);
+    }
+
+    QStringList column(int column)
+    {
+        QStringList cells;
+        const QAbstractItemModel *model = get<QTreeView>("ListViewFiles")->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            cells.append(model->index(row, column).data().toString());
+        return cells;
+    }
+    QStringList filesOnDisk() const
+    {
+        QStringList names;
+        for (const auto &entry : std::filesystem::directory_iterator(temp.path()))
+            names.append(QString::fromStdU16String(entry.path().filename().u16string()));
+        names.sort();
+        return names;
+    }
+    QString guidance() { return box("TextMes")->text(); }
+};
+
+QStringList names(std::initializer_list<const char *> list)
+{
+    QStringList result;
+    for (const char *name : list)
+        result.append(QString::fromUtf8(name));
+    return result;
+}
+
+} // namespace
+
+class FormRenameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void loadsWithItsCaptionFirstMethodAndThreeColumns()
+    {
+        Window w;
+        QCOMPARE(w.form.windowTitle(), QStringLiteral("[Rename] Part of Sorvena v1.20 (2002.6.20)"));
+        QCOMPARE(w.form.size(), QSize(402, 271));
+        QVERIFY(w.method(0)->isChecked());
+        QVERIFY(!w.method(12)->isEnabled());
+        QCOMPARE(w.get<QButtonGroup>("OptRenSort")->buttons().size(), 13);
+        auto *list = w.get<QTreeView>("ListViewFiles");
+        const QAbstractItemModel *model = list->model();
+        QCOMPARE(model->rowCount(), 0);
+        const QStringList headings = {QStringLiteral("\u3000旧ファイル名"), QStringLiteral("変換"),
+                                      QStringLiteral("\u3000新ファイル名")};
+        for (int c = 0; c < 3; ++c)
+            QCOMPARE(model->headerData(c, Qt::Horizontal).toString(), headings[c]);
+        QCOMPARE(model->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).toInt() & Qt::AlignHCenter,
+                 int(Qt::AlignHCenter));
+        QCOMPARE(w.box("TxtFolder")->text(), QStringLiteral("ディレクトリー名"));
+        QCOMPARE(w.get("CmdRenGo")->toolTip(), QStringLiteral("リネーム実行"));
+        QCOMPARE(w.box("TxtFnameHead")->font().pointSizeF(), 11.25);
+        QVERIFY(w.box("TxtFnameHead")->font().bold());
+    }
+
+    // Three files whose proposal under "delete at the start" renames two and keeps one.
+    void everyStateLooksAsItsTableSays_data()
+    {
+        QTest::addColumn<bool>("frame");
+        QTest::addColumn<QString>("usable");  // the usable buttons of build, rename, undo
+        QTest::addColumn<QString>("focus");   // empty: not looked at
+        QTest::addColumn<QString>("guidance");
+        QTest::addColumn<QStringList>("markers");
+        QTest::addColumn<QStringList>("newNames");
+        const QStringList proposal = names({"a.txt", "b.txt", "c.txt"});
+        QTest::newRow("NoFiles") << true << "" << "" << Drop << QStringList() << QStringList();
+        QTest::newRow("NeedList") << true << "CmdRenView" << "CmdRenView" << Stale
+                                  << names({"???", "???", "???"}) << QStringList(3, QString());
+        QTest::newRow("CanRename") << true << "CmdRenView CmdRenGo" << "CmdRenGo"
+                                   << QStringLiteral("リネームが出来ます") << names({"-->", "-->", "==="}) << proposal;
+        QTest::newRow("CanUndo") << false << "CmdRenGoBack" << "CmdRenGoBack"
+                                 << QStringLiteral("リネームのキャンセルが出来ます") << names({"<--", "<--", "==="})
+                                 << proposal;
+        QTest::newRow("MustQuit") << false << "" << "CmdRenExit" << QStringLiteral("You must quit NOW!!")
+                                  << names({"<--", "<--", "==="}) << proposal;
+    }
+
+    void everyStateLooksAsItsTableSays()
+    {
+        QFETCH(bool, frame);
+        QFETCH(QString, usable);
+        QFETCH(QString, focus);
+        QFETCH(QString, guidance);
+        QFETCH(QStringList, markers);
+        QFETCH(QStringList, newNames);
+        Window w;
+        const QString state = QString::fromLatin1(QTest::currentDataTag());
+        const QStringList files = names({"-a.txt", "-b.txt", "c.txt"});
+        w.click(w.method(9));
+        if (state == QLatin1String("NeedList"))
+            w.create({QStringLiteral("b.txt")});  // a file outside the list holds a new name
+        if (state != QLatin1String("NoFiles"))
+            QCOMPARE(w.createAndDrop(files), Qt::CopyAction);
+        if (state != QLatin1String("NoFiles") && state != QLatin1String("CanRename"))
+            w.click("CmdRenGo");
+        if (state == QLatin1String("MustQuit")) {
+            w.create({QStringLiteral("-b.txt")});  // another program takes a name back
+            w.click("CmdRenGoBack");
+            QCOMPARE(w.seams.messages, QStringList{QStringLiteral("Cannot Rename")});
+        }
+        if (state == QLatin1String("NeedList"))
+            QCOMPARE(w.seams.messages, QStringList{QStringLiteral("Cannot Rename -b.txt ---> b.txt")});
+
+        QCOMPARE(w.get("FrameOpt")->isEnabled(), frame);
+        QStringList usableButtons;
+        for (const char *name : {"CmdRenView", "CmdRenGo", "CmdRenGoBack"}) {
+            if (w.get(name)->isEnabled())
+                usableButtons.append(QString::fromLatin1(name));
+        }
+        QCOMPARE(usableButtons.join(QLatin1Char(' ')), usable);
+        QVERIFY(w.get("CmdRenExit")->isEnabled());
+        if (!focus.isEmpty())
+            QCOMPARE(w.form.focusWidget()->objectName(), focus);
+        QCOMPARE(w.guidance(), guidance);
+        QCOMPARE(w.column(1), markers);
+        QCOMPARE(w.column(2), newNames);
+        if (!markers.isEmpty()) {
+            QCOMPARE(w.column(0), files);
+            QCOMPARE(w.box("TxtFolder")->text(), w.path(QString()));
+        }
+    }
+
+    void theNameBoxesFollowTheMethod_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("usable");  // one letter per box: head, number, extension
+        QTest::newRow("0 auto") << 0 << QStringList(3, QString()) << "---";
+        QTest::newRow("1 extension") << 1 << names({"", "", "png"}) << "--x";
+        QTest::newRow("2 sequence") << 2 << names({"", "001", ""}) << "xxx";
+        QTest::newRow("4 lower case") << 4 << QStringList(3, QString()) << "---";
+        QTest::newRow("11 delete at end") << 11 << names({"-", "", ""}) << "x--";
+    }
+
+    void theNameBoxesFollowTheMethod()
+    {
+        QFETCH(int, method);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, usable);
+        Window w;
+        w.form.setRenNewExt(u"png");
+        w.click(w.method(method));
+        const char *boxes[] = {"TxtFnameHead", "TxtFnameNum", "TxtFnameExt"};
+        for (int i = 0; i < 3; ++i) {
+            QLineEdit *box = w.box(boxes[i]);
+            const bool expected = usable[i] == QLatin1Char('x');
+            QCOMPARE(box->text(), texts[i]);
+            QCOMPARE(box->isEnabled(), expected);
+            QCOMPARE(box->palette().color(QPalette::Base), expected ? White : LightBlue);
+        }
+        QCOMPARE(w.guidance(), Drop);
+    }
+
+    void dropsAreTakenAsCopyOrLinkOverTheListOrFolderBoxWhereverTheyEntered_data()
+    {
+        QTest::addColumn<QString>("enterAt");
+        QTest::addColumn<QString>("dropAt");
+        QTest::addColumn<int>("offered");
+        QTest::addColumn<int>("taken");
+        const int every = int(testsupport::EveryAction);
+        const int none = int(Qt::IgnoreAction);
+        QTest::newRow("list") << "ListViewFiles" << "ListViewFiles" << every << int(Qt::CopyAction);
+        QTest::newRow("folder box, link") << "TxtFolder" << "TxtFolder" << int(Qt::MoveAction | Qt::LinkAction)
+                                          << int(Qt::LinkAction);
+        QTest::newRow("move only") << "ListViewFiles" << "ListViewFiles" << int(Qt::MoveAction) << none;
+        QTest::newRow("on a button") << "CmdRenGo" << "CmdRenGo" << every << none;
+        QTest::newRow("on the guidance") << "ListViewFiles" << "TextMes" << every << none;
+        QTest::newRow("entered over a button") << "CmdRenExit" << "ListViewFiles" << every << int(Qt::CopyAction);
+    }
+
+    void dropsAreTakenAsCopyOrLinkOverTheListOrFolderBoxWhereverTheyEntered()
+    {
+        QFETCH(QString, enterAt);
+        QFETCH(QString, dropAt);
+        QFETCH(int, offered);
+        QFETCH(int, taken);
+        Window w;
+        w.create({QStringLiteral("one.txt"), QStringLiteral("two.txt")});
+        const QList<QUrl> urls = testsupport::fileUrls({w.path(QStringLiteral("two.txt")), w.path(QStringLiteral("one.txt"))});
+        const Qt::DropAction action = testsupport::dragAndDrop(
+            &w.form, urls, testsupport::middleOf(&w.form, w.get(qPrintable(enterAt))),
+            testsupport::middleOf(&w.form, w.get(qPrintable(dropAt))), Qt::DropActions(offered));
+        QCOMPARE(int(action), taken);
+        QCOMPARE(w.column(0), taken == int(Qt::IgnoreAction) ? QStringList() : names({"one.txt", "two.txt"}));
+    }
+
+    void refusedDropsSayWhyAndLeaveTheScreenAsItWas()
+    {
+        Window w;
+        w.createAndDrop({QStringLiteral("x.txt")});
+        const QList<QUrl> web = {QUrl(QStringLiteral("https://example.org/a.png"))};
+        const QPoint list = testsupport::middleOf(&w.form, w.get("ListViewFiles"));
+        testsupport::dragAndDrop(&w.form, web, list, list);
+        testsupport::dropFiles(&w.form, w.get("ListViewFiles"), {w.path(QStringLiteral("x.txt")), QStringLiteral("/elsewhere/y.txt")});
+        QCOMPARE(w.seams.messages, names({"Illegal Dropped Files", "Illegal Path Format(2)"}));
+        QCOMPARE(w.column(0), names({"x.txt"}));
+        QVERIFY(w.form.core().RenState == renamer::RenameState::NoFiles);
+    }
+
+    void aMethodButtonRedrawsTheProposalAtOnce()
+    {
+        Window w;
+        w.createAndDrop({QStringLiteral("README.TXT"), QStringLiteral("notes.txt")});
+        QCOMPARE(w.column(1), names({"===", "==="}));  // the engine proposes nothing here
+        w.click(w.method(4));
+        QCOMPARE(w.column(2), names({"readme.txt", "notes.txt"}));
+        QCOMPARE(w.column(1), names({"-->", "==="}));
+        // The redraw writes the sequence method's boxes without taking them for typing.
+        w.click(w.method(2));
+        QCOMPARE(w.box("TxtFnameNum")->text(), QStringLiteral("001"));
+        QVERIFY(w.get("CmdRenGo")->isEnabled());
+        QCOMPARE(w.guidance(), QStringLiteral("リネームが出来ます"));
+    }
+
+    void aTypedChangeLeavesTheProposalStaleUntilTheBuildButton()
+    {
+        Window w;
+        w.click(w.method(2));
+        w.createAndDrop({QStringLiteral("b.png"), QStringLiteral("a.gif")});
+        QCOMPARE(w.column(2), names({"a001.gif", "a002.gif"}));
+        QLineEdit *number = w.box("TxtFnameNum");
+        number->setFocus();
+        QCoreApplication::processEvents();
+        QCOMPARE(number->selectedText(), QStringLiteral("001"));
+        QTest::keyClicks(number, QStringLiteral("7"));
+        QCOMPARE(number->text(), QStringLiteral("7"));
+        QVERIFY(!w.get("CmdRenGo")->isEnabled());
+        QCOMPARE(w.guidance(), Stale);
+        QCOMPARE(w.column(1), names({"-->", "-->"}));
+        QCOMPARE(w.column(2), names({"a001.gif", "a002.gif"}));
+        w.click("CmdRenView");
+        QCOMPARE(w.column(2), names({"a7.gif", "a8.gif"}));
+        QVERIFY(w.get("CmdRenGo")->isEnabled());
+    }
+
+    void onlyActivationFromAnotherProgramWindowRedraws()
+    {
+        Window w;
+        w.click(w.method(8));
+        w.createAndDrop({QStringLiteral("x.txt")});
+        QTest::keyClicks(w.box("TxtFnameHead"), QStringLiteral("+"));
+        QCOMPARE(w.column(1), names({"-->"}));
+        QDialog message;  // a message box, or another application: no program window
+        message.show();
+        activate(message);
+        activate(w.form);
+        QCOMPARE(w.column(1), names({"-->"}));
+        QWidget other;  // another window of the program
+        other.show();
+        activate(other);
+        activate(w.form);
+        QCOMPARE(w.column(1), names({"???"}));
+        QCOMPARE(w.column(2), QStringList(1, QString()));
+    }
+
+    void renameAndUndoThroughTheButtonsMoveTheFilesAndTheCounter()
+    {
+        Window w;
+        w.click(w.method(2));
+        const QStringList files = names({"p.png", "q.png", "r.png", "s.png", "t.png"});
+        w.createAndDrop(files);
+        QTest::keyClick(w.form.focusWidget(), Qt::Key_Return);  // the focus waits on the rename button
+        QCOMPARE(w.filesOnDisk(), names({"p001.png", "p002.png", "p003.png", "p004.png", "p005.png"}));
+        QCOMPARE(TempFolder::read(w.temp.path() / "p003.png"), std::string("content of r.png"));
+        QCOMPARE(w.column(1), QStringList(5, QStringLiteral("<--")));
+        QCOMPARE(w.box("TxtFnameNum")->text(), QStringLiteral("006"));
+        QCOMPARE(QString::fromStdU16String(platform::currentFolder()) + QLatin1Char('/'), w.path(QString()));
+        w.click("CmdRenGoBack");
+        QCOMPARE(w.filesOnDisk(), files);
+        QCOMPARE(w.column(1), QStringList(5, QStringLiteral("-->")));
+        QCOMPARE(w.box("TxtFnameNum")->text(), QStringLiteral("001"));
+        QVERIFY(w.seams.messages.isEmpty());
+    }
+
+    void afterAFailedUndoOnlyExitOrANewDropRemains()
+    {
+        Window w;
+        w.click(w.method(10));
+        w.createAndDrop({QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("c.txt")});
+        w.click("CmdRenGo");
+        w.temp.write("b.txt", "newcomer");
+        w.click("CmdRenGoBack");
+        // The file that could not be put back keeps its new name beside the newcomer.
+        QCOMPARE(TempFolder::read(w.temp.path() / "b-.txt"), std::string("content of b.txt"));
+        QCOMPARE(TempFolder::read(w.temp.path() / "b.txt"), std::string("newcomer"));
+        QWidget other;
+        other.show();
+        activate(other);
+        activate(w.form);
+        QCOMPARE(w.guidance(), QStringLiteral("You must quit NOW!!"));
+        QCOMPARE(w.column(1), names({"<--", "<--", "<--"}));
+        w.drop({QStringLiteral("a.txt")});
+        QCOMPARE(w.guidance(), QStringLiteral("リネームが出来ます"));
+        QCOMPARE(w.column(2), names({"a-.txt"}));
+    }
+
+    void aRunRefusesClicksKeysAndDropsAndKeepsTheWindowServed()
+    {
+        Window w;
+        w.form.setPaintInterval(std::chrono::milliseconds(0));
+        w.create({QStringLiteral("x.dat"), QStringLiteral("y.dat")});
+        TempFolder elsewhere;
+        testsupport::writeFile(elsewhere.file("z.dat"), "z");
+        QPushButton *exit = w.get<QPushButton>("CmdRenExit");
+        // Waiting in the queue when the run starts: served while it runs, or never.
+        const QPoint middle = exit->rect().center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QCoreApplication::postEvent(exit, new QMouseEvent(type, middle, exit->mapToGlobal(middle), Qt::LeftButton,
+                                                              Qt::LeftButton, Qt::NoModifier));
+        }
+        bool servedDuringRun = false;
+        QTimer::singleShot(0, [&] { servedDuringRun = QApplication::overrideCursor() != nullptr; });
+        bool busy = false;
+        Qt::DropAction secondDrop = Qt::CopyAction;
+        w.engine.duringCall = [&] {
+            busy = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            QTest::keyClick(exit, Qt::Key_Space);
+            secondDrop = testsupport::dropFiles(&w.form, w.get("ListViewFiles"),
+                                                {QString::fromStdString(elsewhere.file("z.dat"))});
+        };
+        w.drop({QStringLiteral("x.dat"), QStringLiteral("y.dat")});
+        QCoreApplication::processEvents();
+        QVERIFY(busy);
+        QVERIFY(servedDuringRun);
+        QCOMPARE(secondDrop, Qt::IgnoreAction);
+        QVERIFY(w.seams.ends.isEmpty());
+        QCOMPARE(w.column(0), names({"x.dat", "y.dat"}));
+        QCOMPARE(w.box("TxtFolder")->text(), w.path(QString()));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // A check in the main window would make another folder current while the run still
+    // has bare names to rename back.
+    void aDropOnAnyWindowWhileARunShowsAMessageIsRefused()
+    {
+        Window w;
+        FakeEngine mainEngine;
+        FormMain main(mainEngine);
+        main.show();
+        w.click(w.method(10));
+        w.create({QStringLiteral("b-.txt")});  // the new name of b.txt is taken
+        w.createAndDrop({QStringLiteral("a.txt"), QStringLiteral("b.txt")});
+        TempFolder elsewhere;
+        testsupport::writeFile(elsewhere.file("z.txt"), "z");
+        const QStringList other = {QString::fromStdString(elsewhere.file("z.txt"))};
+        QList<Qt::DropAction> dropped;
+        shell::setMessageHandler([&](QWidget *, const QString &) {
+            dropped.append(testsupport::dropFiles(&w.form, w.get("ListViewFiles"), other));
+            dropped.append(testsupport::dropFiles(&main, control<QWidget>(main, "TextDir"), other));
+        });
+        w.click("CmdRenGo");
+        QCOMPARE(dropped, (QList<Qt::DropAction>{Qt::IgnoreAction, Qt::IgnoreAction}));
+        QVERIFY(mainEngine.checkedPaths.empty());
+        QCOMPARE(w.filesOnDisk(), names({"a.txt", "b-.txt", "b.txt"}));
+        QCOMPARE(w.column(0), names({"a.txt", "b.txt"}));
+        QCOMPARE(w.guidance(), Stale);
+    }
+
+    void resizingStretchesOnlyTheListAndFolderBox_data()
+    {
+        QTest::addColumn<QSize>("asked");
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QSize>("list");
+        QTest::addColumn<QList<int>>("columns");
+        QTest::newRow("opening size") << QSize(402, 271) << QSize(402, 271) << QSize(337, 149) << QList<int>{136, 40, 136};
+        QTest::newRow("wider") << QSize(502, 271) << QSize(502, 271) << QSize(437, 149) << QList<int>{177, 52, 177};
+        QTest::newRow("taller") << QSize(402, 371) << QSize(402, 371) << QSize(337, 249) << QList<int>{136, 40, 136};
+        QTest::newRow("smaller snaps back") << QSize(300, 200) << QSize(402, 271) << QSize(337, 149)
+                                            << QList<int>{136, 40, 136};
+    }
+
+    void resizingStretchesOnlyTheListAndFolderBox()
+    {
+        QFETCH(QSize, asked);
+        QFETCH(QSize, window);
+        QFETCH(QSize, list);
+        QFETCH(QList<int>, columns);
+        Window w;
+        const QRect frame = w.get("FrameOpt")->geometry();
+        const QRect exit = w.get("CmdRenExit")->geometry();
+        const QRect folder = w.get("TxtFolder")->geometry();
+        w.form.resize(asked);
+        QCOMPARE(w.form.size(), window);
+        auto *view = w.get<QTreeView>("ListViewFiles");
+        QCOMPARE(view->size(), list);
+        QCOMPARE(view->pos(), QPoint(56, 112));
+        QCOMPARE(w.get("TxtFolder")->geometry(), QRect(folder.topLeft(), QSize(list.width(), folder.height())));
+        for (int c = 0; c < 3; ++c)
+            QCOMPARE(view->header()->sectionSize(c), columns[c]);
+        QCOMPARE(w.get("FrameOpt")->geometry(), frame);
+        QCOMPARE(w.get("CmdRenExit")->geometry(), exit);
+    }
+
+    void aSecondaryWindowGoesBelowTheMainOneOrInItsPlace()
+    {
+        const QRect main(100, 50, 399, 180);
+        const QRect sub(0, 0, 410, 300);
+        QCOMPARE(mainwin::subFormPlace(main, sub, false), QRect(100, 230, 399, 300));
+        QCOMPARE(mainwin::subFormPlace(main, sub, true), QRect(100, 50, 410, 300));
+    }
+
+    void theRenameButtonTogglesTheWindowBelowAndHandsOverTheExtension()
+    {
+        Seams seams;
+        testsupport::CurrentFolderGuard restoreCurrentFolder;
+        FakeEngine engine;
+        TempFolder folder;
+        const std::u16string photo = folder.pathText(u"photo.dat");
+        testsupport::writeFile(folder.file("photo.dat"), "jpeg");
+        testsupport::writeFile(folder.file("x.png"), "png");
+        engine.answer(photo, folder.folderText(), u"photo", u"dat", u"jpg");
+        FormMain main(engine);
+        main.Form_Load({}, u"sorvena");
+        main.show();
+        main.checkPath(QString::fromStdU16String(photo));
+        QTest::mouseClick(control<QPushButton>(main, "CmdRenameDlg"), Qt::LeftButton);
+        FormRename *rename = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (!rename)
+                rename = qobject_cast<FormRename *>(window);
+        }
+        QVERIFY(rename && rename->isVisible());
+        // Outer edges: directly below, as wide as the main window unless that is narrower
+        // than the rename window's opening width.
+        const QRect below = main.frameGeometry();
+        QCOMPARE(rename->frameGeometry().topLeft(), QPoint(below.left(), below.bottom() + 1));
+        QCOMPARE(rename->width(), std::max(main.width(), rename->minimumWidth()));
+        QVERIFY(rename->core().RenNewExt == u"jpg");
+        QTest::mouseClick(control<QButtonGroup>(*rename, "OptRenSort")->button(1), Qt::LeftButton);
+        QCOMPARE(control<QLineEdit>(*rename, "TxtFnameExt")->text(), QStringLiteral("jpg"));
+        testsupport::dropFiles(rename, control<QWidget>(*rename, "ListViewFiles"),
+                               {QString::fromStdU16String(photo), QString::fromStdString(folder.file("x.png"))});
+        QVERIFY(rename->core().RenNewName == (std::vector<std::u16string>{u"photo.jpg", u"x.jpg"}));
+
+        QTest::mouseClick(control<QPushButton>(main, "CmdRenameDlg"), Qt::LeftButton);
+        QVERIFY(!rename->isVisible());
+        QTest::mouseClick(control<QPushButton>(main, "CmdRenameDlg"), Qt::LeftButton);
+        QVERIFY(rename->isVisible());
+        QCOMPARE(rename->core().RenCount, 2);  // hidden, not closed: the list is kept
+        QVERIFY(seams.messages.isEmpty());
+    }
+
+    void theCloseBoxHidesTheWindowOrEndsTheProgramWhenItIsAlone()
+    {
+        Seams seams;
+        FakeEngine engine;
+        FormMain main(engine);
+        main.Form_Load({}, u"sorvena");
+        main.show();
+        FormRename rename(engine);
+        rename.show();
+        rename.close();
+        QVERIFY(!rename.isVisible());
+        QVERIFY(seams.ends.isEmpty());
+        main.hide();  // the program runs for the rename window alone
+        rename.show();
+        rename.close();
+        QCOMPARE(seams.ends.size(), 1);
+        QCOMPARE(seams.ends.front(), (QList<QWidget *>{&main, &rename}));
+    }
+};
+
+QTEST_MAIN(FormRenameTest)
+#include "form_rename_test.moc"
