@@ -3,14 +3,18 @@
 #include "platform/platform.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 #include <QWidget>
 
 int main(int argc, char **argv)
 {
     platform::initArguments(argc, argv);
-    // Read once, before anything else runs, so that nothing a user does later can steer it.
-    const QString grabTo = qEnvironmentVariable("SORVENA_GRAB_TO");
+    // Read once, before anything else runs, so that nothing a user does later can steer it;
+    // a relative name means the folder the program was started in, not the checked file's
+    // folder that a check makes current.
+    const QString grabToSetting = qEnvironmentVariable("SORVENA_GRAB_TO");
+    const QString grabTo = grabToSetting.isEmpty() ? QString() : QFileInfo(grabToSetting).absoluteFilePath();
     const bool quitWhenShown = qEnvironmentVariableIsSet("SORVENA_QUIT_WHEN_SHOWN");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sorvena"));
