@@ -4,6 +4,8 @@
 // as UTF-16, cut at the first NUL.
 #pragma once
 
+#include <tivex.h>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -11,12 +13,12 @@
 namespace engine {
 
 // Widths of the engine's output buffers, in bytes of text (each buffer has one more
-// byte for the terminating NUL).
-inline constexpr int ExtWidth = 16;
-inline constexpr int DescWidth = 512;
-inline constexpr int DriveWidth = 4;
-inline constexpr int FolderWidth = 256;
-inline constexpr int BaseWidth = 64;
+// byte for the terminating NUL). They are the engine's own, per platform.
+inline constexpr int ExtWidth = TIVEX_EXT_WIDTH;
+inline constexpr int DescWidth = TIVEX_DESC_WIDTH;
+inline constexpr int DriveWidth = TIVEX_DRIVE_WIDTH;
+inline constexpr int FolderWidth = TIVEX_FOLDER_WIDTH;
+inline constexpr int BaseWidth = TIVEX_BASE_WIDTH;
 
 struct CheckResult {
     bool loaded = false;  // false: the engine could not be called at all

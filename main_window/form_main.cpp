@@ -1,5 +1,6 @@
 #include "main_window/form_main.h"
 
+#include "dictionary/form_ext_dic.h"
 #include "main_window/clickable_image.h"
 #include "main_window/sub_form_place.h"
 #include "rename/form_rename.h"
@@ -7,6 +8,7 @@
 #include "shell/dropped_files.h"
 #include "shell/module1.h"
 #include "shell/seams.h"
+#include "shell/ui_fonts.h"
 #include "shell/ui_units.h"
 #include "shell/version.h"
 
@@ -19,14 +21,11 @@
 #include <QPushButton>
 
 #include <array>
+#include <string_view>
 
 namespace {
 
-struct ControlPlace {
-    const char *name;
-    int left, top, width, height;  // twips
-    const char16_t *tooltip;       // nullptr: none
-};
+using ui::ControlPlace;
 
 constexpr std::array<ControlPlace, 16> ControlPlaces = {{
     {"TextDir", 120, 120, 5775, 375, u"ディレクトリのパス"},
@@ -47,6 +46,16 @@ constexpr std::array<ControlPlace, 16> ControlPlaces = {{
     {"CmdExtention", 720, 2115, 75, 180, u"拡張子の検索"},
 }};
 
+// The description box's own tooltip, which a notice replaces while it is shown.
+constexpr const char16_t *descriptionTooltip()
+{
+    for (const ControlPlace &place : ControlPlaces) {
+        if (std::string_view(place.name) == "TextDesc")
+            return place.tooltip;
+    }
+    return u"";
+}
+
 constexpr int ClientWidthTwips = 5985;
 constexpr int ClientHeightTwips = 2370;
 constexpr int StartPositionTwips = 200;
@@ -59,17 +68,6 @@ const QString ButtonStyle = QStringLiteral(
     "QPushButton:hover { background: #D8FFD8; }"
     "QPushButton:pressed { background: #A0E8A0; }"
     "QPushButton:disabled { border-color: #A8CFA8; }");
-
-QFont boxFont(double points, bool bold)
-{
-    QFont font;
-    // The layout was drawn for the Windows Japanese Gothic face; IPA P Gothic keeps its metrics.
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 QLineEdit *makeBox(QWidget *parent, const char *name, bool readOnly, const QFont &font)
 {
@@ -134,13 +132,13 @@ FormMain::~FormMain()
 
 void FormMain::createControls()
 {
-    const QFont resultFont = boxFont(11.25, false);
+    const QFont resultFont = ui::gothicFont(11.25, false);
     TextDir = makeBox(this, "TextDir", true, resultFont);
     TextOldName = makeBox(this, "TextOldName", true, resultFont);
     TextNewName = makeBox(this, "TextNewName", true, resultFont);
     TextDesc = makeBox(this, "TextDesc", true, resultFont);
     TextDesc->setPlaceholderText(QString::fromUtf16(mainwin::Labels::Desc));
-    WhatExtText = makeBox(this, "WhatExtText", false, boxFont(14.25, true));
+    WhatExtText = makeBox(this, "WhatExtText", false, ui::gothicFont(14.25, true));
     WhatExtText->setPlaceholderText(QString::fromUtf16(mainwin::Labels::Ext));
     WhatExtText->installEventFilter(this);
 
@@ -163,11 +161,12 @@ void FormMain::createControls()
     CmdExtention = makePictureButton(this, "CmdExtention", QString());
     // The windows these two open do not exist yet; a button that did nothing would
     // only puzzle the user.
-    for (QPushButton *pending : {CmdAbout, CmdExtDic})
+    for (QPushButton *pending : {CmdAbout})
         pending->setEnabled(false);
 
     connect(CmdExec, &QPushButton::clicked, this, &FormMain::CmdExec_Click);
     connect(CmdExit, &QPushButton::clicked, this, &FormMain::CmdExit_Click);
+    connect(CmdExtDic, &QPushButton::clicked, this, &FormMain::CmdExtDic_Click);
     connect(CmdExtention, &QPushButton::clicked, this, &FormMain::CmdExtention_Click);
     connect(CmdRenameDlg, &QPushButton::clicked, this, &FormMain::CmdRenameDlg_Click);
     connect(WhatExtText, &QLineEdit::returnPressed, this, &FormMain::CmdExtention_Click);
@@ -175,15 +174,7 @@ void FormMain::createControls()
 
 void FormMain::applyLayout()
 {
-    for (const ControlPlace &place : ControlPlaces) {
-        auto *control = findChild<QWidget *>(QString::fromLatin1(place.name), Qt::FindDirectChildrenOnly);
-        Q_ASSERT(control);
-        control->setGeometry(ui::twipsRect(place.left, place.top, place.width, place.height));
-        if (place.tooltip)
-            control->setToolTip(QString::fromUtf16(place.tooltip));
-        if (auto *button = qobject_cast<QPushButton *>(control))
-            button->setIconSize(button->size() - QSize(8, 8));
-    }
+    ui::placeControls(this, ControlPlaces);
 }
 
 void FormMain::Form_Load(const std::vector<std::u16string> &words, const std::u16string &programName)
@@ -216,6 +207,8 @@ void FormMain::myShowResult()
     TextNewName->setText(QString::fromStdU16String(view.newName));
     WhatExtText->setText(QString::fromStdU16String(view.ext));
     TextDesc->setText(QString::fromStdU16String(view.desc));
+    TextDesc->setToolTip(view.descTooltip.empty() ? QString::fromUtf16(descriptionTooltip())
+                                                  : QString::fromStdU16String(view.descTooltip));
     // Long paths are more useful from their start, not scrolled to their end.
     for (QLineEdit *box : {TextDir, TextOldName, TextNewName, TextDesc})
         box->setCursorPosition(0);
@@ -257,6 +250,7 @@ void FormMain::myShowLabels()
     TextNewName->setText(QString::fromUtf16(mainwin::Labels::NewName));
     WhatExtText->setText(QString::fromUtf16(mainwin::Labels::Ext));
     TextDesc->setText(QString::fromUtf16(mainwin::Labels::Desc));
+    TextDesc->setToolTip(QString::fromUtf16(descriptionTooltip()));
     CmdExec->setEnabled(false);
     showArrow(mainwin::ArrowImage::Question);
 }
@@ -268,6 +262,37 @@ void FormMain::myHideSubForms()
             form->hide();
     }
     myShowResult();
+}
+
+// Placed by outer rectangles. A window never shown has no frame yet; it will get the same
+// decoration as this one. A window of fixed size keeps its own height.
+void FormMain::placeSubForm(QWidget *form, bool inMainPlace) const
+{
+    QSize frameExtra = form->frameGeometry().size() - form->size();
+    if (frameExtra.isNull())
+        frameExtra = frameGeometry().size() - size();
+    const QRect outer = mainwin::subFormPlace(frameGeometry(), form->frameGeometry(), inMainPlace);
+    const QSize inner = outer.size() - frameExtra;
+    if (form->minimumSize() == form->maximumSize())
+        form->setFixedWidth(inner.width());
+    else
+        form->resize(inner);
+    form->move(outer.topLeft());
+}
+
+void FormMain::CmdExtDic_Click()
+{
+    if (m_formExtDic && m_formExtDic->isVisible()) {
+        myHideSubForms();
+        return;
+    }
+    myHideSubForms();
+    if (!m_formExtDic)
+        m_formExtDic = new FormExtDic(this);
+    auto *dictionary = static_cast<FormExtDic *>(m_formExtDic.data());
+    placeSubForm(dictionary, false);
+    dictionary->show();
+    dictionary->myFindFirst(WhatExtText->text());
 }
 
 void FormMain::myToggleName()
@@ -310,15 +335,7 @@ void FormMain::CmdRenameDlg_Click()
         rename = new FormRename(m_engine);
         m_formRename = rename;
     }
-    // Placed by outer rectangles. A window never shown has no frame yet; it will get the
-    // same decoration as this one.
-    QSize frameExtra = rename->frameGeometry().size() - rename->size();
-    if (frameExtra.isNull())
-        frameExtra = frameGeometry().size() - size();
-    const QRect outer = mainwin::subFormPlace(frameGeometry(), rename->frameGeometry(),
-                                              m_core.StartMode == 1);
-    rename->resize(outer.size() - frameExtra);
-    rename->move(outer.topLeft());
+    placeSubForm(rename, m_core.StartMode == 1);
     rename->show();
     rename->setRenNewExt(WhatExtText->text().toStdU16String());
 }
@@ -355,37 +372,42 @@ bool FormMain::isDropTarget(const QWidget *widget) const
            widget == TextNewName || widget == TextDesc;
 }
 
+// The window takes a drag as a whole whenever it carries a file it could take; where the
+// file may fall is decided at every move and at the drop, so a drag that enters over a
+// button is still taken when it is released over a result box.
 void FormMain::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (isDropTarget(childAt(event->position().toPoint())) && !firstDroppedFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-    else
+    if (shell::copyOrLinkAction(event->possibleActions()) != Qt::IgnoreAction
+        && !firstDroppedFile(event->mimeData()).isEmpty()) {
+        event->setDropAction(shell::copyOrLinkAction(event->possibleActions()));
+        event->accept();
+    } else {
         event->ignore();
+    }
 }
 
 void FormMain::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (isDropTarget(childAt(event->position().toPoint())))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    answerDrag(event);
 }
 
 void FormMain::dropEvent(QDropEvent *event)
 {
-    if (handleDrop(event))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    if (answerDrag(event))
+        myCheckPath(firstDroppedFile(event->mimeData()).toStdU16String());
 }
 
-bool FormMain::handleDrop(QDropEvent *event)
+// The window only reads the file, so it answers copy or link and never a move: a source
+// that honours a move would delete its original after the drop.
+bool FormMain::answerDrag(QDropEvent *event)
 {
-    if (!isDropTarget(childAt(event->position().toPoint())))
+    const Qt::DropAction action = shell::copyOrLinkAction(event->possibleActions());
+    if (action == Qt::IgnoreAction || !isDropTarget(childAt(event->position().toPoint()))
+        || firstDroppedFile(event->mimeData()).isEmpty()) {
+        event->ignore();
         return false;
-    const QString path = firstDroppedFile(event->mimeData());
-    if (path.isEmpty())
-        return false;
-    myCheckPath(path.toStdU16String());
+    }
+    event->setDropAction(action);
+    event->accept();
     return true;
 }

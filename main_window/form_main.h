@@ -46,6 +46,7 @@ private slots:
     void CmdExit_Click();
     void CmdExtention_Click();
     void CmdRenameDlg_Click();
+    void CmdExtDic_Click();
 
 private:
     void createControls();
@@ -54,10 +55,11 @@ private:
     void myShowResult();
     void myShowLabels();
     void myHideSubForms();
+    void placeSubForm(QWidget *form, bool inMainPlace) const;
     void showArrow(mainwin::ArrowImage arrow);
     void markNameBoxes(mainwin::NameColours colours);
     bool isDropTarget(const QWidget *widget) const;
-    bool handleDrop(QDropEvent *event);
+    bool answerDrag(QDropEvent *event);
 
     engine::Engine &m_engine;
     mainwin::FormMainCore m_core;

@@ -1,19 +1,22 @@
 #include "main_window/main_core.h"
 
+#include "platform/codepage.h"
+
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <string_view>
+#include <tuple>
+#include <utility>
 
 namespace mainwin {
 
 namespace {
 
-// Extensions whose files the shell would run instead of opening: the program files the
-// window has always guarded against, and every other type the desktop starts directly.
-constexpr std::array<std::u16string_view, 24> RunnableExtensions = {
-    u"exe", u"com", u"dll", u"bat",  u"cmd", u"scr", u"pif",     u"cpl",
-    u"msi", u"msp", u"vbs", u"vbe",  u"js",  u"jse", u"wsf",     u"wsh",
-    u"hta", u"ps1", u"jar", u"lnk",  u"reg", u"sh",  u"desktop", u"appimage",
+// Extensions whose files the desktop would run instead of opening: those of every
+// program and script type the engine knows, listed from its type table at build time.
+constexpr std::u16string_view RunnableExtensions[] = {
+#include "main_window/runnable_extensions.inc"
 };
 
 std::u16string asciiLower(std::u16string text)
@@ -52,20 +55,77 @@ const StateLook &lookOf(int16_t state)
 
 struct RefusalText {
     platform::RenameError error;
-    std::u16string_view text;  // %1 stands for the present name, %2 for the new one
+    // %1 stands for the present name, %2 for the new one, %3 for the temporary one. The
+    // brief text leads with the cause, so the box shows it even when a long name runs
+    // past its edge.
+    std::u16string_view brief;
+    std::u16string_view full;
 };
 
-// Each text names the file it is about, so the user sees at a glance what went wrong.
-constexpr std::array<RefusalText, 5> RefusalTexts = {{
-    {platform::RenameError::TargetExists, u"名前を変更できません。「%2」という名前のファイルが既にあります"},
-    {platform::RenameError::SourceMissing, u"名前を変更できません。「%1」が見つかりません（移動または削除されたようです）"},
-    {platform::RenameError::AccessDenied, u"名前を変更できません。「%1」へのアクセスが拒否されました（読み取り専用か使用中です）"},
-    {platform::RenameError::InvalidName, u"名前を変更できません。「%2」はこのファイルシステムで使えない名前です"},
-    {platform::RenameError::Other, u"名前を変更できません（「%1」→「%2」）"},
+constexpr std::array<RefusalText, 7> RefusalTexts = {{
+    {platform::RenameError::ChangedMeanwhile, u"別のプログラムが書き換えました：%1",
+     u"名前を変更しませんでした。変更の途中で別のプログラムが「%1」を書き換えました"},
+    {platform::RenameError::LeftUnderTemporaryName, u"一時的な名前のまま残りました：%3",
+     u"名前を変更できず、元にも戻せませんでした。ファイルは今「%3」という名前です"},
+    {platform::RenameError::TargetExists, u"同名のファイルが既にあります：%2",
+     u"名前を変更できません。「%2」という名前のファイルが既にあります"},
+    {platform::RenameError::SourceMissing, u"ファイルが見つかりません：%1",
+     u"名前を変更できません。「%1」が見つかりません（移動または削除されたようです）"},
+    {platform::RenameError::AccessDenied, u"アクセスが拒否されました：%1",
+     u"名前を変更できません。「%1」へのアクセスが拒否されました（読み取り専用か使用中です）"},
+    {platform::RenameError::InvalidName, u"使えない名前です：%2",
+     u"名前を変更できません。「%2」はこのファイルシステムで使えない名前です"},
+    {platform::RenameError::Other, u"名前を変更できません：%1",
+     u"名前を変更できません（「%1」→「%2」）"},
 }};
 
-constexpr std::u16string_view FolderRefusalText =
-    u"ファイルのあるフォルダーに移動できません。フォルダーが移動または削除されたようです";
+const Notice FolderRefusal = {
+    u"フォルダーに移動できません",
+    u"ファイルのあるフォルダーに移動できません。フォルダーが移動または削除されたようです"};
+
+const Notice EngineMissing = {u"型判定エンジンを読み込めません", engine::NotLoadedText};
+
+const Notice NameMismatch = {
+    u"ファイルの場所を確かめられません",
+    u"型判定エンジンの答えたフォルダーが、指定されたファイルのパスと一致しません"};
+
+std::u16string filledIn(std::u16string_view text, const std::u16string &from, const std::u16string &to,
+                        const std::u16string &temporary)
+{
+    std::u16string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t slot = i + 1 < text.size() ? text[i + 1] : u'\0';
+        if (text[i] == u'%' && slot >= u'1' && slot <= u'3') {
+            out += platform::codepage::readableName(slot == u'1' ? from : slot == u'2' ? to : temporary);
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// The name of the checked file as it stands on disk: the dropped path after the drive
+// and folder the engine reported. Base and extension do not always give it back
+// ("photo." has the base "photo"), so it is never rebuilt from them.
+std::optional<std::u16string> nameAfterFolder(const std::u16string &path, const std::u16string &drive,
+                                              const std::u16string &folder)
+{
+    const std::u16string prefix = drive + folder;
+    if (folder.empty() || path.size() <= prefix.size() || path.compare(0, prefix.size(), prefix) != 0)
+        return std::nullopt;
+    return path.substr(prefix.size());
+}
+
+// The folder and name of a dropped path by its last separator, for showing what was
+// dropped when the engine could not say.
+std::pair<std::u16string, std::u16string> droppedFolderAndName(const std::u16string &path)
+{
+    const auto last = path.rfind(platform::pathSeparator());
+    if (last == std::u16string::npos)
+        return {std::u16string(), path};
+    return {path.substr(0, last + 1), path.substr(last + 1)};
+}
 
 std::u16string withExtension(const std::u16string &base, const std::u16string &ext)
 {
@@ -77,26 +137,17 @@ std::u16string withExtension(const std::u16string &base, const std::u16string &e
 bool namesRunnableType(const std::u16string &trueExt)
 {
     const std::u16string lower = asciiLower(trueExt);
-    return std::find(RunnableExtensions.begin(), RunnableExtensions.end(), lower) !=
-           RunnableExtensions.end();
+    return std::find(std::begin(RunnableExtensions), std::end(RunnableExtensions), lower) !=
+           std::end(RunnableExtensions);
 }
 
-std::u16string renameRefusalText(platform::RenameError error, const std::u16string &from,
-                                 const std::u16string &to)
+Notice renameRefusal(platform::RenameError error, const std::u16string &from, const std::u16string &to,
+                     const std::u16string &temporary)
 {
     const auto it = std::find_if(RefusalTexts.begin(), RefusalTexts.end(),
                                  [error](const RefusalText &t) { return t.error == error; });
-    const std::u16string_view text = (it == RefusalTexts.end() ? RefusalTexts.back() : *it).text;
-    std::u16string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'%' && i + 1 < text.size() && (text[i + 1] == u'1' || text[i + 1] == u'2')) {
-            out += text[i + 1] == u'1' ? from : to;
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
+    const RefusalText &text = it == RefusalTexts.end() ? RefusalTexts.back() : *it;
+    return {filledIn(text.brief, from, to, temporary), filledIn(text.full, from, to, temporary)};
 }
 
 void FormMainCore::myClear()
@@ -109,7 +160,7 @@ void FormMainCore::myClear()
     TrueExt.clear();
     TypeDesc.clear();
     WhatExt.clear();
-    Notice.clear();
+    Notice = {};
     CheckState = State::Cleared;
 }
 
@@ -128,20 +179,25 @@ void FormMainCore::myCheckFile()
     if (!result.loaded) {
         // Without the engine nothing can be judged; the state stays at "checking" so no
         // rename is ever offered on a guess.
-        Notice = engine::NotLoadedText;
+        Notice = EngineMissing;
         return;
     }
     FileDrive = result.drive;
     FileDir = result.folder;
     TypeDesc = result.desc;
-    OldName = withExtension(result.base, result.presentExt);
-    NewName = withExtension(result.base, result.trueExt);
     TrueExt = result.trueExt;
 
     if (result.result != 1) {
         CheckState = State::Failed;
         return;
     }
+    const std::optional<std::u16string> name = nameAfterFolder(DropPath, FileDrive, FileDir);
+    if (!name) {
+        Notice = NameMismatch;
+        return;
+    }
+    OldName = *name;
+    NewName = withExtension(result.base, result.trueExt);
     // The names are bare names relative to the file's folder, so the state is decided
     // only once that folder is current; if it cannot be made current, the check stays
     // undecided.
@@ -161,7 +217,7 @@ bool FormMainCore::makeFileFolderCurrent()
 {
     if (platform::setCurrentDrive(FileDrive) && platform::setCurrentFolder(FileDir))
         return true;
-    Notice = FolderRefusalText;
+    Notice = FolderRefusal;
     return false;
 }
 
@@ -176,12 +232,16 @@ void FormMainCore::myToggleName()
     const bool toProper = CheckState == State::Wrong;
     const std::u16string &from = toProper ? OldName : NewName;
     const std::u16string &to = toProper ? NewName : OldName;
-    const platform::RenameError error = platform::renameNoReplace(from, to);
+    std::u16string temporary;
+    const platform::RenameError error = platform::renameNoReplace(from, to, &temporary);
     if (error != platform::RenameError::None) {
-        Notice = renameRefusalText(error, from, to);
+        Notice = renameRefusal(error, from, to, temporary);
+        // The file bears neither name the window knows; no arrow may act on either.
+        if (error == platform::RenameError::LeftUnderTemporaryName)
+            CheckState = State::Failed;
         return;
     }
-    Notice.clear();
+    Notice = {};
     CheckState = toProper ? State::Corrected : State::Wrong;
 }
 
@@ -216,17 +276,59 @@ std::optional<std::u16string> FormMainCore::searchStep(const std::u16string &tex
 
 ResultView FormMainCore::resultView() const
 {
+    using platform::codepage::readableName;
     ResultView view;
-    view.dir = CheckState == State::Checking ? DropPath : FileDir;
-    view.oldName = OldName;
-    view.newName = NewName;
+    if (CheckState == State::Checking || CheckState == State::Failed) {
+        // The engine could not say where the file lies, but the user should still see
+        // which file was refused.
+        std::tie(view.dir, view.oldName) = droppedFolderAndName(DropPath);
+        view.dir = readableName(view.dir);
+        view.oldName = readableName(view.oldName);
+    } else {
+        view.dir = readableName(FileDir);
+        view.oldName = readableName(OldName);
+    }
+    view.newName = readableName(NewName);
     view.ext = TrueExt;
-    view.desc = Notice.empty() ? TypeDesc : Notice;
+    if (!Notice.empty()) {
+        view.desc = Notice.brief;
+        view.descTooltip = Notice.full;
+    } else {
+        view.desc = TypeDesc;
+        if (CheckState == State::Failed)
+            view.descTooltip = TypeDesc;
+    }
     const StateLook &look = lookOf(CheckState);
     view.arrow = look.arrow;
     view.execEnabled = look.mayExecute && !namesRunnableType(TrueExt);
     view.colours = look.colours;
     return view;
+}
+
+std::u16string FormMainCore::textReport() const
+{
+    const ResultView view = resultView();
+    std::u16string verdict;
+    switch (CheckState) {
+    case State::Right:
+        verdict = u"right";
+        break;
+    case State::Wrong:
+        verdict = u"wrong \u2192 " + view.newName;
+        break;
+    case State::Corrected:
+        verdict = u"renamed to its proper name";
+        break;
+    case State::Unknown:
+        verdict = u"unknown type: no proper name";
+        break;
+    default:
+        verdict = u"not checked";
+        break;
+    }
+    const std::u16string description = view.descTooltip.empty() ? view.desc : view.descTooltip;
+    return u"folder:       " + view.dir + u"\npresent name: " + view.oldName + u"\nproper name:  " + view.newName +
+           u"\nverdict:      " + verdict + u"\ndescription:  " + description + u"\n";
 }
 
 } // namespace mainwin

@@ -27,12 +27,24 @@ enum class ArrowImage { None, Question, Cannot, Same, Right, Left };
 // Which name box marks the name the file bears on disk now.
 enum class NameColours { Unchanged, OldNameMarked, NewNameMarked };
 
-// Everything the redraw needs, worked out from the state.
+// Everything the redraw needs, worked out from the state. Names are in their readable
+// form (platform::codepage::readableName): for the eye only, never for a file operation.
 struct ResultView {
     std::u16string dir, oldName, newName, ext, desc;
+    // The whole of a notice or failure reason shown in the description box, which may be
+    // too narrow for it; empty when the box shows a description.
+    std::u16string descTooltip;
     ArrowImage arrow = ArrowImage::Question;
     bool execEnabled = false;
     NameColours colours = NameColours::Unchanged;
+};
+
+// Why the last check or rename could not go on: a short text that leads with the cause
+// and fits the description box, and the whole explanation for its tooltip.
+struct Notice {
+    std::u16string brief;
+    std::u16string full;
+    bool empty() const { return brief.empty(); }
 };
 
 // Captions that stand in the boxes while the about window is open.
@@ -48,9 +60,9 @@ inline constexpr char16_t Desc[] = u"ファイルタイプの説明";
 // program rather than show a document.
 bool namesRunnableType(const std::u16string &trueExt);
 
-// Japanese explanation of a refused rename.
-std::u16string renameRefusalText(platform::RenameError error, const std::u16string &from,
-                                 const std::u16string &to);
+// Japanese explanation of a refused rename, with the names in their readable form.
+Notice renameRefusal(platform::RenameError error, const std::u16string &from, const std::u16string &to,
+                     const std::u16string &temporary = {});
 
 class FormMainCore {
 public:
@@ -71,7 +83,7 @@ public:
 
     // Why the last check or rename could not go on; shown in place of the description
     // until the next check or successful rename.
-    std::u16string Notice;
+    mainwin::Notice Notice;
 
     void myCheckPath(const std::u16string &path);
     void myCheckFile();
@@ -83,6 +95,9 @@ public:
     std::optional<std::u16string> searchStep(const std::u16string &text);
 
     ResultView resultView() const;
+
+    // What the window shows, as lines for a terminal where no window can open.
+    std::u16string textReport() const;
 
 private:
     bool makeFileFolderCurrent();

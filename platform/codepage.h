@@ -23,8 +23,24 @@ std::string utf16ToUtf8(std::u16string_view text);
 // surrogate, because a replaced character would name a different file.
 std::optional<std::string> utf16ToUtf8Strict(std::u16string_view text);
 
-// Narrow text as the type-check engine takes and gives it: UTF-8 on POSIX, the ANSI
-// code page on Windows. nullopt when a character cannot be carried.
+// File names as a POSIX file system holds them: bytes, mostly UTF-8. A byte that is not
+// part of well-formed UTF-8 becomes the lone surrogate U+DC80..U+DCFF that carries it in
+// its low byte, and turns back into that byte on the way out, so every name survives the
+// round trip exactly; a replaced byte would name a different file.
+std::u16string nameFromBytes(std::string_view bytes);
+// nullopt when the name holds a surrogate that stands for no byte (a lone high surrogate,
+// or U+DC00..U+DC7F).
+std::optional<std::string> nameToBytes(std::u16string_view name);
+
+// A name or path as a person should read it, in one spelling that no other name shares:
+// a byte that is not UTF-8 shows as \xFF, a control character as \x0A (or \u0085 above
+// ASCII), any other lone surrogate as \uD800, and a backslash that is no path separator
+// is doubled. Never handed to a file operation.
+std::u16string readableName(std::u16string_view name);
+
+// Narrow text as the type-check engine takes and gives it: on POSIX the bytes of names
+// (see nameFromBytes), on Windows the ANSI code page. nullopt when a character cannot be
+// carried.
 std::optional<std::string> toEngineText(std::u16string_view text);
 std::u16string fromEngineText(std::string_view bytes);
 

@@ -2,6 +2,8 @@
 // reading of data files, which only needs the code-page call for the CP932 part.
 #include "platform/codepage.h"
 
+#include "platform/platform.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -200,6 +202,25 @@ std::u16string decodeCp932Lenient(std::string_view bytes)
 
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
+// The surrogates that carry a byte of a name that is not UTF-8: only bytes 0x80..0xFF
+// can be such a byte, since every ASCII byte is well-formed on its own.
+constexpr char16_t EscapeFirst = 0xDC80;
+constexpr char16_t EscapeLast = 0xDCFF;
+
+bool isByteEscape(char16_t unit)
+{
+    return unit >= EscapeFirst && unit <= EscapeLast;
+}
+
+void appendEscape(std::u16string &out, char marker, unsigned value, int digits)
+{
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    out += u'\\';
+    out += static_cast<char16_t>(marker);
+    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
+        out += static_cast<char16_t>(Hex[(value >> shift) & 0xF]);
+}
+
 } // namespace
 
 bool isValidUtf8(std::string_view bytes)
@@ -252,6 +273,70 @@ std::optional<std::string> utf16ToUtf8Strict(std::u16string_view text)
         if (!step.paired)
             return std::nullopt;
         appendUtf8(out, step.codePoint);
+        pos += step.consumed;
+    }
+    return out;
+}
+
+std::u16string nameFromBytes(std::string_view bytes)
+{
+    std::u16string out;
+    out.reserve(bytes.size());
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const Utf8Step step = decodeUtf8At(bytes, pos);
+        if (step.valid) {
+            appendUtf16(out, step.codePoint);
+            pos += step.consumed;
+        } else {
+            // Each byte of an ill-formed part is kept on its own, so the part comes back
+            // exactly as it was.
+            for (std::size_t k = 0; k < step.consumed; ++k)
+                out.push_back(static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(bytes[pos + k])));
+            pos += step.consumed;
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> nameToBytes(std::u16string_view name)
+{
+    std::string out;
+    out.reserve(name.size());
+    std::size_t pos = 0;
+    while (pos < name.size()) {
+        const Utf16Step step = decodeUtf16At(name, pos);
+        if (step.paired)
+            appendUtf8(out, step.codePoint);
+        else if (isByteEscape(name[pos]))
+            out.push_back(static_cast<char>(name[pos] - 0xDC00));
+        else
+            return std::nullopt;
+        pos += step.consumed;
+    }
+    return out;
+}
+
+std::u16string readableName(std::u16string_view name)
+{
+    // Where the backslash separates folders it is read as a separator and stays single.
+    constexpr bool backslashIsSeparator = platform::usesDriveLetters();
+    std::u16string out;
+    out.reserve(name.size());
+    std::size_t pos = 0;
+    while (pos < name.size()) {
+        const char16_t unit = name[pos];
+        const Utf16Step step = decodeUtf16At(name, pos);
+        if (!step.paired)
+            isByteEscape(unit) ? appendEscape(out, 'x', unit - 0xDC00u, 2) : appendEscape(out, 'u', unit, 4);
+        else if (unit < 0x20 || unit == 0x7F)
+            appendEscape(out, 'x', unit, 2);
+        else if (unit >= 0x80 && unit < 0xA0)
+            appendEscape(out, 'u', unit, 4);
+        else if (unit == u'\\' && !backslashIsSeparator)
+            out += u"\\\\";
+        else
+            out.append(name.substr(pos, step.consumed));
         pos += step.consumed;
     }
     return out;

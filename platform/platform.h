@@ -40,14 +40,20 @@ enum class RenameError {
     SourceMissing,  // the file to rename is not there
     AccessDenied,   // permissions, a read-only folder or file system, a file in use
     InvalidName,    // the name is not acceptable to the file system (or too long)
+    ChangedMeanwhile,        // another program replaced the file during the rename; nothing was renamed
+    LeftUnderTemporaryName,  // neither renamed nor put back: the file bears a temporary name now
     Other,
 };
 
 // Renames a file within one folder and never replaces an existing file. Both names are
 // paths as the caller has them (bare names are relative to the current folder). A change
 // that only alters the letter case of a name succeeds even where the file system
-// reports the target as existing because it is the same file.
-RenameError renameNoReplace(const std::u16string &from, const std::u16string &to);
+// reports the target as existing because it is the same file. Such a change goes through
+// a temporary name; should the file end up under it (LeftUnderTemporaryName),
+// `temporaryName`, when given, receives the path the file now bears, so the user can be
+// told where it is.
+RenameError renameNoReplace(const std::u16string &from, const std::u16string &to,
+                            std::u16string *temporaryName = nullptr);
 
 // Whether the file system of a folder takes two names that differ only in letter case
 // for the same name (Windows volumes, FAT and exFAT, case-folding ext4 folders...). A
@@ -66,6 +72,9 @@ bool nameIsTaken(const std::u16string &path);
 // Opens a file with the program the desktop associates with it, in the given working
 // folder; starts it detached and never waits for it. False when it could not be started.
 bool openWithShell(const std::u16string &folder, const std::u16string &name);
+
+// The whole content of a file, or nothing when it cannot be opened or read.
+std::optional<std::string> readWholeFile(const std::u16string &path);
 
 // Path separator of file names on this platform ('/' on POSIX, '\\' on Windows).
 char16_t pathSeparator();

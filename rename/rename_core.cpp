@@ -1,5 +1,6 @@
 #include "rename/rename_core.h"
 
+#include "platform/codepage.h"
 #include "rename/name_rules.h"
 #include "shell/module1.h"
 
@@ -171,9 +172,17 @@ std::u16string_view markerOf(Mark mark, RenameState state)
 }
 
 FormRenameCore::FormRenameCore(engine::Engine &engine, MessageFn message)
-    : m_engine(engine), m_message(std::move(message)), m_rename(platform::renameNoReplace),
-      m_split(Module1::mySplitPath)
+    : m_engine(engine), m_message(std::move(message)), m_split(Module1::mySplitPath)
 {
+    // A file the platform had to leave under a temporary name is named to the user at once:
+    // the list knows it under neither of its names.
+    m_rename = [this](const std::u16string &from, const std::u16string &to) {
+        std::u16string temporary;
+        const platform::RenameError error = platform::renameNoReplace(from, to, &temporary);
+        if (error == platform::RenameError::LeftUnderTemporaryName)
+            m_message(Messages::LeftUnderTemporaryName + platform::codepage::readableName(temporary));
+        return error;
+    };
 }
 
 void FormRenameCore::setRenameFunction(RenameFn rename)
@@ -387,6 +396,11 @@ NameBoxesView FormRenameCore::nameBoxes() const
     return view;
 }
 
+std::u16string FormRenameCore::folderText() const
+{
+    return platform::codepage::readableName(RenDrive + RenFolder);
+}
+
 std::vector<ListRow> FormRenameCore::listRows() const
 {
     std::vector<ListRow> rows;
@@ -398,8 +412,8 @@ std::vector<ListRow> FormRenameCore::listRows() const
     rows.reserve(at(RenCount));
     for (int i = 0; i < RenCount; ++i) {
         const std::size_t k = at(i);
-        rows.push_back({RenOldName[k], markerOf(RenMark[k], RenState),
-                        withNewNames ? RenNewName[k] : std::u16string()});
+        rows.push_back({platform::codepage::readableName(RenOldName[k]), markerOf(RenMark[k], RenState),
+                        withNewNames ? platform::codepage::readableName(RenNewName[k]) : std::u16string()});
     }
     return rows;
 }

@@ -71,6 +71,8 @@ inline constexpr char16_t CannotRename[] = u"Cannot Rename";
 // "Cannot Rename " + old name + " ---> " + new name
 inline constexpr char16_t CannotRenameFrom[] = u"Cannot Rename ";
 inline constexpr char16_t CannotRenameTo[] = u" ---> ";
+// + the temporary name a file was left under when it could be neither renamed nor put back
+inline constexpr char16_t LeftUnderTemporaryName[] = u"File Left As ";
 } // namespace Messages
 
 using MessageFn = std::function<void(const std::u16string &)>;
@@ -183,9 +185,9 @@ public:
     // of the run.
     void runUndo();
 
-    // What the window draws.
+    // What the window draws; names in their readable form (platform::codepage::readableName).
     NameBoxesView nameBoxes() const;
-    std::u16string folderText() const { return RenDrive + RenFolder; }
+    std::u16string folderText() const;
     std::vector<ListRow> listRows() const;
 
 private:

@@ -1,4 +1,5 @@
 // The runs that act on the disk: the rename run with its roll-back, and the undo run.
+#include "platform/codepage.h"
 #include "rename/name_rules.h"
 #include "rename/rename_core.h"
 
@@ -38,14 +39,15 @@ RenamePlan FormRenameCore::planRun() const
     std::vector<bool> moves(RenMark.size());
     for (std::size_t k = 0; k < RenMark.size(); ++k)
         moves[k] = RenMark[k] == Mark::ToRename;
-    return planRenames(RenOldName, RenNewName, moves, platform::folderIgnoresCase(folderText()),
+    return planRenames(RenOldName, RenNewName, moves, platform::folderIgnoresCase(RenDrive + RenFolder),
                        platform::nameIsTaken);
 }
 
 void FormRenameCore::refuse(int entry)
 {
     const std::size_t k = static_cast<std::size_t>(entry);
-    m_message(Messages::CannotRenameFrom + RenOldName[k] + Messages::CannotRenameTo + RenNewName[k]);
+    m_message(Messages::CannotRenameFrom + platform::codepage::readableName(RenOldName[k])
+              + Messages::CannotRenameTo + platform::codepage::readableName(RenNewName[k]));
 }
 
 void FormRenameCore::runRename()
@@ -92,7 +94,8 @@ bool FormRenameCore::walkBack(const std::vector<RenameStep> &done, const std::u1
         if (m_rename(to, from) != platform::RenameError::None) {
             stuck[k] = true;
             if (step->kind == StepKind::Park)
-                stranded = Messages::CannotRenameFrom + temporary + Messages::CannotRenameTo + RenOldName[k];
+                stranded = Messages::CannotRenameFrom + temporary + Messages::CannotRenameTo
+                           + platform::codepage::readableName(RenOldName[k]);
             continue;
         }
         if (step->kind != StepKind::Unpark)

@@ -5,15 +5,20 @@
 #include <QtCore/qnamespace.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QMimeData;
 
 namespace shell {
 
-// The local files of a drop, in the order the source gave them, as native paths. Entries
-// that name no local file (web addresses and the like) are left out.
+// The local files of a drop, in the order the source gave them, as native paths with
+// their bytes kept exactly (see platform::codepage::nameFromBytes). Entries that name no
+// local file (web addresses, other hosts, malformed addresses) are left out.
 std::vector<std::u16string> droppedFiles(const QMimeData *data);
+
+// The same from the bytes of a text/uri-list: one address a line, '#' lines are comments.
+std::vector<std::u16string> localFilesOfUriList(std::string_view list);
 
 // The action a window answers a drag with. The windows only read or rename the files
 // themselves, so a drop is never taken as a move: a source that honours a move would

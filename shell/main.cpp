@@ -1,11 +1,14 @@
 #include "engine/engine.h"
 #include "main_window/form_main.h"
 #include "platform/platform.h"
+#include "shell/application.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
 #include <QWidget>
+
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
@@ -17,10 +20,15 @@ int main(int argc, char **argv)
     const QString grabTo = grabToSetting.isEmpty() ? QString() : QFileInfo(grabToSetting).absoluteFilePath();
     const bool quitWhenShown = qEnvironmentVariableIsSet("SORVENA_QUIT_WHEN_SHOWN");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Sorvena"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quenbrook"));
+    shell::nameApplication();
     FormMain formMain(engine::programEngine());
     formMain.Form_Load(platform::argumentWords(), platform::programName());
+    // Where no window can open, scripts/run asks for what the window would show instead.
+    if (qEnvironmentVariableIsSet("SORVENA_PRINT_RESULT")) {
+        const QByteArray report = QString::fromStdU16String(formMain.core().textReport()).toUtf8();
+        std::fwrite(report.constData(), 1, static_cast<std::size_t>(report.size()), stdout);
+        return 0;
+    }
     formMain.show();
     // The start-up benchmark times the whole way to a painted result; this ends the
     // program as soon as the first frame is out.

@@ -2,7 +2,10 @@
 
 #include "platform/platform.h"
 
+#include <tivex_name_rule.h>
+
 #include <limits>
+#include <string_view>
 
 namespace Module1 {
 
@@ -24,13 +27,14 @@ struct PathParts {
     std::u16string ext;
 };
 
-// Base name and extension by the last period. A leading period starts the extension
-// (".profile" has no base), and a trailing one is dropped ("readme." has no extension).
+// Base name and extension by the rule the engine uses too: a leading period starts no
+// extension (".profile" is all base), a tail that cannot be an extension belongs to the
+// base, and a trailing period ends the base ("readme." has base "readme").
 void splitName(PathParts &parts)
 {
-    const std::u16string &name = parts.name;
-    const auto period = name.rfind(u'.');
-    if (period == std::u16string::npos) {
+    const std::u16string_view name = parts.name;
+    const auto period = tivex::names::extensionPeriod(name, tivex::names::utf16Characters<char16_t>);
+    if (period == std::u16string_view::npos) {
         parts.base = name;
         parts.ext.clear();
     } else {

@@ -1,4 +1,4 @@
-// CP932 through glibc's iconv, and the engine's text, which is UTF-8 on POSIX.
+// CP932 through glibc's iconv, and the engine's text, which on POSIX is the bytes of names.
 #include "platform/codepage.h"
 
 #include <bit>
@@ -101,14 +101,15 @@ std::optional<std::string> utf16ToCp932(std::u16string_view text)
     return bytes;
 }
 
+// The engine takes and gives the bytes of names as the file system holds them.
 std::optional<std::string> toEngineText(std::u16string_view text)
 {
-    return utf16ToUtf8Strict(text);
+    return nameToBytes(text);
 }
 
 std::u16string fromEngineText(std::string_view bytes)
 {
-    return utf8ToUtf16(bytes);
+    return nameFromBytes(bytes);
 }
 
 } // namespace platform::codepage

@@ -4,6 +4,8 @@
 
 #include <dlfcn.h>
 
+#include <optional>
+
 namespace platform {
 
 std::unique_ptr<SharedLibrary> SharedLibrary::open(const std::u16string &path)
@@ -11,8 +13,10 @@ std::unique_ptr<SharedLibrary> SharedLibrary::open(const std::u16string &path)
     // A path with a slash makes dlopen load exactly that file; the search path is never used.
     if (path.find(u'/') == std::u16string::npos)
         return nullptr;
-    const std::string narrow = codepage::utf16ToUtf8(path);
-    void *handle = dlopen(narrow.c_str(), RTLD_NOW | RTLD_LOCAL);
+    const std::optional<std::string> narrow = codepage::nameToBytes(path);
+    if (!narrow)
+        return nullptr;
+    void *handle = dlopen(narrow->c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle)
         return nullptr;
     return std::unique_ptr<SharedLibrary>(new SharedLibrary(handle));

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <dirent.h>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <system_error>
@@ -26,7 +27,7 @@ std::vector<std::string> &storedArguments()
 std::u16string lastPathComponent(const std::string &path)
 {
     const auto slash = path.rfind('/');
-    return codepage::utf8ToUtf16(slash == std::string::npos ? path : path.substr(slash + 1));
+    return codepage::nameFromBytes(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
 std::string executablePath()
@@ -116,7 +117,7 @@ std::u16string programFolder()
     const auto slash = path.rfind('/');
     if (slash == std::string::npos)
         return {};
-    return codepage::utf8ToUtf16(path.substr(0, slash));
+    return codepage::nameFromBytes(path.substr(0, slash));
 }
 
 std::u16string programName()
@@ -130,15 +131,15 @@ std::u16string programName()
     return lastPathComponent(executablePath());
 }
 
-// Bytes that are not UTF-8 become U+FFFD: such a word then names no file and the check
-// says so, where dropping the bytes could silently name a different, existing file.
+// Each word keeps its bytes exactly (see codepage::nameFromBytes): a byte that is not UTF-8,
+// replaced or dropped, could make the word name a different, existing file.
 std::vector<std::u16string> argumentWords()
 {
     const auto &arguments = storedArguments();
     std::vector<std::u16string> words;
     for (std::size_t i = 1; i < arguments.size() && words.size() < MaxArgumentWords; ++i) {
         if (!isBlankWord(arguments[i]))
-            words.push_back(codepage::utf8ToUtf16(arguments[i]));
+            words.push_back(codepage::nameFromBytes(arguments[i]));
     }
     return words;
 }
@@ -150,7 +151,7 @@ bool setCurrentDrive(const std::u16string &drive)
 
 bool setCurrentFolder(const std::u16string &folder)
 {
-    const auto bytes = codepage::utf16ToUtf8Strict(folder);
+    const auto bytes = codepage::nameToBytes(folder);
     return bytes && ::chdir(bytes->c_str()) == 0;
 }
 
@@ -158,16 +159,22 @@ std::u16string currentFolder()
 {
     std::error_code error;
     const std::filesystem::path path = std::filesystem::current_path(error);
-    return error ? std::u16string() : codepage::utf8ToUtf16(path.native());
+    return error ? std::u16string() : codepage::nameFromBytes(path.native());
 }
 
-RenameError renameNoReplace(const std::u16string &from, const std::u16string &to)
+RenameError renameNoReplace(const std::u16string &from, const std::u16string &to,
+                            std::u16string *temporaryName)
 {
-    const auto fromBytes = codepage::utf16ToUtf8Strict(from);
-    const auto toBytes = codepage::utf16ToUtf8Strict(to);
+    const auto fromBytes = codepage::nameToBytes(from);
+    const auto toBytes = codepage::nameToBytes(to);
     if (!fromBytes || !toBytes)
         return RenameError::InvalidName;
-    return posix::renameNoReplaceWith(*fromBytes, *toBytes, posix::realRenameSystem());
+    std::string temporary;
+    const RenameError error =
+        posix::renameNoReplaceWith(*fromBytes, *toBytes, posix::realRenameSystem(), &temporary);
+    if (temporaryName && error == RenameError::LeftUnderTemporaryName)
+        *temporaryName = codepage::nameFromBytes(temporary);
+    return error;
 }
 
 // Linux has no call that answers this for every file system (case-folding ext4 folders,
@@ -176,7 +183,7 @@ RenameError renameNoReplace(const std::u16string &from, const std::u16string &to
 // file, and no entry is spelled that way.
 bool folderIgnoresCase(const std::u16string &folder)
 {
-    const auto folderBytes = codepage::utf16ToUtf8Strict(folder);
+    const auto folderBytes = codepage::nameToBytes(folder);
     if (!folderBytes)
         return false;
     const std::string prefix = folderBytes->empty() || folderBytes->back() == '/' ? *folderBytes
@@ -212,7 +219,7 @@ bool folderIgnoresCase(const std::u16string &folder)
 
 bool nameIsTaken(const std::u16string &path)
 {
-    const auto bytes = codepage::utf16ToUtf8Strict(path);
+    const auto bytes = codepage::nameToBytes(path);
     if (!bytes)
         return true;
     struct stat info {};
@@ -221,8 +228,8 @@ bool nameIsTaken(const std::u16string &path)
 
 bool openWithShell(const std::u16string &folder, const std::u16string &name)
 {
-    const auto folderBytes = codepage::utf16ToUtf8Strict(folder);
-    auto nameBytes = codepage::utf16ToUtf8Strict(name);
+    const auto folderBytes = codepage::nameToBytes(folder);
+    auto nameBytes = codepage::nameToBytes(name);
     if (!folderBytes || !nameBytes || nameBytes->empty())
         return false;
     // A name that begins with '-' would be read by xdg-open as an option.
@@ -234,6 +241,36 @@ bool openWithShell(const std::u16string &folder, const std::u16string &name)
     if (!opener)
         return false;
     return posix::spawnDetached(*opener, {"xdg-open", *nameBytes}, *folderBytes);
+}
+
+std::optional<std::string> readWholeFile(const std::u16string &path)
+{
+    const auto bytes = codepage::nameToBytes(path);
+    if (!bytes)
+        return std::nullopt;
+    const int fd = ::open(bytes->c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    // A folder opens for reading too; only its first read would fail.
+    struct stat info {};
+    std::optional<std::string> content;
+    if (::fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode)) {
+        content.emplace();
+        char buffer[65536];
+        for (;;) {
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got > 0) {
+                content->append(buffer, static_cast<std::size_t>(got));
+            } else if (got == 0) {
+                break;
+            } else if (errno != EINTR) {
+                content.reset();
+                break;
+            }
+        }
+    }
+    ::close(fd);
+    return content;
 }
 
 char16_t pathSeparator()

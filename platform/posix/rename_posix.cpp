@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cerrno>
+#include <optional>
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
@@ -96,8 +97,12 @@ std::string temporaryNameBeside(const std::string &path, int attempt)
 // few numbered names are tried before giving up.
 constexpr int TemporaryNameAttempts = 16;
 
+// How often the way back from the temporary name is tried before the file is reported as
+// left there: another program may hold the old name only for a moment.
+constexpr int PutBackAttempts = 3;
+
 RenameError renameThroughTemporary(const std::string &from, const std::string &to,
-                                   const RenameSystem &system)
+                                   const RenameSystem &system, std::string *temporaryName)
 {
     for (int attempt = 0; attempt < TemporaryNameAttempts; ++attempt) {
         const std::string temporary = temporaryNameBeside(to, attempt);
@@ -107,11 +112,51 @@ RenameError renameThroughTemporary(const std::string &from, const std::string &t
         if (parked != RenameError::None)
             return parked;
         const RenameError placed = system.renameNoReplace(temporary, to);
-        if (placed != RenameError::None)
-            system.renameNoReplace(temporary, from);
-        return placed;
+        if (placed == RenameError::None)
+            return placed;
+        for (int back = 0; back < PutBackAttempts; ++back) {
+            if (system.renameNoReplace(temporary, from) == RenameError::None)
+                return placed;
+        }
+        // Never silently: the user must learn where the file is.
+        if (temporaryName)
+            *temporaryName = temporary;
+        return RenameError::LeftUnderTemporaryName;
     }
     return RenameError::Other;
+}
+
+struct FileIdentity {
+    dev_t device;
+    ino_t inode;
+    bool operator==(const FileIdentity &) const = default;
+};
+
+std::optional<FileIdentity> identityOf(const std::string &path)
+{
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    return FileIdentity{info.st_dev, info.st_ino};
+}
+
+// A name beside `path` that nothing bears, for this process's own brief use.
+std::optional<std::string> unusedNameBeside(const std::string &path)
+{
+    for (int attempt = 0; attempt < TemporaryNameAttempts; ++attempt) {
+        const std::string candidate = temporaryNameBeside(path, attempt);
+        struct stat info {};
+        if (::lstat(candidate.c_str(), &info) != 0 && errno == ENOENT)
+            return candidate;
+    }
+    return std::nullopt;
+}
+
+// Removes a name only while it still names the given file.
+void unlinkIfStill(const std::string &path, const std::optional<FileIdentity> &file)
+{
+    if (file && identityOf(path) == file)
+        ::unlink(path.c_str());
 }
 
 } // namespace
@@ -125,18 +170,39 @@ RenameError renameErrorFromErrno(int error)
     return RenameError::Other;
 }
 
-RenameError renameByLink(const std::string &from, const std::string &to)
+RenameError renameByLink(const std::string &from, const std::string &to,
+                         const std::function<void()> &betweenSteps)
 {
     if (::link(from.c_str(), to.c_str()) != 0) {
         const int error = errno;
         return isLinkUnsupported(error) ? RenameError::Other : renameErrorFromErrno(error);
     }
-    if (::unlink(from.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(to.c_str());
+    const std::optional<FileIdentity> linked = identityOf(to);
+    if (betweenSteps)
+        betweenSteps();
+    // Unlinking the old name would delete whatever file bears it by then, and an editor
+    // may have saved over it since the link. Renaming it aside is one atomic step that
+    // takes the file it names now; only then is it known which file that is.
+    const std::optional<std::string> aside = unusedNameBeside(from);
+    if (!aside || ::rename(from.c_str(), aside->c_str()) != 0) {
+        const int error = aside ? errno : EEXIST;
+        // The old name went away meanwhile: the file bears the new name alone, as asked.
+        if (error == ENOENT)
+            return RenameError::None;
+        unlinkIfStill(to, linked);
         return renameErrorFromErrno(error);
     }
-    return RenameError::None;
+    if (linked && identityOf(*aside) == linked) {
+        ::unlink(aside->c_str());
+        return RenameError::None;
+    }
+    // Another program saved over the old name: its file goes back there, never replacing
+    // anything, and the new name, which holds the older file, goes. Should the old name
+    // be taken yet again, the file it held stays under the aside name rather than be lost.
+    if (::link(aside->c_str(), from.c_str()) == 0)
+        ::unlink(aside->c_str());
+    unlinkIfStill(to, linked);
+    return RenameError::ChangedMeanwhile;
 }
 
 RenameError renameNoReplaceOrLink(const std::string &from, const std::string &to)
@@ -151,7 +217,7 @@ RenameError renameNoReplaceOrLink(const std::string &from, const std::string &to
 
 bool namesDifferOnlyInCase(const std::string &a, const std::string &b)
 {
-    return a != b && caseFolded(codepage::utf8ToUtf16(a)) == caseFolded(codepage::utf8ToUtf16(b));
+    return a != b && caseFolded(codepage::nameFromBytes(a)) == caseFolded(codepage::nameFromBytes(b));
 }
 
 bool isSameFileUnderOtherSpelling(const std::string &from, const std::string &to)
@@ -172,7 +238,7 @@ RenameSystem realRenameSystem()
 }
 
 RenameError renameNoReplaceWith(const std::string &from, const std::string &to,
-                                const RenameSystem &system)
+                                const RenameSystem &system, std::string *temporaryName)
 {
     if (from == to)
         return RenameError::TargetExists;
@@ -180,7 +246,7 @@ RenameError renameNoReplaceWith(const std::string &from, const std::string &to,
     if (direct != RenameError::TargetExists || !namesDifferOnlyInCase(from, to)
         || !system.isSameFileUnderOtherSpelling(from, to))
         return direct;
-    return renameThroughTemporary(from, to, system);
+    return renameThroughTemporary(from, to, system, temporaryName);
 }
 
 } // namespace platform::posix

@@ -12,12 +12,16 @@ namespace platform::posix {
 
 RenameError renameErrorFromErrno(int error);
 
-// renameat2 with RENAME_NOREPLACE; where the file system lacks it, link + unlink.
+// renameat2 with RENAME_NOREPLACE; where the file system lacks it, renameByLink.
 RenameError renameNoReplaceOrLink(const std::string &from, const std::string &to);
 
-// The fallback on its own: a hard link under the new name, then the old name removed.
-// Never replaces; a file system without hard links gives Other.
-RenameError renameByLink(const std::string &from, const std::string &to);
+// The fallback on its own: a hard link under the new name, then the old name taken away.
+// Never replaces; a file system without hard links gives Other. Should another program
+// save over the old name between the two steps, its file is put back under the old name,
+// the new link removed, and the rename refused (ChangedMeanwhile). `betweenSteps` runs
+// right after the link; tests put such a save there.
+RenameError renameByLink(const std::string &from, const std::string &to,
+                         const std::function<void()> &betweenSteps = {});
 
 // True when the two names are the same apart from letter case (and not identical).
 bool namesDifferOnlyInCase(const std::string &a, const std::string &b);
@@ -34,10 +38,12 @@ struct RenameSystem {
 
 RenameSystem realRenameSystem();
 
-// The whole rule on UTF-8 names: a name renamed to itself is refused untouched; a
+// The whole rule on the bytes of names: a name renamed to itself is refused untouched; a
 // case-only change that is refused only because both names reach one file goes through a
-// temporary name in the target's folder, and is undone if its second step fails.
+// temporary name in the target's folder, and is undone if its second step fails. Should
+// the way back fail too, even when tried again, the file stays under the temporary name:
+// the result is LeftUnderTemporaryName and `temporaryName` receives that name.
 RenameError renameNoReplaceWith(const std::string &from, const std::string &to,
-                                const RenameSystem &system);
+                                const RenameSystem &system, std::string *temporaryName = nullptr);
 
 } // namespace platform::posix

@@ -174,7 +174,7 @@ bool sameIgnoringCase(const std::u16string &a, const std::u16string &b)
 // place; some file systems report success and keep the old spelling (Wine over a
 // case-sensitive one does). The spelling is checked, and where it stayed the file goes
 // through a temporary name beside it, put back if the second step fails.
-RenameError renameCaseOnly(const std::u16string &from, const std::u16string &to)
+RenameError renameCaseOnly(const std::u16string &from, const std::u16string &to, std::u16string *temporaryName)
 {
     const RenameError direct = moveNoReplace(from, to);
     if (direct != RenameError::None || spelledName(to) == nameOf(to))
@@ -184,22 +184,50 @@ RenameError renameCaseOnly(const std::u16string &from, const std::u16string &to)
     if (parked != RenameError::None)
         return parked;
     const RenameError placed = moveNoReplace(temporary, to);
-    if (placed != RenameError::None)
-        moveNoReplace(temporary, from);
-    return placed;
+    if (placed == RenameError::None)
+        return placed;
+    if (moveNoReplace(temporary, from) == RenameError::None)
+        return placed;
+    // Neither renamed nor put back: say where the file is, so the user can find it.
+    if (temporaryName)
+        *temporaryName = temporary;
+    return RenameError::LeftUnderTemporaryName;
 }
 
 } // namespace
 
-RenameError renameNoReplace(const std::u16string &from, const std::u16string &to)
+RenameError renameNoReplace(const std::u16string &from, const std::u16string &to, std::u16string *temporaryName)
 {
     if (from == to)
         return RenameError::TargetExists;
     if (from.empty() || to.empty())
         return RenameError::InvalidName;
     if (sameIgnoringCase(from, to))
-        return renameCaseOnly(from, to);
+        return renameCaseOnly(from, to, temporaryName);
     return moveNoReplace(from, to);
+}
+
+std::optional<std::string> readWholeFile(const std::u16string &path)
+{
+    HANDLE file = CreateFileW(win32::fileSystemPath(path).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::optional<std::string> content(std::in_place);
+    char buffer[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
+            content.reset();
+            break;
+        }
+        if (got == 0)
+            break;
+        content->append(buffer, got);
+    }
+    CloseHandle(file);
+    return content;
 }
 
 // Windows compares names without regard to letter case on its own volumes, whatever the

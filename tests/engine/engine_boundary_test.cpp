@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using engine::LibraryEngine;
 using testsupport::TempFolder;
 
@@ -49,6 +51,17 @@ TEST(EngineLoading, NamesOutsideTheJapaneseCodePageCrossTheBoundary)
     EXPECT_EQ(r.trueExt, u"png");
 }
 
+TEST(EngineLoading, AProgramFolderWhoseNameIsNotUtf8StillFindsTheEngine)
+{
+    TempFolder folder;
+    const std::string programFolder = folder.file("prog\xff");
+    ASSERT_TRUE(std::filesystem::create_directory(programFolder));
+    std::filesystem::copy_file(platform::codepage::nameToBytes(platform::programFolder()).value() + "/libtivex.so",
+                               programFolder + "/libtivex.so");
+    LibraryEngine moved(platform::codepage::nameFromBytes(programFolder));
+    EXPECT_TRUE(moved.check(u"/x").loaded);
+}
+
 TEST(EngineLoading, AMissingLibraryIsReportedAsNotLoadedOnEveryCall)
 {
     TempFolder empty;
@@ -88,9 +101,9 @@ TEST(EngineResults, BuffersFilledToTheirFullWidthAreReadWhole)
 {
     LibraryEngine fake(fakeEngineFolder(u"full"));
     const engine::CheckResult r = fake.check(u"/x");
-    EXPECT_EQ(r.desc, std::u16string(512, u'd'));
-    EXPECT_EQ(r.base, std::u16string(64, u'b'));
-    EXPECT_EQ(r.trueExt, std::u16string(16, u'e'));
+    EXPECT_EQ(r.desc, std::u16string(engine::DescWidth, u'd'));
+    EXPECT_EQ(r.base, std::u16string(engine::BaseWidth, u'b'));
+    EXPECT_EQ(r.trueExt, std::u16string(engine::ExtWidth, u'e'));
     EXPECT_EQ(r.presentExt, u"dat");
     EXPECT_TRUE(r.drive.empty());
 }

@@ -27,11 +27,11 @@ EXPORT int32_t CALL TivexCheck(const char *path, char *trueExt, char *desc, char
 {
     (void)path;
     (void)reserved;
-    fill(trueExt, 16, 'e');
-    fill(desc, 512, 'd');
+    fill(trueExt, TIVEX_EXT_WIDTH, 'e');
+    fill(desc, TIVEX_DESC_WIDTH, 'd');
     drive[0] = '\0';
     strcpy(folder, "/folder/");
-    fill(base, 64, 'b');
+    fill(base, TIVEX_BASE_WIDTH, 'b');
     strcpy(presentExt, "dat");
     return 0x10001; /* reads as 1 in 16 bits */
 }

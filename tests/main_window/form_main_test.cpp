@@ -1,6 +1,7 @@
 #include "engine/engine.h"
 #include "main_window/form_main.h"
 #include "platform/platform.h"
+#include "shell/dropped_files.h"
 #include "shell/seams.h"
 #include "support/fake_engine.h"
 #include "support/temp_folder.h"
@@ -28,21 +29,33 @@ QString q(const std::u16string &s)
     return QString::fromStdU16String(s);
 }
 
-// Records what the window would have done for real through its seams.
+// Records what the window would have done for real through its seams, and hands the
+// seams back as it found them, so no handler outlives the recorder it points into.
 struct SeamRecorder {
     QList<QList<QWidget *>> ends;
     QList<QPair<QString, QString>> opens;
+    shell::EndHandler previousEnd;
+    shell::OpenHandler previousOpen;
+    shell::MessageHandler previousMessage;
     SeamRecorder()
     {
-        shell::setEndHandler([this](const QList<QWidget *> &w) { ends.append(w); });
-        shell::setOpenHandler([this](const std::u16string &folder, const std::u16string &name) {
+        previousEnd = shell::setEndHandler([this](const QList<QWidget *> &w) { ends.append(w); });
+        previousOpen = shell::setOpenHandler([this](const std::u16string &folder, const std::u16string &name) {
             opens.append({q(folder), q(name)});
             return true;
         });
-        shell::setMessageHandler([](QWidget *, const QString &text) {
+        previousMessage = shell::setMessageHandler([](QWidget *, const QString &text) {
             QFAIL(qPrintable(QStringLiteral("unexpected message box: ") + text));
         });
     }
+    ~SeamRecorder()
+    {
+        shell::setEndHandler(std::move(previousEnd));
+        shell::setOpenHandler(std::move(previousOpen));
+        shell::setMessageHandler(std::move(previousMessage));
+    }
+    SeamRecorder(const SeamRecorder &) = delete;
+    SeamRecorder &operator=(const SeamRecorder &) = delete;
 };
 
 } // namespace
@@ -75,19 +88,37 @@ private:
         return control<QLineEdit>(form, box)->palette().color(QPalette::Base);
     }
 
-    // Delivers a drop as the window system does: the drop follows only when the window
-    // accepted the drag's entry at that spot.
+    static QPoint spotOf(FormMain &form, QWidget *target)
+    {
+        return target == &form ? QPoint(2, 2) : target->geometry().center();
+    }
+
+    // Delivers a drag as the window system does: it enters at one spot, moves to another
+    // and falls there, with Shift held, which proposes a move wherever one is offered. The
+    // moves and the drop reach the window only once it took the entry. Gives the action
+    // the drop was answered with (IgnoreAction when refused).
+    static Qt::DropAction drag(FormMain &form, QWidget *enterAt, QWidget *dropAt, const QMimeData &data,
+                               Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction)
+    {
+        const QPoint from = spotOf(form, enterAt);
+        const QPoint to = spotOf(form, dropAt);
+        QDragEnterEvent enter(from, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(&form, &enter);
+        for (const QPoint &at : {from, to}) {
+            QDragMoveEvent move(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+            QCoreApplication::sendEvent(&form, &move);
+        }
+        QDropEvent event(to, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+        event.setAccepted(false);
+        QCoreApplication::sendEvent(&form, &event);
+        return event.isAccepted() ? event.dropAction() : Qt::IgnoreAction;
+    }
+
     static void drop(FormMain &form, QWidget *target, const QList<QUrl> &urls)
     {
         QMimeData data;
         data.setUrls(urls);
-        const QPoint at = target == &form ? QPoint(2, 2) : target->geometry().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&form, &enter);
-        if (!enter.isAccepted())
-            return;
-        QDropEvent event(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&form, &event);
+        drag(form, target, target, data);
     }
 
 private slots:
@@ -252,6 +283,81 @@ private slots:
             drop(form, control<QWidget>(form, other), file);
         drop(form, &form, {QUrl(QStringLiteral("https://example.org/a.png"))});
         QVERIFY(engine.checkedPaths.empty());
+    }
+
+    void whereTheDragFallsDecidesNotWhereItEntered()
+    {
+        FakeEngine engine;
+        FormMain form(engine);
+        form.Form_Load({}, u"sorvena");
+        form.show();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.dat"))});
+        auto *button = control<QWidget>(form, "CmdExit");
+        auto *box = control<QWidget>(form, "TextOldName");
+        QCOMPARE(drag(form, box, button, data), Qt::IgnoreAction);
+        QVERIFY(engine.checkedPaths.empty());
+        QCOMPARE(drag(form, button, box, data), Qt::CopyAction);
+        QCOMPARE(engine.checkedPaths, std::vector<std::u16string>{u"/tmp/a.dat"});
+    }
+
+    void aDropIsAnsweredWithCopyOrLinkNeverMove_data()
+    {
+        QTest::addColumn<int>("offered");
+        QTest::addColumn<int>("answered");
+        QTest::newRow("copy, move, link") << int((Qt::CopyAction | Qt::MoveAction | Qt::LinkAction).toInt()) << int(Qt::CopyAction);
+        QTest::newRow("move, link") << int((Qt::MoveAction | Qt::LinkAction).toInt()) << int(Qt::LinkAction);
+        QTest::newRow("move only") << int(Qt::MoveAction) << int(Qt::IgnoreAction);
+    }
+
+    void aDropIsAnsweredWithCopyOrLinkNeverMove()
+    {
+        QFETCH(int, offered);
+        QFETCH(int, answered);
+        FakeEngine engine;
+        FormMain form(engine);
+        form.Form_Load({}, u"sorvena");
+        form.show();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.dat"))});
+        auto *box = control<QWidget>(form, "TextDir");
+        QCOMPARE(int(drag(form, box, box, data, Qt::DropActions::fromInt(offered))), answered);
+        QCOMPARE(engine.checkedPaths.size(), std::size_t(answered == Qt::IgnoreAction ? 0 : 1));
+    }
+
+    void aDroppedNameThatIsNotUtf8ReachesTheEngineExactlyAndShowsReadably()
+    {
+        FakeEngine engine;
+        TempFolder folder;
+        const std::u16string path = folder.pathText(u"photo\xDCFF.txt");
+        engine.answer(path, folder.folderText(), u"photo\xDCFF", u"txt", u"png");
+        FormMain form(engine);
+        form.Form_Load({}, u"sorvena");
+        form.show();
+        QMimeData data;
+        data.setData(QStringLiteral("text/uri-list"),
+                     QUrl::fromLocalFile(q(folder.folderText())).toEncoded() + "photo%FF.txt\r\n");
+        auto *box = control<QWidget>(form, "TextDesc");
+        QCOMPARE(drag(form, box, box, data), Qt::CopyAction);
+        QCOMPARE(engine.checkedPaths, std::vector<std::u16string>{path});
+        QCOMPARE(control<QLineEdit>(form, "TextOldName")->text(), QStringLiteral("photo\\xFF.txt"));
+        QCOMPARE(control<QLineEdit>(form, "TextNewName")->text(), QStringLiteral("photo\\xFF.png"));
+    }
+
+    void aUriListGivesTheLocalFilesItNamesByteForByte()
+    {
+        const QByteArray list = "# a comment\r\n"
+                                "file:///tmp/a%20b.txt\r\n"
+                                "file://localhost/tmp/%E5%86%99.jpg\n"
+                                "FILE:/tmp/c%ff\r\n"
+                                "file://otherhost/tmp/remote.txt\r\n"
+                                "https://example.org/web.png\r\n"
+                                "file:///tmp/slash%2Fin-name\r\n"
+                                "file:///tmp/broken%4\r\n"
+                                "file:///tmp/query?x#y\r\n";
+        const std::vector<std::u16string> expected = {u"/tmp/a b.txt", u"/tmp/写.jpg", u"/tmp/c\xDCFF",
+                                                      u"/tmp/query"};
+        QCOMPARE(shell::localFilesOfUriList(std::string_view(list.constData(), list.size())), expected);
     }
 
     void extensionSearchRunsFromTheButtonAndFromEnter()

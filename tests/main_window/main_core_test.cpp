@@ -3,10 +3,12 @@
 #include "platform/platform.h"
 #include "support/fake_engine.h"
 #include "support/temp_folder.h"
+#include "type_table.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 
 using mainwin::ArrowImage;
@@ -17,6 +19,19 @@ using testsupport::FakeEngine;
 using testsupport::TempFolder;
 
 namespace {
+
+// A check makes the checked file's folder current. Each test puts the process back where
+// it was, so no later test runs inside a temporary folder that has been removed.
+class CurrentFolderRestorer : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo &) override { m_saved = std::filesystem::current_path(); }
+    void OnTestEnd(const ::testing::TestInfo &) override { std::filesystem::current_path(m_saved); }
+    std::filesystem::path m_saved;
+};
+
+const bool currentFolderRestored = [] {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new CurrentFolderRestorer);
+    return true;
+}();
 
 // The engine's answer for one file in a real temporary folder.
 struct Checked {
@@ -72,13 +87,34 @@ TEST(CheckStates, ALibraryNamedDllWhoseContentIsAnExecutableIsRightButNeverRun)
 
 TEST(CheckStates, NoRunnableTypeIsEverOfferedForOpening)
 {
-    for (const std::u16string ext : {u"com", u"bat", u"CMD", u"js", u"Vbs", u"ps1", u"jar", u"lnk",
-                                     u"reg", u"sh", u"desktop", u"AppImage", u"msi", u"hta"}) {
+    for (const std::u16string ext : {u"com", u"bat", u"CMD", u"js", u"Vbs", u"ps1", u"jar", u"lnk", u"reg", u"sh",
+                                     u"desktop", u"AppImage", u"msi", u"elf", u"so", u"py", u"pl", u"rb", u"php",
+                                     u"lua", u"awk"}) {
         Checked c;
         c.check(u"prog", ext, ext);
         EXPECT_EQ(c.core.CheckState, State::Right) << std::string(ext.begin(), ext.end());
         EXPECT_FALSE(c.core.resultView().execEnabled) << std::string(ext.begin(), ext.end());
     }
+}
+
+// The guard is generated from the engine's table: every extension of every program or
+// script type there, and nothing a document carries.
+TEST(CheckStates, TheGuardCoversEveryExtensionOfTheEnginesProgramTypes)
+{
+    const auto wide = [](std::string_view ext) { return std::u16string(ext.begin(), ext.end()); };
+    for (const tivex::TypeInfo &type : tivex::allTypes()) {
+        if (!type.has(tivex::Runnable))
+            continue;
+        std::string_view words = type.aliases;
+        EXPECT_TRUE(type.ext.empty() || mainwin::namesRunnableType(wide(type.ext))) << type.id;
+        while (!words.empty()) {
+            const std::size_t end = std::min(words.find(' '), words.size());
+            EXPECT_TRUE(mainwin::namesRunnableType(wide(words.substr(0, end)))) << type.id;
+            words.remove_prefix(std::min(end + 1, words.size()));
+        }
+    }
+    for (const std::u16string ext : {u"png", u"txt", u"pdf", u"jpg", u"html"})
+        EXPECT_FALSE(mainwin::namesRunnableType(ext)) << std::string(ext.begin(), ext.end());
 }
 
 TEST(CheckStates, AFileWithoutExtensionGetsOne)
@@ -107,8 +143,13 @@ TEST(CheckStates, AFailedCheckLeavesTheCurrentFolderAlone)
     Checked c;
     c.core.myCheckPath(c.folder.pathText(u"missing.txt"));
     EXPECT_EQ(c.core.CheckState, State::Failed);
-    EXPECT_EQ(c.core.resultView().arrow, ArrowImage::Question);
-    EXPECT_EQ(c.core.resultView().desc, u"ファイルが見つかりません");
+    const mainwin::ResultView v = c.core.resultView();
+    EXPECT_EQ(v.arrow, ArrowImage::Question);
+    EXPECT_EQ(v.desc, u"ファイルが見つかりません");
+    EXPECT_EQ(v.descTooltip, u"ファイルが見つかりません");
+    // The user still sees which file was refused.
+    EXPECT_EQ(v.dir, c.folder.folderText());
+    EXPECT_EQ(v.oldName, u"missing.txt");
     EXPECT_EQ(std::filesystem::current_path(), elsewhere.path());
 }
 
@@ -129,8 +170,10 @@ TEST(CheckStates, WithoutTheEngineTheCheckStaysUndecidedAndSaysWhy)
     EXPECT_EQ(c.core.CheckState, State::Checking);
     const mainwin::ResultView v = c.core.resultView();
     EXPECT_EQ(v.arrow, ArrowImage::Question);
-    EXPECT_EQ(v.dir, u"/some/file.txt");
-    EXPECT_EQ(v.desc, engine::NotLoadedText);
+    EXPECT_EQ(v.dir, u"/some/");
+    EXPECT_EQ(v.oldName, u"file.txt");
+    EXPECT_EQ(v.desc, u"型判定エンジンを読み込めません");
+    EXPECT_EQ(v.descTooltip, engine::NotLoadedText);
 }
 
 TEST(CheckStates, AFolderThatCannotBeMadeCurrentKeepsTheCheckUndecided)
@@ -140,8 +183,12 @@ TEST(CheckStates, AFolderThatCannotBeMadeCurrentKeepsTheCheckUndecided)
     c.engine.answer(gone + u"a.dat", gone, u"a", u"dat", u"jpg");
     c.core.myCheckPath(gone + u"a.dat");
     EXPECT_EQ(c.core.CheckState, State::Checking);
-    EXPECT_FALSE(c.core.resultView().desc.empty());
-    EXPECT_FALSE(c.core.resultView().execEnabled);
+    const mainwin::ResultView v = c.core.resultView();
+    EXPECT_EQ(v.desc, u"フォルダーに移動できません");
+    EXPECT_NE(v.descTooltip.find(u"フォルダーが移動または削除された"), std::u16string::npos);
+    EXPECT_EQ(v.dir, gone);
+    EXPECT_EQ(v.oldName, u"a.dat");
+    EXPECT_FALSE(v.execEnabled);
 }
 
 TEST(CheckStates, AnUnknownStateValueShowsNoImage)
@@ -207,9 +254,37 @@ TEST(ToggleName, ARefusedRenameKeepsTheStateAndEveryFileAndSaysWhy)
     EXPECT_EQ(c.core.CheckState, State::Wrong);
     EXPECT_EQ(TempFolder::read(c.folder.path() / "a.dat"), "mine");
     EXPECT_EQ(TempFolder::read(c.folder.path() / "a.png"), "already here");
-    const std::u16string desc = c.core.resultView().desc;
-    EXPECT_NE(desc.find(u"a.png"), std::u16string::npos);
-    EXPECT_NE(desc.find(u"既にあります"), std::u16string::npos);
+    // The box is narrow: the cause comes first, the whole sentence is the tooltip.
+    const mainwin::ResultView v = c.core.resultView();
+    EXPECT_EQ(v.desc, u"同名のファイルが既にあります：a.png");
+    EXPECT_EQ(v.descTooltip, u"名前を変更できません。「a.png」という名前のファイルが既にあります");
+    c.folder.write("b.dat", "other");
+    c.check(u"b", u"dat", u"png");
+    EXPECT_TRUE(c.core.resultView().descTooltip.empty());
+}
+
+TEST(CheckStates, AnEngineAnswerForAnotherFolderIsNotActedOn)
+{
+    Checked c;
+    c.folder.write("a.dat", "x");
+    const std::u16string path = c.folder.pathText(u"a.dat");
+    c.engine.answer(path, u"/elsewhere/", u"a", u"dat", u"png");
+    c.core.myCheckPath(path);
+    EXPECT_EQ(c.core.CheckState, State::Checking);
+    EXPECT_EQ(c.core.resultView().desc, u"ファイルの場所を確かめられません");
+}
+
+TEST(ToggleName, RefusalsShowNamesReadablyAndWhereAStrandedFileNowIs)
+{
+    using platform::RenameError;
+    const auto says = [](RenameError error, std::u16string_view part) {
+        return mainwin::renameRefusal(error, u"a\xDCFF.txt", u"A\xDCFF.TXT", u".sorvena-rename-7-0")
+                   .full
+                   .find(part) != std::u16string::npos;
+    };
+    EXPECT_TRUE(says(RenameError::TargetExists, u"「A\\xFF.TXT」"));
+    EXPECT_TRUE(says(RenameError::ChangedMeanwhile, u"「a\\xFF.txt」"));
+    EXPECT_TRUE(says(RenameError::LeftUnderTemporaryName, u"「.sorvena-rename-7-0」"));
 }
 
 TEST(ToggleName, AVanishedFileIsReportedAndTheStateKept)
@@ -328,16 +403,35 @@ TEST_F(BadInput, AnUnreadableFileFailsWithAReason)
     EXPECT_FALSE(core.resultView().desc.empty());
 }
 
-TEST_F(BadInput, ANameTooLongForTheEngineFailsAndNothingIsRenamed)
+// Names as people write them: a long Japanese name, a title with a version number, and
+// periods at either end. The proposal keeps every character the user wrote, and the
+// arrow back restores the name exactly as it was.
+TEST_F(BadInput, NamesAsPeopleWriteThemAreCheckedAndRenamedBackExactly)
 {
-    const std::string longBase(70, 'n');
-    folder.write(longBase + ".dat", testsupport::tinyPng());
-    core.myCheckPath(folder.pathText(std::u16string(70, u'n') + u".dat"));
-    EXPECT_EQ(core.CheckState, State::Failed);
-    EXPECT_TRUE(core.OldName.empty());
-    EXPECT_FALSE(core.resultView().desc.empty());
-    core.myToggleName();
-    EXPECT_TRUE(std::filesystem::exists(folder.path() / (longBase + ".dat")));
+    std::u16string japanese;
+    for (int i = 0; i < 22; ++i)
+        japanese += u"報";
+    const struct {
+        std::u16string name, proposed;
+    } cases[] = {
+        {japanese + u".dat", japanese + u".png"},
+        {u"Report v1.0 final draft for review", u"Report v1.0 final draft for review.png"},
+        {u".photo", u".photo.png"},
+        {u"photo.", u"photo.png"},
+    };
+    for (const auto &c : cases) {
+        const std::filesystem::path onDisk = folder.path() / c.name;
+        std::ofstream(onDisk, std::ios::binary) << testsupport::tinyPng();
+        core.myCheckPath(folder.pathText(c.name));
+        ASSERT_EQ(core.CheckState, State::Wrong) << onDisk;
+        EXPECT_EQ(core.resultView().oldName, c.name);
+        EXPECT_EQ(core.resultView().newName, c.proposed);
+        core.myToggleName();
+        EXPECT_TRUE(std::filesystem::exists(folder.path() / c.proposed)) << onDisk;
+        core.myToggleName();
+        EXPECT_EQ(core.CheckState, State::Wrong);
+        EXPECT_EQ(TempFolder::read(onDisk), testsupport::tinyPng()) << onDisk;
+    }
 }
 
 TEST_F(BadInput, ANameOutsideTheJapaneseCodePageIsCheckedAndRenamed)
@@ -350,4 +444,21 @@ TEST_F(BadInput, ANameOutsideTheJapaneseCodePageIsCheckedAndRenamed)
     core.myToggleName();
     EXPECT_EQ(core.CheckState, State::Corrected);
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "\xF0\x9F\x8C\x8A \xC3\xA9t\xC3\xA9.png"));
+}
+
+TEST_F(BadInput, ANameThatIsNotUtf8IsCheckedAndRenamedAndItsLookalikeLeftAlone)
+{
+    // Shift-JIS bytes from an old archive beside a file spelled with U+FFFD in their place.
+    const std::string bytes = folder.file("photo\x8E\xCA.txt");
+    const std::string lookalike = folder.file("photo\xEF\xBF\xBD\xEF\xBF\xBD.txt");
+    ASSERT_TRUE(testsupport::writeFile(bytes, testsupport::tinyPng()));
+    ASSERT_TRUE(testsupport::writeFile(lookalike, "a note"));
+    core.myCheckPath(platform::codepage::nameFromBytes(bytes));
+    ASSERT_EQ(core.CheckState, State::Wrong);
+    EXPECT_EQ(core.resultView().oldName, u"photo\\x8E\\xCA.txt");
+    EXPECT_EQ(core.resultView().newName, u"photo\\x8E\\xCA.png");
+    core.myToggleName();
+    EXPECT_EQ(core.CheckState, State::Corrected);
+    EXPECT_EQ(testsupport::readFile(folder.file("photo\x8E\xCA.png")), testsupport::tinyPng());
+    EXPECT_EQ(testsupport::readFile(lookalike), "a note");
 }

@@ -227,3 +227,59 @@ TEST(Utf8Utf16Conversion, NulCharactersAreKept)
     EXPECT_EQ(cp::utf8ToUtf16(bytes), std::u16string(u"a\0b", 3));
     EXPECT_EQ(cp::utf16ToUtf8(std::u16string(u"a\0b", 3)), bytes);
 }
+
+// --- names: bytes kept exactly --------------------------------------------------------
+
+TEST(NameBytes, EachUndecodableByteTravelsAsItsOwnSurrogate)
+{
+    const struct {
+        std::string bytes;
+        std::u16string name;
+    } cases[] = {
+        {"photo\xFF.txt", u"photo\xDCFF.txt"},
+        {"\x93\xfa\x96\x7b.txt", u"\xDC93\xDCFA\xDC96{.txt"},   // Shift-JIS 日本
+        {"a\xE6\x97z", u"a\xDCE6\xDC97z"},                       // cut-off character
+        {"\xED\xA0\x80", u"\xDCED\xDCA0\xDC80"},                 // encoded surrogate
+        {"\xC0\xAF", u"\xDCC0\xDCAF"},                           // overlong '/'
+        {"写真\xF0\x9F\x98\x80", u"写真\U0001F600"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(cp::nameFromBytes(c.bytes), c.name) << c.bytes;
+        EXPECT_EQ(cp::nameToBytes(c.name), c.bytes) << c.bytes;
+    }
+}
+
+TEST(NameBytes, EveryOneAndTwoByteNameComesBackExactly)
+{
+    for (int first = 0; first < 256; ++first) {
+        for (int second = -1; second < 256; ++second) {
+            std::string bytes(1, static_cast<char>(first));
+            if (second >= 0)
+                bytes += static_cast<char>(second);
+            ASSERT_EQ(cp::nameToBytes(cp::nameFromBytes(bytes)), bytes) << first << ' ' << second;
+        }
+    }
+}
+
+TEST(NameBytes, SurrogatesThatCarryNoByteAreRefused)
+{
+    for (const std::u16string name : {u"a\xD800z", u"a\xDC41", u"\xDE00\xD83D"})
+        EXPECT_FALSE(cp::nameToBytes(name).has_value());
+}
+
+TEST(ReadableNames, ShowEveryNameInASpellingNoOtherNameShares)
+{
+    const struct {
+        std::u16string name;
+        std::u16string shown;
+    } cases[] = {
+        {u"photo\xDCFF.txt", u"photo\\xFF.txt"},
+        {u"photo\\xFF.txt", u"photo\\\\xFF.txt"},
+        {u"line\nbreak\tand\x1B", u"line\\x0Abreak\\x09and\\x1B"},
+        {u"c1\u0085", u"c1\\u0085"},
+        {u"lone\xD800", u"lone\\uD800"},
+        {u"/写真/\U0001F600 é.jpg", u"/写真/\U0001F600 é.jpg"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(cp::readableName(c.name), c.shown);
+}

@@ -66,6 +66,20 @@ TEST(CurrentFolder, JapaneseFolderName)
     EXPECT_EQ(platform::currentFolder(), wide(japanese));
 }
 
+TEST(CurrentFolder, AFolderNameThatIsNotUtf8IsReachedExactly)
+{
+    CurrentFolderGuard guard;
+    TempFolder folder;
+    ASSERT_TRUE(folder.valid());
+    const std::string latin1 = folder.file("caf\xE9");
+    ASSERT_TRUE(std::filesystem::create_directory(latin1));
+    ASSERT_TRUE(std::filesystem::create_directory(folder.file("caf\xEF\xBF\xBD")));  // café with U+FFFD
+    const std::u16string name = platform::codepage::nameFromBytes(latin1);
+    EXPECT_TRUE(platform::setCurrentFolder(name));
+    EXPECT_EQ(std::filesystem::current_path().string(), latin1);
+    EXPECT_EQ(platform::currentFolder(), name);
+}
+
 TEST(CurrentFolder, MissingFolderFailsAndKeepsTheCurrentOne)
 {
     CurrentFolderGuard guard;
@@ -132,10 +146,10 @@ TEST(ArgumentWords, BlankArgumentsDoNotCountTowardsTheLimit)
     EXPECT_EQ(platform::argumentWords().size(), 10u);
 }
 
-TEST(ArgumentWords, Utf8BecomesUtf16AndBadBytesAreMarked)
+TEST(ArgumentWords, Utf8BecomesUtf16AndOtherBytesAreKeptExactly)
 {
     FakeCommandLine commandLine({"sorvena", "/写真/a\xF0\x9F\x98\x80.jpg", "bad\xFF.txt"});
-    const std::vector<std::u16string> expected{u"/写真/a\U0001F600.jpg", u"bad\uFFFD.txt"};
+    const std::vector<std::u16string> expected{u"/写真/a\U0001F600.jpg", u"bad\xDCFF.txt"};
     EXPECT_EQ(platform::argumentWords(), expected);
 }
 
@@ -153,7 +167,9 @@ TEST(EngineText, IsUtf8)
     EXPECT_EQ(platform::codepage::fromEngineText("\xE5\x86\x99\xE7\x9C\x9F"), u"写真");
 }
 
-TEST(EngineText, UnpairedSurrogateCannotBeCarried)
+TEST(EngineText, CarriesTheBytesOfNamesExactly)
 {
+    EXPECT_EQ(platform::codepage::toEngineText(u"/a\xDCFF.txt"), "/a\xFF.txt");
+    EXPECT_EQ(platform::codepage::fromEngineText("a\xFF"), u"a\xDCFF");
     EXPECT_FALSE(platform::codepage::toEngineText(u"a\xDC00").has_value());
 }

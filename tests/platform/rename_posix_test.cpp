@@ -1,3 +1,4 @@
+#include "platform/codepage.h"
 #include "platform/platform.h"
 #include "platform/posix/rename_posix.h"
 
@@ -7,6 +8,8 @@
 
 #include <cctype>
 #include <cerrno>
+#include <filesystem>
+#include <iterator>
 #include <map>
 #include <string>
 #include <sys/stat.h>
@@ -97,6 +100,18 @@ TEST_F(RenameOnDisk, JapaneseNamesAreWrittenAsUtf8)
     EXPECT_EQ(readFile(path("日本語～①.txt")), "content");
 }
 
+TEST_F(RenameOnDisk, ANameThatIsNotUtf8IsRenamedAndNotItsLookalike)
+{
+    ASSERT_TRUE(writeFile(path("a\xFF.dat"), "mine"));
+    ASSERT_TRUE(writeFile(path("a\xEF\xBF\xBD.dat"), "sibling"));  // a\uFFFD.dat
+    const auto name = [this](const std::string &bytes) {
+        return platform::codepage::nameFromBytes(path(bytes));
+    };
+    EXPECT_EQ(platform::renameNoReplace(name("a\xFF.dat"), name("a\xFF.png")), RenameError::None);
+    EXPECT_EQ(readFile(path("a\xFF.png")), "mine");
+    EXPECT_EQ(readFile(path("a\xEF\xBF\xBD.dat")), "sibling");
+}
+
 TEST_F(RenameOnDisk, UnpairedSurrogateIsAnInvalidNameAndNothingMoves)
 {
     ASSERT_TRUE(writeFile(path("a.txt"), "content"));
@@ -164,6 +179,22 @@ TEST_F(RenameOnDisk, LinkFallbackNeverReplaces)
               RenameError::TargetExists);
     EXPECT_EQ(readFile(path("a.txt")), "first");
     EXPECT_EQ(readFile(path("b.txt")), "second");
+}
+
+TEST_F(RenameOnDisk, LinkFallbackNeverDeletesAFileSavedOverTheOldNameMeanwhile)
+{
+    ASSERT_TRUE(writeFile(path("notes.txt"), "older"));
+    // An editor saves the way editors do: a new file, renamed over the old name.
+    const auto editorSaves = [this] {
+        ASSERT_TRUE(writeFile(path("notes.txt.swp"), "newer"));
+        ASSERT_EQ(::rename(path("notes.txt.swp").c_str(), path("notes.txt").c_str()), 0);
+    };
+    EXPECT_EQ(platform::posix::renameByLink(path("notes.txt"), path("notes.md"), editorSaves),
+              RenameError::ChangedMeanwhile);
+    EXPECT_EQ(readFile(path("notes.txt")), "newer");
+    EXPECT_FALSE(exists("notes.md"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.path()),
+                            std::filesystem::directory_iterator()), 1);
 }
 
 TEST_F(RenameOnDisk, LinkFallbackReportsMissingSource)
@@ -250,6 +281,7 @@ public:
     std::string refuseTarget;       // every rename to this name fails with AccessDenied
     bool refuseFinalStep = false;   // the move from the temporary name fails
     int takenTemporaryNames = 0;    // this many temporary names are already in use
+    int refusedPutBacks = 0;        // this many moves back to the old name fail: it is taken
 
 private:
     struct File {
@@ -275,6 +307,10 @@ private:
         }
         if (to == refuseTarget || (refuseFinalStep && isTemporary(from) && to == m_second))
             return RenameError::AccessDenied;
+        if (isTemporary(from) && to == m_first && refusedPutBacks > 0) {
+            --refusedPutBacks;
+            return RenameError::TargetExists;
+        }
         if (isTemporary(to) && m_temporariesRefused < takenTemporaryNames) {
             ++m_temporariesRefused;
             return RenameError::TargetExists;
@@ -319,15 +355,33 @@ TEST(CaseOnlyDetour, SkipsTemporaryNamesAlreadyInUse)
     EXPECT_EQ(folder.listing(), (Listing{{"A.txt", "content"}}));
 }
 
-TEST(CaseOnlyDetour, FailedSecondStepPutsTheFileBack)
+TEST(CaseOnlyDetour, FailedSecondStepPutsTheFileBackTryingAgainIfNeeded)
+{
+    for (const int refusals : {0, 2}) {
+        CaseInsensitiveFolder folder;
+        folder.add("a.txt", "content");
+        folder.refuseFinalStep = true;
+        folder.refusedPutBacks = refusals;
+        std::string temporary;
+        EXPECT_EQ(platform::posix::renameNoReplaceWith("a.txt", "A.TXT", folder.system(), &temporary),
+                  RenameError::AccessDenied);
+        EXPECT_EQ(folder.listing(), (Listing{{"a.txt", "content"}})) << refusals;
+        EXPECT_EQ(folder.renameCalls, 4 + refusals);
+        EXPECT_TRUE(temporary.empty());
+    }
+}
+
+TEST(CaseOnlyDetour, AFileThatCannotBePutBackIsReportedUnderItsTemporaryName)
 {
     CaseInsensitiveFolder folder;
     folder.add("a.txt", "content");
     folder.refuseFinalStep = true;
-    EXPECT_EQ(platform::posix::renameNoReplaceWith("a.txt", "A.TXT", folder.system()),
-              RenameError::AccessDenied);
-    EXPECT_EQ(folder.listing(), (Listing{{"a.txt", "content"}}));
-    EXPECT_EQ(folder.renameCalls, 4);
+    folder.refusedPutBacks = 1000;
+    std::string temporary;
+    EXPECT_EQ(platform::posix::renameNoReplaceWith("a.txt", "A.TXT", folder.system(), &temporary),
+              RenameError::LeftUnderTemporaryName);
+    EXPECT_TRUE(temporary.starts_with(".sorvena-rename-")) << temporary;
+    EXPECT_EQ(folder.listing(), (Listing{{temporary, "content"}}));
 }
 
 TEST(CaseOnlyDetour, AnotherFileUnderTheNameIsStillRefused)

@@ -96,13 +96,13 @@ TEST(ListEntries, OneFileGivesAOneEntryListWithItsParts)
     EXPECT_EQ(r.core.folderText(), u"/home/user/");
 }
 
-TEST(ListEntries, NamesWithoutExtensionOrWithoutBaseAreSplitAtTheLastPeriod)
+TEST(ListEntries, NamesAreSplitAsTheMainWindowSplitsThem)
 {
     Recorder r;
-    r.dropNames({u"Makefile", u".profile", u"readme."});
-    EXPECT_EQ(r.core.RenOldName, (Names{u".profile", u"Makefile", u"readme."}));
-    EXPECT_EQ(r.core.RenBase, (Names{u"", u"Makefile", u"readme"}));
-    EXPECT_EQ(r.core.RenExt, (Names{u"profile", u"", u""}));
+    r.dropNames({u"Makefile", u".profile", u"readme.", u"Report v1.0 final"});
+    EXPECT_EQ(r.core.RenOldName, (Names{u".profile", u"Makefile", u"Report v1.0 final", u"readme."}));
+    EXPECT_EQ(r.core.RenBase, (Names{u".profile", u"Makefile", u"Report v1.0 final", u"readme"}));
+    EXPECT_EQ(r.core.RenExt, (Names{u"", u"", u"", u""}));
 }
 
 TEST(ListEntries, DriveLetterPathsKeepTheirDriveAndFolder)

@@ -1,3 +1,4 @@
+#include "platform/codepage.h"
 #include "platform/platform.h"
 #include "rename/rename_core.h"
 #include "rename_support.h"
@@ -305,7 +306,6 @@ TEST(NamesThatWouldMoveAFile, IncludeTheParentFolderTheFolderItselfAndEmptyNames
     const Case cases[] = {
         {Method::AddAtStart, u"a.txt", {}, u"../", u"../a.txt"},
         {Method::NewExtension, u"..txt", u"", u"-", u".."},
-        {Method::NewExtension, u".txt", u"", u"-", u"."},
         {Method::NoBrackets, u"(abc)", {}, u"-", u""},
     };
     for (const Case &c : cases) {
@@ -688,4 +688,24 @@ TEST(SequenceNumbers, KeepTheirTextWhenTheNextStartWouldLeaveTheRange)
     EXPECT_EQ(d.core.RenState, RenameState::CanUndo);
     EXPECT_TRUE(d.exists(u"n32767.jpg"));
     EXPECT_EQ(d.core.RenNumText, u"32766");
+}
+
+TEST(NamesThatAreNotUtf8, AreListedReadablyRenamedExactlyAndUndone)
+{
+    DiskList run;
+    const std::string folder = run.folder.string() + '/';
+    const std::string mine = folder + "a\x8E\xCA.txt";  // Shift-JIS bytes
+    const std::string lookalike = folder + "a\xEF\xBF\xBD\xEF\xBF\xBD.txt";
+    ASSERT_TRUE(testsupport::writeFile(mine, "mine"));
+    ASSERT_TRUE(testsupport::writeFile(lookalike, "lookalike"));
+    run.core.RenMethod = Method::AddAtEnd;
+    run.core.MakeRenameList({platform::codepage::nameFromBytes(mine)}, {}, {}, {});
+    ASSERT_EQ(run.core.listRows().at(0).oldName, u"a\\x8E\\xCA.txt");
+    EXPECT_EQ(run.core.listRows().at(0).newName, u"a\\x8E\\xCA-.txt");
+    run.core.runRename();
+    EXPECT_TRUE(run.messages.empty());
+    EXPECT_EQ(testsupport::readFile(folder + "a\x8E\xCA-.txt"), "mine");
+    run.core.runUndo();
+    EXPECT_EQ(testsupport::readFile(mine), "mine");
+    EXPECT_EQ(testsupport::readFile(lookalike), "lookalike");
 }

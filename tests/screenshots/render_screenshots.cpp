@@ -1,5 +1,9 @@
 // Renders the windows in their key states to PNG files, with the real engine on real
-// files in a temporary folder: scripts/screenshots runs it.
+// files in temporary folders (the main window's named like the one scripts/run makes for
+// its demo): scripts/screenshots runs it.
+#include "main_window_states.h"
+
+#include "dictionary/form_ext_dic.h"
 #include "engine/engine.h"
 #include "main_window/form_main.h"
 #include "platform/platform.h"
@@ -10,8 +14,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -75,6 +79,30 @@ bool renderRenameWindow(engine::Engine &engine, const QString &output, const QBy
     return ok;
 }
 
+// The dictionary, opened by its button as a user would, on the data files we ship.
+bool renderDictionary(engine::Engine &engine, const QString &output)
+{
+    FormMain form(engine);
+    form.Form_Load({}, u"sorvena");
+    form.show();
+    click(form, "CmdExtDic");
+    auto *dictionary = form.findChild<FormExtDic *>();
+    if (!dictionary)
+        return false;
+    dictionary->myFindFirst(QStringLiteral("jpg"));
+    bool ok = save(*dictionary, output, "dic-jpg");
+    dictionary->myFindFirst(QStringLiteral("xyz"));
+    ok &= save(*dictionary, output, "dic-no-more");
+    return ok;
+}
+
+QByteArray noiseBytes()
+{
+    QByteArray bytes(4096, '\0');
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>((i * 7919 + 13) % 251);
+    return bytes;
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -88,37 +116,21 @@ int main(int argc, char **argv)
     // Checks move the current folder, so relative paths are settled first.
     const QString output = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QFile demo(QString::fromLocal8Bit(argv[2]));
-    if (!QDir().mkpath(output) || !demo.open(QIODevice::ReadOnly))
+    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/sorvena-demo-XXXXXX"));
+    if (!QDir().mkpath(output) || !demo.open(QIODevice::ReadOnly) || !folder.isValid())
         return 1;
     const QByteArray picture = demo.readAll();
-
-    // A short, stable folder name reads better in the pictures than a random one.
-    const QString folder = QDir::tempPath() + QStringLiteral("/sorvena/写真");
-    QDir(folder).removeRecursively();
-    QDir().mkpath(folder);
-    const QString wrong = folder + QStringLiteral("/夏休み.txt");
-    const QString right = folder + QStringLiteral("/海.png");
-    const QString unknown = folder + QStringLiteral("/データ.bin");
-    QByteArray noise(4096, '\0');
-    for (int i = 0; i < noise.size(); ++i)
-        noise[i] = static_cast<char>((i * 7919 + 13) % 251);
-    if (!writeFile(wrong, picture) || !writeFile(right, picture) || !writeFile(unknown, noise))
-        return 1;
-
+    const std::vector<StatePicture> pictures = renderMainWindowStates(folder.path(), picture);
+    bool ok = !pictures.empty();
+    for (const StatePicture &state : pictures) {
+        const QString path = output + QLatin1Char('/') + state.name + QStringLiteral(".png");
+        const bool saved = state.image.save(path);
+        std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+        ok &= saved;
+    }
     engine::LibraryEngine real(platform::programFolder());
-    FormMain form(real);
-    form.Form_Load({}, u"sorvena");
-    form.show();
-    bool ok = save(form, output, "main-0-empty");
-    form.checkPath(unknown);
-    ok &= save(form, output, "main-12-unknown");
-    form.checkPath(right);
-    ok &= save(form, output, "main-13-right");
-    form.checkPath(wrong);
-    ok &= save(form, output, "main-21-wrong");
-    QTest::mouseClick(form.findChild<QLabel *>(QStringLiteral("ArrowRight")), Qt::LeftButton);
-    ok &= save(form, output, "main-22-corrected");
-    QDir(folder).removeRecursively();
-    ok &= renderRenameWindow(real, output, picture, noise);
+    ok &= renderDictionary(real, output);
+    ok &= renderRenameWindow(real, output, picture, noiseBytes());
+    QDir::setCurrent(QDir::rootPath());
     return ok ? 0 : 1;
 }

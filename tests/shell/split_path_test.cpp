@@ -80,16 +80,6 @@ TEST(DriveLetterPathSplit, TakesFilePathsApart)
         expectAccepted(Module1::splitDriveLetterPath, c);
 }
 
-TEST(DriveLetterPathSplit, PeriodAtEitherEndOfTheName)
-{
-    expectAccepted(Module1::splitDriveLetterPath,
-                   {u"C:\\dir\\.profile", {u"C:", u"\\dir\\", u".profile", u"", u"profile"}});
-    expectAccepted(Module1::splitDriveLetterPath,
-                   {u"C:\\dir\\readme.", {u"C:", u"\\dir\\", u"readme.", u"readme", u""}});
-    expectAccepted(Module1::splitDriveLetterPath, {u"C:\\.", {u"C:", u"\\", u".", u"", u""}});
-    expectAccepted(Module1::splitDriveLetterPath,
-                   {u"C:\\a..b", {u"C:", u"\\", u"a..b", u"a.", u"b"}});
-}
 
 TEST(DriveLetterPathSplit, NameWithoutPeriodHasNoExtension)
 {
@@ -125,8 +115,6 @@ TEST(PosixPathSplit, TakesFilePathsApart)
         {u"/docs/2002/memo.old.txt", {u"", u"/docs/2002/", u"memo.old.txt", u"memo.old", u"txt"}},
         {u"/memo.txt", {u"", u"/", u"memo.txt", u"memo", u"txt"}},
         {u"/dir/archive.tar.gz", {u"", u"/dir/", u"archive.tar.gz", u"archive.tar", u"gz"}},
-        {u"/dir/.profile", {u"", u"/dir/", u".profile", u"", u"profile"}},
-        {u"/dir/readme.", {u"", u"/dir/", u"readme.", u"readme", u""}},
         {u"/dir/Makefile", {u"", u"/dir/", u"Makefile", u"Makefile", u""}},
         {u"/home/写真/旅行.JPG", {u"", u"/home/写真/", u"旅行.JPG", u"旅行", u"JPG"}},
     };
@@ -153,6 +141,40 @@ TEST(PosixPathSplit, RefusesWhatIsNotAnAbsoluteFilePath)
 }
 
 // --- both forms ------------------------------------------------------------------------
+
+// Where the extension starts is the engine's rule too; names a person writes keep every
+// character in the base when their tail cannot be an extension.
+TEST(PathSplitExtensionRule, BothFormsSplitNamesAsTheEngineDoes)
+{
+    struct NameCase {
+        std::u16string name, base, ext;
+    };
+    const std::u16string stray = u"\xDCFF";  // a byte of a name that is not UTF-8
+    const NameCase cases[] = {
+        {u".profile", u".profile", u""},
+        {u".photo.png", u".photo", u"png"},
+        {u"readme.", u"readme", u""},
+        {u".", u".", u""},
+        {u"a..b", u"a.", u"b"},
+        {u"Report v1.0 final draft for review", u"Report v1.0 final draft for review", u""},
+        {u"報告.最終\u3000版", u"報告.最終\u3000版", u""},
+        {u"a.b\tc", u"a.b\tc", u""},
+        {u"a.abcdefghijklmnop", u"a", u"abcdefghijklmnop"},
+        {u"a.abcdefghijklmnopq", u"a.abcdefghijklmnopq", u""},
+        {u"a.\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A"
+         u"\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A",
+         u"a",
+         u"\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A"
+         u"\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A"},
+        {u"a." + std::u16string(16, stray[0]), u"a", std::u16string(16, stray[0])},
+        {u"a." + std::u16string(17, stray[0]), u"a." + std::u16string(17, stray[0]), u""},
+    };
+    for (const NameCase &c : cases) {
+        expectAccepted(Module1::splitPosixPath, {u"/dir/" + c.name, {u"", u"/dir/", c.name, c.base, c.ext}});
+        expectAccepted(Module1::splitDriveLetterPath,
+                       {u"C:\\dir\\" + c.name, {u"C:", u"\\dir\\", c.name, c.base, c.ext}});
+    }
+}
 
 TEST(PathSplitLimits, PathsLongerThanA16BitCountAreRefused)
 {

@@ -45,8 +45,6 @@ public:
     const std::filesystem::path &path() const { return m_path; }
     std::string file(const std::string &name) const { return (m_path / name).string(); }
 
-    // The full path of an entry as the program hands it to the engine.
-    std::u16string pathText(const std::u16string &name) const { return (m_path / name).u16string(); }
 
     // The drive as the engine reports it ("C:"), empty where paths have no drives.
     std::u16string driveText() const { return m_path.root_name().u16string(); }
@@ -57,6 +55,10 @@ public:
     {
         return m_path.u16string().substr(driveText().size()) + static_cast<char16_t>(std::filesystem::path::preferred_separator);
     }
+
+    // The full path of an entry as the program hands it to the engine. Joined as text,
+    // so that a name no file-system path type can hold (a lone surrogate) stays as it is.
+    std::u16string pathText(const std::u16string &name) const { return driveText() + folderText() + name; }
 
     // Writes a file (the name in UTF-8) and returns its path.
     std::filesystem::path write(const std::string &name, const std::string &bytes) const

@@ -1,19 +1,18 @@
-// The C contract, through the real engine library loaded the way the program loads it:
-// by full path from the folder of the executable, entry points by their exported names.
+// The C contract, through the real libtivex.so loaded the way the program loads it:
+// by full path from the folder of the executable.
 #include <gtest/gtest.h>
+
+#include <dlfcn.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "platform/codepage.h"
-#include "platform/library.h"
-#include "platform/platform.h"
 #include "samples.h"
-#include "support/temp_folder.h"
 #include "test_support.h"
 #include "tivex.h"
 
@@ -22,12 +21,12 @@ using namespace std::literals;
 namespace tivex::test {
 namespace {
 
-using CheckFunction = int32_t(TIVEX_CALL *)(const char *, char *, char *, char *, char *, char *, char *, int32_t *);
-using WhatFunction = int32_t(TIVEX_CALL *)(int32_t, const char *, char *);
-using CheckExtFunction = int32_t(TIVEX_CALL *)(const char *, char *);
+using CheckFunction = int32_t (*)(const char *, char *, char *, char *, char *, char *, char *, int32_t *);
+using WhatFunction = int32_t (*)(int32_t, const char *, char *);
+using CheckExtFunction = int32_t (*)(const char *, char *);
 
 struct Library {
-    std::unique_ptr<platform::SharedLibrary> handle;
+    void *handle = nullptr;
     CheckFunction check = nullptr;
     WhatFunction what = nullptr;
     CheckExtFunction checkExt = nullptr;
@@ -37,36 +36,17 @@ const Library &library()
 {
     static const Library loaded = [] {
         Library lib;
-        lib.handle = platform::SharedLibrary::open(platform::programFolder() + platform::pathSeparator()
-                                                   + platform::engineLibraryFileName());
+        const std::string path = executableDir() + "/libtivex.so";
+        lib.handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (lib.handle) {
-            auto entry = [&lib](const char *name, int bytes) {
-                return lib.handle->symbol(platform::engineSymbolName(name, bytes).c_str());
-            };
-            lib.check = reinterpret_cast<CheckFunction>(entry("TivexCheck", 32));
-            lib.what = reinterpret_cast<WhatFunction>(entry("TivexWhat", 12));
-            lib.checkExt = reinterpret_cast<CheckExtFunction>(entry("TivexCheckExt", 8));
+            lib.check = reinterpret_cast<CheckFunction>(::dlsym(lib.handle, "TivexCheck"));
+            lib.what = reinterpret_cast<WhatFunction>(::dlsym(lib.handle, "TivexWhat"));
+            lib.checkExt = reinterpret_cast<CheckExtFunction>(::dlsym(lib.handle, "TivexCheckExt"));
         }
         return lib;
     }();
     return loaded;
 }
-
-// Text as it crosses the boundary here (UTF-8 on POSIX, the ANSI code page on Windows),
-// for a UTF-8 literal of the tests.
-std::string engineText(std::string_view utf8)
-{
-    return platform::codepage::toEngineText(platform::codepage::utf8ToUtf16(utf8)).value_or("(not in the code page)");
-}
-
-// A full path without its drive ("C:" on Windows, nothing on POSIX), as the engine
-// reports folders.
-std::string withoutDrive(const std::string &path)
-{
-    return path.substr(std::filesystem::path(path).root_name().string().size());
-}
-
-constexpr char Separator = static_cast<char>(std::filesystem::path::preferred_separator);
 
 constexpr char Fill = static_cast<char>(0xAA);
 constexpr size_t CanaryBytes = 8;
@@ -136,7 +116,7 @@ struct CheckCall {
     }
     void expectFailedWith(std::string_view reasonPart) const
     {
-        EXPECT_NE(desc.text().find(engineText(reasonPart)), std::string::npos) << desc.text();
+        EXPECT_NE(desc.text().find(reasonPart), std::string::npos) << desc.text();
         for (const OutBuffer *name : {&trueExt, &drive, &folder, &base, &presentExt})
             EXPECT_EQ(name->text(), "");
         EXPECT_TRUE(canariesIntact());
@@ -147,25 +127,25 @@ class Contract : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(library().handle, nullptr) << "the engine library cannot be loaded";
+        ASSERT_NE(library().handle, nullptr) << ::dlerror();
         ASSERT_NE(library().check, nullptr);
         ASSERT_NE(library().what, nullptr);
         ASSERT_NE(library().checkExt, nullptr);
     }
 
-    // Creates a folder below the temporary one whose path without the drive, with its
-    // closing separator, is exactly length bytes long, and returns its full path.
+    // Creates a folder below the temporary one whose full path, with its closing '/',
+    // is exactly length bytes long, and returns that path.
     std::string folderOfLength(size_t length)
     {
         std::string relative;
-        size_t remaining = length - (withoutDrive(m_dir.path()).size() + 1);
+        size_t remaining = length - (m_dir.path().size() + 1);
         while (remaining > 0) {
             const size_t component = remaining > 201 ? 150 : remaining - 1;
-            relative += std::string(component, 'd') + Separator;
+            relative += std::string(component, 'd') + "/";
             remaining -= component + 1;
         }
         m_dir.makeFolder(relative);
-        return m_dir.path() + Separator + relative;
+        return m_dir.path() + "/" + relative;
     }
 
     TempDir m_dir;
@@ -180,9 +160,9 @@ TEST_F(Contract, reportsEveryPartOfASuccessfulCheck)
     call.presetStale();
     ASSERT_EQ(call.run(path), 1);
     EXPECT_EQ(call.trueExt.text(), "png");
-    EXPECT_EQ(call.desc.text(), engineText("PNG 画像"));
-    EXPECT_EQ(call.drive.text(), std::filesystem::path(m_dir.path()).root_name().string());
-    EXPECT_EQ(call.folder.text(), withoutDrive(m_dir.path()) + Separator);
+    EXPECT_EQ(call.desc.text(), "PNG 画像");
+    EXPECT_EQ(call.drive.text(), "");
+    EXPECT_EQ(call.folder.text(), m_dir.path() + "/");
     EXPECT_EQ(call.base.text(), "picture");
     EXPECT_EQ(call.presentExt.text(), "PNG");
     EXPECT_TRUE(call.canariesIntact());
@@ -195,7 +175,7 @@ TEST_F(Contract, emptyFileSucceedsWithoutAnExtension)
     call.presetStale();
     ASSERT_EQ(call.run(path), 1);
     EXPECT_EQ(call.trueExt.text(), "");
-    EXPECT_EQ(call.desc.text(), engineText("空のファイル（0 バイト）"));
+    EXPECT_EQ(call.desc.text(), "空のファイル（0 バイト）");
     EXPECT_EQ(call.presentExt.text(), "dat");
     EXPECT_TRUE(call.canariesIntact());
 }
@@ -210,16 +190,24 @@ TEST_F(Contract, unknownContentSucceedsWithAnEmptyExtension)
     EXPECT_FALSE(call.desc.text().empty());
 }
 
-TEST_F(Contract, leadingAndTrailingPeriodsStayInTheBaseName)
+TEST_F(Contract, namesAreSplitByTheSharedExtensionRule)
 {
-    CheckCall call;
-    ASSERT_EQ(call.run(m_dir.write(".profile", "export A=1\n")), 1);
-    EXPECT_EQ(call.base.text(), ".profile");
-    EXPECT_EQ(call.presentExt.text(), "");
-    ASSERT_EQ(call.run(m_dir.write("readme.", "read me\n")), 1);
-    EXPECT_EQ(call.base.text(), "readme.");
-    EXPECT_EQ(call.presentExt.text(), "");
-    EXPECT_EQ(call.trueExt.text(), "txt");
+    struct NameCase {
+        std::string name, base, presentExt;
+    };
+    const NameCase cases[] = {
+        {".profile", ".profile", ""},
+        {"readme.", "readme", ""},
+        {"Report v1.0 final draft for review", "Report v1.0 final draft for review", ""},
+        {"notes.abcdefghijklmnopq", "notes.abcdefghijklmnopq", ""},
+    };
+    for (const NameCase &c : cases) {
+        CheckCall call;
+        ASSERT_EQ(call.run(m_dir.write(c.name, "plain words\n")), 1) << c.name;
+        EXPECT_EQ(call.base.text(), c.base) << c.name;
+        EXPECT_EQ(call.presentExt.text(), c.presentExt) << c.name;
+        EXPECT_EQ(call.trueExt.text(), "txt") << c.name;
+    }
 }
 
 TEST_F(Contract, nullOutputBuffersAreSkipped)
@@ -231,72 +219,53 @@ TEST_F(Contract, nullOutputBuffersAreSkipped)
 
 // ---- Names that do not fit ----------------------------------------------------------------
 
-TEST_F(Contract, baseNameOfExactlyTheWidthFits)
+// Every name the file system allows fits its buffer: a Japanese character is three bytes
+// of UTF-8, and a name may take all of the 255 bytes.
+TEST_F(Contract, everyNameTheFileSystemAllowsIsChecked)
 {
-    const std::string base(TIVEX_BASE_WIDTH, 'b');
+    std::string kana22, kana85;
+    for (int i = 0; i < 22; ++i)
+        kana22 += "あ";
+    for (int i = 0; i < 85; ++i)
+        kana85 += "あ";
+    const std::string longest(251, 'b');
+    for (const std::string &base : {kana22, kana85, longest}) {
+        const std::string name = base.size() + 4 <= 255 ? base + ".txt" : base;
+        CheckCall call;
+        ASSERT_EQ(call.run(m_dir.write(name, "x\n")), 1) << name.size();
+        EXPECT_EQ(call.base.text(), base);
+        EXPECT_TRUE(call.canariesIntact());
+    }
+}
+
+TEST_F(Contract, aFileInTheDeepestFolderAPathAllowsIsChecked)
+{
+    const std::string folder = folderOfLength(4000);
+    m_dir.write((folder + "f.txt").substr(m_dir.path().size() + 1), "x\n");
     CheckCall call;
-    ASSERT_EQ(call.run(m_dir.write(base + ".txt", "text\n")), 1);
-    EXPECT_EQ(call.base.text(), base);
+    ASSERT_EQ(call.run(folder + "f.txt"), 1);
+    EXPECT_EQ(call.folder.text(), folder);
     EXPECT_TRUE(call.canariesIntact());
 }
 
-TEST_F(Contract, baseNameOneByteTooLongFails)
+// Longer parts name no file that can exist; they fail before the file is looked for,
+// and nothing shortened is handed back.
+TEST_F(Contract, partsLongerThanTheirBuffersFailBeforeTheFileIsLookedFor)
 {
-    CheckCall call;
-    call.presetStale();
-    EXPECT_EQ(call.run(m_dir.write(std::string(TIVEX_BASE_WIDTH + 1, 'b') + ".txt", "text\n")), 0);
-    call.expectFailedWith("64 バイト");
-}
-
-TEST_F(Contract, japaneseBaseNameIsMeasuredInBytes)
-{
-    // As many "あ" as fit the base's bytes (21 of three bytes in UTF-8, 32 of two in code
-    // page 932), then one more.
-    std::string fits;
-    while (engineText(fits + "あ").size() <= TIVEX_BASE_WIDTH)
-        fits += "あ";
-    const std::string tooLong = fits + "あ";
-    CheckCall call;
-    ASSERT_EQ(call.run(m_dir.write(fits + ".txt", "x\n")), 1);
-    EXPECT_EQ(call.base.text(), engineText(fits));
-    call.presetStale();
-    EXPECT_EQ(call.run(m_dir.write(tooLong + ".txt", "x\n")), 0);
-    call.expectFailedWith("ファイル名が長すぎます");
-}
-
-TEST_F(Contract, extensionLongerThanItsBufferFails)
-{
-    CheckCall call;
-    const std::string fits(TIVEX_EXT_WIDTH, 'e');
-    ASSERT_EQ(call.run(m_dir.write("a." + fits, "x\n")), 1);
-    EXPECT_EQ(call.presentExt.text(), fits);
-    call.presetStale();
-    EXPECT_EQ(call.run(m_dir.write("a." + fits + "e", "x\n")), 0);
-    call.expectFailedWith("拡張子が長すぎます");
-}
-
-TEST_F(Contract, folderOfExactlyTheWidthFitsAndOneMoreFails)
-{
-    const std::string exact = folderOfLength(TIVEX_FOLDER_WIDTH);
-    ASSERT_EQ(withoutDrive(exact).size(), size_t{TIVEX_FOLDER_WIDTH});
-    const std::string fitting = exact + "f.txt";
-    m_dir.write(fitting.substr(m_dir.path().size() + 1), "x\n");
-    CheckCall call;
-    ASSERT_EQ(call.run(fitting), 1);
-    EXPECT_EQ(call.folder.text(), withoutDrive(exact));
-
-    const std::string longer = folderOfLength(TIVEX_FOLDER_WIDTH + 1);
-    m_dir.write((longer + "f.txt").substr(m_dir.path().size() + 1), "x\n");
-    call.presetStale();
-    EXPECT_EQ(call.run(longer + "f.txt"), 0);
-    call.expectFailedWith("フォルダー");
-}
-
-TEST_F(Contract, lengthIsCheckedBeforeTheFileIsLookedFor)
-{
-    CheckCall call;
-    EXPECT_EQ(call.run(m_dir.path() + Separator + "no" + Separator + std::string(100, 'n') + ".txt"), 0);
-    call.expectFailedWith("長すぎます");
+    const std::string tooLongFolder = "/" + std::string(TIVEX_FOLDER_WIDTH, 'd') + "/";
+    const struct {
+        std::string path;
+        std::string reason;
+    } cases[] = {
+        {"/no/such/" + std::string(TIVEX_BASE_WIDTH + 1, 'b') + ".txt", "ファイル名が長すぎます（255 バイトまで）"},
+        {tooLongFolder + "a.txt", "フォルダーのパスが長すぎます"},
+    };
+    for (const auto &c : cases) {
+        CheckCall call;
+        call.presetStale();
+        EXPECT_EQ(call.run(c.path), 0);
+        call.expectFailedWith(c.reason);
+    }
 }
 
 // ---- Files that cannot be checked -----------------------------------------------------------
@@ -305,7 +274,7 @@ TEST_F(Contract, missingFileFails)
 {
     CheckCall call;
     call.presetStale();
-    EXPECT_EQ(call.run(m_dir.path() + Separator + "missing.txt"), 0);
+    EXPECT_EQ(call.run(m_dir.path() + "/missing.txt"), 0);
     call.expectFailedWith("見つかりません");
 }
 
@@ -319,22 +288,40 @@ TEST_F(Contract, folderFails)
 
 TEST_F(Contract, unreadableFileFails)
 {
-    if (!testsupport::permissionsDenyReading())
-        GTEST_SKIP() << "file modes do not keep this process from reading (the superuser, or Windows)";
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
     const std::string path = m_dir.write("secret.txt", "secret\n");
-    std::filesystem::permissions(path, std::filesystem::perms::none);
+    ASSERT_EQ(::chmod(path.c_str(), 0), 0);
     CheckCall call;
     EXPECT_EQ(call.run(path), 0);
     call.expectFailedWith("アクセスが拒否されました");
 }
 
-TEST_F(Contract, fifoIsRefusedWithoutBlocking)
+TEST_F(Contract, fifoIsRefusedWithoutBeingOpened)
 {
-    const std::string path = nonRegularFile(m_dir);
+    // Opening a fifo wakes a writer waiting for a reader and breaks its pipe when closed;
+    // the kernel reports every open to inotify at once, so no open may show up there.
+    const std::string path = m_dir.path() + "/pipe";
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, path.c_str(), IN_OPEN), 0);
     CheckCall call;
     call.presetStale();
     EXPECT_EQ(call.run(path), 0);
     call.expectFailedWith("通常のファイルではありません");
+    char event[sizeof(inotify_event) + 256];
+    EXPECT_EQ(::read(watch, event, sizeof event), -1) << "the fifo was opened";
+    ::close(watch);
+}
+
+TEST_F(Contract, aFileThatReportsNoSizeIsReadForWhatItHolds)
+{
+    // The test's own status: /proc makes it when it is read and reports size 0.
+    CheckCall call;
+    EXPECT_EQ(call.run("/proc/self/status"), 1);
+    EXPECT_EQ(call.desc.text().find("空のファイル"), std::string::npos) << call.desc.text();
+    EXPECT_NE(call.trueExt.text(), "");
 }
 
 TEST_F(Contract, pathsThatAreNotFullPathsOfAFileFail)
@@ -342,7 +329,7 @@ TEST_F(Contract, pathsThatAreNotFullPathsOfAFileFail)
     CheckCall call;
     EXPECT_EQ(call.run("relative/name.txt"), 0);
     call.expectFailedWith("フルパス");
-    EXPECT_EQ(call.run(m_dir.path() + Separator), 0);
+    EXPECT_EQ(call.run(m_dir.path() + "/"), 0);
     call.expectFailedWith("ファイル名がありません");
     EXPECT_EQ(call.run(""), 0);
     call.expectFailedWith("指定されていません");
@@ -445,6 +432,29 @@ TEST(ContractWhat, whatNextWithoutAFirstCallGivesNothing)
             std::exit(library().what(1, "jpg", desc.data()) == -1 ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
+}
+
+// ---- Exports -----------------------------------------------------------------------------
+
+TEST_F(Contract, exportsOnlyTheThreeEntryPoints)
+{
+    int exitCode = 0;
+    const std::string symbols =
+        runCommand("nm -D --defined-only '" + executableDir() + "/libtivex.so' 2>/dev/null", exitCode);
+    if (exitCode != 0)
+        GTEST_SKIP() << "nm is not available";
+    std::vector<std::string> exported;
+    size_t start = 0;
+    while (start < symbols.size()) {
+        const size_t end = symbols.find('\n', start);
+        const std::string line = symbols.substr(start, end - start);
+        start = end == std::string::npos ? symbols.size() : end + 1;
+        const size_t lastSpace = line.rfind(' ');
+        if (lastSpace != std::string::npos && lastSpace >= 2 && line[lastSpace - 1] != 'A')
+            exported.push_back(line.substr(lastSpace + 1));
+    }
+    std::sort(exported.begin(), exported.end());
+    EXPECT_EQ(exported, (std::vector<std::string>{"TivexCheck", "TivexCheckExt", "TivexWhat"}));
 }
 
 } // namespace

@@ -48,8 +48,10 @@ fs::path fullPath(const std::string &folder, std::string_view name)
     return fs::path(folder) / fs::path(std::string(name));
 }
 
-std::string engineTextOf(const fs::path &path)
+std::string engineTextOf(const fs::path &path, std::string_view name)
 {
+    if (!platform::codepage::isValidUtf8(name))
+        return path.string();
     return platform::codepage::toEngineText(path.u16string()).value_or(path.string());
 }
 
@@ -62,14 +64,14 @@ std::string TempDir::write(std::string_view name, std::string_view bytes) const
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out)
         throw std::runtime_error("cannot write " + full.string());
-    return engineTextOf(full);
+    return engineTextOf(full, name);
 }
 
 std::string TempDir::makeFolder(std::string_view name) const
 {
     const fs::path full = fullPath(m_path, name);
     fs::create_directories(full);
-    return engineTextOf(full);
+    return engineTextOf(full, name);
 }
 
 std::string executableDir() { return fs::path(platform::programFolder()).string(); }

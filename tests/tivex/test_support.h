@@ -31,8 +31,4 @@ std::string executableDir();
 // (POSIX only: the command tests speak the shell's language.)
 std::string runCommand(const std::string &command, int &exitCode);
 
-// A path in the folder that names something other than a regular file: a fifo on POSIX,
-// a device on Windows.
-std::string nonRegularFile(const TempDir &dir);
-
 } // namespace tivex::test

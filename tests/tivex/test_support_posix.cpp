@@ -1,10 +1,9 @@
 // What the tivex tests need that only POSIX has: running the tivex command through the
-// shell, and a file that is not a regular one.
+// shell.
 #include "test_support.h"
 
 #include <cstdio>
 #include <stdexcept>
-#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace tivex::test {
@@ -22,14 +21,6 @@ std::string runCommand(const std::string &command, int &exitCode)
     const int status = ::pclose(pipe);
     exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return output;
-}
-
-std::string nonRegularFile(const TempDir &dir)
-{
-    const std::string path = dir.path() + "/pipe";
-    if (::mkfifo(path.c_str(), 0600) != 0)
-        throw std::runtime_error("cannot make a fifo");
-    return path;
 }
 
 } // namespace tivex::test

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include <tivex.h>
+#include <tivex_name_rule.h>
 
 #include "samples.h"
 #include "signatures.h"
@@ -809,7 +810,7 @@ TEST(TypeTableRows, areWellFormed)
         EXPECT_FALSE(type.descEn.empty()) << type.id;
         EXPECT_LE(type.descJa.size() + std::string_view("（UTF-8 BOM 付き）").size(), size_t{TIVEX_DESC_WIDTH}) << type.id;
         EXPECT_TRUE(isValidUtf8(type.descJa)) << type.id;
-        EXPECT_LE(type.ext.size(), size_t{TIVEX_EXT_WIDTH}) << type.id;
+        EXPECT_LE(type.ext.size(), names::MaxExtensionCharacters) << type.id;
         for (char c : std::string(type.ext) + std::string(type.aliases)) {
             EXPECT_TRUE((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ' || c == '-' || c == '+' || c == '_')
                 << type.id << " has '" << c << "' in an extension";
@@ -858,6 +859,36 @@ TEST(TypeTableRows, parentsDoNotClaimTheExtensionsOfTypesTheyCannotBe)
                 EXPECT_FALSE(parent->claimsExtension(ext)) << parent->id << " claims ." << ext;
             }
         }
+    }
+}
+
+// The main window's rocket stays disabled for the extensions of Runnable types only, so a
+// program or script type added without the flag could be started by a click.
+TEST(TypeTableRows, everyProgramAndScriptTypeIsRunnable)
+{
+    constexpr std::string_view DescriptionWords[] = {
+        " script", "executable", "batch file", "shared object", "dynamic link library",
+        "dynamic library", "javascript", "vbscript", "installer package",
+    };
+    constexpr std::string_view ProgramMimeTypes[] = {
+        "application/x-sh", "application/x-sharedlib", "application/x-executable", "application/x-dosexec",
+        "application/vnd.microsoft.portable-executable", "application/x-mach-binary", "application/java-archive",
+        "application/x-msi", "text/x-python", "text/x-perl", "text/x-ruby", "application/x-php", "text/x-lua",
+        "text/x-awk", "text/x-tcl", "text/x-powershell", "application/x-bat", "text/javascript", "text/vbscript",
+    };
+    for (const TypeInfo &type : allTypes()) {
+        const std::string description = " " + asciiLower(type.descEn);
+        const bool saysSo =
+            std::any_of(std::begin(DescriptionWords), std::end(DescriptionWords),
+                        [&](std::string_view word) { return description.find(word) != std::string::npos; }) ||
+            std::find(std::begin(ProgramMimeTypes), std::end(ProgramMimeTypes), type.mime) != std::end(ProgramMimeTypes);
+        if (saysSo) {
+            EXPECT_TRUE(type.has(Runnable)) << type.id << " is a program or script type";
+        }
+    }
+    for (const std::string_view ext : {"elf", "so", "py", "pl", "rb", "php", "lua", "awk", "exe", "com", "dll", "bat"}) {
+        const auto &types = typesForExtension(ext);
+        EXPECT_TRUE(std::any_of(types.begin(), types.end(), [](const TypeInfo *t) { return t->has(Runnable); })) << ext;
     }
 }
 

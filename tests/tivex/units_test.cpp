@@ -153,15 +153,25 @@ TEST(Inflate, stopsAtTheOutputsEndAndOnBrokenInput)
 // ---- Names and UTF-8 --------------------------------------------------------------------
 
 struct NameCase {
-    std::string_view name, base, ext;
+    std::string name, base, ext;
 };
 
-TEST(SplitName, periodsAtEitherEndAreNoExtension)
+TEST(SplitName, theExtensionIsWhatFollowsTheLastPeriodWhenItCanBeOne)
 {
+    const std::string sixteenKana = "ああああああああああああああああ"; // 48 bytes, 16 characters
+    const std::string sixteenStray(16, '\xFF');                        // not UTF-8: 16 characters
     const NameCase cases[] = {
         {"photo.jpg", "photo", "jpg"}, {"archive.tar.gz", "archive.tar", "gz"}, {".profile", ".profile", ""},
-        {"readme.", "readme.", ""},    {"noext", "noext", ""},                 {".a.b", ".a", "b"},
-        {"a.b", "a", "b"},             {"..", "..", ""},
+        {"readme.", "readme", ""},     {"noext", "noext", ""},                 {".a.b", ".a", "b"},
+        {"a.b", "a", "b"},             {"..", ".", ""},                        {".", ".", ""},
+        {"Report v1.0 final draft for review", "Report v1.0 final draft for review", ""},
+        {"a.b c", "a.b c", ""},        {"a.b\tc", "a.b\tc", ""},               {"報告.最終\u3000版", "報告.最終\u3000版", ""},
+        {"a.abcdefghijklmnop", "a", "abcdefghijklmnop"},
+        {"a.abcdefghijklmnopq", "a.abcdefghijklmnopq", ""},
+        {"a." + sixteenKana, "a", sixteenKana},
+        {"a." + sixteenKana + "あ", "a." + sixteenKana + "あ", ""},
+        {"a." + sixteenStray, "a", sixteenStray},
+        {"a." + sixteenStray + "\xFF", "a." + sixteenStray + "\xFF", ""},
     };
     for (const NameCase &c : cases) {
         const NameParts parts = splitName(c.name);

@@ -12,6 +12,7 @@
 
 #include "sample_files.h"
 #include "tivex.h"
+#include "tivex_name_rule.h"
 #include "tivex_engine.h"
 
 namespace tivex::evidence {
@@ -52,7 +53,7 @@ bool isWellFormedUtf8(std::string_view text)
         return ::testing::AssertionFailure() << "type outside the table";
     for (const std::string_view present : {"", "bin", "zzq"}) {
         const std::string ext = proposeExtension(detection.type, present);
-        if (ext.size() > TIVEX_EXT_WIDTH)
+        if (ext.size() > names::MaxExtensionCharacters)
             return ::testing::AssertionFailure() << "extension too long: " << ext;
     }
     for (const std::string &description : {describeJa(detection), describeEn(detection)}) {

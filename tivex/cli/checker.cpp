@@ -1,6 +1,7 @@
 #include "checker.h"
 
 #include <atomic>
+#include <optional>
 #include <thread>
 
 #include "os.h"
@@ -25,7 +26,17 @@ Checker::~Checker() { finish(); }
 
 void Checker::add(std::string path)
 {
-    m_batch.push_back({std::move(path), {}, false});
+    queue({std::move(path), {}, {}, false, false});
+}
+
+void Checker::note(std::string message)
+{
+    queue({{}, {}, std::move(message), true, true});
+}
+
+void Checker::queue(Item item)
+{
+    m_batch.push_back(std::move(item));
     if (m_threads == 1 || m_batch.size() >= m_threads * ItemsPerThreadInBatch)
         checkBatch();
 }
@@ -39,11 +50,20 @@ void Checker::finish()
 
 void Checker::checkOne(Item &item) const
 {
-    const Report report = checkFile(os::absolutePath(item.path));
+    if (item.isNote)
+        return;
+    Report report;
+    if (const std::optional<std::string> path = os::absolutePath(item.path)) {
+        report = checkFile(*path);
+    } else {
+        // Without the current folder's path a relative name cannot be made a full one.
+        report.failure = Failure::FolderTooLong;
+        report.reason = failureReason(Failure::FolderTooLong, os::maxPathLength());
+    }
     item.ok = report.ok();
     item.line = formatLine(item.path, report, m_style);
     if (!item.ok && m_style.mode == OutputMode::Extension)
-        std::fprintf(stderr, "tivex: %s: %s\n", item.path.c_str(), report.reason.c_str());
+        item.error = printablePath(item.path) + ": " + report.reason;
 }
 
 void Checker::checkBatch()
@@ -70,6 +90,10 @@ void Checker::checkBatch()
 
 void Checker::write(const Item &item)
 {
+    if (!item.error.empty())
+        std::fprintf(stderr, "tivex: %s\n", item.error.c_str());
+    if (item.isNote)
+        return;
     std::fwrite(item.line.data(), 1, item.line.size(), m_out);
     m_allChecked = m_allChecked && item.ok;
 }

@@ -1,5 +1,5 @@
 // Checks paths and writes their lines in the order the paths arrived, on one thread or
-// on several.
+// on several; the errors that go to standard error keep that order too.
 #pragma once
 
 #include <cstdio>
@@ -18,6 +18,9 @@ public:
     Checker &operator=(const Checker &) = delete;
 
     void add(std::string path);
+    // An error met while finding the paths, written to standard error in its place among
+    // the checks' own.
+    void note(std::string message);
     // Checks and writes whatever is still waiting.
     void finish();
     // False once some file could not be checked.
@@ -27,10 +30,13 @@ private:
     struct Item {
         std::string path;
         std::string line;
+        std::string error; // for standard error, "tivex: " and the line end left out
         bool ok = false;
+        bool isNote = false;
     };
 
     void checkOne(Item &item) const;
+    void queue(Item item);
     void checkBatch();
     void write(const Item &item);
 

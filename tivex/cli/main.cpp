@@ -8,6 +8,7 @@
 #include "checker.h"
 #include "options.h"
 #include "path_feed.h"
+#include "report_format.h"
 #include "text_util.h"
 #include "tivex_engine.h"
 
@@ -19,10 +20,9 @@ constexpr int ExitUsage = 2;
 
 void write(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
-// Prints every description of each extension; false when one has none.
-bool printDescriptions(const tivex::cli::Options &options)
+// Prints every description of each extension.
+void printDescriptions(const tivex::cli::Options &options)
 {
-    bool allKnown = true;
     for (const std::string &ext : options.whatExtensions) {
         std::vector<std::string_view> descriptions = tivex::describeExtension(ext);
         // The engine describes in Japanese only; English comes from the same table rows.
@@ -31,49 +31,52 @@ bool printDescriptions(const tivex::cli::Options &options)
             for (const tivex::TypeInfo *type : tivex::typesForExtension(tivex::normalizeExtension(ext)))
                 descriptions.push_back(type->descEn);
         }
-        if (descriptions.empty()) {
-            std::fprintf(stderr, "tivex: no type known for the extension '%s'\n", ext.c_str());
-            allKnown = false;
-        }
+        // An extension nobody knows is an answer, not a failure: no lines, status 0.
+        if (descriptions.empty())
+            std::fprintf(stderr, "tivex: no type known for the extension '%s'\n",
+                         tivex::cli::printablePath(ext).c_str());
         for (const std::string_view description : descriptions) {
             write(description);
             write("\n");
         }
     }
-    return allKnown;
 }
 
-bool feedFromList(const std::string &list, bool nulSeparated, const tivex::cli::PathConsumer &consume)
+bool feedFromList(const std::string &list, bool nulSeparated, const tivex::cli::PathConsumer &consume,
+                  const tivex::cli::ErrorConsumer &report)
 {
     std::FILE *in = list == "-" ? stdin : std::fopen(list.c_str(), "rb");
     if (!in) {
-        std::fprintf(stderr, "tivex: %s: cannot open the file list\n", list.c_str());
+        report(tivex::cli::printablePath(list) + ": cannot open the file list");
         return false;
     }
-    const bool ok = tivex::cli::feedList(in, nulSeparated, consume).ok;
+    const bool ok = tivex::cli::feedList(in, list, nulSeparated, consume, report).ok;
+    const bool readError = std::ferror(in) != 0;
     if (in != stdin)
         std::fclose(in);
-    if (!ok)
-        std::fprintf(stderr, "tivex: %s: cannot read the file list\n", list.c_str());
+    if (readError)
+        report(tivex::cli::printablePath(list) + ": cannot read the file list");
     return ok;
 }
 
 // Checks every file the options name; false when some file, list or folder could not be read.
 bool checkAll(const tivex::cli::Options &options)
 {
-    tivex::cli::Checker checker({options.mode, options.brief, options.english}, options.threads, stdout);
+    tivex::cli::Checker checker({options.mode, options.brief, options.english, options.print0}, options.threads,
+                                stdout);
     bool ok = true;
     const tivex::cli::PathConsumer check = [&](std::string path) { checker.add(std::move(path)); };
+    const tivex::cli::ErrorConsumer report = [&](std::string message) { checker.note(std::move(message)); };
     const tivex::cli::PathConsumer named = [&](std::string path) {
         if (options.recursive)
-            ok = tivex::cli::feedTree(path, check).ok && ok;
+            ok = tivex::cli::feedTree(path, check, report).ok && ok;
         else
             checker.add(std::move(path));
     };
     for (const std::string &file : options.files)
         named(file);
     for (const std::string &list : options.lists)
-        ok = feedFromList(list, options.nulSeparatedLists, named) && ok;
+        ok = feedFromList(list, options.nulSeparatedLists, named, report) && ok;
     checker.finish();
     return ok && checker.allChecked();
 }
@@ -99,8 +102,8 @@ int main(int argc, char **argv)
         write("\n");
         return ExitOk;
     }
-    bool ok = printDescriptions(options);
-    ok = checkAll(options) && ok;
+    printDescriptions(options);
+    const bool ok = checkAll(options);
     std::fflush(stdout);
     return ok ? ExitOk : ExitUnreadable;
 }

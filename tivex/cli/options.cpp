@@ -9,13 +9,17 @@ const std::string_view HelpText =
     "Usage: tivex [OPTION]... FILE...\n"
     "Tells what each FILE is from its content and which extension it calls for.\n"
     "\n"
-    "Output (one line per file, UTF-8, in the order the files were named):\n"
+    "Output (one line per file, UTF-8, in the order the files were named; in the paths a\n"
+    "control character or a byte that is not UTF-8 is printed as \\ and three octal digits):\n"
     "  (default)              PATH: DESCRIPTION [EXT]   EXT is empty ([]) when unknown\n"
     "  -e, --extension        PATH<TAB>EXT              EXT is empty when unknown or on error\n"
     "      --mime             PATH: MIME-TYPE\n"
     "      --json             one JSON object per line: path, ext, accepted, description,\n"
-    "                         mime, type (or path and error when the file could not be read)\n"
+    "                         mime, type (or path and error when the file could not be read);\n"
+    "                         a byte of a path that is not UTF-8 is written \\udcXX\n"
     "  -b, --brief            leave out the path (and the tab of --extension)\n"
+    "      --print0           for scripts: the path as it is, followed by NUL instead of\n"
+    "                         ': ' or the tab, and NUL instead of each line end\n"
     "      --english          describe types in English instead of Japanese\n"
     "\n"
     "Which files:\n"
@@ -23,7 +27,8 @@ const std::string_view HelpText =
     "                         (LIST '-' reads standard input; a trailing CR is ignored)\n"
     "  -0, --null             entries in LIST are separated by NUL bytes instead\n"
     "  -r, --recursive        walk folders: every regular file below them, sorted by name;\n"
-    "                         symbolic links to folders are not followed\n"
+    "                         symbolic links to folders are not followed; folders more\n"
+    "                         than 256 levels deep are reported and left out\n"
     "  --                     treat every following argument as a file\n"
     "\n"
     "Other:\n"
@@ -33,8 +38,9 @@ const std::string_view HelpText =
     "      --version          show the version and exit\n"
     "\n"
     "Errors: PATH: error: REASON (with --extension the reason goes to standard error).\n"
-    "Exit status: 0 when every file was checked, 1 when some file could not be read,\n"
-    "2 on a usage error.\n";
+    "Exit status: 0 when every file was checked, 1 when some file, list entry or folder\n"
+    "could not be read, 2 on a usage error. An extension --what does not know prints no\n"
+    "line and is no error.\n";
 
 namespace {
 
@@ -85,6 +91,7 @@ const OptionSpec OptionTable[] = {
      }},
     {'0', "null", false, [](Options &o, std::string_view, std::string &) { return o.nulSeparatedLists = true; }},
     {'r', "recursive", false, [](Options &o, std::string_view, std::string &) { return o.recursive = true; }},
+    {0, "print0", false, [](Options &o, std::string_view, std::string &) { return o.print0 = true; }},
     {0, "what", true,
      [](Options &o, std::string_view value, std::string &) {
          o.whatExtensions.emplace_back(value);

@@ -15,6 +15,7 @@ struct Options {
     bool english = false;
     bool nulSeparatedLists = false;
     bool recursive = false;
+    bool print0 = false;
     bool help = false;
     bool version = false;
     unsigned threads = 1;

@@ -5,6 +5,9 @@
 #include <system_error>
 #include <vector>
 
+#include "os.h"
+#include "report_format.h"
+
 namespace fs = std::filesystem;
 
 namespace tivex::cli {
@@ -14,9 +17,9 @@ namespace {
 // Below this many levels the walk stops: no real tree is this deep, a bind-mount loop is.
 constexpr int MaxWalkDepth = 256;
 
-void reportWalkError(const std::string &path, const std::error_code &error)
+void reportWalkError(const std::string &path, const std::error_code &error, const ErrorConsumer &report)
 {
-    std::fprintf(stderr, "tivex: %s: cannot read the folder: %s\n", path.c_str(), error.message().c_str());
+    report(printablePath(path) + ": cannot read the folder: " + error.message());
 }
 
 std::string joinPath(const std::string &folder, const std::string &name)
@@ -26,14 +29,17 @@ std::string joinPath(const std::string &folder, const std::string &name)
     return folder + "/" + name;
 }
 
-bool walkFolder(const std::string &folder, const PathConsumer &consume, int depth)
+bool walkFolder(const std::string &folder, const PathConsumer &consume, const ErrorConsumer &report, int depth)
 {
-    if (depth > MaxWalkDepth)
-        return true;
+    if (depth > MaxWalkDepth) {
+        report(printablePath(folder) + ": not walked: folders nested deeper than " + std::to_string(MaxWalkDepth)
+               + " levels");
+        return false;
+    }
     std::error_code error;
     fs::directory_iterator it(folder, error);
     if (error) {
-        reportWalkError(folder, error);
+        reportWalkError(folder, error, report);
         return false;
     }
     std::vector<std::string> names;
@@ -43,7 +49,7 @@ bool walkFolder(const std::string &folder, const PathConsumer &consume, int dept
         names.push_back(it->path().filename().string());
     }
     if (error) {
-        reportWalkError(folder, error);
+        reportWalkError(folder, error, report);
         return false;
     }
     std::sort(names.begin(), names.end());
@@ -53,7 +59,7 @@ bool walkFolder(const std::string &folder, const PathConsumer &consume, int dept
         const std::string path = joinPath(folder, name);
         const fs::file_status own = fs::symlink_status(path, error);
         if (fs::is_directory(own))
-            ok = walkFolder(path, consume, depth + 1) && ok;
+            ok = walkFolder(path, consume, report, depth + 1) && ok;
         else if (fs::is_regular_file(own) || (fs::is_symlink(own) && fs::is_regular_file(fs::status(path, error))))
             consume(path);
     }
@@ -62,35 +68,57 @@ bool walkFolder(const std::string &folder, const PathConsumer &consume, int dept
 
 } // namespace
 
-FeedResult feedList(std::FILE *in, bool nulSeparated, const PathConsumer &consume)
+FeedResult feedList(std::FILE *in, std::string_view listName, bool nulSeparated, const PathConsumer &consume,
+                    const ErrorConsumer &report)
 {
     const int separator = nulSeparated ? '\0' : '\n';
+    const size_t longest = os::maxPathLength();
     std::string entry;
+    size_t length = 0; // of the whole entry, of which only the first bytes are kept
+    bool holdsNul = false;
+    bool ok = true;
+    const auto refuse = [&](const std::string &why) {
+        constexpr size_t Shown = 64;
+        report(printablePath(listName) + ": " + why + ": " + printablePath(entry.substr(0, Shown))
+               + (length > Shown ? "..." : ""));
+        ok = false;
+    };
     const auto handOn = [&] {
-        if (!nulSeparated && entry.ends_with('\r'))
+        if (!nulSeparated && entry.ends_with('\r') && length == entry.size()) {
             entry.pop_back();
-        if (!entry.empty())
+            --length;
+        }
+        if (length > longest)
+            refuse("an entry longer than the longest path (" + std::to_string(longest) + " bytes) is skipped");
+        else if (holdsNul)
+            refuse("an entry that holds a NUL byte is skipped");
+        else if (!entry.empty())
             consume(entry);
         entry.clear();
+        length = 0;
+        holdsNul = false;
     };
     for (int c = std::getc(in); c != EOF; c = std::getc(in)) {
-        if (c == separator)
+        if (c == separator) {
             handOn();
-        else
+            continue;
+        }
+        holdsNul = holdsNul || c == '\0';
+        if (++length <= longest + 1)
             entry += static_cast<char>(c);
     }
     handOn();
-    return {!std::ferror(in)};
+    return {!std::ferror(in) && ok};
 }
 
-FeedResult feedTree(const std::string &path, const PathConsumer &consume)
+FeedResult feedTree(const std::string &path, const PathConsumer &consume, const ErrorConsumer &report)
 {
     std::error_code error;
     if (!fs::is_directory(fs::status(path, error))) {
         consume(path);
         return {};
     }
-    return {walkFolder(path, consume, 0)};
+    return {walkFolder(path, consume, report, 0)};
 }
 
 } // namespace tivex::cli

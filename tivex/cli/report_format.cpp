@@ -1,5 +1,6 @@
 #include "report_format.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace tivex::cli {
@@ -8,7 +9,6 @@ namespace {
 
 constexpr std::string_view EmptyMime = "inode/x-empty";
 constexpr std::string_view UnknownMime = "application/octet-stream";
-constexpr std::string_view ReplacementCharacter = "\xEF\xBF\xBD";
 
 struct Utf8Lead {
     uint8_t first; // range of the lead byte
@@ -78,17 +78,42 @@ void appendJsonEscape(std::string &out, char c)
     }
 }
 
+void appendOctal(std::string &out, uint8_t byte)
+{
+    out += '\\';
+    out += static_cast<char>('0' + (byte >> 6));
+    out += static_cast<char>('0' + ((byte >> 3) & 7));
+    out += static_cast<char>('0' + (byte & 7));
+}
+
+// U+0080..U+009F, the C1 controls, are as unprintable as the C0 ones.
+bool isC1Control(std::string_view character)
+{
+    return character.size() == 2 && static_cast<uint8_t>(character[0]) == 0xC2
+           && static_cast<uint8_t>(character[1]) < 0xA0;
+}
+
 std::string describe(const Report &report, bool english)
 {
     return english ? report.descriptionEn : report.description;
 }
 
+void appendPath(std::string &line, std::string_view path, const LineStyle &style, std::string_view separator)
+{
+    if (style.brief)
+        return;
+    if (style.print0) {
+        line += path;
+        line += '\0';
+    } else {
+        line += printablePath(path);
+        line += separator;
+    }
+}
+
 void appendPathPrefix(std::string &line, std::string_view path, const LineStyle &style)
 {
-    if (!style.brief) {
-        line += path;
-        line += ": ";
-    }
+    appendPath(line, path, style, ": ");
 }
 
 std::string describeLine(std::string_view path, const Report &report, const LineStyle &style)
@@ -103,10 +128,7 @@ std::string describeLine(std::string_view path, const Report &report, const Line
 std::string extensionLine(std::string_view path, const Report &report, const LineStyle &style)
 {
     std::string line;
-    if (!style.brief) {
-        line += path;
-        line += '\t';
-    }
+    appendPath(line, path, style, "\t");
     if (report.ok())
         line += report.proposedExt;
     return line;
@@ -185,11 +207,31 @@ std::string_view mimeType(const Detection &detection)
 
 std::string formatLine(std::string_view path, const Report &report, const LineStyle &style)
 {
+    const char end = style.print0 ? '\0' : '\n';
     for (const ModeFormatter &formatter : Formatters) {
         if (formatter.mode == style.mode)
-            return formatter.format(path, report, style) + "\n";
+            return formatter.format(path, report, style) + end;
     }
-    return describeLine(path, report, style) + "\n";
+    return describeLine(path, report, style) + end;
+}
+
+std::string printablePath(std::string_view path)
+{
+    std::string out;
+    out.reserve(path.size());
+    while (!path.empty()) {
+        const size_t length = utf8CharacterLength(path);
+        const std::string_view character = path.substr(0, std::max<size_t>(length, 1));
+        const auto byte = static_cast<uint8_t>(path[0]);
+        if (length == 0 || (length == 1 && (byte < 0x20 || byte == 0x7F)) || isC1Control(character)) {
+            for (const char c : character)
+                appendOctal(out, static_cast<uint8_t>(c));
+        } else {
+            out += character;
+        }
+        path.remove_prefix(character.size());
+    }
+    return out;
 }
 
 std::string jsonString(std::string_view text)
@@ -199,7 +241,11 @@ std::string jsonString(std::string_view text)
     while (!text.empty()) {
         const size_t length = utf8CharacterLength(text);
         if (length == 0) {
-            out += ReplacementCharacter;
+            static constexpr char Hex[] = "0123456789abcdef";
+            const auto byte = static_cast<uint8_t>(text[0]);
+            out += "\\udc";
+            out += Hex[byte >> 4];
+            out += Hex[byte & 0xF];
             text.remove_prefix(1);
         } else if (length == 1) {
             appendJsonEscape(out, text[0]);

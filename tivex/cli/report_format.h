@@ -14,6 +14,7 @@ struct LineStyle {
     OutputMode mode = OutputMode::Describe;
     bool brief = false;
     bool english = false;
+    bool print0 = false; // raw path, then NUL instead of its separator; NUL ends the record
 };
 
 // The extensions a file of the detected type keeps: the canonical one first, then
@@ -27,8 +28,14 @@ std::string_view mimeType(const Detection &detection);
 // line, so that the output keeps one line per input.
 std::string formatLine(std::string_view path, const Report &report, const LineStyle &style);
 
-// text as a JSON string literal, quotes included. Bytes that are not UTF-8 become U+FFFD,
-// so the output is always valid JSON.
+// A path as the line formats print it, the way `file` does: a control character or a
+// byte that is not UTF-8 as a backslash and three octal digits, so a name cannot break a
+// line or drive the terminal.
+std::string printablePath(std::string_view path);
+
+// text as a JSON string literal, quotes included. A byte that is not UTF-8 becomes the
+// escape of the lone surrogate U+DC80..U+DCFF of the same low byte (as Python's
+// surrogateescape reads it back), so every name prints differently and can be recovered.
 std::string jsonString(std::string_view text);
 
 } // namespace tivex::cli

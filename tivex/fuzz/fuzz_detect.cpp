@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "tivex.h"
+#include "tivex_name_rule.h"
 #include "tivex_engine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -14,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (detection.type && tivex::typeById(detection.type->id) != detection.type)
         __builtin_trap();
     for (const char *present : {"", "zzq", "txt"}) {
-        if (tivex::proposeExtension(detection.type, present).size() > TIVEX_EXT_WIDTH)
+        if (tivex::proposeExtension(detection.type, present).size() > tivex::names::MaxExtensionCharacters)
             __builtin_trap();
     }
     if (tivex::describeJa(detection).size() > TIVEX_DESC_WIDTH || tivex::describeEn(detection).size() > TIVEX_DESC_WIDTH)

@@ -22,6 +22,34 @@ seed=${FUZZ_SEED:-1}
 
 artifacts=$build_dir/fuzz-artifacts
 mkdir -p "$artifacts"
+
+# The samples are small (the largest is 46 KB), and libFuzzer builds no input longer than
+# its longest seed unless told: the tail read apart from the head, and the targeted reads
+# beyond the first 64 KiB, would never be fuzzed. So inputs may grow to 384 KiB, past the
+# engine's 256 KiB read budget, and large seeds are made from containers whose directory
+# or structure lies elsewhere than at the start: each behind 160 KiB of zeros (the
+# directory ends up in the tail, its offsets point past the head), before 160 KiB of
+# zeros (head and tail apart), and repeated past 256 KiB.
+max_len=$((384 * 1024))
+large_seeds=$build_dir/fuzz-large-seeds
+large_samples=(archive.zip archive.jar libreoffice.docx pandoc.epub libreoffice.doc installer.msi
+  video.mp4 video.mov video.mkv video.avi archive-gnu.tar libreoffice.pdf database.sqlite image.tif
+  hello.exe package.deb)
+make_large_seeds() {
+  mkdir -p "$large_seeds"
+  local name sample
+  for name in "${large_samples[@]}"; do
+    sample=$root/tests/data/formats/$name
+    [ -f "$sample" ] || continue
+    { head -c $((160 * 1024)) /dev/zero; cat "$sample"; } >"$large_seeds/behind-zeros-$name"
+    { cat "$sample"; head -c $((160 * 1024)) /dev/zero; } >"$large_seeds/before-zeros-$name"
+    : >"$large_seeds/repeated-$name"
+    while [ "$(stat -c %s "$large_seeds/repeated-$name")" -le $((256 * 1024)) ]; do
+      cat "$sample" >>"$large_seeds/repeated-$name"
+    done
+  done
+}
+make_large_seeds
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1} UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
 status=0
@@ -29,10 +57,10 @@ for target in "${targets[@]}"; do
   corpus=$build_dir/fuzz-corpus/$target
   mkdir -p "$corpus"
   # Seeds go in once; what the fuzzer adds later is kept beside them.
-  find "$root/tests/data/formats" "$root/tivex/fuzz/regressions" -maxdepth 1 -type f \
+  find "$root/tests/data/formats" "$root/tivex/fuzz/regressions" "$large_seeds" -maxdepth 1 -type f \
     ! -name '*.sh' ! -name '*.tsv' -exec cp -n {} "$corpus/" \;
   echo "fuzz: $target for ${share}s"
-  if ! "$build_dir/bin/$target" "$corpus" -max_total_time="$share" -seed="$seed" -timeout=10 -rss_limit_mb=2048 \
+  if ! "$build_dir/bin/$target" "$corpus" -max_total_time="$share" -seed="$seed" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix="$artifacts/$target-" -print_final_stats=1 2>"$build_dir/$target.log"; then
     tail -n 60 "$build_dir/$target.log" >&2
     echo "fuzz: $target failed; the input is in $artifacts" >&2

@@ -19,11 +19,21 @@
 #define TIVEX_API __attribute__((visibility("default")))
 #endif
 
+/* Output widths in bytes of text. Windows keeps the widths the program was written for,
+ * in the ANSI code page. POSIX text is UTF-8, where a Japanese character takes three
+ * bytes, so there the widths hold every name the file system allows (a name of 255
+ * bytes, a path of 4,096): a file that exists can always be checked. */
+#if defined(_WIN32)
 #define TIVEX_EXT_WIDTH 16
-#define TIVEX_DESC_WIDTH 512
-#define TIVEX_DRIVE_WIDTH 4
 #define TIVEX_FOLDER_WIDTH 256
 #define TIVEX_BASE_WIDTH 64
+#else
+#define TIVEX_EXT_WIDTH 255
+#define TIVEX_FOLDER_WIDTH 4096
+#define TIVEX_BASE_WIDTH 255
+#endif
+#define TIVEX_DESC_WIDTH 512
+#define TIVEX_DRIVE_WIDTH 4
 
 #ifdef __cplusplus
 extern "C" {

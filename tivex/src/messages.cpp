@@ -21,7 +21,7 @@ constexpr FailureText FailureTexts[] = {
     {Failure::NotFound, "ファイルが見つかりません"},
     {Failure::IsFolder, "フォルダーです。ファイルを指定してください"},
     {Failure::AccessDenied, "ファイルを読み込めません（アクセスが拒否されました）"},
-    {Failure::NotRegular, "通常のファイルではありません（デバイスやパイプは調べられません）"},
+    {Failure::NotRegular, "通常のファイルではありません"},
     {Failure::ReadError, "ファイルを読み込めません（読み込みエラー）"},
 };
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "source.h"
 
@@ -15,8 +16,7 @@ namespace tivex::os {
 
 enum class OpenError { None, NotFound, IsFolder, AccessDenied, NotRegular, Other };
 
-// An open regular file. Opening never blocks (a fifo or a device is refused after the
-// open, before anything is read).
+// An open regular file. Anything else (a fifo, a device) is refused before it is opened.
 class File final : public RandomAccess {
 public:
     File() = default;
@@ -34,10 +34,12 @@ public:
 
 private:
     void close();
+    void loadUnsizedContent();
 
     static constexpr intptr_t invalidHandle = -1;
     intptr_t m_handle = invalidHandle;
     uint64_t m_size = 0;
+    std::vector<uint8_t> m_unsized; // content of a file that reports no size (/proc)
 };
 
 // A full path taken apart. The name is split into base and extension by splitName.
@@ -53,7 +55,16 @@ enum class PathError { None, Empty, NotAbsolute, NoFileName };
 std::optional<PathParts> splitPath(std::string_view path, PathError &error);
 
 // The path made absolute against the current folder (for paths typed on a command line).
-std::string absolutePath(std::string_view path);
+// Nothing when the current folder's own path is too long to be read.
+std::optional<std::string> absolutePath(std::string_view path);
+
+// The longest path, in bytes, that the system takes.
+size_t maxPathLength();
+
+// The characters of a piece of a file name in the text the engine is given (UTF-8 on
+// POSIX, the ANSI code page on Windows). A byte that starts no character counts as one,
+// as the program counts it.
+std::u32string nameCharacters(std::string_view text);
 
 // Texts for people (descriptions, reasons) are UTF-8 inside the engine; a caller gets
 // them in the text of its side of the boundary: UTF-8 on POSIX, the ANSI code page on

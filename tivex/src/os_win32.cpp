@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <tivex_name_rule.h>
+
 #include <string>
 
 namespace tivex::os {
@@ -180,7 +182,7 @@ std::optional<PathParts> splitPath(std::string_view path, PathError &error)
     return parts;
 }
 
-std::string absolutePath(std::string_view path)
+std::optional<std::string> absolutePath(std::string_view path)
 {
     const std::wstring wide = widen(path);
     wchar_t buffer[MAX_PATH];
@@ -205,6 +207,16 @@ size_t callerTextPrefixLength(std::string_view text, size_t maxBytes)
         fits = pos = next;
     }
     return fits;
+}
+
+std::u32string nameCharacters(std::string_view text)
+{
+    return names::utf16Characters(std::wstring_view(widen(text)));
+}
+
+size_t maxPathLength()
+{
+    return MAX_PATH - 1;
 }
 
 } // namespace tivex::os

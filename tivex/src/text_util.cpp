@@ -1,5 +1,9 @@
 #include "text_util.h"
 
+#include <tivex_name_rule.h>
+
+#include "os.h"
+
 namespace tivex {
 
 namespace {
@@ -66,8 +70,8 @@ std::string normalizeExtension(std::string_view ext)
 
 NameParts splitName(std::string_view name)
 {
-    const size_t dot = name.rfind('.');
-    if (dot == std::string_view::npos || dot == 0 || dot + 1 == name.size())
+    const size_t dot = names::extensionPeriod(name, os::nameCharacters);
+    if (dot == std::string_view::npos)
         return {name, {}};
     return {name.substr(0, dot), name.substr(dot + 1)};
 }

@@ -24,9 +24,11 @@ struct NameParts {
     std::string_view ext;
 };
 
-// Splits a file name at its last period, unless that period is the name's first or
-// last character: ".profile" and "readme." have no extension, so base + "." + ext
-// always gives back the name when ext is not empty.
+// Splits a file name into base and extension by the rule the program shares: at the
+// last period, unless it is the name's first character or what follows it cannot be an
+// extension (then the whole name is the base). A trailing period ends the base with an
+// empty extension ("readme." is base "readme"), so the base and extension do not always
+// give back the name: callers that need the name keep it.
 NameParts splitName(std::string_view name);
 
 } // namespace tivex

@@ -27,6 +27,10 @@ enum TypeFlag : uint8_t {
     // (a JAR named .zip becomes .jar), though the broader content may still carry this
     // type's extension (a plain ZIP archive is a valid .jar).
     Distinct = 16,
+    // A program or a script: the desktop would run it rather than show it. The main
+    // window never offers to open a file with such an extension; its list is generated
+    // from this flag at build time.
+    Runnable = 32,
 };
 
 struct TypeInfo {

@@ -1,0 +1,149 @@
+#include "dictionary/ext_records.h"
+
+#include "platform/codepage.h"
+#include "platform/platform.h"
+
+#include <utility>
+
+namespace extdic {
+
+namespace {
+
+bool isBlank(char16_t unit)
+{
+    return unit == u' ' || unit == u'\t';
+}
+
+bool isLineBreak(char16_t unit)
+{
+    return unit == u'\r' || unit == u'\n';
+}
+
+bool endsField(char16_t unit)
+{
+    return unit == u',' || isLineBreak(unit);
+}
+
+} // namespace
+
+RecordReader::RecordReader(std::u16string text) : m_text(std::move(text)) {}
+
+bool RecordReader::hasMoreData() const
+{
+    return m_pos < m_text.size() || m_fieldAfterComma;
+}
+
+void RecordReader::skipBlanks()
+{
+    while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
+        ++m_pos;
+}
+
+FieldEnd RecordReader::consumeTerminator()
+{
+    if (m_pos >= m_text.size()) {
+        m_fieldAfterComma = false;
+        return FieldEnd::FileEnd;
+    }
+    const char16_t unit = m_text[m_pos++];
+    m_fieldAfterComma = unit == u',';
+    if (unit == u',')
+        return FieldEnd::Comma;
+    if (unit == u'\r' && m_pos < m_text.size() && m_text[m_pos] == u'\n')
+        ++m_pos;
+    return FieldEnd::LineEnd;
+}
+
+std::u16string RecordReader::readQuoted()
+{
+    const std::size_t start = ++m_pos;
+    std::size_t close = m_text.find(u'"', start);
+    if (close == std::u16string::npos)
+        close = m_text.size();
+    std::u16string value = m_text.substr(start, close - start);
+    m_pos = close < m_text.size() ? close + 1 : close;
+    while (m_pos < m_text.size() && !endsField(m_text[m_pos]))
+        ++m_pos;
+    return value;
+}
+
+std::u16string RecordReader::readPlain()
+{
+    const std::size_t start = m_pos;
+    while (m_pos < m_text.size() && !endsField(m_text[m_pos]))
+        ++m_pos;
+    std::size_t end = m_pos;
+    while (end > start && isBlank(m_text[end - 1]))
+        --end;
+    return m_text.substr(start, end - start);
+}
+
+Field RecordReader::readField()
+{
+    skipBlanks();
+    Field field;
+    field.text = m_pos < m_text.size() && m_text[m_pos] == u'"' ? readQuoted() : readPlain();
+    field.end = consumeTerminator();
+    return field;
+}
+
+std::optional<std::vector<Field>> RecordReader::readRecord(int count)
+{
+    std::vector<Field> fields;
+    fields.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        if (!hasMoreData())
+            return std::nullopt;
+        fields.push_back(readField());
+    }
+    return fields;
+}
+
+int16_t wholeNumber(std::u16string_view field)
+{
+    std::size_t pos = 0;
+    while (pos < field.size() && isBlank(field[pos]))
+        ++pos;
+    std::size_t end = field.size();
+    while (end > pos && isBlank(field[end - 1]))
+        --end;
+    bool negative = false;
+    if (pos < end && (field[pos] == u'-' || field[pos] == u'+'))
+        negative = field[pos++] == u'-';
+    if (pos == end)
+        return 0;
+    int value = 0;
+    for (; pos < end; ++pos) {
+        const char16_t unit = field[pos];
+        if (unit < u'0' || unit > u'9')
+            return 0;
+        value = value * 10 + (unit - u'0');
+        if (value > 32768)
+            return 0;
+    }
+    if (negative)
+        value = -value;
+    return value >= -32768 && value <= 32767 ? static_cast<int16_t>(value) : int16_t{0};
+}
+
+std::u16string lowerCase(std::u16string_view text)
+{
+    std::u16string out(text);
+    for (char16_t &unit : out) {
+        if (unit >= u'A' && unit <= u'Z')
+            unit = static_cast<char16_t>(unit + (u'a' - u'A'));
+        else if (unit >= u'Ａ' && unit <= u'Ｚ')
+            unit = static_cast<char16_t>(unit + (u'ａ' - u'Ａ'));
+    }
+    return out;
+}
+
+std::optional<std::u16string> readDataFile(const std::u16string &path)
+{
+    const std::optional<std::string> bytes = platform::readWholeFile(path);
+    if (!bytes)
+        return std::nullopt;
+    return platform::codepage::decodeDataFile(*bytes);
+}
+
+} // namespace extdic

@@ -1,0 +1,12 @@
+#include "shell/application.h"
+
+#include <QCoreApplication>
+
+namespace shell {
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Sorvena"));
+}
+
+} // namespace shell
