@@ -298,7 +298,8 @@ private slots:
         QCOMPARE(drag(form, box, button, data), Qt::IgnoreAction);
         QVERIFY(engine.checkedPaths.empty());
         QCOMPARE(drag(form, button, box, data), Qt::CopyAction);
-        QCOMPARE(engine.checkedPaths, std::vector<std::u16string>{u"/tmp/a.dat"});
+        QCOMPARE(engine.checkedPaths,
+                 std::vector<std::u16string>{QDir::toNativeSeparators(QStringLiteral("/tmp/a.dat")).toStdU16String()});
     }
 
     void aDropIsAnsweredWithCopyOrLinkNeverMove_data()
@@ -327,6 +328,8 @@ private slots:
 
     void aDroppedNameThatIsNotUtf8ReachesTheEngineExactlyAndShowsReadably()
     {
+        if (!testsupport::namesAreBytes())
+            QSKIP("file names on Windows are UTF-16: no name holds bytes that are not UTF-8");
         FakeEngine engine;
         TempFolder folder;
         const std::u16string path = folder.pathText(u"photo\xDCFF.txt");
@@ -346,6 +349,8 @@ private slots:
 
     void aUriListGivesTheLocalFilesItNamesByteForByte()
     {
+        if (!testsupport::namesAreBytes())
+            QSKIP("this list is POSIX's: on Windows names are UTF-16, separators are backslashes and a host names a network share");
         const QByteArray list = "# a comment\r\n"
                                 "file:///tmp/a%20b.txt\r\n"
                                 "file://localhost/tmp/%E5%86%99.jpg\n"

@@ -692,6 +692,8 @@ TEST(SequenceNumbers, KeepTheirTextWhenTheNextStartWouldLeaveTheRange)
 
 TEST(NamesThatAreNotUtf8, AreListedReadablyRenamedExactlyAndUndone)
 {
+    if (!testsupport::namesAreBytes())
+        GTEST_SKIP() << "file names on Windows are UTF-16: no name holds bytes that are not UTF-8";
     DiskList run;
     const std::string folder = run.folder.string() + '/';
     const std::string mine = folder + "a\x8E\xCA.txt";  // Shift-JIS bytes

@@ -11,6 +11,7 @@
 #include <random>
 #include <string>
 #include <system_error>
+#include <type_traits>
 
 namespace testsupport {
 
@@ -109,6 +110,13 @@ private:
     std::error_code m_error;
     std::filesystem::path m_saved;
 };
+
+// Whether file names are byte strings that may hold bytes that are not UTF-8 (POSIX),
+// rather than UTF-16 text (Windows), where such names cannot exist.
+inline bool namesAreBytes()
+{
+    return std::is_same_v<std::filesystem::path::value_type, char>;
+}
 
 // Whether taking a file's permissions away keeps this process from reading it. Neither
 // the superuser on POSIX nor anyone on Windows (where file modes are only the read-only
