@@ -22,8 +22,9 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
 SAMPLES = os.path.join(ROOT, "tests", "data", "formats")
 DEFAULT_ROOTS = ["/usr/share", "/usr/lib", "/usr/include", "/usr/bin", "/usr/sbin", "/etc"]
-# Real extensions that a misnamed file plausibly carries, tried in turn; a nonsense one too.
-WRONG_POOL = ["zzq", "png", "pdf", "txt", "mp3", "docx", "jpg", "zip", "html", "exe", "gif", "xml"]
+# Real extensions that a misnamed file plausibly carries, tried in turn: .dat, which says
+# nothing, and names of binary and text formats (.json claims a syntax of its own).
+WRONG_POOL = ["dat", "png", "pdf", "txt", "mp3", "docx", "jpg", "zip", "html", "exe", "gif", "xml", "json"]
 MAX_SIZE = 8 * 1024 * 1024
 
 
@@ -112,7 +113,7 @@ def wrong_ext(index, accepted, text):
         # A text file under another text extension may rightly keep it, so it is no test.
         if ext not in accepted and not (text and ext in ("txt", "html", "xml")):
             return ext
-    return "zzq"
+    return "dat"
 
 
 def main():

@@ -22,7 +22,7 @@ text_families=" txt html xml json csv tsv svg ps eps xpm xbm pem crl key pub asc
   dat srt sub vtt ass scc ttml jss lrc ffmeta man 1 ms me dot gv pic mp pov tk vml vdx imap map plain
   fig xdot ps2 eps3 t42 pt3 bdf pfa sfd sxf mtv txtim ipynb native muse wiki xwiki zim markua adoc
   textile opml fb2 dbk bib nt ttl rdf kml gpx slk dif eml mbox dtd xsd xsl wsdl "
-wrong_pool=(zzq png pdf txt mp3 docx jpg zip html exe gif xml)
+wrong_pool=(dat png pdf txt mp3 docx jpg zip html exe gif xml json)
 
 corpus=build_fresh_corpus
 # shellcheck source=bench/accuracy/corpus_rows.sh

@@ -19,7 +19,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 text_families=" txt html xml json csv tsv srt vtt ass ssa lrc sub svg ps eps xpm xbm pem csr tex rst md
   org 1 man ms texi adoc wiki textile opml fb2 ipynb dbk po pot sql dot gv plist fodt fods fodp fodg rtf
   sfd pfa eml mbox ini c py sh uue shar asc ttml ics vcf "
-wrong_pool=(zzq png pdf txt mp3 docx jpg zip html exe gif xml)
+wrong_pool=(dat png pdf txt mp3 docx jpg zip html exe gif xml json)
 
 corpus=build_tool_corpus
 # shellcheck source=bench/accuracy/corpus_rows.sh

@@ -27,7 +27,7 @@ def wrong_extension(index, accepted, text, pool):
         candidate = pool[(index + step) % len(pool)]
         if candidate.lower() not in lowered and not (text and candidate in ("txt", "html", "xml")):
             return candidate
-    return "zzq"
+    return "dat"
 
 
 def main():

@@ -22,6 +22,19 @@ struct Sample {
     std::string wrongExt; // a known extension of an unrelated type
 };
 
+// A position-independent ELF image with an interpreter and a dynamic section holding
+// only the linker's extra flags (DT_FLAGS_1), as runnable libraries and PIE programs have.
+std::string elfWithFlags1(uint64_t flags1)
+{
+    Bytes file;
+    file.raw("\x7F" "ELF"sv).u8(2).u8(1).u8(1).u8(0).zeros(8).le16(3).le16(0x3E).le32(1);
+    file.le64(0).le64(64).le64(0).le32(0).le16(64).le16(56).le16(2).le16(64).le16(0).le16(0);
+    file.le32(3).le32(4).le64(0).le64(0).le64(0).le64(0).le64(0).le64(1);
+    file.le32(2).le32(6).le64(176).le64(0).le64(0).le64(32).le64(32).le64(8);
+    file.le64(0x6FFFFFFB).le64(flags1).le64(0).le64(0);
+    return file.data;
+}
+
 std::string shiftJisText() { return "\x82\xB1\x82\xF1\x82\xC9\x82\xBF\x82\xCD\x81\x41\x90\xA2\x8A\x45\n"s; }
 std::string eucJpText() { return "\xA4\xB3\xA4\xF3\xA4\xCB\xA4\xC1\xA4\xCF\xA1\xA2\xC0\xA4\xB3\xA6\n"s; }
 
@@ -80,7 +93,7 @@ const Sample Samples[] = {
     {"dll", [] { return peImage(true); }, "dll", "dll", "zip"},
     {"elf_relocatable", [] { return elfImage(1, false); }, "elf-o", "o", "exe"},
     {"elf_executable", [] { return elfImage(2, false); }, "elf", "elf", "exe"},
-    {"elf_pie", [] { return elfImage(3, true); }, "elf", "bin", "exe"},
+    {"elf_pie", [] { return elfImage(3, true); }, "elf", "out", "exe"},
     {"elf_shared", [] { return elfImage(3, false); }, "elf-so", "so", "exe"},
     {"java_class", javaClass, "class", "class", "exe"},
     {"sqlite", sqliteDatabase, "sqlite", "db", "zip"},
@@ -241,7 +254,7 @@ const VerdictCase VerdictCases[] = {
     {"csv_plain_text_kept", [] { return "a,b,c\n1,2,3\n"s; }, "notes.csv", "csv"},
     {"log_plain_text_kept", [] { return "started\n"s; }, "run.log", "log"},
     {"c_source_kept", [] { return "int main(void) { return 0; }\n"s; }, "main.c", "c"},
-    {"plain_text_unknown_ext", [] { return "hello\n"s; }, "notes.qqq", "txt"},
+    {"plain_text_unknown_ext_kept", [] { return "hello\n"s; }, "notes.qqq", "qqq"},
     {"plain_text_named_png", [] { return "hello\n"s; }, "notes.png", "txt"},
     {"plain_text_not_svg", [] { return "hello\n"s; }, "notes.svg", "txt"},
     {"svg_named_xml_kept", [] { return "<?xml version=\"1.0\"?><svg/>"s; }, "drawing.xml", "xml"},
@@ -263,8 +276,8 @@ const VerdictCase VerdictCases[] = {
     {"json_named_python", [] { return "{\"a\": 1}\n"s; }, "data.py", "json"},
     {"xml_named_conf_kept", [] { return "<?xml version=\"1.0\"?>\n<fontconfig/>\n"s; }, "fonts.conf", "conf"},
     {"guessed_c_named_header_kept", [] { return "#include <stdio.h>\n#define N 1\nstatic int n;\n"s; }, "a.h", "h"},
-    {"guessed_python_named_shell_kept", [] { return "import os\nfrom sys import argv\n\ndef main():\n    pass\n"s; },
-     "tool.sh", "sh"},
+    {"clearly_python_named_shell", [] { return "import os\nfrom sys import argv\n\ndef main():\n    pass\n"s; },
+     "tool.sh", "py"},
     {"guessed_c_without_extension", [] { return "#include <stdio.h>\n#include <string.h>\n#define N 1\n"s; }, "a", "c"},
     {"html_fragment_named_markdown_kept", [] { return "<p align=\"center\">Logo</p>\n\nText\n"s; }, "README.md", "md"},
     {"jar_named_zip", [] { return zipArchive({{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\n"}}); }, "lib.zip", "jar"},
@@ -276,7 +289,7 @@ const VerdictCase VerdictCases[] = {
     {"subtitles_named_txt", [] { return "WEBVTT\n\n00:01.000 --> 00:02.000\nHi\n"s; }, "subs.txt", "vtt"},
     {"guessed_python_named_txt_kept", [] { return "import os\nfrom sys import argv\n\ndef main():\n    pass\n"s; },
      "notes.txt", "txt"},
-    {"elf_executable_named_bin_kept", [] { return elfImage(2, false); }, "tool.bin", "bin"},
+    {"elf_executable_named_bin", [] { return elfImage(2, false); }, "tool.bin", "elf"},
     {"workbook_without_macros_named_xlsm_kept",
      [] { return zipArchive({{"[Content_Types].xml", "<Types/>"}, {"xl/workbook.xml", "<w/>"}}); }, "stations.xlsm", "xlsm"},
     {"macro_workbook_named_xlsx",
@@ -323,6 +336,50 @@ const VerdictCase VerdictCases[] = {
     {"feed_without_extension", [] { return "<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel/></rss>\n"s; }, "feed", "xml"},
     {"feed_named_rss_kept", [] { return "<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel/></rss>\n"s; }, "news.rss", "rss"},
     {"plain_xml_named_rss", [] { return "<?xml version=\"1.0\"?>\n<catalog/>\n"s; }, "data.rss", "xml"},
+    // What Python's configparser, PyYAML and a Python script write, misnamed.
+    {"ini_named_json", [] { return "[DEFAULT]\nserveraliveinterval = 45\ncompression = yes\n\n[forge.example]\nuser = hg\n\n"s; },
+     "settings.json", "ini"},
+    {"yaml_named_json", [] { return "name: survey\nstations:\n- depth: 12.5\n  name: north\n- depth: 3.0\n  name: south\n"s; },
+     "survey.json", "yaml"},
+    {"json_named_yaml_kept", [] { return "{\"name\": \"survey\", \"stations\": [1, 2]}"s; }, "survey.yaml", "yaml"},
+    {"plain_text_named_json", [] { return "north pool: fourteen anemones\nsouth pool: nine\n"s; }, "counts.json", "txt"},
+    {"shebang_python_named_shell", [] { return "#!/usr/bin/env python3\nimport sys\n\nprint(sys.argv)\n"s; }, "run.sh", "py"},
+    {"shebang_python_named_txt_kept", [] { return "#!/usr/bin/env python3\nimport sys\n\nprint(sys.argv)\n"s; }, "run.txt", "txt"},
+    {"shebang_python_under_a_version_kept", [] { return "#!/usr/bin/python3.11\nimport pydoc\npydoc.cli()\n"s; }, "pydoc3.11", "11"},
+    {"guessed_text_under_unknown_name_kept", [] { return "# Jetty start\n--module=server\njetty.http.port=8080\n"s; }, "start.fpc", "fpc"},
+    {"svg_under_unknown_name", [] { return "<svg xmlns=\"http://www.w3.org/2000/svg\"/>"s; }, "drawing.page", "svg"},
+    {"xml_dialect_under_unknown_name_kept", [] { return "<?xml version=\"1.0\"?>\n<page xmlns=\"http://projectmallard.org/1.0/\"/>\n"s; },
+     "index.page", "page"},
+    {"plain_text_named_dat", [] { return "com\norg\nnet\n"s; }, "suffixes.dat", "txt"},
+    {"unknown_binary_named_dat_kept", [] { return "\x01\x02\x03\x04\0\0\0\x7F\xFE\xED"s; }, "blob.dat", ""},
+    {"pascal_named_pas_kept",
+     [] { return "unit Survey;\n\ninterface\n\nfunction Deepest(const a: array of Real): Real;\n\nimplementation\n\n"
+                 "function Deepest(const a: array of Real): Real;\nvar i: Integer;\nbegin\n  Result := a[0];\n"
+                 "  for i := 1 to High(a) do\n    if a[i] > Result then Result := a[i];\nend;\n\nend.\n"s; },
+     "survey.pas", "pas"},
+    {"docstrip_package_is_no_postscript",
+     [] { return "%%\n%% This is file `example.sty',\n%% generated with the docstrip utility.\n%%\n"
+                 "\\NeedsTeXFormat{LaTeX2e}\n\\ProvidesPackage{example}[2024/01/01 v1.0]\n"s; },
+     "example", "tex"},
+    {"tex_definitions_named_def_kept", [] { return "\\ProvidesFile{t1enc.def}\n\\DeclareFontEncoding{T1}{}{}\n"s; }, "t1enc.def", "def"},
+    {"jinja_template_is_plain_text",
+     [] { return "{% extends \"base.txt\" %}\n{% block body %}\n{% for s in stations %}\n{{ s.name }}: {{ s.depth }}\n"
+                 "{% endfor %}\n{% endblock %}\n"s; },
+     "report", "txt"},
+    {"typescript_named_js", [] { return "export interface User {\n  id: number;\n  name: string;\n}\n\n"
+                                        "export function greet(user: User): void {\n  console.log(user.name);\n}\n"s; },
+     "user.js", "ts"},
+    {"internet_shortcut_after_a_section",
+     [] { return "[DEFAULT]\r\nBASEURL=https://example.org/\r\n[InternetShortcut]\r\nURL=https://example.org/\r\n"s; },
+     "Example", "url"},
+    {"runnable_library_without_pie_flag_kept", [] { return elfWithFlags1(0x1); }, "pam_cap.so", "so"},
+    {"pie_program_named_so", [] { return elfWithFlags1(0x08000001); }, "tool.so", "elf"},
+    {"linker_script_named_so_kept", [] { return "/* GNU ld script */\nOUTPUT_FORMAT(elf64-x86-64)\nGROUP ( /lib/libc.so.6 )\n"s; },
+     "libc.so", "so"},
+    {"android_package_with_resources",
+     [] { return zipArchive({{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\n"}, {"AndroidManifest.xml", "\x03\0\x08\0"},
+                             {"resources.arsc", "\x02\0\x0C\0"}}); },
+     "app.jar", "apk"},
 };
 
 class Verdict : public ::testing::TestWithParam<VerdictCase> {};

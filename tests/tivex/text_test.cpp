@@ -65,10 +65,27 @@ TEST(TextEncoding, doesNotCallChineseOrKoreanEucJapanese)
 
 TEST(TextEncoding, rejectsMalformedUtf8AsUtf8)
 {
-    // An overlong slash and a lone continuation byte.
-    const auto result = sniff("abc\xC0\xAF\x80 def"sv);
-    ASSERT_TRUE(result);
-    EXPECT_NE(result->encoding, TextEncoding::Utf8);
+    // Each fault on its own, between valid characters: overlong forms of '/' in two,
+    // three and four bytes, a lone continuation byte, a UTF-16 surrogate, a code point
+    // past U+10FFFF.
+    for (const std::string_view bytes : {"\xC3\xA9 \xC0\xAF \xC3\xA9\n"sv, "\xC3\xA9 \xC1\xBF \xC3\xA9\n"sv,
+                                         "\xC3\xA9 \xE0\x80\xAF \xC3\xA9\n"sv, "\xC3\xA9 \xF0\x80\x80\xAF \xC3\xA9\n"sv,
+                                         "\xC3\xA9 \x80 \xC3\xA9\n"sv, "\xC3\xA9 \xED\xA0\x80 \xC3\xA9\n"sv,
+                                         "\xC3\xA9 \xF4\x90\x80\x80 \xC3\xA9\n"sv}) {
+        const auto result = sniff(bytes);
+        ASSERT_TRUE(result);
+        EXPECT_NE(result->encoding, TextEncoding::Utf8) << testing::PrintToString(bytes);
+    }
+    // The shortest forms next to them are valid.
+    EXPECT_EQ(sniff("\xC3\xA9 \xC2\x80 \xE0\xA0\x80 \xF0\x90\x80\x80 \xF4\x8F\xBF\xBF\n"sv)->encoding, TextEncoding::Utf8);
+}
+
+TEST(TextEncoding, shiftJisLeadBytesUpToFC)
+{
+    // IBM extension characters of code page 932 ("ⅰ", "纊") have lead bytes FA and FB.
+    EXPECT_EQ(sniff("\x82\xB1\x82\xEA\x82\xCD\xFA\x40\xFA\x41\xFB\x40\x82\xC5\x82\xB7\n"sv)->encoding,
+              TextEncoding::ShiftJis);
+    EXPECT_EQ(sniff("\x82\xB1\x82\xEA\xFC\x4B\n"sv)->encoding, TextEncoding::ShiftJis);
 }
 
 TEST(TextEncoding, forgivesACutCharacterOnlyWhenTheFileGoesOn)
@@ -327,6 +344,23 @@ TEST(TextStructure, tellsLookalikeLanguagesApart)
     };
     for (const LookalikeCase &c : cases)
         EXPECT_EQ(textShape(c.text, true).typeId, c.typeId) << c.what;
+}
+
+// The model's thresholds from both sides: "exe " weighs 4 for Vim, "syn " 5, "hi " 3,
+// and no other language sees anything in these lines.
+TEST(TextStructure, aGuessNeedsItsThresholdAndOverrulesOnlyWithAClearMargin)
+{
+    EXPECT_EQ(textShape("exe cmd\n", true).typeId, "text");
+    const TextShape five = textShape("syn on\n", true);
+    EXPECT_EQ(five.typeId, "vim");
+    EXPECT_TRUE(five.guessed);
+    EXPECT_FALSE(five.clear);
+    const TextShape seven = textShape("exe cmd\nhi Normal\n", true);
+    EXPECT_EQ(seven.typeId, "vim");
+    EXPECT_FALSE(seven.clear);
+    const TextShape eight = textShape("syn on\nhi Normal\n", true);
+    EXPECT_EQ(eight.typeId, "vim");
+    EXPECT_TRUE(eight.clear);
 }
 
 TEST(TextStructure, smallTablesAsToolsWriteThem)

@@ -16,7 +16,8 @@ namespace tivex::evidence {
 namespace {
 
 constexpr size_t MaxSampleSize = 64 * 1024;
-constexpr std::string_view NonsenseExt = "zzq";
+// A name that says nothing about the content: every recognised type replaces it.
+constexpr std::string_view NonsenseExt = "dat";
 
 std::vector<SampleRow> tableOrEmpty()
 {
@@ -139,6 +140,54 @@ TEST(SampleTable, rowsAreConsistentAndSamplesAreSmall)
         if (bytes) {
             EXPECT_LT(bytes->size(), MaxSampleSize) << row.file;
         }
+    }
+}
+
+struct MisnamedCase {
+    std::string_view rule;
+    std::string_view sample; // in the samples folder
+    std::string_view name;   // what the user's copy is called
+    std::string_view expected;
+};
+
+// One real-tool sample under a name for each rule of the verdict (docs/verdict.md).
+constexpr MisnamedCase MisnamedCases[] = {
+    {"a name that says nothing", "graph.svg", "graph.dat", "svg"},
+    {"a name that says nothing", "data.json", "data.dat", "json"},
+    {"a name that says nothing", "pandoc.html", "page.dat", "html"},
+    {"a name that says nothing", "libreoffice.rtf", "letter.dat", "rtf"},
+    {"a name that says nothing", "pandoc.rst", "notes.dat", "rst"},
+    {"a name that says nothing", "image.png", "image.bin", "png"},
+    {"a copy mark", "image.png", "image.png.bak", "bak"},
+    {"a copy mark", "cert.pem", "cert.tmp", "tmp"},
+    {"a marker behind the right name", "data.json", "settings.json.in", "in"},
+    {"a structure the content lacks", "data.xml", "data.json", "xml"},
+    {"a structure the content lacks", "table.csv", "table.json", "csv"},
+    {"a structure the content lacks", "data.json", "data.xml", "json"},
+    {"a structure the content lacks", "pandoc.xml", "article.html", "xml"},
+    {"a structure the content lacks", "data.xml", "data.svg", "xml"},
+    {"a name the engine does not know", "pandoc.json", "document.lang", "lang"},
+    {"a name the engine does not know", "cert.pem", "cert.zzq", "pem"},
+    {"plain text names", "pandoc.rst", "notes.txt", "txt"},
+    {"plain text names", "dump.sql", "dump.txt", "txt"},
+    {"plain text names", "graph.dot", "graph.txt", "gv"},
+    {"a child under its parent's name", "video.webm", "clip.mkv", "mkv"},
+    {"a child under its parent's name", "video.mov", "clip.mp4", "mp4"},
+    {"a child under its parent's name", "graph.svg", "graph.xml", "xml"},
+    {"a parent under its child's name", "video.mkv", "clip.webm", "mkv"},
+    {"a parent under its child's name", "video.mp4", "clip.mov", "mov"},
+};
+
+TEST(Misnamed, everyRuleOfTheVerdictHoldsOnRealSamples)
+{
+    testsupport::TempFolder folder;
+    ASSERT_TRUE(folder.valid());
+    for (const MisnamedCase &c : MisnamedCases) {
+        const auto bytes = readSample(std::string(c.sample));
+        ASSERT_TRUE(bytes) << c.sample;
+        const Report report = checkFile(folder.write(std::string(c.name), *bytes).string());
+        ASSERT_TRUE(report.ok()) << c.name << ": " << report.reason;
+        EXPECT_EQ(report.proposedExt, c.expected) << c.rule << ": " << c.sample << " named " << c.name;
     }
 }
 

@@ -43,6 +43,9 @@ enum ZipFeature : uint32_t {
     KmlDocument = 1u << 23,
     NumpyArray = 1u << 24,
     JavaClass = 1u << 25,
+    ResourceTable = 1u << 26,
+    PickleData = 1u << 27,
+    VersionRecord = 1u << 28,
 };
 
 enum class NameMatch { Exact, Prefix, Suffix, RootSuffix };
@@ -84,6 +87,9 @@ constexpr MemberRule MemberRules[] = {
     {".kml", NameMatch::RootSuffix, KmlDocument},
     {".npy", NameMatch::Suffix, NumpyArray},
     {".class", NameMatch::Suffix, JavaClass},
+    {"resources.arsc", NameMatch::Exact, ResourceTable},
+    {"/data.pkl", NameMatch::Suffix, PickleData},
+    {"/version", NameMatch::Suffix, VersionRecord},
 };
 
 struct ZipVerdict {
@@ -110,6 +116,9 @@ constexpr ZipVerdict ZipVerdicts[] = {
     {AndroidManifest | DalvikCode, "apk"},
     {BundleConfig, "aab"},
     {AndroidManifest | AndroidLibrary, "aar"},
+    // Signed packages list their classes.dex far down, past what the directory read
+    // covers; the compiled resource table beside the manifest is an app's alone.
+    {AndroidManifest | ResourceTable, "apk"},
     {IosPayload, "ipa"},
     {WebInf, "war"},
     {EnterpriseDescriptor, "ear"},
@@ -120,6 +129,7 @@ constexpr ZipVerdict ZipVerdicts[] = {
     {ExtensionManifest, "xpi"},
     {KmlDocument, "kmz"},
     {NumpyArray, "npz"},
+    {PickleData | VersionRecord, "pt"},
 };
 
 struct TextRule {

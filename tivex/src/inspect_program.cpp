@@ -59,6 +59,7 @@ struct DynamicFacts {
     bool interpreter = false;
     bool soname = false;
     bool pie = false;
+    bool flags1 = false; // the linker wrote its extra flags, so a missing PIE flag means no PIE
 };
 
 std::optional<ProgramHeader> programHeader(ByteView table, size_t at, ElfLayout layout)
@@ -84,14 +85,17 @@ void readDynamicSection(Source &source, const ProgramHeader &dynamic, ElfLayout 
         if (!tag || *tag == 0)
             break;
         facts.soname = facts.soname || *tag == ElfDynamicSoname;
-        if (*tag == ElfDynamicFlags1 && value)
+        if (*tag == ElfDynamicFlags1 && value) {
+            facts.flags1 = true;
             facts.pie = facts.pie || (*value & ElfFlag1Pie) != 0;
+        }
     }
 }
 
 // Position-independent executables are ET_DYN like shared libraries. The linker marks
 // them with the PIE flag; older ones only show a program interpreter and no library
-// name (the C library has an interpreter too, and a name).
+// name (the C library has an interpreter too, and a name). A library that can also be
+// run (pam_cap.so) has an interpreter and no name, but flags without the PIE flag.
 DynamicFacts dynamicFacts(Source &source, ElfLayout layout)
 {
     DynamicFacts facts;
@@ -121,7 +125,7 @@ DynamicFacts dynamicFacts(Source &source, ElfLayout layout)
 std::string_view sharedObjectKind(Source &source, ElfLayout layout)
 {
     const DynamicFacts facts = dynamicFacts(source, layout);
-    const bool executable = facts.pie || (facts.interpreter && !facts.soname);
+    const bool executable = facts.pie || (facts.interpreter && !facts.soname && !facts.flags1);
     return executable ? "elf"sv : "elf-so"sv;
 }
 

@@ -53,15 +53,22 @@ enum Language : uint8_t {
     TeX,
     Troff,
     Html,
+    Swift,
+    Zig,
+    Yara,
+    Smali,
+    Template,
     LanguageCount,
 };
 
 // The type each language is reported as. Debian control data has no extension of its
-// own and is reported as plain text, so that it is not taken for YAML.
+// own and is reported as plain text, so that it is not taken for YAML; so are templates
+// (Jinja, Twig, Handlebars), which wrap any other language.
 constexpr std::string_view LanguageTypes[LanguageCount] = {
     "c",   "cpp",  "cs",  "java", "go",  "rs",  "js",       "typescript", "php",   "rb",  "pl",
     "pod", "py",   "sh",  "bat",  "ps1", "vbs", "makefile", "cmake",      "yaml",  "toml", "ini",
     "css", "sql",  "lua", "tcl",  "vim", "elisp", "md",     "rst",        "adoc", "wiki", "textile", "asm", "text",  "ps",  "org", "tex", "troff", "html",
+    "swift", "zig", "yara", "smali", "text",
 };
 
 struct LineRule {
@@ -193,7 +200,7 @@ constexpr LineRule LineRules[] = {
     {"} bind def", PostScript, 6}, {"} def", PostScript, 4}, {"currentdict ", PostScript, 5},
     {"systemdict ", PostScript, 5}, {"userdict ", PostScript, 5}, {"} if", PostScript, 3}, {"} ifelse", PostScript, 4},
     {"} forall", PostScript, 5}, {"} for", PostScript, 2}, {"} loop", PostScript, 4}, {"exch ", PostScript, 3},
-    {"dup ", PostScript, 2}, {"% ", PostScript, 1}, {"%%", PostScript, 2}, {"showpage", PostScript, 5},
+    {"dup ", PostScript, 2}, {"showpage", PostScript, 5},
     {"# file Copyright.txt or https://cmake.org/licensing", CMake, 8},
     {"\\documentclass", TeX, 10}, {"\\usepackage", TeX, 6}, {"\\begin{", TeX, 4}, {"\\end{", TeX, 3},
     {"\\section", TeX, 5}, {"\\subsection", TeX, 5}, {"\\chapter", TeX, 5}, {"\\newcommand", TeX, 6},
@@ -206,7 +213,20 @@ constexpr LineRule LineRules[] = {
     {".TP", Troff, 3}, {".nf", Troff, 2}, {".fi", Troff, 2}, {".RS", Troff, 3}, {".RE", Troff, 3},
     {".NH", Troff, 4}, {".TL", Troff, 4}, {".AU", Troff, 4}, {".AB", Troff, 4}, {".B ", Troff, 2}, {".I ", Troff, 2},
     {".BR ", Troff, 3}, {".IR ", Troff, 3}, {".TH ", Troff, 6}, {".ie ", Troff, 4}, {".el ", Troff, 4},
-    {"{% ", Html, 3}, {"<div", Html, 3}, {"</div>", Html, 3}, {"<script", Html, 3}, {"<link ", Html, 3},
+    {"{% ", Template, 4}, {"{%- ", Template, 4}, {"{# ", Template, 3}, {"{{#", Template, 5}, {"{{/", Template, 5},
+    {"{{> ", Template, 5}, {"{{ ", Template, 2},
+    {"import Foundation", Swift, 10}, {"import UIKit", Swift, 10}, {"import SwiftUI", Swift, 10}, {"guard let ", Swift, 6},
+    {"if let ", Swift, 5}, {"override func ", Swift, 6}, {"private func ", Swift, 5},
+    {"fileprivate ", Swift, 6}, {"@objc", Swift, 5}, {"@IBOutlet", Swift, 8}, {"@IBAction", Swift, 8},
+    {"protocol ", Swift, 3}, {"public func ", Swift, 5}, {"@main", Swift, 4},
+    {"import \"pe\"", Yara, 10}, {"import \"math\"", Yara, 10}, {"import \"hash\"", Yara, 10}, {"rule ", Yara, 4},
+    {"private rule ", Yara, 6}, {"global rule ", Yara, 6}, {"meta:", Yara, 4}, {"strings:", Yara, 6}, {"condition:", Yara, 6},
+    {".class ", Smali, 6}, {".super ", Smali, 8}, {".source ", Smali, 6}, {".method ", Smali, 8}, {".end method", Smali, 8},
+    {".locals ", Smali, 6}, {".registers ", Smali, 6}, {"invoke-", Smali, 6}, {".field ", Smali, 6}, {"move-result", Smali, 6},
+    {"const-string ", Smali, 6}, {"return-void", Smali, 6}, {"iget-", Smali, 5}, {"iput-", Smali, 5},
+    {"section .", Assembly, 5}, {"global _start", Assembly, 6}, {"%include ", Assembly, 3}, {"%define ", Assembly, 3},
+    {"mov ", Assembly, 2}, {"syscall", Assembly, 4}, {"int 0x80", Assembly, 6},
+    {"<div", Html, 3}, {"</div>", Html, 3}, {"<script", Html, 3}, {"<link ", Html, 3},
     {"<a href", Html, 2}, {"<table", Html, 3}, {"<span", Html, 2}, {"<p>", Html, 2}, {"<br", Html, 2},
     {"<h1", Html, 2}, {"<h2", Html, 2}, {"<h3", Html, 2}, {"<ul", Html, 2}, {"<li>", Html, 2}, {"<form", Html, 3},
     {"#+TITLE:", Org, 8}, {"#+title:", Org, 8}, {"#+AUTHOR:", Org, 6}, {"#+author:", Org, 6}, {"#+OPTIONS:", Org, 6},
@@ -283,6 +303,8 @@ constexpr Dispatch RuleDispatch = buildDispatch();
 constexpr size_t ModelWindow = 4096;
 constexpr int MaxLines = 120;
 constexpr int MinScore = 5;
+constexpr int ClearScore = 8;
+constexpr int ClearRatio = 3;
 constexpr int MaxUnderlineScore = 3;
 constexpr int MaxListItemScore = 3;
 
@@ -399,6 +421,29 @@ void scoreCShapes(std::string_view line, Scores &scores)
         scores[Cpp] -= 3;
 }
 
+// Zig's builtins, and the types that Swift and TypeScript write after a name. Most
+// lines hold none of the characters these need, so a byte search comes first.
+void scoreTypedShapes(std::string_view line, Scores &scores)
+{
+    constexpr auto npos = std::string_view::npos;
+    // Zig imports its library with a builtin that no other language writes.
+    if (line.find('@') != npos && line.find("@import(\"") != npos)
+        scores[Zig] += 8;
+    if ((line.find('!') != npos && line.find("!void") != npos) || line.starts_with("errdefer ") ||
+        line.starts_with("comptime "))
+        scores[Zig] += 4;
+    if (line.starts_with("func ") && line.find(") -> ") != npos)
+        scores[Swift] += 3;
+    if (line.find(':') == npos)
+        return;
+    for (std::string_view annotation : {": string", ": number", ": boolean", "): void", "): Promise<", ": any"}) {
+        if (line.find(annotation) != npos) {
+            scores[TypeScript] += 2;
+            break;
+        }
+    }
+}
+
 // Definitions and imports whose punctuation tells scripting languages apart.
 void scoreScriptShapes(std::string_view line, Scores &scores)
 {
@@ -428,6 +473,7 @@ void scoreScriptShapes(std::string_view line, Scores &scores)
         scores[line.find("::") != std::string_view::npos ? Perl : Java] += 5;
     if (line.front() == '/' && (line.ends_with(" def") || line.ends_with(" bind def")))
         scores[PostScript] += 3;
+    scoreTypedShapes(line, scores);
 }
 
 // "key: value", "key = value", "[section]" and "command(arguments)" lines.
@@ -544,6 +590,14 @@ Ranking rank(const std::array<int, LanguageCount> &scores)
 bool confident(const Ranking &ranking)
 {
     return ranking.language != LanguageCount && ranking.best >= MinScore && ranking.best >= 2 * ranking.second;
+}
+
+// A guess that may overrule the name of another language. Measured on correctly named
+// files and on the same files under another language's name (bench/accuracy): below
+// these the model renames right names about as often as it finds wrong ones.
+bool clearlyAhead(const Ranking &ranking)
+{
+    return ranking.best >= ClearScore && ranking.best >= ClearRatio * ranking.second;
 }
 
 void scoreWords(std::string_view window, std::array<int, LanguageCount> &scores)
@@ -818,6 +872,21 @@ void mergeFamilies(Scores &scores, LineScan &scan, std::string_view window)
     // Documentation inside a Perl module is part of the module.
     if (scores[Perl] > 0)
         mergeInto(Perl, Pod, scores, scan);
+    // Zig and Swift share Rust's "fn" and Go's "func": their own marks decide.
+    if (scores[Zig] >= 8)
+        mergeInto(Zig, Rust, scores, scan);
+    if (scores[Swift] >= 10) {
+        mergeInto(Swift, Go, scores, scan);
+        mergeInto(Swift, JavaScript, scores, scan);
+    }
+    // A template language wraps another one; it is the file's own only when nothing else shows.
+    if (scores[Template] >= scores[MediaWiki])
+        scores[MediaWiki] = 0;
+    if (std::any_of(scores.begin(), scores.end(), [&](int score) { return score >= MinScore && score != scores[Template]; }))
+        scores[Template] = 0;
+    // A type annotation makes JavaScript TypeScript.
+    if (scores[TypeScript] >= 4 && scores[JavaScript] > 0)
+        mergeInto(TypeScript, JavaScript, scores, scan);
     // C++ code is C code too: C++ evidence on top of C evidence means C++, and the two
     // together count against the other languages.
     const Ranking ranking = rank(scores);
@@ -912,18 +981,20 @@ std::optional<std::string_view> pageAfterFrontMatter(std::string_view text)
 
 } // namespace
 
-std::string_view guessLanguage(std::string_view text)
+LanguageGuess guessLanguage(std::string_view text)
 {
     text = text.substr(0, ModelWindow);
+    // An editor's modeline is the file's own word on its language; a file name in the
+    // first comment may name the file it was made from instead.
     if (const auto declared = modelineType(text); !declared.empty())
-        return declared;
+        return {declared, true};
     if (const auto named = namedInFirstComment(text); !named.empty())
-        return named;
+        return {named, false};
     // Perl documentation on its own opens with a POD command; a module opens with code.
     const size_t firstContent = text.find_first_not_of(" \t\r\n");
     if (firstContent != std::string_view::npos && text[firstContent] == '=' && firstContent + 1 < text.size() &&
         text[firstContent + 1] >= 'a' && text[firstContent + 1] <= 'z')
-        return LanguageTypes[Pod];
+        return {LanguageTypes[Pod], false};
     LineScan scan;
     if (const auto page = pageAfterFrontMatter(text)) {
         scan.scores[Markdown] += 6;
@@ -1008,7 +1079,7 @@ std::string_view guessLanguage(std::string_view text)
     const Ranking ranking = rank(scores);
     if (!confident(ranking) || onlyQuotesCode(scan, ranking.language))
         return {};
-    return LanguageTypes[ranking.language];
+    return {LanguageTypes[ranking.language], clearlyAhead(ranking)};
 }
 
 std::string_view guessTable(std::string_view text, bool complete)

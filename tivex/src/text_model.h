@@ -8,7 +8,14 @@
 
 namespace tivex {
 
-std::string_view guessLanguage(std::string_view text);
+struct LanguageGuess {
+    std::string_view typeId; // empty when the evidence is not clear enough for a guess
+    // The evidence stands far above any other language's (or the file declares its
+    // language in a modeline), so the guess may overrule the name of another language.
+    bool clear = false;
+};
+
+LanguageGuess guessLanguage(std::string_view text);
 std::string_view guessTable(std::string_view text, bool complete);
 
 } // namespace tivex

@@ -421,7 +421,7 @@ std::optional<TextSniff> sniffWide(ByteView body, TextEncoding encoding, bool co
     const std::string_view text(projected.ascii.data(), projected.length);
     const bool seenAll = complete && projected.length * (wide32 ? 4 : 2) >= body.size();
     const TextShape shape = textShape(text, seenAll);
-    return TextSniff{encoding, shape.typeId, shape.guessed};
+    return TextSniff{encoding, shape.typeId, shape.guessed, shape.clear};
 }
 
 // ---- Structure -------------------------------------------------------------------------
@@ -1064,6 +1064,7 @@ constexpr MarkerRule MarkerRules[] = {
     {"'\\\"", "", "\n.TH ", "", "man"},
     {"'\\\"", "", "", "", "troff"},
     {"--- ", "", "\n+++ ", "\n@@ ", "patch"},
+    {"[", "", "\n[InternetShortcut]", "", "url"}, // Windows puts a section or two before it
     {"*** ", "", "\n--- ", "\n***************", "patch"},
     {"FILE \"", "", "TRACK ", "INDEX ", "cue"},
     {"REM ", "", "TRACK ", "INDEX ", "cue"},
@@ -1134,10 +1135,10 @@ TextShape markupOrDocument(std::string_view text)
     const TextShape markup = markupType(text);
     if (markup.typeId != "html" || !markup.guessed)
         return markup;
-    const std::string_view language = guessLanguage(text);
-    const bool page = std::find(std::begin(PagesOpeningWithHtml), std::end(PagesOpeningWithHtml), language) !=
+    const LanguageGuess language = guessLanguage(text);
+    const bool page = std::find(std::begin(PagesOpeningWithHtml), std::end(PagesOpeningWithHtml), language.typeId) !=
                       std::end(PagesOpeningWithHtml);
-    return page ? TextShape{language, true} : markup;
+    return page ? TextShape{language.typeId, true, language.clear} : markup;
 }
 
 // "graph name {" opens an undirected Graphviz graph; the prefix rules know the others.
@@ -1195,8 +1196,8 @@ TextShape textShape(std::string_view text, bool complete)
         if (const auto byPrefix = lookupPrefix(TextPrefixRules, afterPercent, false); byPrefix == "tex")
             return {byPrefix, false};
     }
-    if (const auto language = guessLanguage(text); !language.empty())
-        return {language, true};
+    if (const LanguageGuess language = guessLanguage(text); !language.typeId.empty())
+        return {language.typeId, true, language.clear};
     if (const auto table = guessTable(text, complete); !table.empty())
         return {table, true};
     return {"text", false};
@@ -1225,7 +1226,7 @@ std::optional<TextSniff> sniffText(ByteView bytes, bool complete)
         if (census.nul > 0 || tooManyControls(census.controls, body.size()) || !isUtf8(body, complete))
             return std::nullopt;
         const TextShape shape = textShape(*body.chars(0, body.size()), complete);
-        return TextSniff{mark.encoding, shape.typeId, shape.guessed};
+        return TextSniff{mark.encoding, shape.typeId, shape.guessed, shape.clear};
     }
 
     const ByteCensus census = takeCensus(bytes);
@@ -1246,7 +1247,7 @@ std::optional<TextSniff> sniffText(ByteView bytes, bool complete)
     else if (const auto japanese = eastAsianEncoding(bytes, complete))
         encoding = *japanese;
     const TextShape shape = textShape(*bytes.chars(0, bytes.size()), complete);
-    return TextSniff{encoding, shape.typeId, shape.guessed};
+    return TextSniff{encoding, shape.typeId, shape.guessed, shape.clear};
 }
 
 } // namespace tivex

@@ -30,6 +30,7 @@ struct TextSniff {
     TextEncoding encoding = TextEncoding::None;
     std::string_view typeId;
     bool guessed = false; // told by a scored model rather than a proven structure
+    bool clear = false;   // a guess whose margin may overrule another language's name
 };
 
 // Nothing when the bytes are binary. complete says whether bytes hold the whole file
@@ -41,6 +42,7 @@ std::string_view encodingName(TextEncoding encoding);
 struct TextShape {
     std::string_view typeId;
     bool guessed = false;
+    bool clear = false;
 };
 
 // The type that the text's structure names ("text" when none), and whether that is a

@@ -47,6 +47,9 @@ struct Detection {
     // The type is the text model's best guess (source code told by its keywords, a
     // table told by its separators), not a structure the content proves.
     bool guessed = false;
+    // A guess whose evidence stands far above any other language's: it may overrule the
+    // name of another language.
+    bool clear = false;
 };
 
 struct Report {

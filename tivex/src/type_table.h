@@ -9,7 +9,7 @@
 
 namespace tivex {
 
-enum TypeFlag : uint8_t {
+enum TypeFlag : uint16_t {
     NoFlags = 0,
     // The inspectors always tell this type from its parent, so a file of the parent
     // type named with this type's extension is misnamed.
@@ -31,6 +31,18 @@ enum TypeFlag : uint8_t {
     // window never offers to open a file with such an extension; its list is generated
     // from this flag at build time.
     Runnable = 32,
+    // Program source or a script: such text keeps a plain text name (.txt) and a name
+    // the engine does not know, even when a first line proves its language.
+    SourceCode = 64,
+    // A general syntax that many formats are written in (XML, JSON, INI, YAML, CSV):
+    // such text keeps an extension the engine does not know, which may name a dialect.
+    Carrier = 128,
+    // The extension says nothing about the content (.dat, .bin): it is never the right
+    // name for content the engine recognises, unless that type claims it itself.
+    SaysNothing = 256,
+    // The extension marks a copy or a passing state of a file (.bak, .orig, .tmp) and was
+    // put there on purpose: any content keeps it.
+    MarksACopy = 512,
 };
 
 struct TypeInfo {
@@ -43,7 +55,7 @@ struct TypeInfo {
     std::string_view mime;
     std::string_view descJa;
     std::string_view descEn;
-    uint8_t flags = NoFlags;
+    uint16_t flags = NoFlags;
 
     bool has(TypeFlag flag) const { return (flags & flag) != 0; }
     // True when ext (normalized) is this type's canonical extension or an alias.
