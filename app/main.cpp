@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -33,6 +34,12 @@ QString startupReport(const FormMain &formMain)
 int main(int argc, char **argv)
 {
     platform::initArguments(argc, argv);
+    // Read once, before anything else runs, so that nothing a user does later can steer it;
+    // a relative name means the folder the program was started in, not the checked file's
+    // folder that a check makes current.
+    const QString grabToSetting = qEnvironmentVariable("SORVENA_GRAB_TO");
+    const QString grabTo = grabToSetting.isEmpty() ? QString() : QFileInfo(grabToSetting).absoluteFilePath();
+    const bool quitWhenShown = qEnvironmentVariableIsSet("SORVENA_QUIT_WHEN_SHOWN");
     QApplication app(argc, argv);
     shell::nameApplication();
     FormMain formMain(engine::programEngine());
@@ -48,7 +55,17 @@ int main(int argc, char **argv)
     }
     // The start-up benchmark times the whole way to a painted result; this ends the
     // program as soon as the first frame is out.
-    if (qEnvironmentVariableIsSet("SORVENA_QUIT_WHEN_SHOWN"))
+    if (quitWhenShown)
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    // A picture of the window as it first shows (for the README and the check that the
+    // Windows folder works as shipped), then the program ends; exit status 3 when the
+    // picture could not be written.
+    if (!grabTo.isEmpty()) {
+        QTimer::singleShot(0, &app, [&formMain, grabTo] {
+            QWidget *shown = formMain.isVisible() ? static_cast<QWidget *>(&formMain) : QApplication::activeWindow();
+            const bool saved = shown && shown->grab().save(grabTo);
+            QCoreApplication::exit(saved ? 0 : 3);
+        });
+    }
     return app.exec();
 }

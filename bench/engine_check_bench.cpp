@@ -1,5 +1,9 @@
-// The time of one engine check on a warm file, through the exported entry point, next to
-// libmagic's check of the same file in the same process when libmagic is available.
+// The time of one engine check on a warm file, through the exported entry point of the
+// library loaded as the program loads it, next to libmagic's check of the same file in the
+// same process when libmagic is available.
+#include "platform/library.h"
+#include "platform/platform.h"
+
 #include <tivex.h>
 
 #include <algorithm>
@@ -37,10 +41,20 @@ int main(int argc, char **argv)
         return 2;
     }
     const char *path = argv[1];
+    using CheckFn = int32_t(TIVEX_CALL *)(const char *, char *, char *, char *, char *, char *, char *, int32_t *);
+    const auto library = platform::SharedLibrary::open(platform::programFolder() + platform::pathSeparator()
+                                                       + platform::engineLibraryFileName());
+    const auto check = library ? reinterpret_cast<CheckFn>(library->symbol(
+                                     platform::engineSymbolName("TivexCheck", 32).c_str()))
+                               : nullptr;
+    if (!check) {
+        std::fprintf(stderr, "engine_check_bench: the engine library beside the program cannot be used\n");
+        return 1;
+    }
     char trueExt[17], desc[513], drive[5], folder[257], base[65], presentExt[17];
     int32_t reserved = 0;
     const double tivexUs = medianMicroseconds(
-        [&] { TivexCheck(path, trueExt, desc, drive, folder, base, presentExt, &reserved); }, 9, 2000);
+        [&] { check(path, trueExt, desc, drive, folder, base, presentExt, &reserved); }, 9, 2000);
     std::printf("one engine check on a warm file: tivex %.1f us", tivexUs);
 #ifdef HAVE_LIBMAGIC
     magic_t cookie = magic_open(MAGIC_EXTENSION);

@@ -13,10 +13,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
-#include <stdlib.h>
 
 namespace {
 
@@ -67,9 +67,9 @@ struct TempFolder {
     fs::path path;
     TempFolder()
     {
-        std::string pattern = (fs::temp_directory_path() / "rename-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            path = fs::canonical(pattern);
+        const fs::path candidate = fs::temp_directory_path() / ("rename-bench-" + std::to_string(std::random_device()()));
+        if (fs::create_directory(candidate))
+            path = fs::canonical(candidate);
     }
     ~TempFolder()
     {
@@ -77,7 +77,7 @@ struct TempFolder {
         fs::current_path(fs::temp_directory_path(), error);
         fs::remove_all(path, error);
     }
-    std::u16string folderText() const { return path.u16string() + u'/'; }
+    std::u16string folderText() const { return path.u16string() + platform::pathSeparator(); }
 };
 
 void ignoreMessage(const std::u16string &) {}

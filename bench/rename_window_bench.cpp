@@ -24,10 +24,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
-
-#include <stdlib.h>
 
 namespace {
 
@@ -80,9 +79,10 @@ struct TempFolder {
     fs::path path;
     TempFolder()
     {
-        std::string pattern = (fs::temp_directory_path() / "rename-window-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            path = fs::canonical(pattern);
+        const fs::path candidate =
+            fs::temp_directory_path() / ("rename-window-bench-" + std::to_string(std::random_device()()));
+        if (fs::create_directory(candidate))
+            path = fs::canonical(candidate);
     }
     ~TempFolder()
     {

@@ -85,7 +85,7 @@ class FormAboutTest : public QObject {
     void useReadme(const std::string &bytes)
     {
         folder.write("readme.txt", bytes);
-        Module1::ReadmePath = folder.folderText() + u"readme.txt";
+        Module1::ReadmePath = folder.pathText(u"readme.txt");
     }
 
 private slots:
@@ -184,7 +184,7 @@ private slots:
     void aMissingReadmeIsReportedAtLoadAndAtEveryClick()
     {
         Seams seams;
-        Module1::ReadmePath = folder.folderText() + u"no-readme.txt";
+        Module1::ReadmePath = folder.pathText(u"no-readme.txt");
         FormAbout about;
         const QString missing = QStringLiteral("Readme.txt ファイルがありません");
         QCOMPARE(shownText(about), missing);
@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(seams.messages, (QStringList{missing, missing, missing}));
         QCOMPARE(shownText(about), missing);
         // The window stays usable: the file back, the next click shows it.
-        Module1::ReadmePath = folder.folderText() + u"readme.txt";
+        Module1::ReadmePath = folder.pathText(u"readme.txt");
         QTest::mouseClick(control<QPushButton>(about, "Command3"), Qt::LeftButton);
         QCOMPARE(shownText(about), QStringLiteral("dictionary\n"));
     }
@@ -204,11 +204,11 @@ private slots:
         Seams seams;
         FakeEngine engine;
         TempFolder files;
-        const std::u16string photo = files.folderText() + u"photo.dat";
+        const std::u16string photo = files.pathText(u"photo.dat");
         engine.answer(photo, files.folderText(), u"photo", u"dat", u"jpg");
         FormMain main(engine);
         main.Form_Load({photo}, u"sorvena");
-        Module1::ReadmePath = folder.folderText() + u"readme.txt";
+        Module1::ReadmePath = folder.pathText(u"readme.txt");
         main.show();
         QCOMPARE(control<QLineEdit>(main, "TextOldName")->text(), QStringLiteral("photo.dat"));
         QPushButton *button = control<QPushButton>(main, "CmdAbout");

@@ -53,7 +53,7 @@ TEST(ReadmeSections, ReadsTheFileAfreshAndNamesWhatIsMissing)
 {
     TempFolder folder;
     ASSERT_TRUE(folder.valid());
-    const std::u16string path = folder.folderText() + u"readme.txt";
+    const std::u16string path = folder.pathText(u"readme.txt");
     EXPECT_EQ(about::showReadme(path, u"-a-").text, about::MissingReadme);
     EXPECT_TRUE(about::showReadme(path, u"-a-").missing);
     std::filesystem::create_directory(folder.path() / "readme.txt");

@@ -94,7 +94,7 @@ protected:
         core.Form_Load(path("ext.csv"), path("prog.csv"),
                        [this](std::u16string_view text) { messages.emplace_back(text); });
     }
-    std::u16string path(const char *name) const { return folder.folderText() + std::u16string(name, name + std::char_traits<char>::length(name)); }
+    std::u16string path(const char *name) const { return folder.pathText(std::u16string(name, name + std::char_traits<char>::length(name))); }
 
     // The extension column of every record a search steps through, up to the no-more entry.
     std::vector<std::u16string> searchAll(const std::u16string &key)

@@ -62,8 +62,8 @@ class FormExtDicTest : public QObject {
         folder.write("ext.csv", ext);
         if (!prog.empty())
             folder.write("prog.csv", prog);
-        Module1::ExtCsvPath = folder.folderText() + u"ext.csv";
-        Module1::ProgCsvPath = folder.folderText() + u"prog.csv";
+        Module1::ExtCsvPath = folder.pathText(u"ext.csv");
+        Module1::ProgCsvPath = folder.pathText(u"prog.csv");
     }
 
 private slots:
@@ -176,7 +176,7 @@ private slots:
     void mainWindowButtonTogglesPlacesAndSearchesTheCheckedExtension()
     {
         FakeEngine engine;
-        const std::u16string path = folder.folderText() + u"a.dat";
+        const std::u16string path = folder.pathText(u"a.dat");
         engine.answer(path, folder.folderText(), u"a", u"dat", u"jpg");
         FormMain main(engine);
         main.move(40, 50);

@@ -6,7 +6,15 @@
 #include <stdint.h>
 #include <string.h>
 
-#define EXPORT __attribute__((visibility("default")))
+#define EXPORT TIVEX_API
+#define CALL TIVEX_CALL
+
+/* 説明 ("description") in the engine's text of the platform. */
+#ifdef FAKE_TEXT_CP932
+#define DESCRIPTION "\x90\xE0\x96\xBE"
+#else
+#define DESCRIPTION "\xE8\xAA\xAC\xE6\x98\x8E"
+#endif
 
 static void fill(char *buffer, int width, char letter)
 {
@@ -14,7 +22,7 @@ static void fill(char *buffer, int width, char letter)
     buffer[width] = '\0';
 }
 
-EXPORT int32_t TivexCheck(const char *path, char *trueExt, char *desc, char *drive, char *folder,
+EXPORT int32_t CALL TivexCheck(const char *path, char *trueExt, char *desc, char *drive, char *folder,
                           char *base, char *presentExt, int32_t *reserved)
 {
     (void)path;
@@ -29,16 +37,16 @@ EXPORT int32_t TivexCheck(const char *path, char *trueExt, char *desc, char *dri
 }
 
 #ifndef FAKE_PARTIAL
-EXPORT int32_t TivexWhat(int32_t mode, const char *ext, char *desc)
+EXPORT int32_t CALL TivexWhat(int32_t mode, const char *ext, char *desc)
 {
     (void)mode;
     if (strcmp(ext, "none") == 0)
         return 0xFFFF; /* reads as -1 in 16 bits */
-    strcpy(desc, "\xE8\xAA\xAC\xE6\x98\x8E"); /* 説明 */
+    strcpy(desc, DESCRIPTION);
     return 0x10000;
 }
 
-EXPORT int32_t TivexCheckExt(const char *path, char *ext)
+EXPORT int32_t CALL TivexCheckExt(const char *path, char *ext)
 {
     (void)path;
     strcpy(ext, "png");

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDialog>
+#include <QDir>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -97,7 +98,7 @@ struct Window {
     void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
     void click(const char *name) { click(get<QPushButton>(name)); }
 
-    QString path(const QString &name) const { return QString::fromStdU16String(temp.folderText()) + name; }
+    QString path(const QString &name) const { return QString::fromStdU16String(temp.pathText(name.toStdU16String())); }
     void create(const QStringList &names) const
     {
         for (const QString &name : names)
@@ -310,7 +311,7 @@ private slots:
         const QList<QUrl> web = {QUrl(QStringLiteral("https://example.org/a.png"))};
         const QPoint list = testsupport::middleOf(&w.form, w.get("ListViewFiles"));
         testsupport::dragAndDrop(&w.form, web, list, list);
-        testsupport::dropFiles(&w.form, w.get("ListViewFiles"), {w.path(QStringLiteral("x.txt")), QStringLiteral("/elsewhere/y.txt")});
+        testsupport::dropFiles(&w.form, w.get("ListViewFiles"), {w.path(QStringLiteral("x.txt")), QDir::toNativeSeparators(w.path(QStringLiteral("elsewhere/y.txt")))});
         QCOMPARE(w.seams.messages, names({"Illegal Dropped Files", "Illegal Path Format(2)"}));
         QCOMPARE(w.column(0), names({"x.txt"}));
         QVERIFY(w.form.core().RenState == renamer::RenameState::NoFiles);
@@ -383,7 +384,7 @@ private slots:
         QCOMPARE(TempFolder::read(w.temp.path() / "p003.png"), std::string("content of r.png"));
         QCOMPARE(w.column(1), QStringList(5, QStringLiteral("<--")));
         QCOMPARE(w.box("TxtFnameNum")->text(), QStringLiteral("006"));
-        QCOMPARE(QString::fromStdU16String(platform::currentFolder()) + QLatin1Char('/'), w.path(QString()));
+        QCOMPARE(QString::fromStdU16String(platform::currentFolder() + platform::pathSeparator()), w.path(QString()));
         w.click("CmdRenGoBack");
         QCOMPARE(w.filesOnDisk(), files);
         QCOMPARE(w.column(1), QStringList(5, QStringLiteral("-->")));
@@ -524,7 +525,7 @@ private slots:
         testsupport::CurrentFolderGuard restoreCurrentFolder;
         FakeEngine engine;
         TempFolder folder;
-        const std::u16string photo = folder.folderText() + u"photo.dat";
+        const std::u16string photo = folder.pathText(u"photo.dat");
         testsupport::writeFile(folder.file("photo.dat"), "jpeg");
         testsupport::writeFile(folder.file("x.png"), "png");
         engine.answer(photo, folder.folderText(), u"photo", u"dat", u"jpg");

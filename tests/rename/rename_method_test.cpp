@@ -107,9 +107,8 @@ TEST(MethodAuto, TheRealEngineJudgesRealFilesByTheirContent)
     engine::LibraryEngine real(platform::programFolder());
     std::vector<std::u16string> messages;
     renamer::FormRenameCore core(real, [&messages](const std::u16string &m) { messages.push_back(m); });
-    const std::u16string at = folder.folderText();
-    core.MakeRenameList({at + u"picture.dat", at + u"anim.png", at + u"report", at + u"notes.txt",
-                         at + u"copy.PNG"},
+    core.MakeRenameList({folder.pathText(u"picture.dat"), folder.pathText(u"anim.png"),
+                         folder.pathText(u"report"), folder.pathText(u"notes.txt"), folder.pathText(u"copy.PNG")},
                         {}, {}, {});
 
     EXPECT_TRUE(messages.empty());

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "rename/rename_core.h"
+#include "shell/module1.h"
 #include "support/fake_engine.h"
 #include "support/temp_folder.h"
 
@@ -24,11 +25,14 @@ inline std::string narrow(const std::u16string &text)
     return std::filesystem::path(text).string();
 }
 
-// A core whose messages are kept in order.
+// A core whose messages are kept in order. Its dropped paths never reach the disk, so
+// they are written in the POSIX form on every platform and split as such.
 struct Recorder {
     testsupport::FakeEngine engine;
     Names messages;
     renamer::FormRenameCore core{engine, [this](const std::u16string &text) { messages.push_back(text); }};
+
+    Recorder() { core.setPathSplitter(Module1::splitPosixPath); }
 
     // Drops files of one folder that need not exist: building the list reads no disk.
     void dropNames(const Names &names, const std::u16string &folder = u"/data/",
@@ -52,16 +56,26 @@ struct DiskList : Recorder {
     testsupport::TempFolder temp;
     std::filesystem::path folder = temp.path() / "list";
 
-    DiskList() { std::filesystem::create_directory(folder); }
+    // Real files: paths in the platform's own form.
+    DiskList()
+    {
+        core.setPathSplitter(Module1::mySplitPath);
+        std::filesystem::create_directory(folder);
+    }
 
-    std::u16string folderText() const { return folder.u16string() + u'/'; }
+    // The list's folder as a dropped path carries it, and a full path in it.
+    std::u16string folderText() const
+    {
+        return folder.u16string() + static_cast<char16_t>(std::filesystem::path::preferred_separator);
+    }
+    std::u16string pathText(const std::u16string &name) const { return pathOf(name).u16string(); }
     std::filesystem::path pathOf(const std::u16string &name) const { return folder / name; }
     bool exists(const std::u16string &name) const { return std::filesystem::exists(pathOf(name)); }
 
     void create(const Names &names) const
     {
         for (const std::u16string &name : names)
-            testsupport::writeFile(pathOf(name).string(), "content of " + narrow(name));
+            testsupport::writeFile(pathOf(name), "content of " + narrow(name));
     }
 
     void remove(const std::u16string &name) const { std::filesystem::remove(pathOf(name)); }

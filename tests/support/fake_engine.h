@@ -33,6 +33,8 @@ public:
         engine::CheckResult r;
         r.loaded = true;
         r.result = 1;
+        // The engine reports a drive-letter path's drive ("C:"); POSIX paths have none.
+        r.drive = path.size() >= 2 && path[1] == u':' ? path.substr(0, 2) : std::u16string();
         r.folder = std::move(folder);
         r.base = std::move(base);
         r.presentExt = std::move(presentExt);

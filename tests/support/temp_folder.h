@@ -1,14 +1,17 @@
-// A fresh folder per test, removed with everything in it afterwards, and the small file
-// helpers the disk tests share.
+// What the tests need of the platform they run on, in one place and without #if: a
+// fresh folder per test, removed with everything in it afterwards; paths spelled as the
+// program and the engine spell them; whether file modes can deny this process anything;
+// and the small file helpers the disk tests share.
 #pragma once
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <stdlib.h>
+#include <random>
 #include <string>
 #include <system_error>
+#include <type_traits>
 
 namespace testsupport {
 
@@ -17,9 +20,14 @@ public:
     TempFolder()
     {
         std::error_code error;
-        std::string pattern = (std::filesystem::temp_directory_path(error) / "sorvena-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            m_path = std::filesystem::canonical(pattern, error);
+        const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+        std::random_device random;
+        // create_directory fails on a name that exists, so a folder is never shared.
+        for (int attempt = 0; attempt < 100 && m_path.empty() && !error; ++attempt) {
+            const std::filesystem::path candidate = base / ("sorvena-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate, error))
+                m_path = std::filesystem::canonical(candidate, error);
+        }
     }
     ~TempFolder()
     {
@@ -38,8 +46,20 @@ public:
     const std::filesystem::path &path() const { return m_path; }
     std::string file(const std::string &name) const { return (m_path / name).string(); }
 
-    // The folder as the engine reports it: absolute, with a trailing separator.
-    std::u16string folderText() const { return m_path.u16string() + u'/'; }
+
+    // The drive as the engine reports it ("C:"), empty where paths have no drives.
+    std::u16string driveText() const { return m_path.root_name().u16string(); }
+
+    // The folder as the engine reports it: from the root, without the drive, with a
+    // closing separator.
+    std::u16string folderText() const
+    {
+        return m_path.u16string().substr(driveText().size()) + static_cast<char16_t>(std::filesystem::path::preferred_separator);
+    }
+
+    // The full path of an entry as the program hands it to the engine. Joined as text,
+    // so that a name no file-system path type can hold (a lone surrogate) stays as it is.
+    std::u16string pathText(const std::u16string &name) const { return driveText() + folderText() + name; }
 
     // Writes a file (the name in UTF-8) and returns its path.
     std::filesystem::path write(const std::string &name, const std::string &bytes) const
@@ -59,14 +79,14 @@ private:
     std::filesystem::path m_path;
 };
 
-inline bool writeFile(const std::string &path, const std::string &content)
+inline bool writeFile(const std::filesystem::path &path, const std::string &content)
 {
     std::ofstream out(path, std::ios::binary);
     out << content;
     return static_cast<bool>(out);
 }
 
-inline std::optional<std::string> readFile(const std::string &path)
+inline std::optional<std::string> readFile(const std::filesystem::path &path)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
@@ -90,6 +110,50 @@ private:
     std::error_code m_error;
     std::filesystem::path m_saved;
 };
+
+// Whether file names are byte strings that may hold bytes that are not UTF-8 (POSIX),
+// rather than UTF-16 text (Windows), where such names cannot exist.
+inline bool namesAreBytes()
+{
+    return std::is_same_v<std::filesystem::path::value_type, char>;
+}
+
+// Whether taking a file's permissions away keeps this process from reading it. Neither
+// the superuser on POSIX nor anyone on Windows (where file modes are only the read-only
+// flag) is kept out, so tests of unreadable files must say why they cannot run.
+inline bool permissionsDenyReading()
+{
+    const TempFolder probe;
+    const std::filesystem::path file = probe.path() / "probe";
+    if (!writeFile(file, "x"))
+        return false;
+    std::error_code error;
+    std::filesystem::permissions(file, std::filesystem::perms::none, error);
+    const bool denied = !error && !std::ifstream(file).is_open();
+    std::filesystem::permissions(file, std::filesystem::perms::owner_all, error);
+    return denied;
+}
+
+// Whether taking the write permission from a folder keeps this process from renaming
+// files in it (not for the superuser; never on Windows, where a folder's read-only flag
+// means nothing to the files in it).
+inline bool permissionsDenyRenaming()
+{
+    const TempFolder probe;
+    const std::filesystem::path file = probe.path() / "probe";
+    if (!writeFile(file, "x"))
+        return false;
+    std::error_code error;
+    std::filesystem::permissions(probe.path(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove, error);
+    if (error)
+        return false;
+    std::filesystem::rename(file, probe.path() / "renamed", error);
+    const bool denied = static_cast<bool>(error);
+    std::filesystem::permissions(probe.path(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add, error);
+    return denied;
+}
 
 // The smallest well-formed PNG: signature, IHDR, IDAT and IEND of a 1x1 picture.
 inline std::string tinyPng()

@@ -24,10 +24,11 @@ private:
     std::string m_path;
 };
 
-// The folder holding the running test executable, libtivex.so and the tivex command.
+// The folder holding the running test executable, the engine library and the tivex command.
 std::string executableDir();
 
 // Runs a shell command and returns its standard output; exitCode gets its exit status.
+// (POSIX only: the command tests speak the shell's language.)
 std::string runCommand(const std::string &command, int &exitCode);
 
 } // namespace tivex::test

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "byte_view.h"
+#include "platform/codepage.h"
 #include "inflate.h"
 #include "signatures.h"
 #include "source.h"
@@ -160,6 +161,8 @@ struct NameCase {
 
 TEST(SplitName, theExtensionIsWhatFollowsTheLastPeriodWhenItCanBeOne)
 {
+    if (platform::codepage::toEngineText(u"\u5831") != std::string("\xE5\xA0\xB1"))
+        GTEST_SKIP() << "the engine's names are ANSI code page text here; this table is UTF-8";
     const std::string sixteenKana = "ああああああああああああああああ"; // 48 bytes, 16 characters
     const std::string sixteenStray(16, '\xFF');                        // not UTF-8: 16 characters
     const NameCase cases[] = {

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <string>
 
+#include "os.h"
 #include "text_util.h"
 #include "tivex_engine.h"
 
@@ -29,11 +30,13 @@ void writeName(char *out, size_t width, std::string_view text)
         writeBytes(out, text.size() <= width ? text : std::string_view{});
 }
 
-// Descriptions may be shortened, but only between characters.
-void writeText(char *out, size_t width, std::string_view text)
+// Descriptions may be shortened, but only between characters of the caller's text.
+void writeText(char *out, size_t width, std::string_view utf8)
 {
-    if (out)
-        writeBytes(out, text.substr(0, tivex::utf8PrefixLength(text, width)));
+    if (!out)
+        return;
+    const std::string text = tivex::os::callerText(utf8);
+    writeBytes(out, std::string_view(text).substr(0, tivex::os::callerTextPrefixLength(text, width)));
 }
 
 struct CheckBuffers {

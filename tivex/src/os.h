@@ -66,4 +66,12 @@ size_t maxPathLength();
 // as the program counts it.
 std::u32string nameCharacters(std::string_view text);
 
+// Texts for people (descriptions, reasons) are UTF-8 inside the engine; a caller gets
+// them in the text of its side of the boundary: UTF-8 on POSIX, the ANSI code page on
+// Windows (a character the code page lacks becomes a question mark).
+std::string callerText(std::string_view utf8);
+
+// The longest prefix of caller text that fits maxBytes without cutting a character.
+size_t callerTextPrefixLength(std::string_view text, size_t maxBytes);
+
 } // namespace tivex::os

@@ -1,6 +1,8 @@
 // POSIX side of the operating-system layer. Paths are UTF-8 and need no conversion.
 #include "os.h"
 
+#include "text_util.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -174,6 +176,16 @@ std::optional<std::string> absolutePath(std::string_view path)
         result += '/';
     result += path;
     return result;
+}
+
+std::string callerText(std::string_view utf8)
+{
+    return std::string(utf8);
+}
+
+size_t callerTextPrefixLength(std::string_view text, size_t maxBytes)
+{
+    return utf8PrefixLength(text, maxBytes);
 }
 
 namespace {

@@ -1,6 +1,5 @@
-// Windows side of the operating-system layer. Not built yet: the engine ships for Linux
-// first. Paths arrive in the ANSI code page (the program's contract there) and are
-// widened before they reach the file system.
+// Windows side of the operating-system layer. Paths arrive in the ANSI code page (the
+// program's contract there) and are widened before they reach the file system.
 #include "os.h"
 
 #include <windows.h>
@@ -13,17 +12,71 @@ namespace tivex::os {
 
 namespace {
 
-std::wstring widen(std::string_view text)
+// Bytes the code page cannot read give an empty result: a path with a replaced
+// character would name another file, or none, and the caller reports "not found".
+std::wstring widen(std::string_view text, UINT codePage = CP_ACP)
 {
     if (text.empty())
         return {};
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+    if (length <= 0)
+        return {};
     std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), length);
     return wide;
 }
 
+std::string narrow(std::wstring_view wide, UINT codePage = CP_ACP)
+{
+    if (wide.empty())
+        return {};
+    const int size = static_cast<int>(wide.size());
+    const int bytes = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0)
+        return {};
+    std::string text(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), bytes, nullptr, nullptr);
+    return text;
+}
+
 bool isSeparator(char c) { return c == '\\' || c == '/'; }
+
+// Folders of up to 256 bytes make full paths longer than MAX_PATH (260), where the plain
+// calls stop; such a drive-letter path is opened in the \\?\ form, which takes it
+// literally, so its slashes become backslashes first.
+std::wstring fileSystemPath(std::wstring wide)
+{
+    const bool driveLetterPath = wide.size() >= 3 && wide[1] == L':' && (wide[2] == L'\\' || wide[2] == L'/');
+    if (wide.size() < 248 || !driveLetterPath)
+        return wide;
+    for (wchar_t &c : wide) {
+        if (c == L'/')
+            c = L'\\';
+    }
+    return L"\\\\?\\" + wide;
+}
+
+// Length of the character that starts at pos: two bytes for a lead byte of the ANSI
+// code page followed by a trail byte, otherwise one. In code page 932 the trail byte of
+// a character such as "表" (95 5C) is a backslash, so separators are only looked for at
+// the start of a character.
+size_t characterLength(std::string_view text, size_t pos)
+{
+    if (pos + 1 < text.size() && IsDBCSLeadByte(static_cast<BYTE>(text[pos])) && text[pos + 1] != '\0')
+        return 2;
+    return 1;
+}
+
+std::string_view::size_type lastSeparator(std::string_view path)
+{
+    std::string_view::size_type found = std::string_view::npos;
+    for (size_t pos = 0; pos < path.size(); pos += characterLength(path, pos)) {
+        if (isSeparator(path[pos]))
+            found = pos;
+    }
+    return found;
+}
 
 } // namespace
 
@@ -55,7 +108,11 @@ void File::close()
 File File::open(std::string_view path, OpenError &error)
 {
     File file;
-    const std::wstring wide = widen(path);
+    const std::wstring wide = fileSystemPath(widen(path));
+    if (wide.empty()) {
+        error = OpenError::NotFound;
+        return file;
+    }
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD code = GetLastError();
@@ -112,15 +169,15 @@ std::optional<PathParts> splitPath(std::string_view path, PathError &error)
         error = PathError::NotAbsolute;
         return std::nullopt;
     }
-    if (isSeparator(path.back())) {
+    const size_t separator = lastSeparator(path);
+    if (separator + 1 == path.size()) {
         error = PathError::NoFileName;
         return std::nullopt;
     }
-    const size_t lastSeparator = path.find_last_of("\\/");
     PathParts parts;
     parts.drive = std::string(path.substr(0, 2));
-    parts.folder = std::string(path.substr(2, lastSeparator - 1));
-    parts.name = std::string(path.substr(lastSeparator + 1));
+    parts.folder = std::string(path.substr(2, separator - 1));
+    parts.name = std::string(path.substr(separator + 1));
     error = PathError::None;
     return parts;
 }
@@ -132,10 +189,24 @@ std::optional<std::string> absolutePath(std::string_view path)
     const DWORD length = GetFullPathNameW(wide.c_str(), MAX_PATH, buffer, nullptr);
     if (length == 0 || length >= MAX_PATH)
         return std::string(path);
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, buffer, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, buffer, static_cast<int>(length), narrow.data(), bytes, nullptr, nullptr);
-    return narrow;
+    return narrow(std::wstring_view(buffer, length));
+}
+
+std::string callerText(std::string_view utf8)
+{
+    return narrow(widen(utf8, CP_UTF8));
+}
+
+size_t callerTextPrefixLength(std::string_view text, size_t maxBytes)
+{
+    size_t fits = 0;
+    for (size_t pos = 0; pos < text.size();) {
+        const size_t next = pos + characterLength(text, pos);
+        if (next > maxBytes)
+            break;
+        fits = pos = next;
+    }
+    return fits;
 }
 
 std::u32string nameCharacters(std::string_view text)

@@ -149,13 +149,24 @@ bool presentIsConsistent(const Detection &detection, std::string_view present, s
     return named.empty() && keptUnderUnknownName(detection);
 }
 
+bool isAscii(std::string_view text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string proposeExtension(const Detection &detection, std::string_view presentExt, std::string_view base)
 {
     if (!detection.type)
         return {};
-    const std::string present = asciiLower(presentExt);
+    // Only an ASCII extension is lowered: in a double-byte code page such as CP932 a
+    // trail byte may be an ASCII letter, and lowering it would name another character.
+    const std::string present = isAscii(presentExt) ? asciiLower(presentExt) : std::string(presentExt);
     if (!present.empty() && presentIsConsistent(detection, present, base))
         return present;
     return std::string(detection.type->ext);

@@ -1,0 +1,179 @@
+// The Windows half of the platform layer, on a real (Wine or Windows) file system.
+#include "platform/codepage.h"
+#include "platform/library.h"
+#include "platform/platform.h"
+#include "platform/win32/platform_win32.h"
+#include "shell/cmdline.h"
+
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+using platform::RenameError;
+using testsupport::CurrentFolderGuard;
+using testsupport::TempFolder;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Words = std::vector<std::u16string>;
+
+Words wordsOf(std::u16string_view commandLine)
+{
+    return cmdline::splitArguments(platform::win32::argumentTextOf(commandLine));
+}
+
+// What the folder holds, spelled exactly as the file system keeps it.
+std::vector<std::u16string> listing(const fs::path &folder)
+{
+    std::vector<std::u16string> names;
+    for (const auto &entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().u16string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+struct RenameFolder : ::testing::Test {
+    TempFolder folder;
+    std::u16string path(const std::u16string &name) const { return folder.pathText(name); }
+    void create(const std::u16string &name, const std::string &content = "x") const
+    {
+        testsupport::writeFile(folder.path() / name, content);
+    }
+};
+
+} // namespace
+
+// --- the command line --------------------------------------------------------------------
+
+TEST(CommandLine, TheProgramPathIsCutOffQuotedOrNotAndTheRestSplitByTheProgramsRule)
+{
+    const struct {
+        std::u16string_view line;
+        Words words;
+    } cases[] = {
+        {u"\"C:\\Program Files\\sorvena.exe\" C:\\a.txt", {u"C:\\a.txt"}},
+        {u"C:\\bin\\sorvena.exe\tC:\\My Files\\a.txt", {u"C:\\My", u"Files\\a.txt"}},
+        {u"sorvena.exe \"C:\\a b.txt\"", {u"\"C:\\a", u"b.txt\""}},
+        {u"\"C:\\x\\sorvena.exe\"-about", {u"-about"}},
+        {u"sorvena.exe", {}},
+        {u"\"C:\\unclosed quote", {}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(wordsOf(c.line), c.words) << std::string(c.line.begin(), c.line.end());
+}
+
+TEST(Program, FolderAndNameAreThoseOfTheRunningExecutable)
+{
+    EXPECT_EQ(platform::programName(), u"platform_tests.exe");
+    // The build puts the engine beside every test program.
+    EXPECT_TRUE(fs::exists(fs::path(platform::programFolder()) / "tivex.dll"));
+    EXPECT_EQ(platform::programFolder().back() == u'\\', false);
+}
+
+// --- current drive and folder ------------------------------------------------------------
+
+TEST(CurrentFolder, TheEnginesDriveAndFolderTogetherMakeTheFolderCurrent)
+{
+    CurrentFolderGuard guard;
+    TempFolder folder;
+    fs::create_directory(folder.path() / u"\u8868\u793A");  // 表示: its first character ends in 5C
+    const TempFolder &f = folder;
+    ASSERT_TRUE(platform::setCurrentDrive(f.driveText()));
+    ASSERT_TRUE(platform::setCurrentFolder(f.folderText() + u"\u8868\u793A\\"));
+    EXPECT_TRUE(fs::equivalent(fs::path(platform::currentFolder()), folder.path() / u"\u8868\u793A"));
+    EXPECT_EQ(platform::currentFolder().substr(0, 2), f.driveText());
+}
+
+TEST(CurrentFolder, OnlyADriveLetterAndColonIsADrive)
+{
+    CurrentFolderGuard guard;
+    for (const std::u16string drive : {u"", u"C", u"C:\\", u"1:", u"CC:"})
+        EXPECT_FALSE(platform::setCurrentDrive(drive)) << std::string(drive.begin(), drive.end());
+    EXPECT_FALSE(platform::setCurrentFolder(u""));
+    EXPECT_FALSE(platform::setCurrentFolder(u"\\no such folder here\\"));
+}
+
+// --- rename ------------------------------------------------------------------------------
+
+TEST_F(RenameFolder, RenamesAndNeverReplaces)
+{
+    create(u"a.dat", "a");
+    create(u"b.jpg", "b");
+    EXPECT_EQ(platform::renameNoReplace(path(u"a.dat"), path(u"a.jpg")), RenameError::None);
+    EXPECT_EQ(platform::renameNoReplace(path(u"a.jpg"), path(u"b.jpg")), RenameError::TargetExists);
+    // An existing name in other letter case is the same name on Windows: still refused.
+    EXPECT_EQ(platform::renameNoReplace(path(u"a.jpg"), path(u"B.JPG")), RenameError::TargetExists);
+    EXPECT_EQ(testsupport::readFile(folder.path() / "b.jpg"), "b");
+    EXPECT_EQ(testsupport::readFile(folder.path() / "a.jpg"), "a");
+}
+
+TEST_F(RenameFolder, ACaseOnlyChangeRenamesTheFileInPlace)
+{
+    create(u"photo.jpg");
+    EXPECT_EQ(platform::renameNoReplace(path(u"photo.jpg"), path(u"Photo.JPG")), RenameError::None);
+    EXPECT_EQ(listing(folder.path()), std::vector<std::u16string>{u"Photo.JPG"});
+    EXPECT_EQ(platform::renameNoReplace(path(u"Photo.JPG"), path(u"Photo.JPG")), RenameError::TargetExists);
+}
+
+TEST_F(RenameFolder, JapaneseNamesWithTheBackslashTrailByteAndBareNames)
+{
+    CurrentFolderGuard guard;
+    create(u"\u8868.txt");  // 表
+    ASSERT_TRUE(platform::setCurrentFolder(folder.path().u16string()));
+    EXPECT_EQ(platform::renameNoReplace(u"\u8868.txt", u"\u30BD\u30FC\u30B9.txt"), RenameError::None);  // ソース
+    EXPECT_EQ(listing(folder.path()), std::vector<std::u16string>{u"\u30BD\u30FC\u30B9.txt"});
+}
+
+TEST_F(RenameFolder, EachRefusalSaysWhy)
+{
+    create(u"a.txt");
+    EXPECT_EQ(platform::renameNoReplace(path(u"gone.txt"), path(u"new.txt")), RenameError::SourceMissing);
+    EXPECT_EQ(platform::renameNoReplace(path(u"a.txt"), path(u"a<b.txt")), RenameError::InvalidName);
+    // Open without sharing deletion: Windows refuses to rename a file in use.
+    HANDLE open = CreateFileW((folder.path() / "a.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(open, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(platform::renameNoReplace(path(u"a.txt"), path(u"b.txt")), RenameError::AccessDenied);
+    CloseHandle(open);
+    EXPECT_EQ(platform::renameNoReplace(path(u"a.txt"), path(u"b.txt")), RenameError::None);
+}
+
+// --- shell open and the engine's library -------------------------------------------------
+
+TEST(OpenWithShell, AMissingFileIsReportedWithoutADialog)
+{
+    TempFolder folder;
+    EXPECT_FALSE(platform::openWithShell(folder.path().u16string(), u"no such file.xyz"));
+    EXPECT_FALSE(platform::openWithShell(folder.path().u16string(), u""));
+}
+
+TEST(EngineLibrary, IsLoadedByFullPathOnlyAndFoundByItsDecoratedNames)
+{
+    EXPECT_EQ(platform::SharedLibrary::open(u"tivex.dll"), nullptr);  // never through the search path
+    const auto library = platform::SharedLibrary::open(platform::programFolder() + u"\\tivex.dll");
+    ASSERT_NE(library, nullptr);
+    EXPECT_NE(library->symbol(platform::engineSymbolName("TivexCheck", 32).c_str()), nullptr);
+    EXPECT_NE(library->symbol(platform::engineSymbolName("TivexWhat", 12).c_str()), nullptr);
+    EXPECT_NE(library->symbol(platform::engineSymbolName("TivexCheckExt", 8).c_str()), nullptr);
+}
+
+// --- the engine's text: the ANSI code page -----------------------------------------------
+
+TEST(EngineText, IsTheAnsiCodePageAndRefusesWhatItCannotCarry)
+{
+    if (GetACP() != 932)
+        GTEST_SKIP() << "the ANSI code page is " << GetACP() << ", not 932 (Wine: LANG=ja_JP.UTF-8)";
+    EXPECT_EQ(platform::codepage::toEngineText(u"\u8868.txt"), std::string("\x95\x5C.txt"));
+    EXPECT_EQ(platform::codepage::fromEngineText("\x95\x5C.txt"), u"\u8868.txt");
+    // No best fit: "é" must not quietly become "e" and name another file.
+    EXPECT_EQ(platform::codepage::toEngineText(u"caf\u00E9.txt"), std::nullopt);
+    EXPECT_EQ(platform::codepage::toEngineText(u"a\xDC80.txt"), std::nullopt);
+}

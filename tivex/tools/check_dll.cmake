@@ -1,0 +1,68 @@
+# Inspects the built tivex.dll with MinGW's objdump, without running it:
+#   CHECK=exports  exactly the three decorated entry points are exported, and the library
+#                  needs nothing beside it but DLLs every Windows has;
+#   CHECK=stdcall  (32-bit) every return of each entry point removes exactly its
+#                  arguments from the stack, as a standard-call function must: a caller
+#                  that expects it would otherwise run on with a corrupted stack.
+#   cmake -DDLL=tivex.dll -DOBJDUMP=i686-w64-mingw32-objdump -DCHECK=stdcall -P check_dll.cmake
+
+cmake_minimum_required(VERSION 3.25)
+
+set(entry_points "_TivexCheck@32;_TivexCheckExt@8;_TivexWhat@12")
+set(system_dlls "kernel32.dll;msvcrt.dll;user32.dll;advapi32.dll")
+
+if(CHECK STREQUAL "exports")
+  execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "objdump could not read ${DLL}")
+  endif()
+  # Rows such as "\t[   0] _TivexCheck@32" become list items (brackets would upset lists).
+  string(REGEX MATCH "Ordinal/Name Pointer\\] Table\n(([^\n]+\n)*)" table "${dump}")
+  string(REGEX REPLACE "[ \t]*\\[ *[0-9]+\\] ([^\n]+)\n" "\\1;" exported "${CMAKE_MATCH_1}")
+  list(REMOVE_ITEM exported "")
+  list(SORT exported)
+  if(NOT exported STREQUAL entry_points)
+    message(FATAL_ERROR "tivex.dll exports '${exported}', not exactly '${entry_points}'")
+  endif()
+  string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+  foreach(import ${imports})
+    string(REGEX REPLACE "DLL Name: " "" name "${import}")
+    string(TOLOWER "${name}" name)
+    if(NOT name IN_LIST system_dlls)
+      message(FATAL_ERROR "tivex.dll needs ${name} beside it; it must link its runtime statically")
+    endif()
+  endforeach()
+  message(STATUS "exports: ${exported}")
+elseif(CHECK STREQUAL "stdcall")
+  execute_process(COMMAND ${OBJDUMP} -d --no-show-raw-insn ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "objdump could not disassemble ${DLL}")
+  endif()
+  foreach(entry ${entry_points})
+    string(REGEX MATCH "@([0-9]+)$" _ "${entry}")
+    math(EXPR expected "${CMAKE_MATCH_1}" OUTPUT_FORMAT HEXADECIMAL)
+    # The function's code runs from its label to the blank line before the next one.
+    string(FIND "${dump}" "<${entry}>:\n" start)
+    if(start EQUAL -1)
+      message(FATAL_ERROR "${entry} not found in the disassembly of ${DLL}")
+    endif()
+    string(SUBSTRING "${dump}" ${start} -1 body)
+    string(FIND "${body}" "\n\n" end)
+    string(SUBSTRING "${body}" 0 ${end} body)
+    string(REGEX MATCHALL "\tret[^\n]*" returns "${body}")
+    if(NOT returns)
+      message(FATAL_ERROR "${entry}: no return instruction found")
+    endif()
+    foreach(return ${returns})
+      string(REGEX REPLACE "[ \t]+" " " return "${return}")
+      string(STRIP "${return}" return)
+      if(NOT return STREQUAL "ret \$${expected}")
+        message(FATAL_ERROR "${entry} returns with '${return}', not 'ret \$${expected}'")
+      endif()
+    endforeach()
+    list(LENGTH returns count)
+    message(STATUS "${entry}: ${count} return(s), each 'ret \$${expected}'")
+  endforeach()
+else()
+  message(FATAL_ERROR "CHECK must be exports or stdcall")
+endif()
