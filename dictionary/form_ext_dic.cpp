@@ -2,6 +2,7 @@
 
 #include "shell/module1.h"
 #include "shell/seams.h"
+#include "shell/ui_controls.h"
 #include "shell/ui_fonts.h"
 #include "shell/ui_units.h"
 
@@ -111,10 +112,8 @@ QPushButton *makePictureButton(QWidget *parent, const char *name, const char *pi
                                const char *disabledPicture = nullptr)
 {
     auto *button = named<QPushButton>(parent, name);
-    QIcon icon(QString::fromLatin1(picture));
-    if (disabledPicture)
-        icon.addFile(QString::fromLatin1(disabledPicture), QSize(), QIcon::Disabled);
-    button->setIcon(icon);
+    button->setIcon(ui::buttonPicture(QString::fromLatin1(picture),
+                                      disabledPicture ? QString::fromLatin1(disabledPicture) : QString()));
     button->setStyleSheet(ButtonStyle);
     return button;
 }

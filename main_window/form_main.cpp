@@ -9,6 +9,7 @@
 #include "shell/dropped_files.h"
 #include "shell/module1.h"
 #include "shell/seams.h"
+#include "shell/ui_controls.h"
 #include "shell/start_options.h"
 #include "shell/ui_fonts.h"
 #include "shell/ui_units.h"
@@ -71,28 +72,13 @@ const QString ButtonStyle = QStringLiteral(
     "QPushButton:pressed { background: #A0E8A0; }"
     "QPushButton:disabled { border-color: #A8CFA8; }");
 
-QLineEdit *makeBox(QWidget *parent, const char *name, bool readOnly, const QFont &font)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(readOnly);
-    box->setFont(font);
-    // The window takes every drop itself and decides by the spot where it fell.
-    box->setAcceptDrops(false);
-    return box;
-}
-
 QPushButton *makePictureButton(QWidget *parent, const char *name, const QString &picture,
                                const QString &disabledPicture = QString())
 {
     auto *button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    if (!picture.isEmpty()) {
-        QIcon icon(picture);
-        if (!disabledPicture.isEmpty())
-            icon.addFile(disabledPicture, QSize(), QIcon::Disabled);
-        button->setIcon(icon);
-    }
+    if (!picture.isEmpty())
+        button->setIcon(ui::buttonPicture(picture, disabledPicture));
     button->setStyleSheet(ButtonStyle);
     button->setFocusPolicy(Qt::TabFocus);
     button->setAcceptDrops(false);
@@ -135,12 +121,12 @@ FormMain::~FormMain()
 void FormMain::createControls()
 {
     const QFont resultFont = ui::gothicFont(11.25, false);
-    TextDir = makeBox(this, "TextDir", true, resultFont);
-    TextOldName = makeBox(this, "TextOldName", true, resultFont);
-    TextNewName = makeBox(this, "TextNewName", true, resultFont);
-    TextDesc = makeBox(this, "TextDesc", true, resultFont);
+    TextDir = ui::makeBox(this, "TextDir", true, resultFont);
+    TextOldName = ui::makeBox(this, "TextOldName", true, resultFont);
+    TextNewName = ui::makeBox(this, "TextNewName", true, resultFont);
+    TextDesc = ui::makeBox(this, "TextDesc", true, resultFont);
     TextDesc->setPlaceholderText(QString::fromUtf16(mainwin::Labels::Desc));
-    WhatExtText = makeBox(this, "WhatExtText", false, ui::gothicFont(14.25, true));
+    WhatExtText = ui::makeBox(this, "WhatExtText", false, ui::gothicFont(14.25, true));
     WhatExtText->setPlaceholderText(QString::fromUtf16(mainwin::Labels::Ext));
     WhatExtText->installEventFilter(this);
 

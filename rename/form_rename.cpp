@@ -3,6 +3,7 @@
 #include "rename/rename_list_model.h"
 #include "shell/dropped_files.h"
 #include "shell/seams.h"
+#include "shell/ui_controls.h"
 #include "shell/ui_fonts.h"
 #include "shell/ui_units.h"
 #include "shell/version.h"
@@ -139,26 +140,12 @@ void paintBackground(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
-QLineEdit *makeBox(QWidget *parent, const char *name, bool readOnly, const QFont &font)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(readOnly);
-    box->setFont(font);
-    // The window takes every drop itself and decides by the spot where it falls.
-    box->setAcceptDrops(false);
-    return box;
-}
-
 QPushButton *makePictureButton(QWidget *parent, const char *name, const QString &picture,
                                const QString &disabledPicture = QString())
 {
     auto *button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    QIcon icon(picture);
-    if (!disabledPicture.isEmpty())
-        icon.addFile(disabledPicture, QSize(), QIcon::Disabled);
-    button->setIcon(icon);
+    button->setIcon(ui::buttonPicture(picture, disabledPicture));
     button->setIconSize(QSize(ButtonPicturePixels, ButtonPicturePixels));
     button->setStyleSheet(ButtonStyle);
     button->setAcceptDrops(false);
@@ -223,9 +210,9 @@ void FormRename::createControls()
 
     const QFont plain = ui::gothicFont(9.75);
     const QFont nameFont = ui::gothicFont(11.25, true);
-    TxtFnameHead = makeBox(FrameOpt, "TxtFnameHead", false, nameFont);
-    TxtFnameNum = makeBox(FrameOpt, "TxtFnameNum", false, nameFont);
-    TxtFnameExt = makeBox(FrameOpt, "TxtFnameExt", false, nameFont);
+    TxtFnameHead = ui::makeBox(FrameOpt, "TxtFnameHead", false, nameFont);
+    TxtFnameNum = ui::makeBox(FrameOpt, "TxtFnameNum", false, nameFont);
+    TxtFnameExt = ui::makeBox(FrameOpt, "TxtFnameExt", false, nameFont);
     Label1 = new QLabel(QStringLiteral("・"), FrameOpt);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(ui::gothicFont(14.25));
@@ -236,13 +223,13 @@ void FormRename::createControls()
     connect(TxtFnameExt, &QLineEdit::textChanged, this, &FormRename::TxtFnameExt_Change);
     createMethodButtons();
 
-    TextMes = makeBox(this, "TextMes", true, plain);
+    TextMes = ui::makeBox(this, "TextMes", true, plain);
     TextMes->setText(QStringLiteral("ファイルをドロップして下さい"));
     QPalette guidance = TextMes->palette();
     guidance.setColor(QPalette::Base, GuidanceGrey);
     guidance.setColor(QPalette::Text, Qt::black);
     TextMes->setPalette(guidance);
-    TxtFolder = makeBox(this, "TxtFolder", true, plain);
+    TxtFolder = ui::makeBox(this, "TxtFolder", true, plain);
     TxtFolder->setText(QStringLiteral("ディレクトリー名"));
 
     ListViewFiles = new QTreeView(this);
