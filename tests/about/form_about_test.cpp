@@ -8,6 +8,7 @@
 #include "shell/module1.h"
 #include "shell/seams.h"
 #include "support/fake_engine.h"
+#include "support/seams_recorder.h"
 #include "support/temp_folder.h"
 
 #include <QApplication>
@@ -22,22 +23,7 @@ using testsupport::TempFolder;
 
 namespace {
 
-struct Seams {
-    QStringList messages;
-    QList<QList<QWidget *>> ends;
-    shell::MessageHandler previousMessage;
-    shell::EndHandler previousEnd;
-    Seams()
-    {
-        previousMessage = shell::setMessageHandler([this](QWidget *, const QString &text) { messages.append(text); });
-        previousEnd = shell::setEndHandler([this](const QList<QWidget *> &windows) { ends.append(windows); });
-    }
-    ~Seams()
-    {
-        shell::setMessageHandler(previousMessage);
-        shell::setEndHandler(previousEnd);
-    }
-};
+using testsupport::Seams;
 
 template <typename T>
 T *control(QWidget &window, const char *name)

@@ -4,6 +4,7 @@
 #include "shell/seams.h"
 #include "support/drop_files.h"
 #include "support/fake_engine.h"
+#include "support/seams_recorder.h"
 #include "support/temp_folder.h"
 
 #include <QApplication>
@@ -31,24 +32,7 @@ const QColor LightBlue(0xC0, 0xC0, 0xFF);
 const QString Drop = QStringLiteral("ファイルをドロップして下さい");
 const QString Stale = QStringLiteral("リネームリストを作成して下さい");
 
-// Records what the windows would have done for real through their seams, and puts the
-// previous handlers back afterwards.
-struct Seams {
-    QStringList messages;
-    QList<QList<QWidget *>> ends;
-    shell::MessageHandler previousMessage;
-    shell::EndHandler previousEnd;
-    Seams()
-    {
-        previousMessage = shell::setMessageHandler([this](QWidget *, const QString &text) { messages.append(text); });
-        previousEnd = shell::setEndHandler([this](const QList<QWidget *> &windows) { ends.append(windows); });
-    }
-    ~Seams()
-    {
-        shell::setMessageHandler(previousMessage);
-        shell::setEndHandler(previousEnd);
-    }
-};
+using testsupport::Seams;
 
 // An engine that acts once, in the middle of the first file it is asked about, as a user
 // might while a long proposal is worked out.

@@ -1,0 +1,33 @@
+// Records what the windows would have done for real through their seams (the message
+// boxes they show, the ends of the program they ask for), and puts the previous handlers
+// back afterwards.
+#pragma once
+
+#include "shell/seams.h"
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+namespace testsupport {
+
+struct Seams {
+    QStringList messages;
+    QList<QList<QWidget *>> ends;
+    shell::MessageHandler previousMessage;
+    shell::EndHandler previousEnd;
+    Seams()
+    {
+        previousMessage = shell::setMessageHandler([this](QWidget *, const QString &text) { messages.append(text); });
+        previousEnd = shell::setEndHandler([this](const QList<QWidget *> &windows) { ends.append(windows); });
+    }
+    ~Seams()
+    {
+        shell::setMessageHandler(previousMessage);
+        shell::setEndHandler(previousEnd);
+    }
+    Seams(const Seams &) = delete;
+    Seams &operator=(const Seams &) = delete;
+};
+
+} // namespace testsupport
