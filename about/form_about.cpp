@@ -3,6 +3,7 @@
 #include "about/readme_sections.h"
 #include "shell/module1.h"
 #include "shell/seams.h"
+#include "shell/ui_controls.h"
 #include "shell/ui_fonts.h"
 #include "shell/ui_units.h"
 #include "shell/version.h"
@@ -81,10 +82,7 @@ FormAbout::FormAbout(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FormAbout"));
     setWindowIcon(QIcon(QStringLiteral(":/app_icon.svg")));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, LightCyan);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    ui::paintBackground(this, LightCyan);
     setFixedSize(ui::twips(ClientWidthTwips), ui::twips(ClientHeightTwips));
     createControls();
     applyLayout();

@@ -133,10 +133,7 @@ FormExtDic::FormExtDic(QWidget *parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("FormExtDic"));
     setWindowTitle(QStringLiteral("拡張子の説明"));
     setWindowIcon(QIcon(QStringLiteral(":/app_icon.svg")));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, PaleYellow);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    ui::paintBackground(this, PaleYellow);
     setFixedSize(ui::twips(ClientWidthTwips), ui::twips(ClientHeightTwips));
     createControls();
     applyLayout();

@@ -100,10 +100,7 @@ FormMain::FormMain(engine::Engine &engine, QWidget *parent)
 {
     setObjectName(QStringLiteral("FormMain"));
     setWindowIcon(QIcon(QStringLiteral(":/app_icon.svg")));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, WindowGreen);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    ui::paintBackground(this, WindowGreen);
     setAcceptDrops(true);
     setFixedSize(ui::twips(ClientWidthTwips), ui::twips(ClientHeightTwips));
     createControls();

@@ -132,14 +132,6 @@ void paintBase(QWidget *widget, const QColor &colour)
     widget->setPalette(pal);
 }
 
-void paintBackground(QWidget *widget, const QColor &colour)
-{
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, colour);
-    widget->setPalette(pal);
-    widget->setAutoFillBackground(true);
-}
-
 QPushButton *makePictureButton(QWidget *parent, const char *name, const QString &picture,
                                const QString &disabledPicture = QString())
 {
@@ -182,7 +174,7 @@ FormRename::FormRename(engine::Engine &engine, QWidget *parent)
     setObjectName(QStringLiteral("FormRename"));
     setWindowTitle(QStringLiteral("Rename (Part of Sorvena)"));
     setWindowIcon(QIcon(QStringLiteral(":/cmd_rename_dlg.svg")));
-    paintBackground(this, WindowBlue);
+    ui::paintBackground(this, WindowBlue);
     setFont(ui::gothicFont(9.75));
     setAcceptDrops(true);
     resize(ui::twips(ClientWidthTwips), ui::twips(ClientHeightTwips));
@@ -206,7 +198,7 @@ void FormRename::createControls()
     FrameOpt = new QFrame(this);
     FrameOpt->setObjectName(QStringLiteral("FrameOpt"));
     FrameOpt->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    paintBackground(FrameOpt, WindowBlue);
+    ui::paintBackground(FrameOpt, WindowBlue);
 
     const QFont plain = ui::gothicFont(9.75);
     const QFont nameFont = ui::gothicFont(11.25, true);

@@ -1,6 +1,7 @@
 // Pieces the windows build their controls from.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QIcon>
 #include <QLineEdit>
@@ -28,6 +29,15 @@ inline QLineEdit *makeBox(QWidget *parent, const char *name, bool readOnly, cons
     box->setFont(font);
     box->setAcceptDrops(false);
     return box;
+}
+
+// Fills a window's or a frame's background with its own colour.
+inline void paintBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, colour);
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
 }
 
 } // namespace ui
