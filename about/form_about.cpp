@@ -17,19 +17,14 @@
 
 namespace {
 
-struct ControlPlace {
-    const char *name;
-    int left, top, width, height;  // twips
-};
-
-constexpr std::array<ControlPlace, 7> ControlPlaces = {{
-    {"Command1", 135, 30, 495, 615},
-    {"LabelTitle", 810, 120, 4725, 330},
-    {"LabelMe", 2640, 465, 3285, 555},
-    {"Command2", 105, 690, 735, 330},
-    {"Command3", 892, 690, 735, 330},
-    {"Command4", 1680, 690, 735, 330},
-    {"TextDesc", 120, 1080, 5775, 2160},
+constexpr std::array<ui::ControlPlace, 7> ControlPlaces = {{
+    {"Command1", 135, 30, 495, 615, nullptr},
+    {"LabelTitle", 810, 120, 4725, 330, nullptr},
+    {"LabelMe", 2640, 465, 3285, 555, nullptr},
+    {"Command2", 105, 690, 735, 330, nullptr},
+    {"Command3", 892, 690, 735, 330, nullptr},
+    {"Command4", 1680, 690, 735, 330, nullptr},
+    {"TextDesc", 120, 1080, 5775, 2160, nullptr},
 }};
 
 constexpr int ClientWidthTwips = 6030;
@@ -93,7 +88,6 @@ void FormAbout::createControls()
 {
     Command1 = named<QPushButton>(this, "Command1");
     Command1->setIcon(QIcon(QStringLiteral(":/about_readme.svg")));
-    Command1->setIconSize(QSize(32, 32));
     Command1->setStyleSheet(ButtonStyle);
     LabelTitle = named<QLabel>(this, "LabelTitle");
     LabelTitle->setFont(ui::gothicFont(12, true));
@@ -119,11 +113,9 @@ void FormAbout::createControls()
 
 void FormAbout::applyLayout()
 {
-    for (const ControlPlace &place : ControlPlaces) {
-        auto *control = findChild<QWidget *>(QString::fromLatin1(place.name), Qt::FindDirectChildrenOnly);
-        Q_ASSERT(control);
-        control->setGeometry(ui::twipsRect(place.left, place.top, place.width, place.height));
-    }
+    ui::placeControls(this, ControlPlaces);
+    // The book keeps its square drawing size inside the tall button.
+    Command1->setIconSize(QSize(32, 32));
     // The credit's three lines need a few pixels more than the box drawn for them on
     // Windows; the label grows downwards under the text box rather than cut off the
     // address.
