@@ -66,75 +66,39 @@ void expectRefused(SplitFunction function, const std::u16string &path)
 
 } // namespace
 
-// --- drive-letter paths ----------------------------------------------------------------
-
-TEST(DriveLetterPathSplit, TakesFilePathsApart)
+TEST(PathSplit, TakesFilePathsApartInEitherForm)
 {
-    const AcceptedCase cases[] = {
+    const AcceptedCase driveLetter[] = {
         {u"C:\\docs\\2002\\memo.old.txt", {u"C:", u"\\docs\\2002\\", u"memo.old.txt", u"memo.old", u"txt"}},
         {u"C:\\memo.txt", {u"C:", u"\\", u"memo.txt", u"memo", u"txt"}},
         {u"C:\\dir\\archive.tar.gz", {u"C:", u"\\dir\\", u"archive.tar.gz", u"archive.tar", u"gz"}},
         {u"D:\\写真\\旅行.JPG", {u"D:", u"\\写真\\", u"旅行.JPG", u"旅行", u"JPG"}},
+        {u"C:\\dir\\Makefile", {u"C:", u"\\dir\\", u"Makefile", u"Makefile", u""}},
+        {u"C:\\dir.d\\Makefile", {u"C:", u"\\dir.d\\", u"Makefile", u"Makefile", u""}},
+        {u"1:\\a.txt", {u"1:", u"\\", u"a.txt", u"a", u"txt"}},  // the letter itself is not examined
+        {u"C:\\a/b.txt", {u"C:", u"\\", u"a/b.txt", u"a/b", u"txt"}},  // the slash is an ordinary character
     };
-    for (const auto &c : cases)
+    for (const auto &c : driveLetter)
         expectAccepted(Module1::splitDriveLetterPath, c);
-}
-
-
-TEST(DriveLetterPathSplit, NameWithoutPeriodHasNoExtension)
-{
-    expectAccepted(Module1::splitDriveLetterPath,
-                   {u"C:\\dir\\Makefile", {u"C:", u"\\dir\\", u"Makefile", u"Makefile", u""}});
-    expectAccepted(Module1::splitDriveLetterPath,
-                   {u"C:\\dir.d\\Makefile", {u"C:", u"\\dir.d\\", u"Makefile", u"Makefile", u""}});
-}
-
-TEST(DriveLetterPathSplit, DriveLetterItselfIsNotExamined)
-{
-    expectAccepted(Module1::splitDriveLetterPath, {u"1:\\a.txt", {u"1:", u"\\", u"a.txt", u"a", u"txt"}});
-}
-
-TEST(DriveLetterPathSplit, SlashIsAnOrdinaryCharacter)
-{
-    expectAccepted(Module1::splitDriveLetterPath, {u"C:\\a/b.txt", {u"C:", u"\\", u"a/b.txt", u"a/b", u"txt"}});
-}
-
-TEST(DriveLetterPathSplit, RefusesWhatIsNotAFilePathWithDrive)
-{
-    for (const std::u16string path : {u"C:\\dir\\sub\\", u"C:\\", u"\\\\server\\share\\a.txt",
-                                      u"dir\\a.txt", u"C:a.txt", u"C:/a.txt", u"/home/a.txt", u"C:",
-                                      u"C", u""})
-        expectRefused(Module1::splitDriveLetterPath, path);
-}
-
-// --- POSIX paths -----------------------------------------------------------------------
-
-TEST(PosixPathSplit, TakesFilePathsApart)
-{
-    const AcceptedCase cases[] = {
+    const AcceptedCase posix[] = {
         {u"/docs/2002/memo.old.txt", {u"", u"/docs/2002/", u"memo.old.txt", u"memo.old", u"txt"}},
         {u"/memo.txt", {u"", u"/", u"memo.txt", u"memo", u"txt"}},
         {u"/dir/archive.tar.gz", {u"", u"/dir/", u"archive.tar.gz", u"archive.tar", u"gz"}},
         {u"/dir/Makefile", {u"", u"/dir/", u"Makefile", u"Makefile", u""}},
         {u"/home/写真/旅行.JPG", {u"", u"/home/写真/", u"旅行.JPG", u"旅行", u"JPG"}},
+        {u"/a\\b.txt", {u"", u"/", u"a\\b.txt", u"a\\b", u"txt"}},  // the backslash is an ordinary character
+        {u"//server/share/a.txt", {u"", u"//server/share/", u"a.txt", u"a", u"txt"}},
     };
-    for (const auto &c : cases)
+    for (const auto &c : posix)
         expectAccepted(Module1::splitPosixPath, c);
 }
 
-TEST(PosixPathSplit, BackslashIsAnOrdinaryCharacter)
+TEST(PathSplit, RefusesWhatIsNotAnAbsoluteFilePathOfItsForm)
 {
-    expectAccepted(Module1::splitPosixPath, {u"/a\\b.txt", {u"", u"/", u"a\\b.txt", u"a\\b", u"txt"}});
-}
-
-TEST(PosixPathSplit, DoubleSlashIsAnAbsolutePathToo)
-{
-    expectAccepted(Module1::splitPosixPath,
-                   {u"//server/share/a.txt", {u"", u"//server/share/", u"a.txt", u"a", u"txt"}});
-}
-
-TEST(PosixPathSplit, RefusesWhatIsNotAnAbsoluteFilePath)
-{
+    for (const std::u16string path : {u"C:\\dir\\sub\\", u"C:\\", u"\\\\server\\share\\a.txt",
+                                      u"dir\\a.txt", u"C:a.txt", u"C:/a.txt", u"/home/a.txt", u"C:",
+                                      u"C", u""})
+        expectRefused(Module1::splitDriveLetterPath, path);
     for (const std::u16string path : {u"/dir/sub/", u"/", u"//", u"dir/a.txt", u"a.txt",
                                       u"C:\\a.txt", u"./a.txt", u"", u"x"})
         expectRefused(Module1::splitPosixPath, path);
@@ -150,6 +114,9 @@ TEST(PathSplitExtensionRule, BothFormsSplitNamesAsTheEngineDoes)
         std::u16string name, base, ext;
     };
     const std::u16string stray = u"\xDCFF";  // a byte of a name that is not UTF-8
+    std::u16string waves;  // sixteen characters, each two UTF-16 units
+    for (int i = 0; i < 16; ++i)
+        waves += u"\U0001F30A";
     const NameCase cases[] = {
         {u".profile", u".profile", u""},
         {u".photo.png", u".photo", u"png"},
@@ -161,11 +128,7 @@ TEST(PathSplitExtensionRule, BothFormsSplitNamesAsTheEngineDoes)
         {u"a.b\tc", u"a.b\tc", u""},
         {u"a.abcdefghijklmnop", u"a", u"abcdefghijklmnop"},
         {u"a.abcdefghijklmnopq", u"a.abcdefghijklmnopq", u""},
-        {u"a.\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A"
-         u"\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A",
-         u"a",
-         u"\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A"
-         u"\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A"},
+        {u"a." + waves, u"a", waves},
         {u"a." + std::u16string(16, stray[0]), u"a", std::u16string(16, stray[0])},
         {u"a." + std::u16string(17, stray[0]), u"a." + std::u16string(17, stray[0]), u""},
     };
@@ -194,13 +157,4 @@ TEST(PathSplitDispatch, UsesThePlatformsForm)
         EXPECT_EQ(split(Module1::mySplitPath, path).result, expected.result);
         EXPECT_EQ(split(Module1::mySplitPath, path).parts, expected.parts);
     }
-}
-
-TEST(PathSplitDispatch, ProgramFolderPathsAreAccepted)
-{
-    const std::u16string path = platform::programFolder() + platform::pathSeparator() + u"ext.csv";
-    const SplitResult got = split(Module1::mySplitPath, path);
-    EXPECT_EQ(got.result, 0);
-    EXPECT_EQ(got.parts.name, u"ext.csv");
-    EXPECT_EQ(got.parts.ext, u"csv");
 }
