@@ -17,17 +17,10 @@ const std::string JapaneseCp932 =
     "\x93\xfa\x96\x7b\x8c\xea\x83\x65\x83\x58\x83\x67\x81\x60\x87\x40\xb1\xb2\xb3";
 const std::u16string JapaneseUtf16 = u"日本語テスト\uFF5E\u2460\uFF71\uFF72\uFF73";
 
-std::string repeated(const std::string &text, int times)
+template <typename Text>
+Text repeated(const Text &text, int times)
 {
-    std::string result;
-    while (times-- > 0)
-        result += text;
-    return result;
-}
-
-std::u16string repeated(const std::u16string &text, int times)
-{
-    std::u16string result;
+    Text result;
     while (times-- > 0)
         result += text;
     return result;

@@ -10,9 +10,11 @@
 #include <cerrno>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 using platform::RenameError;
 using testsupport::readFile;
@@ -195,29 +197,18 @@ namespace {
 // was given, as FAT, NTFS and casefolded ext4 do. Renames never replace.
 class CaseInsensitiveFolder {
 public:
-    explicit CaseInsensitiveFolder(const Listing &files)
-    {
-        for (const auto &[name, content] : files)
-            m_files[fold(name)] = {name, content};
-    }
-
-    Listing listing() const
-    {
-        Listing result;
-        for (const auto &[key, file] : m_files)
-            result[file.spelling] = file.content;
-        return result;
-    }
+    explicit CaseInsensitiveFolder(Listing files) : files(std::move(files)) {}
 
     platform::posix::RenameSystem system()
     {
         return {[this](const std::string &from, const std::string &to) { return rename(from, to); },
                 [this](const std::string &from, const std::string &to) {
-                    const auto it = m_files.find(fold(from));
-                    return it != m_files.end() && fold(from) == fold(to) && it->second.spelling != to;
+                    const auto spelling = spellingOf(from);
+                    return spelling && fold(from) == fold(to) && *spelling != to;
                 }};
     }
 
+    Listing files;
     int renameCalls = 0;
     std::string refuseTarget;       // every rename to this name fails with AccessDenied
     bool refuseFinalStep = false;   // the move from the temporary name fails
@@ -225,11 +216,6 @@ public:
     int refusedPutBacks = 0;        // this many moves back to the old name fail: it is taken
 
 private:
-    struct File {
-        std::string spelling;
-        std::string content;
-    };
-
     static std::string fold(std::string name)
     {
         for (char &c : name)
@@ -237,12 +223,20 @@ private:
         return name;
     }
 
+    std::optional<std::string> spellingOf(const std::string &name) const
+    {
+        for (const auto &[spelling, content] : files) {
+            if (fold(spelling) == fold(name))
+                return spelling;
+        }
+        return std::nullopt;
+    }
+
     bool isTemporary(const std::string &name) const { return name != m_first && name != m_second; }
 
     RenameError rename(const std::string &from, const std::string &to)
     {
-        ++renameCalls;
-        if (renameCalls == 1) {
+        if (++renameCalls == 1) {
             m_first = from;
             m_second = to;
         }
@@ -252,25 +246,23 @@ private:
             --refusedPutBacks;
             return RenameError::TargetExists;
         }
-        if (isTemporary(to) && m_temporariesRefused < takenTemporaryNames) {
-            ++m_temporariesRefused;
+        if (isTemporary(to) && takenTemporaryNames > 0) {
+            --takenTemporaryNames;
             return RenameError::TargetExists;
         }
-        const auto source = m_files.find(fold(from));
-        if (source == m_files.end())
+        const auto source = spellingOf(from);
+        if (!source)
             return RenameError::SourceMissing;
-        if (m_files.count(fold(to)))
+        if (spellingOf(to))
             return RenameError::TargetExists;
-        File moved{to, source->second.content};
-        m_files.erase(source);
-        m_files[fold(to)] = moved;
+        const std::string content = files[*source];
+        files.erase(*source);
+        files[to] = content;
         return RenameError::None;
     }
 
-    std::map<std::string, File> m_files;
     std::string m_first;
     std::string m_second;
-    int m_temporariesRefused = 0;
 };
 
 // Stands in the expected listing for the temporary name the call reports.
@@ -328,7 +320,7 @@ TEST(CaseOnlyDetour, ChangesTheSpellingOrPutsTheFileBack)
         } else {
             EXPECT_EQ(temporary, "");
         }
-        EXPECT_EQ(folder.listing(), after);
+        EXPECT_EQ(folder.files, after);
     }
 }
 
@@ -336,14 +328,15 @@ TEST(CaseOnlyDetour, ChangesTheSpellingOrPutsTheFileBack)
 
 TEST(RenameErrorMapping, SortsSystemErrorsIntoReasons)
 {
-    const std::pair<int, RenameError> cases[] = {
-        {EEXIST, RenameError::TargetExists},  {ENOTEMPTY, RenameError::TargetExists},
-        {ENOENT, RenameError::SourceMissing}, {EACCES, RenameError::AccessDenied},
-        {EPERM, RenameError::AccessDenied},   {EROFS, RenameError::AccessDenied},
-        {EBUSY, RenameError::AccessDenied},   {ETXTBSY, RenameError::AccessDenied},
-        {ENAMETOOLONG, RenameError::InvalidName}, {EINVAL, RenameError::InvalidName},
-        {EILSEQ, RenameError::InvalidName},   {EIO, RenameError::Other},
+    const std::pair<RenameError, std::vector<int>> reasons[] = {
+        {RenameError::TargetExists, {EEXIST, ENOTEMPTY}},
+        {RenameError::SourceMissing, {ENOENT}},
+        {RenameError::AccessDenied, {EACCES, EPERM, EROFS, EBUSY, ETXTBSY}},
+        {RenameError::InvalidName, {ENAMETOOLONG, EINVAL, EILSEQ}},
+        {RenameError::Other, {EIO}},
     };
-    for (const auto &[error, reason] : cases)
-        EXPECT_EQ(platform::posix::renameErrorFromErrno(error), reason) << error;
+    for (const auto &[reason, errors] : reasons) {
+        for (const int error : errors)
+            EXPECT_EQ(platform::posix::renameErrorFromErrno(error), reason) << error;
+    }
 }
