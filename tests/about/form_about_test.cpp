@@ -252,8 +252,6 @@ private slots:
         QTest::newRow("-rename") << QStringList{"-rename"} << "sorvena" << "FormRename" << false;
         QTest::newRow("-About") << QStringList{"-About"} << "sorvena" << "FormMain" << true;
         QTest::newRow("no words") << QStringList{} << "sorvena" << "FormMain" << false;
-        QTest::newRow("renamer link") << QStringList{} << "MyReName" << "FormRename" << false;
-        QTest::newRow("renamer link, a file") << QStringList{"/x/a.jpg"} << "MyReName" << "FormMain" << true;
     }
 
     void startOptionsOpenTheirWindows()
