@@ -239,8 +239,8 @@ private slots:
         QCOMPARE(seams.ends.front().front(), about);
     }
 
-    // Which option chooses which start is the start options' own test; these rows are one
-    // per start, to see each window open as chosen.
+    // Which word or name chooses which start is the start options' own test; these rows
+    // see each start open its windows.
     void startOptionsOpenTheirWindows_data()
     {
         QTest::addColumn<QStringList>("words");
@@ -252,6 +252,8 @@ private slots:
         QTest::newRow("-rename") << QStringList{"-rename"} << "sorvena" << "FormRename" << false;
         QTest::newRow("-About") << QStringList{"-About"} << "sorvena" << "FormMain" << true;
         QTest::newRow("no words") << QStringList{} << "sorvena" << "FormMain" << false;
+        // The program's name reaches the choice too.
+        QTest::newRow("renamer link") << QStringList{} << "MyReName" << "FormRename" << false;
     }
 
     void startOptionsOpenTheirWindows()
