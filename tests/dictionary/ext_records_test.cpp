@@ -91,10 +91,9 @@ protected:
     }
     void load()
     {
-        core.Form_Load(path("ext.csv"), path("prog.csv"),
+        core.Form_Load(folder.pathText(u"ext.csv"), folder.pathText(u"prog.csv"),
                        [this](std::u16string_view text) { messages.emplace_back(text); });
     }
-    std::u16string path(const char *name) const { return folder.pathText(std::u16string(name, name + std::char_traits<char>::length(name))); }
 
     // The extension column of every record a search steps through, up to the no-more entry.
     std::vector<std::u16string> searchAll(const std::u16string &key)
@@ -170,7 +169,7 @@ TEST_F(Dictionary, MissingFilesAreReportedOnceOrSearchedAsEmpty)
     EXPECT_TRUE(core.shown.Prog.empty());
 
     ExtDicCore empty;
-    empty.Form_Load(path("none.csv"), path("prog.csv"), nullptr);
+    empty.Form_Load(folder.pathText(u"none.csv"), folder.pathText(u"prog.csv"), nullptr);
     EXPECT_EQ(empty.sortTable.count, 0);
     empty.myFindFirst(u"png");
     EXPECT_FALSE(empty.FindOpen);
@@ -250,14 +249,13 @@ TEST_F(Dictionary, ReadsShiftJisAndUtf8Files)
 {
     // "画像" in CP932 and in UTF-8, each with lone LF line ends as Linux tools write them.
     const std::string sjis = "\x89\xe6\x91\x9c";
-    write("img,0,0,,,,,," + sjis + ",,,,\nimg,1,0,png,,PNG,,,,,,,\n" + "zend,,,,,,,,,,,,\n", ProgEnd);
-    load();
-    core.myFindFirst(u"png");
-    EXPECT_EQ(core.shown.Sort, u"画像");
-    write("\xEF\xBB\xBFimg,0,0,,,,,,画像,,,,\nimg,1,0,png,,PNG,,,,,,,\n", ProgEnd);
-    load();
-    core.myFindFirst(u"png");
-    EXPECT_EQ(core.shown.Sort, u"画像");
+    for (const std::string &ext : {"img,0,0,,,,,," + sjis + ",,,,\nimg,1,0,png,,PNG,,,,,,,\nzend,,,,,,,,,,,,\n",
+                                   std::string("\xEF\xBB\xBFimg,0,0,,,,,,画像,,,,\nimg,1,0,png,,PNG,,,,,,,\n")}) {
+        write(ext, ProgEnd);
+        load();
+        core.myFindFirst(u"png");
+        EXPECT_EQ(core.shown.Sort, u"画像") << ext;
+    }
 }
 
 } // namespace

@@ -108,40 +108,36 @@ bool engineMarkSet(const std::u16string &mark)
     return !(mark.empty() || mark == u" " || mark == u"-");
 }
 
+// Each shipped file is read once for all the tests.
 class ShippedDictionary : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
+    const Parsed &extCsv = shipped("ext.csv", extdic::ExtFieldCount);
+    const Parsed &progCsv = shipped("prog.csv", extdic::ProgFieldCount);
+
+    static const Parsed &shipped(const char *name, int width)
     {
-        ext = new Parsed(parseShipped("ext.csv", extdic::ExtFieldCount));
-        prog = new Parsed(parseShipped("prog.csv", extdic::ProgFieldCount));
+        static std::map<std::string, Parsed> read;
+        if (!read.count(name))
+            read[name] = parseShipped(name, width);
+        return read[name];
     }
-    static void TearDownTestSuite()
-    {
-        delete ext;
-        delete prog;
-    }
-    static std::vector<const Record *> extensionRecords()
+    std::vector<const Record *> extensionRecords() const
     {
         std::vector<const Record *> records;
-        for (const Record &record : ext->records) {
+        for (const Record &record : extCsv.records) {
             if (!isCategory(record))
                 records.push_back(&record);
         }
         return records;
     }
-    static Parsed *ext;
-    static Parsed *prog;
 };
-
-Parsed *ShippedDictionary::ext = nullptr;
-Parsed *ShippedDictionary::prog = nullptr;
 
 TEST_F(ShippedDictionary, BothFilesParseRecordForRecord)
 {
-    EXPECT_EQ(ext->faults, std::vector<std::string>{});
-    EXPECT_EQ(prog->faults, std::vector<std::string>{});
+    EXPECT_EQ(extCsv.faults, std::vector<std::string>{});
+    EXPECT_EQ(progCsv.faults, std::vector<std::string>{});
     std::set<std::u16string> categoryNames;
-    for (const Record &record : ext->records) {
+    for (const Record &record : extCsv.records) {
         if (isCategory(record)) {
             EXPECT_TRUE(record[3].empty()) << narrow(record[0]);
             categoryNames.insert(record[8]);
@@ -155,18 +151,18 @@ TEST_F(ShippedDictionary, BothFilesParseRecordForRecord)
     }
     EXPECT_GE(extensionRecords().size(), 700u);
     EXPECT_GE(categoryNames.size(), 15u);
-    EXPECT_GE(prog->records.size(), 100u);
+    EXPECT_GE(progCsv.records.size(), 100u);
 }
 
 TEST_F(ShippedDictionary, EveryCodeUsedIsDefined)
 {
     std::set<std::u16string> programs;
-    for (const Record &record : prog->records) {
+    for (const Record &record : progCsv.records) {
         EXPECT_EQ(record[0].find_first_of(u" \t"), std::u16string::npos) << narrow(record[0]);
         programs.insert(extdic::lowerCase(record[0]));
     }
     std::set<std::u16string> categories;
-    for (const Record &record : ext->records) {
+    for (const Record &record : extCsv.records) {
         if (isCategory(record))
             categories.insert(extdic::lowerCase(record[0]));
     }

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-using testsupport::CurrentFolderGuard;
 using testsupport::TempFolder;
+using Words = std::vector<std::u16string>;
 
 namespace {
 
@@ -35,6 +35,14 @@ private:
     std::vector<char *> m_pointers;
 };
 
+class CurrentFolder : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.valid()); }
+
+    testsupport::CurrentFolderGuard guard;
+    TempFolder folder;
+};
+
 } // namespace
 
 // --- current drive and folder ----------------------------------------------------------
@@ -46,49 +54,24 @@ TEST(CurrentDrive, OnlyTheEmptyDriveExists)
     EXPECT_FALSE(platform::setCurrentDrive(u"/"));
 }
 
-TEST(CurrentFolder, FollowsSetCurrentFolder)
+TEST_F(CurrentFolder, FollowsSetCurrentFolderWhateverTheName)
 {
-    CurrentFolderGuard guard;
-    TempFolder folder;
-    ASSERT_TRUE(folder.valid());
-    EXPECT_TRUE(platform::setCurrentFolder(wide(folder.path().string())));
-    EXPECT_EQ(platform::currentFolder(), wide(folder.path().string()));
-}
-
-TEST(CurrentFolder, JapaneseFolderName)
-{
-    CurrentFolderGuard guard;
-    TempFolder folder;
-    ASSERT_TRUE(folder.valid());
-    const std::string japanese = folder.file("写真～①");
-    ASSERT_TRUE(std::filesystem::create_directory(japanese));
-    EXPECT_TRUE(platform::setCurrentFolder(wide(japanese)));
-    EXPECT_EQ(platform::currentFolder(), wide(japanese));
-}
-
-TEST(CurrentFolder, AFolderNameThatIsNotUtf8IsReachedExactly)
-{
-    CurrentFolderGuard guard;
-    TempFolder folder;
-    ASSERT_TRUE(folder.valid());
-    const std::string latin1 = folder.file("caf\xE9");
-    ASSERT_TRUE(std::filesystem::create_directory(latin1));
     ASSERT_TRUE(std::filesystem::create_directory(folder.file("caf\xEF\xBF\xBD")));  // café with U+FFFD
-    const std::u16string name = platform::codepage::nameFromBytes(latin1);
-    EXPECT_TRUE(platform::setCurrentFolder(name));
-    EXPECT_EQ(std::filesystem::current_path().string(), latin1);
-    EXPECT_EQ(platform::currentFolder(), name);
+    for (const std::string &bytes : {folder.path().string(), folder.file("写真～①"), folder.file("caf\xE9")}) {
+        SCOPED_TRACE(bytes);
+        std::filesystem::create_directory(bytes);
+        const std::u16string name = platform::codepage::nameFromBytes(bytes);
+        EXPECT_TRUE(platform::setCurrentFolder(name));
+        EXPECT_EQ(std::filesystem::current_path().string(), bytes);
+        EXPECT_EQ(platform::currentFolder(), name);
+    }
 }
 
-TEST(CurrentFolder, MissingFolderFailsAndKeepsTheCurrentOne)
+TEST_F(CurrentFolder, MissingFolderFailsAndKeepsTheCurrentOne)
 {
-    CurrentFolderGuard guard;
-    TempFolder folder;
-    ASSERT_TRUE(folder.valid());
     ASSERT_TRUE(platform::setCurrentFolder(wide(folder.path().string())));
-    EXPECT_FALSE(platform::setCurrentFolder(wide(folder.file("missing"))));
-    EXPECT_FALSE(platform::setCurrentFolder(u""));
-    EXPECT_FALSE(platform::setCurrentFolder(std::u16string(1, u'\xD800')));
+    for (const std::u16string &name : {wide(folder.file("missing")), std::u16string(), std::u16string(1, u'\xD800')})
+        EXPECT_FALSE(platform::setCurrentFolder(name));
     EXPECT_EQ(platform::currentFolder(), wide(folder.path().string()));
 }
 
@@ -100,75 +83,56 @@ TEST(ProgramFolder, IsTheFolderOfTheRunningExecutable)
     EXPECT_EQ(platform::programFolder(), wide(expected.string()));
 }
 
-TEST(ProgramName, IsTheNameTheProgramWasStartedBy)
+TEST(ProgramName, IsTheNameTheProgramWasStartedByElseTheExecutables)
 {
-    FakeCommandLine commandLine({"/usr/local/bin/quickren", "a.txt"});
-    EXPECT_EQ(platform::programName(), u"quickren");
+    const struct {
+        std::vector<std::string> arguments;
+        std::u16string name;
+    } cases[] = {
+        {{"/usr/local/bin/quickren", "a.txt"}, u"quickren"},
+        {{"sorvena"}, u"sorvena"},
+        {{}, u"platform_tests"},
+    };
+    for (const auto &c : cases) {
+        FakeCommandLine commandLine(c.arguments);
+        EXPECT_EQ(platform::programName(), c.name) << c.arguments.size() << " arguments";
+    }
 }
 
-TEST(ProgramName, BareNameIsTakenAsItIs)
+TEST(ArgumentWords, EachNonBlankArgumentIsOneWordAndAtMostTenAreKept)
 {
-    FakeCommandLine commandLine({"sorvena"});
-    EXPECT_EQ(platform::programName(), u"sorvena");
-}
-
-TEST(ProgramName, WithoutArgumentsTheExecutableFileNameIsUsed)
-{
-    FakeCommandLine commandLine({});
-    EXPECT_EQ(platform::programName(), u"platform_tests");
-}
-
-TEST(ArgumentWords, EachNonBlankArgumentIsOneWord)
-{
-    FakeCommandLine commandLine({"sorvena", "C:\\My Files\\a.txt", "", " \t ", "\"quoted\"", " b"});
-    const std::vector<std::u16string> expected{u"C:\\My Files\\a.txt", u"\"quoted\"", u" b"};
-    EXPECT_EQ(platform::argumentWords(), expected);
-}
-
-TEST(ArgumentWords, AtMostTenAreKept)
-{
-    std::vector<std::string> arguments{"sorvena"};
-    for (int i = 1; i <= 12; ++i)
-        arguments.push_back("w" + std::to_string(i));
-    FakeCommandLine commandLine(arguments);
-    const auto words = platform::argumentWords();
-    ASSERT_EQ(words.size(), 10u);
-    EXPECT_EQ(words.front(), u"w1");
-    EXPECT_EQ(words.back(), u"w10");
-}
-
-TEST(ArgumentWords, BlankArgumentsDoNotCountTowardsTheLimit)
-{
-    std::vector<std::string> arguments{"sorvena", " ", ""};
-    for (int i = 1; i <= 10; ++i)
-        arguments.push_back("w" + std::to_string(i));
-    FakeCommandLine commandLine(arguments);
-    EXPECT_EQ(platform::argumentWords().size(), 10u);
-}
-
-TEST(ArgumentWords, Utf8BecomesUtf16AndOtherBytesAreKeptExactly)
-{
-    FakeCommandLine commandLine({"sorvena", "/写真/a\xF0\x9F\x98\x80.jpg", "bad\xFF.txt"});
-    const std::vector<std::u16string> expected{u"/写真/a\U0001F600.jpg", u"bad\xDCFF.txt"};
-    EXPECT_EQ(platform::argumentWords(), expected);
-}
-
-TEST(ArgumentWords, NoArgumentsNoWords)
-{
-    FakeCommandLine commandLine({"sorvena"});
-    EXPECT_TRUE(platform::argumentWords().empty());
+    std::vector<std::string> twelve{"sorvena", " ", ""};
+    Words firstTen;
+    for (int i = 1; i <= 12; ++i) {
+        twelve.push_back("w" + std::to_string(i));
+        if (i <= 10)
+            firstTen.push_back(wide(twelve.back()));
+    }
+    const struct {
+        const char *what;
+        std::vector<std::string> arguments;
+        Words words;
+    } cases[] = {
+        {"blank ones dropped, the rest whole",
+         {"sorvena", "C:\\My Files\\a.txt", "", " \t ", "\"quoted\"", " b"},
+         {u"C:\\My Files\\a.txt", u"\"quoted\"", u" b"}},
+        {"ten kept, blanks not counted", twelve, firstTen},
+        {"UTF-8 converted, other bytes kept", {"sorvena", "/写真/a\xF0\x9F\x98\x80.jpg", "bad\xFF.txt"},
+         {u"/写真/a\U0001F600.jpg", u"bad\xDCFF.txt"}},
+        {"none", {"sorvena"}, {}},
+    };
+    for (const auto &c : cases) {
+        FakeCommandLine commandLine(c.arguments);
+        EXPECT_EQ(platform::argumentWords(), c.words) << c.what;
+    }
 }
 
 // --- text for the engine ---------------------------------------------------------------
 
-TEST(EngineText, IsUtf8)
+TEST(EngineText, IsUtf8AndCarriesTheBytesOfNamesExactly)
 {
     EXPECT_EQ(platform::codepage::toEngineText(u"/写真/a.jpg"), "/\xE5\x86\x99\xE7\x9C\x9F/a.jpg");
     EXPECT_EQ(platform::codepage::fromEngineText("\xE5\x86\x99\xE7\x9C\x9F"), u"写真");
-}
-
-TEST(EngineText, CarriesTheBytesOfNamesExactly)
-{
     EXPECT_EQ(platform::codepage::toEngineText(u"/a\xDCFF.txt"), "/a\xFF.txt");
     EXPECT_EQ(platform::codepage::fromEngineText("a\xFF"), u"a\xDCFF");
     EXPECT_FALSE(platform::codepage::toEngineText(u"a\xDC00").has_value());

@@ -9,11 +9,12 @@
 #include <cctype>
 #include <cerrno>
 #include <filesystem>
-#include <iterator>
 #include <map>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 using platform::RenameError;
 using testsupport::readFile;
@@ -22,131 +23,130 @@ using testsupport::writeFile;
 
 namespace {
 
-std::u16string wide(const std::string &utf8)
-{
-    return std::u16string(utf8.begin(), utf8.end());
-}
+// A folder's entries by the bytes of their names, each with its content; a folder reads
+// as FolderEntry.
+using Listing = std::map<std::string, std::string>;
+const std::string FolderEntry = "<folder>";
 
 class RenameOnDisk : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_folder.valid()); }
 
     std::string path(const std::string &name) const { return m_folder.file(name); }
-    std::u16string widePath(const std::string &name) const { return wide(path(name)); }
+    // The program's form of a name: the bytes of the path, each stray byte a surrogate.
+    std::u16string nameOf(const std::string &bytes) const { return platform::codepage::nameFromBytes(path(bytes)); }
     bool exists(const std::string &name) const { return ::access(path(name).c_str(), F_OK) == 0; }
+
+    void create(const Listing &entries) const
+    {
+        for (const auto &[name, content] : entries) {
+            if (content == FolderEntry)
+                ASSERT_EQ(::mkdir(path(name).c_str(), 0755), 0) << name;
+            else
+                ASSERT_TRUE(writeFile(path(name), content)) << name;
+        }
+    }
+
+    Listing listing() const
+    {
+        Listing found;
+        for (const auto &entry : std::filesystem::directory_iterator(m_folder.path()))
+            found[entry.path().filename().string()] =
+                entry.is_directory() ? FolderEntry : readFile(entry.path()).value_or("<unreadable>");
+        return found;
+    }
 
     TempFolder m_folder;
 };
 
+enum class Mover { Public, ByLink };
+
+struct DiskCase {
+    const char *what;
+    Mover mover;
+    Listing before;
+    std::u16string from, to;  // names in the folder, in the program's form
+    RenameError expected;
+    Listing after;
+};
+
 } // namespace
 
-// --- the public call on a real file system --------------------------------------------
+// --- the public call and the fallback without RENAME_NOREPLACE, on a real file system ----
 
-TEST_F(RenameOnDisk, RenamesAndKeepsTheContent)
+TEST_F(RenameOnDisk, EachRenameMovesOnlyItsFileAndNeverReplaces)
 {
-    ASSERT_TRUE(writeFile(path("a.dat"), "JFIF content"));
-    EXPECT_EQ(platform::renameNoReplace(widePath("a.dat"), widePath("a.jpg")), RenameError::None);
-    EXPECT_FALSE(exists("a.dat"));
-    EXPECT_EQ(readFile(path("a.jpg")), "JFIF content");
-}
-
-TEST_F(RenameOnDisk, NeverReplacesAnExistingFile)
-{
-    ASSERT_TRUE(writeFile(path("a.txt"), "first"));
-    ASSERT_TRUE(writeFile(path("b.txt"), "second"));
-    EXPECT_EQ(platform::renameNoReplace(widePath("a.txt"), widePath("b.txt")),
-              RenameError::TargetExists);
-    EXPECT_EQ(readFile(path("a.txt")), "first");
-    EXPECT_EQ(readFile(path("b.txt")), "second");
-}
-
-TEST_F(RenameOnDisk, MissingSourceIsReported)
-{
-    EXPECT_EQ(platform::renameNoReplace(widePath("gone.txt"), widePath("new.txt")),
-              RenameError::SourceMissing);
-    EXPECT_FALSE(exists("new.txt"));
-}
-
-TEST_F(RenameOnDisk, RenameToTheSameNameIsRefusedAndTouchesNothing)
-{
-    ASSERT_TRUE(writeFile(path("a.txt"), "content"));
-    EXPECT_EQ(platform::renameNoReplace(widePath("a.txt"), widePath("a.txt")),
-              RenameError::TargetExists);
-    EXPECT_EQ(readFile(path("a.txt")), "content");
-}
-
-TEST_F(RenameOnDisk, CaseOnlyChangeSucceeds)
-{
-    ASSERT_TRUE(writeFile(path("a.txt"), "content"));
-    EXPECT_EQ(platform::renameNoReplace(widePath("a.txt"), widePath("A.TXT")), RenameError::None);
-    EXPECT_EQ(readFile(path("A.TXT")), "content");
-    EXPECT_FALSE(exists("a.txt"));
+    const Listing two{{"a.txt", "first"}, {"b.txt", "second"}};
+    const DiskCase cases[] = {
+        {"renames, content kept", Mover::Public, {{"a.dat", "JFIF"}}, u"a.dat", u"a.jpg", RenameError::None,
+         {{"a.jpg", "JFIF"}}},
+        {"never replaces", Mover::Public, two, u"a.txt", u"b.txt", RenameError::TargetExists, two},
+        {"missing source", Mover::Public, {}, u"gone.txt", u"new.txt", RenameError::SourceMissing, {}},
+        {"same name refused untouched", Mover::Public, {{"a.txt", "x"}}, u"a.txt", u"a.txt",
+         RenameError::TargetExists, {{"a.txt", "x"}}},
+        {"case-only change", Mover::Public, {{"a.txt", "x"}}, u"a.txt", u"A.TXT", RenameError::None,
+         {{"A.TXT", "x"}}},
+        {"Japanese written as UTF-8", Mover::Public, {{"a.txt", "x"}}, u"a.txt", u"日本語～①.txt",
+         RenameError::None, {{"日本語～①.txt", "x"}}},
+        {"a name not UTF-8, not its lookalike", Mover::Public,
+         {{"a\xFF.dat", "mine"}, {"a\xEF\xBF\xBD.dat", "sibling"}}, u"a\xDCFF.dat", u"a\xDCFF.png",
+         RenameError::None, {{"a\xFF.png", "mine"}, {"a\xEF\xBF\xBD.dat", "sibling"}}},
+        {"unpaired surrogate", Mover::Public, {{"a.txt", "x"}}, u"a.txt", u"b\xD800.txt",
+         RenameError::InvalidName, {{"a.txt", "x"}}},
+        {"overlong name", Mover::Public, {{"a.txt", "x"}}, u"a.txt", std::u16string(300, u'n'),
+         RenameError::InvalidName, {{"a.txt", "x"}}},
+        {"link: moves", Mover::ByLink, {{"a.dat", "x"}}, u"a.dat", u"a.png", RenameError::None, {{"a.png", "x"}}},
+        {"link: never replaces", Mover::ByLink, two, u"a.txt", u"b.txt", RenameError::TargetExists, two},
+        {"link: missing source", Mover::ByLink, {}, u"gone", u"new", RenameError::SourceMissing, {}},
+        {"link: a folder stays", Mover::ByLink, {{"dir", FolderEntry}}, u"dir", u"moved", RenameError::Other,
+         {{"dir", FolderEntry}}},
+    };
+    for (const DiskCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const auto &entry : std::filesystem::directory_iterator(m_folder.path()))
+            std::filesystem::remove_all(entry.path());
+        create(c.before);
+        const std::u16string folder = nameOf("");
+        const RenameError got = c.mover == Mover::Public
+            ? platform::renameNoReplace(folder + c.from, folder + c.to)
+            : platform::posix::renameByLink(*platform::codepage::nameToBytes(folder + c.from),
+                                            *platform::codepage::nameToBytes(folder + c.to));
+        EXPECT_EQ(got, c.expected);
+        EXPECT_EQ(listing(), c.after);
+    }
 }
 
 TEST_F(RenameOnDisk, BareNamesAreRelativeToTheCurrentFolder)
 {
     testsupport::CurrentFolderGuard guard;
     ASSERT_TRUE(writeFile(path("old.txt"), "content"));
-    ASSERT_TRUE(platform::setCurrentFolder(wide(m_folder.path().string())));
+    ASSERT_TRUE(platform::setCurrentFolder(nameOf("")));
     EXPECT_EQ(platform::renameNoReplace(u"old.txt", u"new.txt"), RenameError::None);
-    EXPECT_EQ(readFile(path("new.txt")), "content");
-}
-
-TEST_F(RenameOnDisk, JapaneseNamesAreWrittenAsUtf8)
-{
-    ASSERT_TRUE(writeFile(path("a.txt"), "content"));
-    const std::u16string target = wide(m_folder.path().string()) + u"/日本語～①.txt";
-    EXPECT_EQ(platform::renameNoReplace(widePath("a.txt"), target), RenameError::None);
-    EXPECT_EQ(readFile(path("日本語～①.txt")), "content");
-}
-
-TEST_F(RenameOnDisk, ANameThatIsNotUtf8IsRenamedAndNotItsLookalike)
-{
-    ASSERT_TRUE(writeFile(path("a\xFF.dat"), "mine"));
-    ASSERT_TRUE(writeFile(path("a\xEF\xBF\xBD.dat"), "sibling"));  // a\uFFFD.dat
-    const auto name = [this](const std::string &bytes) {
-        return platform::codepage::nameFromBytes(path(bytes));
-    };
-    EXPECT_EQ(platform::renameNoReplace(name("a\xFF.dat"), name("a\xFF.png")), RenameError::None);
-    EXPECT_EQ(readFile(path("a\xFF.png")), "mine");
-    EXPECT_EQ(readFile(path("a\xEF\xBF\xBD.dat")), "sibling");
-}
-
-TEST_F(RenameOnDisk, UnpairedSurrogateIsAnInvalidNameAndNothingMoves)
-{
-    ASSERT_TRUE(writeFile(path("a.txt"), "content"));
-    const std::u16string target = widePath("b") + u'\xD800' + u".txt";
-    EXPECT_EQ(platform::renameNoReplace(widePath("a.txt"), target), RenameError::InvalidName);
-    EXPECT_TRUE(exists("a.txt"));
-}
-
-TEST_F(RenameOnDisk, OverlongNameIsAnInvalidName)
-{
-    ASSERT_TRUE(writeFile(path("a.txt"), "content"));
-    EXPECT_EQ(platform::renameNoReplace(widePath("a.txt"), widePath(std::string(300, 'n'))),
-              RenameError::InvalidName);
-    EXPECT_TRUE(exists("a.txt"));
+    EXPECT_EQ(listing(), (Listing{{"new.txt", "content"}}));
 }
 
 // This file system tells letter case apart, so no spelling of a name reaches another
 // entry; a second hard link spelled in the other case must not make it look otherwise.
-TEST_F(RenameOnDisk, AFolderThatTellsCaseApartIsReportedSo)
+TEST_F(RenameOnDisk, TwoEntriesOfOneFileAreTwoNames)
 {
-    ASSERT_TRUE(writeFile(path("Photo.jpg"), "content"));
+    create({{"a.txt", "one"}, {"b.txt", "two"}, {"B.TXT", "three"}});
     EXPECT_FALSE(platform::folderIgnoresCase(m_folder.folderText()));
-    ASSERT_EQ(::link(path("Photo.jpg").c_str(), path("pHOTO.JPG").c_str()), 0);
+    ASSERT_EQ(::link(path("a.txt").c_str(), path("A.TXT").c_str()), 0);
     EXPECT_FALSE(platform::folderIgnoresCase(m_folder.folderText()));
+    const std::pair<const char *, const char *> notOneEntry[] = {{"a.txt", "A.TXT"}, {"b.txt", "B.TXT"}, {"a.txt", "none"}};
+    for (const auto &[from, to] : notOneEntry)
+        EXPECT_FALSE(platform::posix::isSameFileUnderOtherSpelling(path(from), path(to))) << from << " / " << to;
+    EXPECT_EQ(platform::renameNoReplace(nameOf("a.txt"), nameOf("A.TXT")), RenameError::TargetExists);
+    EXPECT_TRUE(exists("a.txt") && exists("A.TXT"));
 }
 
 TEST_F(RenameOnDisk, ANameIsTakenByAnyKindOfEntry)
 {
-    ASSERT_TRUE(writeFile(path("file"), "content"));
+    create({{"file", "content"}, {"folder", FolderEntry}});
     ASSERT_EQ(::symlink("nowhere", path("dangling").c_str()), 0);
-    ASSERT_EQ(::mkdir(path("folder").c_str(), 0755), 0);
-    for (const char *name : {"file", "dangling", "folder"})
-        EXPECT_TRUE(platform::nameIsTaken(widePath(name))) << name;
-    EXPECT_FALSE(platform::nameIsTaken(widePath("free")));
-    EXPECT_TRUE(platform::nameIsTaken(widePath("file/below")));
+    for (const char *name : {"file", "dangling", "folder", "file/below"})
+        EXPECT_TRUE(platform::nameIsTaken(nameOf(name))) << name;
+    EXPECT_FALSE(platform::nameIsTaken(nameOf("free")));
 }
 
 TEST_F(RenameOnDisk, ReadOnlyFolderIsAccessDenied)
@@ -155,30 +155,9 @@ TEST_F(RenameOnDisk, ReadOnlyFolderIsAccessDenied)
         GTEST_SKIP() << "running as root, which ignores folder permissions";
     ASSERT_TRUE(writeFile(path("a.txt"), "content"));
     ASSERT_EQ(::chmod(m_folder.path().c_str(), 0555), 0);
-    EXPECT_EQ(platform::renameNoReplace(widePath("a.txt"), widePath("b.txt")),
-              RenameError::AccessDenied);
+    EXPECT_EQ(platform::renameNoReplace(nameOf("a.txt"), nameOf("b.txt")), RenameError::AccessDenied);
     ::chmod(m_folder.path().c_str(), 0755);
     EXPECT_TRUE(exists("a.txt"));
-}
-
-// --- the fallback for file systems without RENAME_NOREPLACE ----------------------------
-
-TEST_F(RenameOnDisk, LinkFallbackMovesTheFile)
-{
-    ASSERT_TRUE(writeFile(path("a.dat"), "content"));
-    EXPECT_EQ(platform::posix::renameByLink(path("a.dat"), path("a.png")), RenameError::None);
-    EXPECT_FALSE(exists("a.dat"));
-    EXPECT_EQ(readFile(path("a.png")), "content");
-}
-
-TEST_F(RenameOnDisk, LinkFallbackNeverReplaces)
-{
-    ASSERT_TRUE(writeFile(path("a.txt"), "first"));
-    ASSERT_TRUE(writeFile(path("b.txt"), "second"));
-    EXPECT_EQ(platform::posix::renameByLink(path("a.txt"), path("b.txt")),
-              RenameError::TargetExists);
-    EXPECT_EQ(readFile(path("a.txt")), "first");
-    EXPECT_EQ(readFile(path("b.txt")), "second");
 }
 
 TEST_F(RenameOnDisk, LinkFallbackNeverDeletesAFileSavedOverTheOldNameMeanwhile)
@@ -191,63 +170,23 @@ TEST_F(RenameOnDisk, LinkFallbackNeverDeletesAFileSavedOverTheOldNameMeanwhile)
     };
     EXPECT_EQ(platform::posix::renameByLink(path("notes.txt"), path("notes.md"), editorSaves),
               RenameError::ChangedMeanwhile);
-    EXPECT_EQ(readFile(path("notes.txt")), "newer");
-    EXPECT_FALSE(exists("notes.md"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.path()),
-                            std::filesystem::directory_iterator()), 1);
-}
-
-TEST_F(RenameOnDisk, LinkFallbackReportsMissingSource)
-{
-    EXPECT_EQ(platform::posix::renameByLink(path("gone"), path("new")), RenameError::SourceMissing);
-    EXPECT_FALSE(exists("new"));
-}
-
-TEST_F(RenameOnDisk, LinkFallbackCannotMoveAFolderAndLeavesItAlone)
-{
-    ASSERT_EQ(::mkdir(path("dir").c_str(), 0755), 0);
-    EXPECT_EQ(platform::posix::renameByLink(path("dir"), path("moved")), RenameError::Other);
-    EXPECT_TRUE(exists("dir"));
-    EXPECT_FALSE(exists("moved"));
+    EXPECT_EQ(listing(), (Listing{{"notes.txt", "newer"}}));
 }
 
 // --- telling a case-only change apart --------------------------------------------------
 
-TEST(CaseOnlyChange, RecognisesLetterCaseDifferences)
+TEST(CaseOnlyChange, OnlyLetterCaseMayDiffer)
 {
-    using platform::posix::namesDifferOnlyInCase;
-    EXPECT_TRUE(namesDifferOnlyInCase("dir/a.txt", "dir/A.TXT"));
-    EXPECT_TRUE(namesDifferOnlyInCase("Photo.JPG", "photo.jpg"));
-    EXPECT_TRUE(namesDifferOnlyInCase("ｍｅｍｏ.txt", "ＭＥＭＯ.txt"));
-    EXPECT_TRUE(namesDifferOnlyInCase("café", "CAFÉ"));
-}
-
-TEST(CaseOnlyChange, RefusesIdenticalOrDifferentNames)
-{
-    using platform::posix::namesDifferOnlyInCase;
-    EXPECT_FALSE(namesDifferOnlyInCase("a.txt", "a.txt"));
-    EXPECT_FALSE(namesDifferOnlyInCase("a.txt", "b.txt"));
-    EXPECT_FALSE(namesDifferOnlyInCase("a.txt", "A.TXT "));
-    EXPECT_FALSE(namesDifferOnlyInCase("a.txt", "a_txt"));
-}
-
-TEST_F(RenameOnDisk, TwoEntriesOfOneFileAreNotTheSameName)
-{
-    ASSERT_TRUE(writeFile(path("a.txt"), "content"));
-    ASSERT_EQ(::link(path("a.txt").c_str(), path("A.TXT").c_str()), 0);
-    EXPECT_FALSE(platform::posix::isSameFileUnderOtherSpelling(path("a.txt"), path("A.TXT")));
-    EXPECT_EQ(platform::renameNoReplace(widePath("a.txt"), widePath("A.TXT")),
-              RenameError::TargetExists);
-    EXPECT_TRUE(exists("a.txt"));
-    EXPECT_TRUE(exists("A.TXT"));
-}
-
-TEST_F(RenameOnDisk, DifferentFilesAreNotTheSameName)
-{
-    ASSERT_TRUE(writeFile(path("a.txt"), "one"));
-    ASSERT_TRUE(writeFile(path("A.TXT"), "two"));
-    EXPECT_FALSE(platform::posix::isSameFileUnderOtherSpelling(path("a.txt"), path("A.TXT")));
-    EXPECT_FALSE(platform::posix::isSameFileUnderOtherSpelling(path("a.txt"), path("none")));
+    const struct {
+        const char *a, *b;
+        bool caseOnly;
+    } cases[] = {
+        {"dir/a.txt", "dir/A.TXT", true}, {"Photo.JPG", "photo.jpg", true}, {"ｍｅｍｏ.txt", "ＭＥＭＯ.txt", true},
+        {"café", "CAFÉ", true},           {"a.txt", "a.txt", false},        {"a.txt", "b.txt", false},
+        {"a.txt", "A.TXT ", false},       {"a.txt", "a_txt", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(platform::posix::namesDifferOnlyInCase(c.a, c.b), c.caseOnly) << c.a << " / " << c.b;
 }
 
 // --- the detour through a temporary name, on a model of a case-insensitive folder -------
@@ -258,25 +197,18 @@ namespace {
 // was given, as FAT, NTFS and casefolded ext4 do. Renames never replace.
 class CaseInsensitiveFolder {
 public:
-    void add(const std::string &name, const std::string &content) { m_files[fold(name)] = {name, content}; }
-
-    std::map<std::string, std::string> listing() const
-    {
-        std::map<std::string, std::string> result;
-        for (const auto &[key, file] : m_files)
-            result[file.spelling] = file.content;
-        return result;
-    }
+    explicit CaseInsensitiveFolder(Listing files) : files(std::move(files)) {}
 
     platform::posix::RenameSystem system()
     {
         return {[this](const std::string &from, const std::string &to) { return rename(from, to); },
                 [this](const std::string &from, const std::string &to) {
-                    const auto it = m_files.find(fold(from));
-                    return it != m_files.end() && fold(from) == fold(to) && it->second.spelling != to;
+                    const auto spelling = spellingOf(from);
+                    return spelling && fold(from) == fold(to) && *spelling != to;
                 }};
     }
 
+    Listing files;
     int renameCalls = 0;
     std::string refuseTarget;       // every rename to this name fails with AccessDenied
     bool refuseFinalStep = false;   // the move from the temporary name fails
@@ -284,11 +216,6 @@ public:
     int refusedPutBacks = 0;        // this many moves back to the old name fail: it is taken
 
 private:
-    struct File {
-        std::string spelling;
-        std::string content;
-    };
-
     static std::string fold(std::string name)
     {
         for (char &c : name)
@@ -296,12 +223,20 @@ private:
         return name;
     }
 
+    std::optional<std::string> spellingOf(const std::string &name) const
+    {
+        for (const auto &[spelling, content] : files) {
+            if (fold(spelling) == fold(name))
+                return spelling;
+        }
+        return std::nullopt;
+    }
+
     bool isTemporary(const std::string &name) const { return name != m_first && name != m_second; }
 
     RenameError rename(const std::string &from, const std::string &to)
     {
-        ++renameCalls;
-        if (renameCalls == 1) {
+        if (++renameCalls == 1) {
             m_first = from;
             m_second = to;
         }
@@ -311,120 +246,97 @@ private:
             --refusedPutBacks;
             return RenameError::TargetExists;
         }
-        if (isTemporary(to) && m_temporariesRefused < takenTemporaryNames) {
-            ++m_temporariesRefused;
+        if (isTemporary(to) && takenTemporaryNames > 0) {
+            --takenTemporaryNames;
             return RenameError::TargetExists;
         }
-        const auto source = m_files.find(fold(from));
-        if (source == m_files.end())
+        const auto source = spellingOf(from);
+        if (!source)
             return RenameError::SourceMissing;
-        if (m_files.count(fold(to)))
+        if (spellingOf(to))
             return RenameError::TargetExists;
-        File moved{to, source->second.content};
-        m_files.erase(source);
-        m_files[fold(to)] = moved;
+        const std::string content = files[*source];
+        files.erase(*source);
+        files[to] = content;
         return RenameError::None;
     }
 
-    std::map<std::string, File> m_files;
     std::string m_first;
     std::string m_second;
-    int m_temporariesRefused = 0;
 };
 
-using Listing = std::map<std::string, std::string>;
+// Stands in the expected listing for the temporary name the call reports.
+const std::string Temporary = "<temporary>";
+
+struct DetourCase {
+    const char *what;
+    Listing before;
+    std::string from, to;
+    std::string refuseTarget;
+    bool refuseFinalStep;
+    int takenTemporaryNames, refusedPutBacks;
+    RenameError expected;
+    int renameCalls;  // -1: any number
+    Listing after;
+};
 
 } // namespace
 
-TEST(CaseOnlyDetour, ChangesTheSpellingThroughATemporaryName)
+TEST(CaseOnlyDetour, ChangesTheSpellingOrPutsTheFileBack)
 {
-    CaseInsensitiveFolder folder;
-    folder.add("a.txt", "content");
-    folder.add("other.txt", "other");
-    EXPECT_EQ(platform::posix::renameNoReplaceWith("a.txt", "A.TXT", folder.system()), RenameError::None);
-    EXPECT_EQ(folder.listing(), (Listing{{"A.TXT", "content"}, {"other.txt", "other"}}));
-    EXPECT_EQ(folder.renameCalls, 3);
-}
-
-TEST(CaseOnlyDetour, SkipsTemporaryNamesAlreadyInUse)
-{
-    CaseInsensitiveFolder folder;
-    folder.add("a.txt", "content");
-    folder.takenTemporaryNames = 2;
-    EXPECT_EQ(platform::posix::renameNoReplaceWith("a.txt", "A.txt", folder.system()), RenameError::None);
-    EXPECT_EQ(folder.listing(), (Listing{{"A.txt", "content"}}));
-}
-
-TEST(CaseOnlyDetour, FailedSecondStepPutsTheFileBackTryingAgainIfNeeded)
-{
-    for (const int refusals : {0, 2}) {
-        CaseInsensitiveFolder folder;
-        folder.add("a.txt", "content");
-        folder.refuseFinalStep = true;
-        folder.refusedPutBacks = refusals;
+    const Listing one{{"a.txt", "x"}};
+    const DetourCase cases[] = {
+        {"through a temporary name", {{"a.txt", "x"}, {"other.txt", "o"}}, "a.txt", "A.TXT", "", false, 0, 0,
+         RenameError::None, 3, {{"A.TXT", "x"}, {"other.txt", "o"}}},
+        {"temporary names in use are skipped", one, "a.txt", "A.txt", "", false, 2, 0, RenameError::None, -1,
+         {{"A.txt", "x"}}},
+        {"failed second step, put back", one, "a.txt", "A.TXT", "", true, 0, 0, RenameError::AccessDenied, 4, one},
+        {"failed second step, put back on the third try", one, "a.txt", "A.TXT", "", true, 0, 2,
+         RenameError::AccessDenied, 6, one},
+        {"cannot be put back: left under the temporary name", one, "a.txt", "A.TXT", "", true, 0, 1000,
+         RenameError::LeftUnderTemporaryName, -1, {{Temporary, "x"}}},
+        {"another file under the name", {{"a.txt", "1"}, {"B.TXT", "2"}}, "a.txt", "b.txt", "", false, 0, 0,
+         RenameError::TargetExists, -1, {{"a.txt", "1"}, {"B.TXT", "2"}}},
+        {"same spelling, folder untouched", one, "a.txt", "a.txt", "", false, 0, 0, RenameError::TargetExists, 0,
+         one},
+        {"other failures are not retried", one, "a.txt", "A.TXT", "A.TXT", false, 0, 0, RenameError::AccessDenied,
+         1, one},
+    };
+    for (const DetourCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        CaseInsensitiveFolder folder(c.before);
+        folder.refuseTarget = c.refuseTarget;
+        folder.refuseFinalStep = c.refuseFinalStep;
+        folder.takenTemporaryNames = c.takenTemporaryNames;
+        folder.refusedPutBacks = c.refusedPutBacks;
         std::string temporary;
-        EXPECT_EQ(platform::posix::renameNoReplaceWith("a.txt", "A.TXT", folder.system(), &temporary),
-                  RenameError::AccessDenied);
-        EXPECT_EQ(folder.listing(), (Listing{{"a.txt", "content"}})) << refusals;
-        EXPECT_EQ(folder.renameCalls, 4 + refusals);
-        EXPECT_TRUE(temporary.empty());
+        EXPECT_EQ(platform::posix::renameNoReplaceWith(c.from, c.to, folder.system(), &temporary), c.expected);
+        EXPECT_TRUE(c.renameCalls < 0 || folder.renameCalls == c.renameCalls) << folder.renameCalls << " calls";
+        Listing after = c.after;
+        if (after.count(Temporary)) {
+            EXPECT_TRUE(temporary.starts_with(".sorvena-rename-")) << temporary;
+            after[temporary] = after[Temporary];
+            after.erase(Temporary);
+        } else {
+            EXPECT_EQ(temporary, "");
+        }
+        EXPECT_EQ(folder.files, after);
     }
-}
-
-TEST(CaseOnlyDetour, AFileThatCannotBePutBackIsReportedUnderItsTemporaryName)
-{
-    CaseInsensitiveFolder folder;
-    folder.add("a.txt", "content");
-    folder.refuseFinalStep = true;
-    folder.refusedPutBacks = 1000;
-    std::string temporary;
-    EXPECT_EQ(platform::posix::renameNoReplaceWith("a.txt", "A.TXT", folder.system(), &temporary),
-              RenameError::LeftUnderTemporaryName);
-    EXPECT_TRUE(temporary.starts_with(".sorvena-rename-")) << temporary;
-    EXPECT_EQ(folder.listing(), (Listing{{temporary, "content"}}));
-}
-
-TEST(CaseOnlyDetour, AnotherFileUnderTheNameIsStillRefused)
-{
-    CaseInsensitiveFolder folder;
-    folder.add("a.txt", "one");
-    folder.add("B.TXT", "two");
-    EXPECT_EQ(platform::posix::renameNoReplaceWith("a.txt", "b.txt", folder.system()),
-              RenameError::TargetExists);
-    EXPECT_EQ(folder.listing(), (Listing{{"a.txt", "one"}, {"B.TXT", "two"}}));
-}
-
-TEST(CaseOnlyDetour, SameSpellingIsRefusedWithoutTouchingTheFolder)
-{
-    CaseInsensitiveFolder folder;
-    folder.add("a.txt", "content");
-    EXPECT_EQ(platform::posix::renameNoReplaceWith("a.txt", "a.txt", folder.system()),
-              RenameError::TargetExists);
-    EXPECT_EQ(folder.renameCalls, 0);
-}
-
-TEST(CaseOnlyDetour, OtherFailuresAreNotRetried)
-{
-    CaseInsensitiveFolder folder;
-    folder.add("a.txt", "content");
-    folder.refuseTarget = "A.TXT";
-    EXPECT_EQ(platform::posix::renameNoReplaceWith("a.txt", "A.TXT", folder.system()),
-              RenameError::AccessDenied);
-    EXPECT_EQ(folder.renameCalls, 1);
-    EXPECT_EQ(folder.listing(), (Listing{{"a.txt", "content"}}));
 }
 
 // --- errno values ----------------------------------------------------------------------
 
 TEST(RenameErrorMapping, SortsSystemErrorsIntoReasons)
 {
-    using platform::posix::renameErrorFromErrno;
-    EXPECT_EQ(renameErrorFromErrno(EEXIST), RenameError::TargetExists);
-    EXPECT_EQ(renameErrorFromErrno(ENOTEMPTY), RenameError::TargetExists);
-    EXPECT_EQ(renameErrorFromErrno(ENOENT), RenameError::SourceMissing);
-    for (int error : {EACCES, EPERM, EROFS, EBUSY, ETXTBSY})
-        EXPECT_EQ(renameErrorFromErrno(error), RenameError::AccessDenied) << error;
-    for (int error : {ENAMETOOLONG, EINVAL, EILSEQ})
-        EXPECT_EQ(renameErrorFromErrno(error), RenameError::InvalidName) << error;
-    EXPECT_EQ(renameErrorFromErrno(EIO), RenameError::Other);
+    const std::pair<RenameError, std::vector<int>> reasons[] = {
+        {RenameError::TargetExists, {EEXIST, ENOTEMPTY}},
+        {RenameError::SourceMissing, {ENOENT}},
+        {RenameError::AccessDenied, {EACCES, EPERM, EROFS, EBUSY, ETXTBSY}},
+        {RenameError::InvalidName, {ENAMETOOLONG, EINVAL, EILSEQ}},
+        {RenameError::Other, {EIO}},
+    };
+    for (const auto &[reason, errors] : reasons) {
+        for (const int error : errors)
+            EXPECT_EQ(platform::posix::renameErrorFromErrno(error), reason) << error;
+    }
 }

@@ -8,11 +8,9 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 using testsupport::TempFolder;
 using testsupport::writeFile;
@@ -44,15 +42,6 @@ std::optional<std::string> readReport(const std::string &fifo)
     return report;
 }
 
-std::vector<std::string> lines(const std::string &text)
-{
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        result.push_back(line);
-    return result;
-}
-
 class DetachedStart : public ::testing::Test {
 protected:
     void SetUp() override
@@ -66,96 +55,72 @@ protected:
 
 } // namespace
 
-TEST_F(DetachedStart, RunsInTheGivenFolderOwnSessionAndSilent)
+// The started shell reports its folder, its standard input and error, its arguments and
+// last its session, which must not be ours.
+TEST_F(DetachedStart, RunsInTheGivenFolderOwnSessionSilentAndWithArgumentsUnsplit)
 {
-    const std::string script =
-        "{ pwd; readlink /proc/$$/fd/0; readlink /proc/$$/fd/2; cut -d' ' -f6 /proc/$$/stat; } > report";
-    ASSERT_TRUE(platform::posix::spawnDetached("/bin/sh", {"sh", "-c", script}, m_folder.path().string()));
-    const auto report = readReport(m_folder.file("report"));
-    ASSERT_TRUE(report.has_value());
-    const auto answer = lines(*report);
-    ASSERT_EQ(answer.size(), 4u) << *report;
-    EXPECT_EQ(answer[0], m_folder.path().string());
-    EXPECT_EQ(answer[1], "/dev/null");
-    EXPECT_EQ(answer[2], "/dev/null");
-    EXPECT_NE(answer[3], std::to_string(::getsid(0)));
+    const std::string script = "{ pwd; readlink /proc/$$/fd/0; readlink /proc/$$/fd/2; printf '%s|' \"$@\"; "
+                               "echo; cut -d' ' -f6 /proc/$$/stat; } > report";
+    ASSERT_TRUE(platform::posix::spawnDetached("/bin/sh", {"sh", "-c", script, "sh", "a b.txt", "-x"},
+                                               m_folder.path().string()));
+    const std::string report = readReport(m_folder.file("report")).value_or("");
+    const std::string expected = m_folder.path().string() + "\n/dev/null\n/dev/null\na b.txt|-x|\n";
+    ASSERT_TRUE(report.starts_with(expected)) << report;
+    EXPECT_NE(report.substr(expected.size()), std::to_string(::getsid(0)) + "\n");
+    EXPECT_GT(report.size(), expected.size() + 1) << "no session reported";
 }
 
-TEST_F(DetachedStart, ArgumentsArriveUnsplit)
-{
-    ASSERT_TRUE(platform::posix::spawnDetached(
-        "/bin/sh", {"sh", "-c", "printf '%s|' \"$@\" > report", "sh", "a b.txt", "-x"},
-        m_folder.path().string()));
-    EXPECT_EQ(readReport(m_folder.file("report")), "a b.txt|-x|");
-}
-
-TEST_F(DetachedStart, MissingFolderIsAFailure)
-{
-    EXPECT_FALSE(platform::posix::spawnDetached("/bin/sh", {"sh", "-c", "true"}, m_folder.file("missing")));
-}
-
-TEST_F(DetachedStart, MissingProgramIsAFailure)
-{
-    EXPECT_FALSE(platform::posix::spawnDetached(m_folder.file("no-such-program"), {"x"},
-                                                m_folder.path().string()));
-}
-
-TEST_F(DetachedStart, FileThatIsNotExecutableIsAFailure)
+TEST_F(DetachedStart, WhatCannotStartIsAFailure)
 {
     ASSERT_TRUE(writeFile(m_folder.file("plain"), "#!/bin/sh\n"));
-    EXPECT_FALSE(platform::posix::spawnDetached(m_folder.file("plain"), {"plain"},
-                                                m_folder.path().string()));
+    const std::string here = m_folder.path().string();
+    const struct {
+        const char *what;
+        std::string program, folder;
+    } cases[] = {
+        {"a missing folder", "/bin/sh", m_folder.file("missing")},
+        {"a missing program", m_folder.file("no-such-program"), here},
+        {"a file that is not executable", m_folder.file("plain"), here},
+    };
+    for (const auto &c : cases)
+        EXPECT_FALSE(platform::posix::spawnDetached(c.program, {"x", "-c", "true"}, c.folder)) << c.what;
 }
 
 // --- finding the opener ----------------------------------------------------------------
 
-class ExecutableSearch : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_folder.valid());
-        for (const char *sub : {"one", "two", "three"})
-            ASSERT_EQ(::mkdir(m_folder.file(sub).c_str(), 0755), 0);
+TEST(ExecutableSearch, FindsTheFirstExecutableFileInOrder)
+{
+    enum Kind { Absent, Plain, Executable, Folder };
+    const struct {
+        const char *what;
+        Kind one, two, three;
+        int found;  // 1 to 3, 0 for none
+    } cases[] = {
+        {"the first in order wins", Absent, Executable, Executable, 2},
+        // Even root may not execute a file without any execute bit, so this holds for root too.
+        {"no execute permission is skipped", Plain, Absent, Executable, 3},
+        {"a folder is no program", Folder, Absent, Absent, 0},
+        {"absent", Absent, Absent, Absent, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        std::string searchPath;
+        const Kind kinds[] = {c.one, c.two, c.three};
+        for (int i = 0; i < 3; ++i) {
+            const std::string sub = folder.file(std::to_string(i + 1));
+            ASSERT_EQ(::mkdir(sub.c_str(), 0755), 0);
+            searchPath += (i ? ":" : "") + sub;
+            const std::string opener = sub + "/opener";
+            if (kinds[i] == Folder) {
+                ASSERT_EQ(::mkdir(opener.c_str(), 0755), 0);
+            } else if (kinds[i] != Absent) {
+                ASSERT_TRUE(writeFile(opener, "#!/bin/sh\n"));
+                ASSERT_EQ(::chmod(opener.c_str(), kinds[i] == Plain ? 0644 : 0755), 0);
+            }
+        }
+        const std::optional<std::string> expected =
+            c.found ? std::optional(folder.file(std::to_string(c.found)) + "/opener") : std::nullopt;
+        EXPECT_EQ(platform::posix::findExecutable("opener", searchPath), expected);
     }
-
-    std::string place(const std::string &sub, mode_t mode)
-    {
-        const std::string path = m_folder.file(sub) + "/opener";
-        EXPECT_TRUE(writeFile(path, "#!/bin/sh\n"));
-        EXPECT_EQ(::chmod(path.c_str(), mode), 0);
-        return path;
-    }
-
-    std::string searchPath() const
-    {
-        return m_folder.file("one") + ":" + m_folder.file("two") + ":" + m_folder.file("three");
-    }
-
-    TempFolder m_folder;
-};
-
-TEST_F(ExecutableSearch, FirstExecutableInOrderWins)
-{
-    const std::string first = place("two", 0755);
-    place("three", 0755);
-    EXPECT_EQ(platform::posix::findExecutable("opener", searchPath()), first);
-}
-
-TEST_F(ExecutableSearch, FileWithoutExecutePermissionIsSkipped)
-{
-    // Even root may not execute a file without any execute bit, so this holds for root too.
-    place("one", 0644);
-    const std::string usable = place("three", 0755);
-    EXPECT_EQ(platform::posix::findExecutable("opener", searchPath()), usable);
-}
-
-TEST_F(ExecutableSearch, FolderIsNotAProgram)
-{
-    ASSERT_EQ(::mkdir((m_folder.file("one") + "/opener").c_str(), 0755), 0);
-    EXPECT_FALSE(platform::posix::findExecutable("opener", searchPath()).has_value());
-}
-
-TEST_F(ExecutableSearch, AbsentProgramIsNotFound)
-{
-    EXPECT_FALSE(platform::posix::findExecutable("opener", searchPath()).has_value());
 }

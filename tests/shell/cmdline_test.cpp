@@ -9,105 +9,58 @@
 
 using Words = std::vector<std::u16string>;
 
-// --- splitting raw argument text -------------------------------------------------------
-
-TEST(ArgumentSplitting, BlanksAndTabsSeparateWords)
+TEST(ArgumentSplitting, BlanksAndTabsAloneSeparateWordsAndTheEleventhEndsIt)
 {
-    EXPECT_EQ(cmdline::splitArguments(u"a.txt\tb.txt c"), (Words{u"a.txt", u"b.txt", u"c"}));
+    const struct {
+        const char *what;
+        std::u16string text;
+        Words words;
+    } cases[] = {
+        {"blanks and tabs", u"a.txt\tb.txt c", {u"a.txt", u"b.txt", u"c"}},
+        {"runs count as one", u"a \t  \t\tb", {u"a", u"b"}},
+        {"no empty words at the ends", u" \t-about\t ", {u"-about"}},
+        {"a path with blanks", u"C:\\My Files\\a.txt", {u"C:\\My", u"Files\\a.txt"}},
+        {"quotes belong to their word", u"\"C:\\My Files\\a.txt\"", {u"\"C:\\My", u"Files\\a.txt\""}},
+        {"other white space is part of a word", u"a\u3000b\nc", {u"a\u3000b\nc"}},
+        {"stops at the eleventh", u"1 2 3 4 5 6 7 8 9 10 11 12",
+         {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"10"}},
+        {"the tenth kept whole", u"1 2 3 4 5 6 7 8 9 tenth-word",
+         {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"tenth-word"}},
+        {"only blanks", u" \t \t", {}},
+        {"empty", u"", {}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(cmdline::splitArguments(c.text), c.words) << c.what;
 }
 
-TEST(ArgumentSplitting, RunsOfSeparatorsCountAsOne)
+// The stored list keeps index 0 empty and always has an index 1, as the program reads it.
+TEST(ArgumentList, HoldsTheNonEmptyWordsFromIndexOne)
 {
-    EXPECT_EQ(cmdline::splitArguments(u"a \t  \t\tb"), (Words{u"a", u"b"}));
-}
-
-TEST(ArgumentSplitting, LeadingAndTrailingSeparatorsMakeNoEmptyWords)
-{
-    EXPECT_EQ(cmdline::splitArguments(u" \t-about\t "), (Words{u"-about"}));
-}
-
-TEST(ArgumentSplitting, PathWithBlanksBecomesSeveralWords)
-{
-    EXPECT_EQ(cmdline::splitArguments(u"C:\\My Files\\a.txt"), (Words{u"C:\\My", u"Files\\a.txt"}));
-}
-
-TEST(ArgumentSplitting, QuotesBelongToTheirWord)
-{
-    EXPECT_EQ(cmdline::splitArguments(u"\"C:\\My Files\\a.txt\""),
-              (Words{u"\"C:\\My", u"Files\\a.txt\""}));
-}
-
-TEST(ArgumentSplitting, OtherWhiteSpaceIsPartOfAWord)
-{
-    EXPECT_EQ(cmdline::splitArguments(u"a\u3000b\nc"), (Words{u"a\u3000b\nc"}));
-}
-
-TEST(ArgumentSplitting, StopsAtTheEleventhWord)
-{
-    const Words words = cmdline::splitArguments(u"1 2 3 4 5 6 7 8 9 10 11 12");
-    EXPECT_EQ(words, (Words{u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"10"}));
-}
-
-TEST(ArgumentSplitting, TenthWordIsKeptWhole)
-{
-    const Words words = cmdline::splitArguments(u"1 2 3 4 5 6 7 8 9 tenth-word");
-    ASSERT_EQ(words.size(), 10u);
-    EXPECT_EQ(words.back(), u"tenth-word");
-}
-
-TEST(ArgumentSplitting, OnlyBlanksGiveNoWords)
-{
-    EXPECT_TRUE(cmdline::splitArguments(u" \t \t").empty());
-    EXPECT_TRUE(cmdline::splitArguments(u"").empty());
-}
-
-// --- the stored words ------------------------------------------------------------------
-
-TEST(ArgumentList, WordsAreIndexedFromOne)
-{
-    cmdline::setArgs({u"C:\\a.txt", u"-x"});
-    EXPECT_EQ(cmdline::ArgCount, 2);
-    EXPECT_EQ(cmdline::ArgList, (Words{u"", u"C:\\a.txt", u"-x"}));
-}
-
-TEST(ArgumentList, NoWordsLeaveOneEmptyWordAtIndexOne)
-{
-    cmdline::setArgs({});
-    EXPECT_EQ(cmdline::ArgCount, 0);
-    EXPECT_EQ(cmdline::ArgList, (Words{u"", u""}));
-}
-
-TEST(ArgumentList, EmptyWordsAreDropped)
-{
-    cmdline::setArgs({u"", u"a", u""});
-    EXPECT_EQ(cmdline::ArgCount, 1);
-    EXPECT_EQ(cmdline::ArgList, (Words{u"", u"a"}));
-}
-
-TEST(ArgumentList, AtMostTenWordsAreKept)
-{
-    Words words;
-    for (int i = 1; i <= 12; ++i)
-        words.push_back(u"w" + std::u16string(static_cast<std::size_t>(i), u'x'));
-    cmdline::setArgs(words);
-    EXPECT_EQ(cmdline::ArgCount, cmdline::MaxArgs);
-    ASSERT_EQ(cmdline::ArgList.size(), 11u);
-    EXPECT_EQ(cmdline::ArgList[10], words[9]);
-}
-
-TEST(ArgumentList, ANewSetReplacesTheOldOne)
-{
-    cmdline::setArgs({u"a", u"b", u"c"});
-    cmdline::setArgs({u"d"});
-    EXPECT_EQ(cmdline::ArgCount, 1);
-    EXPECT_EQ(cmdline::ArgList, (Words{u"", u"d"}));
-}
-
-TEST(ArgumentList, SplitTextOfOnlyBlanksGivesTheEmptyShape)
-{
-    cmdline::setArgs(cmdline::splitArguments(u"   \t "));
-    EXPECT_EQ(cmdline::ArgCount, 0);
-    EXPECT_EQ(cmdline::ArgList, (Words{u"", u""}));
+    Words twelve;
+    Words firstTen{u""};
+    for (int i = 1; i <= 12; ++i) {
+        twelve.push_back(u"w" + std::u16string(static_cast<std::size_t>(i), u'x'));
+        if (i <= 10)
+            firstTen.push_back(twelve.back());
+    }
+    const struct {
+        const char *what;
+        Words words;
+        int count;
+        Words list;
+    } cases[] = {
+        {"two words", {u"C:\\a.txt", u"-x"}, 2, {u"", u"C:\\a.txt", u"-x"}},
+        {"none", {}, 0, {u"", u""}},
+        {"empty words dropped", {u"", u"a", u""}, 1, {u"", u"a"}},
+        {"at most ten", twelve, 10, firstTen},
+        {"split text of only blanks", cmdline::splitArguments(u"   \t "), 0, {u"", u""}},
+    };
+    cmdline::setArgs({u"a", u"b", u"c"});  // each set replaces the one before
+    for (const auto &c : cases) {
+        cmdline::setArgs(c.words);
+        EXPECT_EQ(cmdline::ArgCount, c.count) << c.what;
+        EXPECT_EQ(cmdline::ArgList, c.list) << c.what;
+    }
 }
 
 TEST(ArgumentList, MyGetArgsTakesThePlatformsWords)
