@@ -75,9 +75,9 @@ TEST(TextEncoding, namesEachEncodingAndRefusesWhatIsNotIt)
     for (const EncodingCase &c : cases) {
         const TextEncoding found = encodingOf(c.bytes, c.complete);
         if (c.claim == Is)
-            EXPECT_EQ(found, c.encoding) << c.what;
+            EXPECT_EQ(found, c.encoding) << c.what << ": " << encodingName(found);
         else
-            EXPECT_NE(found, c.encoding) << c.what;
+            EXPECT_NE(found, c.encoding) << c.what << ": " << encodingName(found);
     }
     EXPECT_EQ(encodingName(TextEncoding::Gb2312), "GB2312");
 }

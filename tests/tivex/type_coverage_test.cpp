@@ -34,6 +34,9 @@ struct TypeSample {
     std::function<std::string()> build;
 };
 
+// Failure messages name the sample, not the object's bytes.
+void PrintTo(const TypeSample &sample, std::ostream *out) { *out << sample.label; }
+
 std::string padded(std::string bytes, size_t size = 1024) { return Bytes{std::move(bytes)}.padTo(size).data; }
 
 // ---- Deflate, as Office writes its member list --------------------------------------
@@ -228,8 +231,11 @@ std::vector<TypeSample> handMadeSamples()
              return zipArchive({{"media/big.bin", std::string(100 * 1024, 'x')}, {"[Content_Types].xml", "<Types/>"},
                                 {"word/document.xml", "<w/>"}});
          }},
-        {"xlsx_behind_the_longest_comment", "xlsx", [] {
-             return zipArchive({{"[Content_Types].xml", "<Types/>"}, {"xl/workbook.xml", "<w/>"}}, std::string(65535, 'c'));
+        // The same behind the longest comment, so that the end record is as far from the end as it gets.
+        {"xlsx_known_by_its_directory_behind_the_longest_comment", "xlsx", [] {
+             return zipArchive({{"media/big.bin", std::string(100 * 1024, 'x')}, {"[Content_Types].xml", "<Types/>"},
+                                {"xl/workbook.xml", "<w/>"}},
+                               std::string(65535, 'c'));
          }},
         {"pptx_cut_before_its_directory", "pptx", [] {
              std::string archive = zipArchive({{"[Content_Types].xml", "<Types/>"}, {"ppt/presentation.xml", "<p/>"}});
