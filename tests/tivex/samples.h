@@ -37,6 +37,11 @@ std::string zipArchive(const std::vector<ZipMember> &members, std::string_view c
 // names after the root entry (spilling into a second directory sector when needed).
 std::string compoundFile(const std::vector<std::string> &streamNames);
 
+// zlib's raw deflate of a Word document's content-type entries, long enough for dynamic
+// Huffman codes: <Override PartName="/word/document.xml" ContentType="application/vnd.
+// openxmlformats-officedocument.wordprocessingml.document.main+xml"/><Override PartName="/word/styles.xml"/>
+std::string deflatedWordContentTypes();
+
 std::string pngImage();
 std::string jpegImage();
 std::string gifImage();

@@ -7,6 +7,7 @@
 #include "byte_view.h"
 #include "platform/codepage.h"
 #include "inflate.h"
+#include "samples.h"
 #include "signatures.h"
 #include "source.h"
 #include "text_util.h"
@@ -134,11 +135,9 @@ TEST(Inflate, decodesStoredAndFixedBlocks)
 
 TEST(Inflate, decodesDynamicHuffmanBlocks)
 {
-    // zlib's raw deflate of an Office content-type entry, long enough for dynamic codes.
-    const std::string compressed = "\x75\x8E\x41\x0E\xC2\x30\x0C\x04\xBF\x52\xF5\x8A\x48\x3E\x50\xB8\x70\x07\x0E\x7C\xC0\x4A\x5C\x64\x29\xB6\x23\xC7\x14\xFA\x7B\x52\x21\xF5\xC6\x71\xB5\xB3\xA3\x9D\x6E\x0B\x9A\x51\xC6\xE1\x0E\xE6\x57\x60\x3C\x8D\xF1\xAD\x96\x63\xD6\xF4\x62\x14\x0F\x1F\x2E\xE3\x70\x51\xF1\x1E\x1E\x6B\xED\x00\xD4\x5A\x28\x81\x93\x4A\x5C\x24\x07\xAD\x28\x9D\x9A\xD5\x18\xBC\x1D\x75\x9E\x29\xE1\xBE\xDF\x6C\xD5\x34\x61\x6B\x24\x4F\x2E\x61\x6F\x18\x48\x0E\x9B\x3E\x9E\xA7\xBF\x3F\x9A\xAF\x05\x5B\xF8\x61\x5F"s;
     const std::string expected = R"(<Override PartName="/word/document.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/><Override PartName="/word/styles.xml"/>)";
     uint8_t out[512] = {};
-    ASSERT_EQ(inflateRaw(ByteView(compressed), out, sizeof out), expected.size());
+    ASSERT_EQ(inflateRaw(ByteView(deflatedWordContentTypes()), out, sizeof out), expected.size());
     EXPECT_EQ(std::string(reinterpret_cast<char *>(out), expected.size()), expected);
 }
 
