@@ -46,6 +46,19 @@ std::string officePackage(std::string_view folder, std::string_view mainPartType
     return zipArchive({{"[Content_Types].xml", types}, {std::string(folder) + "/main.xml", "<x/>"}});
 }
 
+// A tar header block with its checksum filled in: the sum of its bytes, the checksum
+// field counted as blanks.
+std::string tarHeader(std::string block)
+{
+    block.replace(148, 8, 8, ' ');
+    unsigned sum = 0;
+    for (const char c : block)
+        sum += static_cast<unsigned char>(c);
+    char field[8];
+    std::snprintf(field, sizeof field, "%06o", sum);
+    return block.replace(148, 7, field, 7);
+}
+
 std::string openDocument(std::string_view mimetype)
 {
     return zipArchive({{"mimetype", std::string(mimetype)}, {"content.xml", "<office:document-content/>"}});
@@ -196,18 +209,8 @@ std::vector<TypeSample> handMadeSamples()
         {"pam", "pam", "P7\nWIDTH 1\nHEIGHT 1\nDEPTH 3\nMAXVAL 255\nTUPLTYPE RGB\nENDHDR\n\x01\x02\x03"s},
         {"pfm", "pfm", Bytes{}.raw("PF\n1 1\n-1.0\n").zeros(12).data},
         {"phm", "phm", Bytes{}.raw("PH\n1 1\n-1.0\n").zeros(6).data},
-        {"tar_volume_label", "tar", [] {
-             // A GNU volume label header: name, empty mode and size fields, type 'V'.
-             std::string block = padded("ARCHIVE 2026"s, 512);
-             block[156] = 'V';
-             unsigned sum = 0;
-             for (size_t i = 0; i < 512; ++i)
-                 sum += (i >= 148 && i < 156) ? ' ' : static_cast<unsigned char>(block[i]);
-             char field[8];
-             std::snprintf(field, sizeof field, "%06o", sum);
-             block.replace(148, 7, field, 7);
-             return block + std::string(1024, '\0');
-         }()},
+        // A GNU volume label header: name, empty mode and size fields, type 'V'.
+        {"tar_volume_label", "tar", tarHeader(Bytes{}.raw("ARCHIVE 2026").padTo(156).u8('V').padTo(512).data) + std::string(1024, '\0')},
         {"sgi", "sgi", padded(Bytes{}.raw("\x01\xDA"sv).u8(0).u8(1).be16(2).be16(8).be16(8).data, 512)},
         {"emf", "emf", padded(Bytes{}.le32(1).le32(108).padTo(40).raw(" EMF").data, 256)},
         {"postscript", "ps", "%!PS-Adobe-3.0\n%%Pages: 1\nshowpage\n"s},
@@ -294,18 +297,9 @@ std::vector<TypeSample> handMadeSamples()
          .le16(6).le32(0).raw("hello\0"sv).data,
          512)},
         {"udf", "udf", Bytes{}.zeros(32768).u8(0).raw("BEA01").u8(1).padTo(34816).data},
-        {"tar_old", "tar", [] {
-             Bytes header;
-             header.raw("hello.txt").padTo(100).raw("0000644").u8(0).raw("0001750").u8(0).raw("0001750").u8(0);
-             header.raw("00000000006").u8(0).raw("14535500000").u8(0).raw("        ").u8('0').padTo(512);
-             uint32_t sum = 0;
-             for (char c : header.data)
-                 sum += static_cast<uint8_t>(c);
-             char field[8];
-             std::snprintf(field, sizeof field, "%06o", sum);
-             header.data.replace(148, 7, std::string(field, 6) + '\0');
-             return header.data + "hello\n" + std::string(506 + 1024, '\0');
-         }()},
+        {"tar_old", "tar", tarHeader(Bytes{}.raw("hello.txt").padTo(100).raw("0000644").u8(0).raw("0001750").u8(0).raw("0001750").u8(0)
+                                         .raw("00000000006").u8(0).raw("14535500000").u8(0).padTo(156).u8('0').padTo(512).data)
+                               + "hello\n" + std::string(506 + 1024, '\0')},
         {"dmg", "dmg", Bytes{}.raw("\x78\xDA"sv).zeros(4094).raw("koly").be32(4).padTo(4096 + 512).data},
         {"vhd_fixed", "vhd", Bytes{}.u8(0xEB).u8(0x3C).zeros(4094).raw("conectix").padTo(4096 + 512).data},
         {"disk_ext4", "img", Bytes{}.zeros(1024).padTo(1024 + 24).le32(2).padTo(1024 + 56).le16(0xEF53).le16(1).padTo(8192).data},
@@ -697,6 +691,17 @@ std::vector<std::string> wrongExtensions(const TypeInfo &type)
     return wrong;
 }
 
+std::vector<std::string_view> aliasesOf(const TypeInfo &type)
+{
+    std::vector<std::string_view> aliases;
+    for (std::string_view rest = type.aliases; !rest.empty();) {
+        const size_t blank = std::min(rest.find(' '), rest.size());
+        aliases.push_back(rest.substr(0, blank));
+        rest.remove_prefix(std::min(blank + 1, rest.size()));
+    }
+    return aliases;
+}
+
 class EveryType : public ::testing::TestWithParam<TypeSample> {
 protected:
     Report checkAs(const std::string &name) { return checkFile(m_dir.write(name, GetParam().bytes)); }
@@ -718,16 +723,11 @@ TEST_P(EveryType, isRecognisedWithoutAnExtension)
 TEST_P(EveryType, keepsEachExtensionItAccepts)
 {
     const TypeInfo &type = typeOf(GetParam());
-    std::vector<std::string> accepted;
+    std::vector<std::string_view> accepted = aliasesOf(type);
     if (!type.ext.empty())
-        accepted.emplace_back(type.ext);
-    std::string_view aliases = type.aliases;
-    while (!aliases.empty()) {
-        const size_t blank = aliases.find(' ');
-        accepted.emplace_back(aliases.substr(0, blank));
-        aliases.remove_prefix(blank == std::string_view::npos ? aliases.size() : blank + 1);
-    }
-    for (const std::string &ext : accepted) {
+        accepted.push_back(type.ext);
+    for (const std::string_view alias : accepted) {
+        const std::string ext(alias);
         EXPECT_EQ(checkAs("sample." + ext).proposedExt, ext) << ext;
         EXPECT_EQ(checkAs("SAMPLE." + upper(ext)).proposedExt, ext) << "upper-case " << ext;
     }
@@ -787,23 +787,11 @@ TEST(TypeTableRows, areWellFormed)
         EXPECT_FALSE(type.aliases.starts_with(' ') || type.aliases.ends_with(' ') ||
                      type.aliases.find("  ") != std::string_view::npos)
             << type.id;
+        std::set<std::string_view> seen{type.ext};
+        for (const std::string_view alias : aliasesOf(type))
+            EXPECT_TRUE(seen.insert(alias).second) << type.id << " repeats ." << alias;
     }
     EXPECT_GE(ids.size(), 250u);
-}
-
-TEST(TypeTableRows, aliasesNeitherRepeatNorShadowTheCanonicalExtension)
-{
-    for (const TypeInfo &type : allTypes()) {
-        std::set<std::string_view> seen;
-        std::string_view aliases = type.aliases;
-        while (!aliases.empty()) {
-            const size_t blank = aliases.find(' ');
-            const std::string_view alias = aliases.substr(0, blank);
-            EXPECT_TRUE(seen.insert(alias).second) << type.id << " repeats " << alias;
-            EXPECT_NE(alias, type.ext) << type.id;
-            aliases.remove_prefix(blank == std::string_view::npos ? aliases.size() : blank + 1);
-        }
-    }
 }
 
 // A provable type's own extension on its parent's content is a wrong name; if the
@@ -816,13 +804,8 @@ TEST(TypeTableRows, parentsDoNotClaimTheExtensionsOfTypesTheyCannotBe)
         const TypeInfo *parent = parentOf(type);
         if (!parent || !type.has(Provable))
             continue;
-        std::string_view extensions = type.aliases;
-        std::vector<std::string_view> own{type.ext};
-        while (!extensions.empty()) {
-            const size_t blank = extensions.find(' ');
-            own.push_back(extensions.substr(0, blank));
-            extensions.remove_prefix(blank == std::string_view::npos ? extensions.size() : blank + 1);
-        }
+        std::vector<std::string_view> own = aliasesOf(type);
+        own.push_back(type.ext);
         for (std::string_view ext : own) {
             if (!ext.empty() && ext != parent->ext) {
                 EXPECT_FALSE(parent->claimsExtension(ext)) << parent->id << " claims ." << ext;
