@@ -41,12 +41,13 @@ TEST(TextEncoding, namesEachEncodingAndRefusesWhatIsNotIt)
         {"UTF-32BE unmarked", "\0\0\0h\0\0\0e\0\0\0l\0\0\0l\0\0\0o\0\0\0\n"sv, Is, TextEncoding::Utf32Be},
         // The byte next to the top one is zero, the bottom one is not.
         {"日本語 in UTF-32LE", "\xE5\x65\0\0\x2C\x67\0\0\x9E\x8A\0\0"sv, Is, TextEncoding::Utf32Le},
+        // "日本語のテキスト" in each Japanese encoding.
         {"Shift_JIS", "\x93\xFA\x96\x7B\x8C\xEA\x82\xCC\x83\x65\x83\x4C\x83\x58\x83\x67"sv, Is, TextEncoding::ShiftJis},
         {"EUC-JP", "\xC6\xFC\xCB\xDC\xB8\xEC\xA4\xCE\xA5\xC6\xA5\xAD\xA5\xB9\xA5\xC8"sv, Is, TextEncoding::EucJp},
         {"UTF-8", "日本語のテキスト"sv, Is, TextEncoding::Utf8},
         {"ISO-2022-JP", "\x1B$B$3$s\x1B(B\n"sv, Is, TextEncoding::Iso2022Jp},
         {"ASCII", "plain"sv, Is, TextEncoding::Ascii},
-        // Both are valid EUC-JP byte runs.
+        // "中文测试文本" and "한국어 텍스트": both valid EUC-JP byte runs.
         {"GB2312", "\xD6\xD0\xCE\xC4\xB2\xE2\xCA\xD4\xCE\xC4\xB1\xBE\n"sv, Is, TextEncoding::Gb2312},
         {"EUC-KR", "\xC7\xD1\xB1\xB9\xBE\xEE \xC5\xD8\xBD\xBA\xC6\xAE\n"sv, Is, TextEncoding::EucKr},
         // IBM extension characters of code page 932 ("ⅰ", "纊") have lead bytes FA and FB.
