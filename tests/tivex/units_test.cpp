@@ -221,9 +221,11 @@ TEST(TypeTable, reverseIndexFindsEveryTypeOfAnExtension)
     EXPECT_TRUE(typesForExtension("nosuchext").empty());
 }
 
-TEST(SignatureTable, everyMaskCoversItsBytes)
+// Whether a plain signature's type exists is checked by its sample in the type tests.
+TEST(SignatureTable, everyRowNamesATypeOrAnInspectorAndMasksCoverTheirBytes)
 {
     for (const Signature &signature : allSignatures()) {
+        EXPECT_TRUE(signature.inspector || !signature.typeId.empty()) << signature.bytes;
         EXPECT_TRUE(signature.mask.empty() || signature.mask.size() == signature.bytes.size()) << signature.typeId;
     }
 }
