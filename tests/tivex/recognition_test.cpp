@@ -1,8 +1,7 @@
-// Recognition by content: each sample is checked without an extension, with its right
-// extension and with a wrong one.
+// Recognition details the type samples cannot show, and the verdict on the present
+// extension for names users and tools give their files.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include "samples.h"
@@ -13,14 +12,6 @@ using namespace std::literals;
 
 namespace tivex::test {
 namespace {
-
-struct Sample {
-    std::string label;
-    std::function<std::string()> build;
-    std::string typeId;
-    std::string rightExt; // an extension the type accepts
-    std::string wrongExt; // a known extension of an unrelated type
-};
 
 // A position-independent ELF image with an interpreter and a dynamic section holding
 // only the linker's extra flags (DT_FLAGS_1), as runnable libraries and PIE programs have.
@@ -35,133 +26,7 @@ std::string elfWithFlags1(uint64_t flags1)
     return file.data;
 }
 
-std::string shiftJisText() { return "\x82\xB1\x82\xF1\x82\xC9\x82\xBF\x82\xCD\x81\x41\x90\xA2\x8A\x45\n"s; }
-std::string eucJpText() { return "\xA4\xB3\xA4\xF3\xA4\xCB\xA4\xC1\xA4\xCF\xA1\xA2\xC0\xA4\xB3\xA6\n"s; }
-
-const Sample Samples[] = {
-    {"png", pngImage, "png", "png", "jpg"},
-    {"jpeg", jpegImage, "jpg", "jpeg", "png"},
-    {"gif", gifImage, "gif", "gif", "png"},
-    {"bmp", bmpImage, "bmp", "bmp", "png"},
-    {"tiff", tiffImage, "tiff", "tif", "png"},
-    {"webp", webpImage, "webp", "webp", "png"},
-    {"ico", icoImage, "ico", "ico", "png"},
-    {"psd", psdImage, "psd", "psd", "png"},
-    {"pdf", pdfDocument, "pdf", "pdf", "doc"},
-    {"zip", [] { return zipArchive({{"a.txt", "hello"}}); }, "zip", "zip", "pdf"},
-    {"docx", [] { return zipArchive({{"[Content_Types].xml", "<Types/>"}, {"word/document.xml", "<w/>"}}); },
-     "docx", "docx", "pdf"},
-    {"xlsx", [] { return zipArchive({{"[Content_Types].xml", "<Types/>"}, {"xl/workbook.xml", "<w/>"}}); },
-     "xlsx", "xlsx", "pdf"},
-    {"pptx", [] { return zipArchive({{"[Content_Types].xml", "<Types/>"}, {"ppt/presentation.xml", "<p/>"}}); },
-     "pptx", "pptx", "pdf"},
-    {"jar", [] { return zipArchive({{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\n"}}); }, "jar", "jar", "pdf"},
-    {"odt", [] { return zipArchive({{"mimetype", "application/vnd.oasis.opendocument.text"}, {"content.xml", "<x/>"}}); },
-     "odt", "odt", "pdf"},
-    {"epub", [] { return zipArchive({{"mimetype", "application/epub+zip"}, {"META-INF/container.xml", "<c/>"}}); },
-     "epub", "epub", "pdf"},
-    {"doc", [] { return compoundFile({"1Table", "WordDocument", "\x05SummaryInformation"}); }, "doc", "doc", "pdf"},
-    {"xls", [] { return compoundFile({"Workbook"}); }, "xls", "xls", "pdf"},
-    {"ppt", [] { return compoundFile({"Current User", "PowerPoint Document"}); }, "ppt", "ppt", "pdf"},
-    {"doc_second_directory_sector",
-     [] { return compoundFile({"1Table", "CompObj", "ObjectPool", "Data", "WordDocument"}); }, "doc", "doc", "pdf"},
-    {"gz", gzipData, "gz", "gz", "zip"},
-    {"bz2", bzip2Data, "bz2", "bz2", "zip"},
-    {"xz", xzData, "xz", "xz", "zip"},
-    {"sevenzip", sevenZipData, "7z", "7z", "zip"},
-    {"rar", rarData, "rar", "rar", "zip"},
-    {"tar", tarArchive, "tar", "tar", "zip"},
-    {"zst", zstdData, "zst", "zst", "zip"},
-    {"iso", isoImage, "iso", "iso", "zip"},
-    {"mp3_id3", mp3WithId3, "mp3", "mp3", "wav"},
-    {"mp3_frames", mp3Frames, "mp3", "mp3", "wav"},
-    {"wav", wavAudio, "wav", "wav", "mp3"},
-    {"flac", flacAudio, "flac", "flac", "mp3"},
-    {"ogg", [] { return oggPage("\x01vorbis\x00\x00\x00\x00\x01"s); }, "ogg", "ogg", "mp3"},
-    {"opus", [] { return oggPage("OpusHead\x01\x02"s); }, "opus", "opus", "mp3"},
-    {"midi", midiMusic, "mid", "midi", "mp3"},
-    {"mp4", [] { return isoMedia("isom", {"isom", "iso2", "avc1", "mp41"}); }, "mp4", "mp4", "avi"},
-    {"mov", [] { return isoMedia("qt  ", {"qt  "}); }, "mov", "mov", "avi"},
-    {"m4a", [] { return isoMedia("M4A ", {"M4A ", "mp42", "isom"}); }, "m4a", "m4a", "avi"},
-    {"heic", [] { return isoMedia("heic", {"mif1", "heic"}); }, "heic", "heic", "jpg"},
-    {"avif", [] { return isoMedia("avif", {"avif", "mif1", "miaf"}); }, "avif", "avif", "jpg"},
-    {"3gp", [] { return isoMedia("3gp4", {"isom", "3gp4"}); }, "3gp", "3gp", "avi"},
-    {"avi", aviVideo, "avi", "avi", "mp4"},
-    {"mkv", [] { return ebmlFile("matroska"); }, "mkv", "mkv", "mp4"},
-    {"webm", [] { return ebmlFile("webm"); }, "webm", "webm", "mp4"},
-    {"exe", [] { return peImage(false); }, "exe", "exe", "zip"},
-    {"dll", [] { return peImage(true); }, "dll", "dll", "zip"},
-    {"elf_relocatable", [] { return elfImage(1, false); }, "elf-o", "o", "exe"},
-    {"elf_executable", [] { return elfImage(2, false); }, "elf", "elf", "exe"},
-    {"elf_pie", [] { return elfImage(3, true); }, "elf", "out", "exe"},
-    {"elf_shared", [] { return elfImage(3, false); }, "elf-so", "so", "exe"},
-    {"java_class", javaClass, "class", "class", "exe"},
-    {"sqlite", sqliteDatabase, "sqlite", "db", "zip"},
-    {"wasm", wasmModule, "wasm", "wasm", "exe"},
-    {"woff", woffFont, "woff", "woff", "ttf"},
-    {"html", [] { return "<!DOCTYPE html>\n<html><head><title>t</title></head></html>\n"s; }, "html", "htm", "png"},
-    {"html_fragment", [] { return "  <div class=\"a\">x</div>\n"s; }, "html", "html", "png"},
-    {"xml", [] { return "<?xml version=\"1.0\"?>\n<note><to>a</to></note>\n"s; }, "xml", "xml", "png"},
-    {"svg", [] { return "<?xml version=\"1.0\"?>\n<!-- drawn -->\n<svg xmlns=\"http://www.w3.org/2000/svg\"/>\n"s; },
-     "svg", "svg", "png"},
-    {"json", [] { return "{\"a\": [1, -2.5e3, true, null], \"b\": {\"c\": \"\\\"x\"}}\n"s; }, "json", "json", "png"},
-    {"rtf", [] { return "{\\rtf1\\ansi Hello}\n"s; }, "rtf", "rtf", "doc"},
-    {"text_ascii", [] { return "hello, world\nsecond line\n"s; }, "text", "txt", "png"},
-    {"text_utf8", [] { return "こんにちは、世界\n"s; }, "text", "txt", "png"},
-    {"text_shift_jis", shiftJisText, "text", "txt", "png"},
-    {"text_euc_jp", eucJpText, "text", "txt", "png"},
-    {"text_utf16", [] { return "\xFF\xFEh\0i\0\n\0"s; }, "text", "txt", "png"},
-    {"python_script", [] { return "#!/usr/bin/env python3\nprint('hi')\n"s; }, "py", "py", "png"},
-};
-
-class Recognition : public ::testing::TestWithParam<Sample> {
-protected:
-    Report checkAs(const std::string &name)
-    {
-        return checkFile(m_dir.write(name, GetParam().build()));
-    }
-
-    TempDir m_dir;
-};
-
-TEST_P(Recognition, findsTheTypeWithoutExtension)
-{
-    const Sample &sample = GetParam();
-    const Report report = checkAs("sample");
-    ASSERT_TRUE(report.ok()) << report.reason;
-    ASSERT_NE(report.detection.type, nullptr);
-    EXPECT_EQ(report.detection.type->id, sample.typeId);
-    EXPECT_EQ(report.proposedExt, report.detection.type->ext);
-    EXPECT_FALSE(report.description.empty());
-}
-
-TEST_P(Recognition, keepsAnExtensionTheTypeAccepts)
-{
-    const Sample &sample = GetParam();
-    EXPECT_EQ(checkAs("sample." + sample.rightExt).proposedExt, sample.rightExt);
-}
-
-TEST_P(Recognition, proposesTheCanonicalExtensionForAWrongOne)
-{
-    const Sample &sample = GetParam();
-    const Report report = checkAs("sample." + sample.wrongExt);
-    ASSERT_NE(report.detection.type, nullptr);
-    EXPECT_EQ(report.detection.type->id, sample.typeId);
-    EXPECT_EQ(report.proposedExt, report.detection.type->ext);
-    EXPECT_NE(report.proposedExt, sample.wrongExt);
-}
-
-INSTANTIATE_TEST_SUITE_P(Samples, Recognition, ::testing::ValuesIn(Samples),
-                         [](const ::testing::TestParamInfo<Sample> &info) { return info.param.label; });
-
 // ---- Special cases of the recognisers -------------------------------------------------
-
-TEST(RecognitionDetails, machOUniversalBinaryIsNotAJavaClass)
-{
-    const Detection detection = detectBytes(ByteView(machOFat()));
-    ASSERT_NE(detection.type, nullptr);
-    EXPECT_EQ(detection.type->id, "macho-fat");
-}
 
 TEST(RecognitionDetails, textEncodingIsNamedInTheDescription)
 {
@@ -181,49 +46,12 @@ TEST(RecognitionDetails, binaryWithNulBytesIsNotText)
     EXPECT_FALSE(detection.empty);
 }
 
-TEST(RecognitionDetails, wordDocumentFoundOnlyThroughTheCentralDirectory)
-{
-    // The first member is larger than the head, so only the directory at the end can
-    // show that this is a Word document.
-    const std::string big(100 * 1024, 'x');
-    const std::string archive =
-        zipArchive({{"media/big.bin", big}, {"[Content_Types].xml", "<Types/>"}, {"word/document.xml", "<w/>"}});
-    const Detection detection = detectBytes(ByteView(archive));
-    ASSERT_NE(detection.type, nullptr);
-    EXPECT_EQ(detection.type->id, "docx");
-}
-
-TEST(RecognitionDetails, zipEndRecordFoundBehindTheLongestComment)
-{
-    const std::string archive = zipArchive({{"[Content_Types].xml", "<Types/>"}, {"xl/workbook.xml", "<w/>"}},
-                                           std::string(65535, 'c'));
-    const Detection detection = detectBytes(ByteView(archive));
-    ASSERT_NE(detection.type, nullptr);
-    EXPECT_EQ(detection.type->id, "xlsx");
-}
-
-TEST(RecognitionDetails, truncatedZipStillJudgedByItsLocalHeaders)
-{
-    std::string archive = zipArchive({{"[Content_Types].xml", "<Types/>"}, {"ppt/presentation.xml", "<p/>"}});
-    archive.resize(archive.find("PK\x01\x02"));
-    const Detection detection = detectBytes(ByteView(archive));
-    ASSERT_NE(detection.type, nullptr);
-    EXPECT_EQ(detection.type->id, "pptx");
-}
-
 TEST(RecognitionDetails, singleMpegSyncWithoutASecondFrameIsNotAudio)
 {
     std::string bytes = mp3Frames();
     bytes[417] = 'x'; // breaks the second frame's sync
     const Detection detection = detectBytes(ByteView(bytes));
     EXPECT_TRUE(detection.type == nullptr || detection.type->id != "mp3");
-}
-
-TEST(RecognitionDetails, textThatStartsLikeABitmapStaysText)
-{
-    const Detection detection = detectBytes(ByteView("BMW and Audi are car makers.\n"sv));
-    ASSERT_NE(detection.type, nullptr);
-    EXPECT_EQ(detection.type->id, "text");
 }
 
 TEST(RecognitionDetails, utf8CharacterCutByTheHeadIsForgiven)
@@ -241,166 +69,150 @@ TEST(RecognitionDetails, utf8CharacterCutByTheHeadIsForgiven)
 
 struct VerdictCase {
     std::string label;
-    std::function<std::string()> build;
+    std::string bytes;
     std::string fileName;
     std::string expectedExt;
 };
 
 const VerdictCase VerdictCases[] = {
-    {"jpeg_alias_kept", jpegImage, "photo.jpeg", "jpeg"},
-    {"upper_case_lowered", jpegImage, "PHOTO.JPG", "jpg"},
-    {"jfif_alias_kept", jpegImage, "photo.JFIF", "jfif"},
-    {"png_named_jpg", pngImage, "picture.jpg", "png"},
-    {"csv_plain_text_kept", [] { return "a,b,c\n1,2,3\n"s; }, "notes.csv", "csv"},
-    {"log_plain_text_kept", [] { return "started\n"s; }, "run.log", "log"},
-    {"c_source_kept", [] { return "int main(void) { return 0; }\n"s; }, "main.c", "c"},
-    {"plain_text_unknown_ext_kept", [] { return "hello\n"s; }, "notes.qqq", "qqq"},
-    {"plain_text_named_png", [] { return "hello\n"s; }, "notes.png", "txt"},
-    {"plain_text_not_svg", [] { return "hello\n"s; }, "notes.svg", "txt"},
-    {"svg_named_xml_kept", [] { return "<?xml version=\"1.0\"?><svg/>"s; }, "drawing.xml", "xml"},
-    {"svg_named_txt", [] { return "<svg xmlns=\"http://www.w3.org/2000/svg\"/>"s; }, "drawing.txt", "svg"},
-    {"docx_named_zip", [] { return zipArchive({{"[Content_Types].xml", "<T/>"}, {"word/document.xml", "<w/>"}}); },
-     "report.zip", "docx"},
-    {"plain_zip_named_jar_kept", [] { return zipArchive({{"a.txt", "x"}}); }, "library.jar", "jar"},
-    {"plain_zip_named_cbz_kept", [] { return zipArchive({{"p1.png", "x"}}); }, "comic.CBZ", "cbz"},
-    {"plain_zip_named_docx", [] { return zipArchive({{"a.txt", "x"}}); }, "fake.docx", "zip"},
-    {"webm_named_mkv_kept", [] { return ebmlFile("webm"); }, "clip.mkv", "mkv"},
-    {"mkv_named_webm", [] { return ebmlFile("matroska"); }, "clip.webm", "mkv"},
-    {"exe_named_dll", [] { return peImage(false); }, "tool.dll", "exe"},
-    {"no_extension", pngImage, "picture", "png"},
-    {"versioned_library_kept", [] { return elfImage(3, false); }, "libz.so.1", "1"},
-    {"versioned_library_kept_deeper", [] { return elfImage(3, false); }, "libz.so.1.2.13", "13"},
-    {"library_number_without_so", [] { return elfImage(3, false); }, "libz.1", "so"},
-    {"json_named_generic_template_kept", [] { return "{\"a\": 1}\n"s; }, "settings.json.in", "in"},
-    {"json_named_conf_kept", [] { return "{\"a\": 1}\n"s; }, "app.conf", "conf"},
-    {"json_named_python", [] { return "{\"a\": 1}\n"s; }, "data.py", "json"},
-    {"xml_named_conf_kept", [] { return "<?xml version=\"1.0\"?>\n<fontconfig/>\n"s; }, "fonts.conf", "conf"},
-    {"guessed_c_named_header_kept", [] { return "#include <stdio.h>\n#define N 1\nstatic int n;\n"s; }, "a.h", "h"},
-    {"clearly_python_named_shell", [] { return "import os\nfrom sys import argv\n\ndef main():\n    pass\n"s; },
-     "tool.sh", "py"},
-    {"guessed_c_without_extension", [] { return "#include <stdio.h>\n#include <string.h>\n#define N 1\n"s; }, "a", "c"},
-    {"html_fragment_named_markdown_kept", [] { return "<p align=\"center\">Logo</p>\n\nText\n"s; }, "README.md", "md"},
-    {"jar_named_zip", [] { return zipArchive({{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\n"}}); }, "lib.zip", "jar"},
-    {"m4a_named_mp4_kept", [] { return isoMedia("M4A ", {"M4A ", "isom"}); }, "song.mp4", "mp4"},
-    {"opus_named_ogg_kept", [] { return oggPage("OpusHead\x01\x02"s); }, "voice.ogg", "ogg"},
-    {"xhtml_named_html_kept", [] { return "<?xml version=\"1.0\"?><html xmlns=\"http://www.w3.org/1999/xhtml\"/>"s; },
-     "page.html", "html"},
-    {"plain_text_named_rtf", [] { return "hello\n"s; }, "letter.rtf", "txt"},
-    {"subtitles_named_txt", [] { return "WEBVTT\n\n00:01.000 --> 00:02.000\nHi\n"s; }, "subs.txt", "vtt"},
-    {"guessed_python_named_txt_kept", [] { return "import os\nfrom sys import argv\n\ndef main():\n    pass\n"s; },
-     "notes.txt", "txt"},
-    {"elf_executable_named_bin", [] { return elfImage(2, false); }, "tool.bin", "elf"},
+    {"png_named_jpg", pngImage(), "picture.jpg", "png"},
+    {"csv_plain_text_kept", "a,b,c\n1,2,3\n"s, "notes.csv", "csv"},
+    {"log_plain_text_kept", "started\n"s, "run.log", "log"},
+    {"c_source_kept", "int main(void) { return 0; }\n"s, "main.c", "c"},
+    {"plain_text_unknown_ext_kept", "hello\n"s, "notes.qqq", "qqq"},
+    {"plain_text_named_png", "hello\n"s, "notes.png", "txt"},
+    {"plain_text_not_svg", "hello\n"s, "notes.svg", "txt"},
+    {"svg_named_xml_kept", "<?xml version=\"1.0\"?><svg/>"s, "drawing.xml", "xml"},
+    {"svg_named_txt", "<svg xmlns=\"http://www.w3.org/2000/svg\"/>"s, "drawing.txt", "svg"},
+    {"docx_named_zip", zipArchive({{"[Content_Types].xml", "<T/>"}, {"word/document.xml", "<w/>"}}), "report.zip", "docx"},
+    {"plain_zip_named_jar_kept", zipArchive({{"a.txt", "x"}}), "library.jar", "jar"},
+    {"plain_zip_named_cbz_kept", zipArchive({{"p1.png", "x"}}), "comic.CBZ", "cbz"},
+    {"plain_zip_named_docx", zipArchive({{"a.txt", "x"}}), "fake.docx", "zip"},
+    {"webm_named_mkv_kept", ebmlFile("webm"), "clip.mkv", "mkv"},
+    {"mkv_named_webm", ebmlFile("matroska"), "clip.webm", "mkv"},
+    {"exe_named_dll", peImage(false), "tool.dll", "exe"},
+    {"versioned_library_kept", elfImage(3, false), "libz.so.1", "1"},
+    {"versioned_library_kept_deeper", elfImage(3, false), "libz.so.1.2.13", "13"},
+    {"library_number_without_so", elfImage(3, false), "libz.1", "so"},
+    {"json_named_generic_template_kept", "{\"a\": 1}\n"s, "settings.json.in", "in"},
+    {"json_named_conf_kept", "{\"a\": 1}\n"s, "app.conf", "conf"},
+    {"json_named_python", "{\"a\": 1}\n"s, "data.py", "json"},
+    {"xml_named_conf_kept", "<?xml version=\"1.0\"?>\n<fontconfig/>\n"s, "fonts.conf", "conf"},
+    {"guessed_c_named_header_kept", "#include <stdio.h>\n#define N 1\nstatic int n;\n"s, "a.h", "h"},
+    {"clearly_python_named_shell", "import os\nfrom sys import argv\n\ndef main():\n    pass\n"s, "tool.sh", "py"},
+    {"guessed_c_without_extension", "#include <stdio.h>\n#include <string.h>\n#define N 1\n"s, "a", "c"},
+    {"html_fragment_named_markdown_kept", "<p align=\"center\">Logo</p>\n\nText\n"s, "README.md", "md"},
+    {"jar_named_zip", zipArchive({{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\n"}}), "lib.zip", "jar"},
+    {"m4a_named_mp4_kept", isoMedia("M4A ", {"M4A ", "isom"}), "song.mp4", "mp4"},
+    {"opus_named_ogg_kept", oggPage("OpusHead\x01\x02"s), "voice.ogg", "ogg"},
+    {"xhtml_named_html_kept", "<?xml version=\"1.0\"?><html xmlns=\"http://www.w3.org/1999/xhtml\"/>"s, "page.html", "html"},
+    {"plain_text_named_rtf", "hello\n"s, "letter.rtf", "txt"},
+    {"subtitles_named_txt", "WEBVTT\n\n00:01.000 --> 00:02.000\nHi\n"s, "subs.txt", "vtt"},
+    {"guessed_python_named_txt_kept", "import os\nfrom sys import argv\n\ndef main():\n    pass\n"s, "notes.txt", "txt"},
+    {"elf_executable_named_bin", elfImage(2, false), "tool.bin", "elf"},
     {"workbook_without_macros_named_xlsm_kept",
-     [] { return zipArchive({{"[Content_Types].xml", "<Types/>"}, {"xl/workbook.xml", "<w/>"}}); }, "stations.xlsm", "xlsm"},
+     zipArchive({{"[Content_Types].xml", "<Types/>"}, {"xl/workbook.xml", "<w/>"}}), "stations.xlsm", "xlsm"},
     {"macro_workbook_named_xlsx",
-     [] {
-         return zipArchive({{"[Content_Types].xml",
-                             "<Types><Override PartName=\"/xl/workbook.xml\" "
-                             "ContentType=\"application/vnd.ms-excel.sheet.macroEnabled.main+xml\"/></Types>"},
-                            {"xl/workbook.xml", "<w/>"}});
-     },
+     zipArchive({{"[Content_Types].xml", "<Types><Override PartName=\"/xl/workbook.xml\" "
+                                         "ContentType=\"application/vnd.ms-excel.sheet.macroEnabled.main+xml\"/></Types>"},
+                 {"xl/workbook.xml", "<w/>"}}),
      "stations.xlsx", "xlsm"},
     {"pem_public_key_named_pub_kept",
-     [] { return "-----BEGIN PUBLIC KEY-----\nMCowBQYDK2VwAyEA\n-----END PUBLIC KEY-----\n"s; }, "id.pub", "pub"},
+     "-----BEGIN PUBLIC KEY-----\nMCowBQYDK2VwAyEA\n-----END PUBLIC KEY-----\n"s, "id.pub", "pub"},
     {"checksums_named_sha256_kept",
-     [] { return "9f86d081884c7d659a2feaa0c55ad015a3bf4f1b2b0b822cd15d6c15b0f00a08  test.txt\n"s; }, "SUMS.sha256", "sha256"},
+     "9f86d081884c7d659a2feaa0c55ad015a3bf4f1b2b0b822cd15d6c15b0f00a08  test.txt\n"s, "SUMS.sha256", "sha256"},
     {"git_patch_mail_named_patch_kept",
-     [] {
-         return "From 3f1c2b Mon Sep 17 00:00:00 2001\nFrom: A <a@example.org>\nDate: Sun, 6 Dec 2026 10:00:00 +0000\n"
-                "Subject: [PATCH] Fix\n\n---\n a.c | 2 +-\n\ndiff --git a/a.c b/a.c\n--- a/a.c\n+++ b/a.c\n"s;
-     },
+     "From 3f1c2b Mon Sep 17 00:00:00 2001\nFrom: A <a@example.org>\nDate: Sun, 6 Dec 2026 10:00:00 +0000\n"
+     "Subject: [PATCH] Fix\n\n---\n a.c | 2 +-\n\ndiff --git a/a.c b/a.c\n--- a/a.c\n+++ b/a.c\n"s,
      "0001-Fix.patch", "patch"},
     {"git_patch_mail_without_extension",
-     [] {
-         return "From 3f1c2b Mon Sep 17 00:00:00 2001\nFrom: A <a@example.org>\nDate: Sun, 6 Dec 2026 10:00:00 +0000\n"
-                "Subject: [PATCH] Fix\n\n---\n a.c | 2 +-\n\ndiff --git a/a.c b/a.c\n--- a/a.c\n+++ b/a.c\n"s;
-     },
+     "From 3f1c2b Mon Sep 17 00:00:00 2001\nFrom: A <a@example.org>\nDate: Sun, 6 Dec 2026 10:00:00 +0000\n"
+     "Subject: [PATCH] Fix\n\n---\n a.c | 2 +-\n\ndiff --git a/a.c b/a.c\n--- a/a.c\n+++ b/a.c\n"s,
      "0001-Fix", "patch"},
-    {"wasm_object_named_o_kept", [] { return "\0asm\x01\0\0\0"s + std::string(64, '\0'); }, "scale.o", "o"},
-    {"type1_font_named_ps_kept", [] { return "%!PS-AdobeFont-1.0: Quay 001.000\n%%Title: Quay\n"s; }, "Quay.ps", "ps"},
-    {"type42_font", [] { return "%!PS-TrueTypeFont-65536-65536-1\n11 dict begin\n"s; }, "Quay", "t42"},
+    {"wasm_object_named_o_kept", "\0asm\x01\0\0\0"s + std::string(64, '\0'), "scale.o", "o"},
+    {"type1_font_named_ps_kept", "%!PS-AdobeFont-1.0: Quay 001.000\n%%Title: Quay\n"s, "Quay.ps", "ps"},
     {"ssh_signature_named_sig_kept",
-     [] { return "-----BEGIN SSH SIGNATURE-----\nU1NIU0lHAAAAAQ==\n-----END SSH SIGNATURE-----\n"s; }, "file.sig", "sig"},
-    {"jpeg_ls", [] { return "\xFF\xD8\xFF\xF7\x00\x0B\x08\x00\x10\x00\x10\x01\x01\x11\x00"s + std::string(64, '\0'); }, "still", "jls"},
-    {"strings_table_named_strings_kept", [] { return "/* Greeting */\n\"hello\" = \"konnichiwa\";\n"s; }, "Localizable.strings", "strings"},
+     "-----BEGIN SSH SIGNATURE-----\nU1NIU0lHAAAAAQ==\n-----END SSH SIGNATURE-----\n"s, "file.sig", "sig"},
+    {"strings_table_named_strings_kept", "/* Greeting */\n\"hello\" = \"konnichiwa\";\n"s, "Localizable.strings", "strings"},
     {"properties_with_translator_comments_kept",
-     [] { return "# SOME DESCRIPTIVE TITLE.\n# Copyright (C) YEAR\n#\ngreeting=Hello\nfarewell=Goodbye\n"s; }, "messages.properties",
+     "# SOME DESCRIPTIVE TITLE.\n# Copyright (C) YEAR\n#\ngreeting=Hello\nfarewell=Goodbye\n"s, "messages.properties",
      "properties"},
     {"catalog_with_translator_comments",
-     [] { return "# SOME DESCRIPTIVE TITLE.\n# Copyright (C) YEAR\n#, fuzzy\nmsgid \"\"\nmsgstr \"\"\n"s; }, "messages", "po"},
+     "# SOME DESCRIPTIVE TITLE.\n# Copyright (C) YEAR\n#, fuzzy\nmsgid \"\"\nmsgstr \"\"\n"s, "messages", "po"},
     {"small_der_key",
-     [] { return "\x30\x2A\x30\x05\x06\x03\x2B\x65\x70\x03\x21\x00"s + std::string(32, '\x11'); }, "ed25519-public", "der"},
-    {"text_starting_like_a_small_der_object", [] { return "0\x0A" "0 is where the count starts\n"s; }, "notes", "txt"},
-    {"icon_named_cur_kept", icoImage, "pointer.cur", "cur"},
-    {"cursor_named_ico", [] { std::string ico = icoImage(); ico[2] = 2; return ico; }, "pointer.ico", "cur"},
-    {"feed_without_extension", [] { return "<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel/></rss>\n"s; }, "feed", "xml"},
-    {"feed_named_rss_kept", [] { return "<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel/></rss>\n"s; }, "news.rss", "rss"},
-    {"plain_xml_named_rss", [] { return "<?xml version=\"1.0\"?>\n<catalog/>\n"s; }, "data.rss", "xml"},
+     "\x30\x2A\x30\x05\x06\x03\x2B\x65\x70\x03\x21\x00"s + std::string(32, '\x11'), "ed25519-public", "der"},
+    {"text_starting_like_a_small_der_object", "0\x0A" "0 is where the count starts\n"s, "notes", "txt"},
+    {"icon_named_cur_kept", icoImage(), "pointer.cur", "cur"},
+    {"cursor_named_ico", [] { std::string ico = icoImage(); ico[2] = 2; return ico; }(), "pointer.ico", "cur"},
+    {"feed_named_rss_kept", "<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel/></rss>\n"s, "news.rss", "rss"},
+    {"plain_xml_named_rss", "<?xml version=\"1.0\"?>\n<catalog/>\n"s, "data.rss", "xml"},
     // What Python's configparser, PyYAML and a Python script write, misnamed.
-    {"ini_named_json", [] { return "[DEFAULT]\nserveraliveinterval = 45\ncompression = yes\n\n[forge.example]\nuser = hg\n\n"s; },
+    {"ini_named_json", "[DEFAULT]\nserveraliveinterval = 45\ncompression = yes\n\n[forge.example]\nuser = hg\n\n"s,
      "settings.json", "ini"},
-    {"yaml_named_json", [] { return "name: survey\nstations:\n- depth: 12.5\n  name: north\n- depth: 3.0\n  name: south\n"s; },
+    {"yaml_named_json", "name: survey\nstations:\n- depth: 12.5\n  name: north\n- depth: 3.0\n  name: south\n"s,
      "survey.json", "yaml"},
-    {"json_named_yaml_kept", [] { return "{\"name\": \"survey\", \"stations\": [1, 2]}"s; }, "survey.yaml", "yaml"},
-    {"plain_text_named_json", [] { return "north pool: fourteen anemones\nsouth pool: nine\n"s; }, "counts.json", "txt"},
-    {"shebang_python_named_shell", [] { return "#!/usr/bin/env python3\nimport sys\n\nprint(sys.argv)\n"s; }, "run.sh", "py"},
-    {"shebang_python_named_txt_kept", [] { return "#!/usr/bin/env python3\nimport sys\n\nprint(sys.argv)\n"s; }, "run.txt", "txt"},
-    {"shebang_python_under_a_version_kept", [] { return "#!/usr/bin/python3.11\nimport pydoc\npydoc.cli()\n"s; }, "pydoc3.11", "11"},
-    {"guessed_text_under_unknown_name_kept", [] { return "# Jetty start\n--module=server\njetty.http.port=8080\n"s; }, "start.fpc", "fpc"},
-    {"svg_under_unknown_name", [] { return "<svg xmlns=\"http://www.w3.org/2000/svg\"/>"s; }, "drawing.page", "svg"},
-    {"xml_dialect_under_unknown_name_kept", [] { return "<?xml version=\"1.0\"?>\n<page xmlns=\"http://projectmallard.org/1.0/\"/>\n"s; },
+    {"json_named_yaml_kept", "{\"name\": \"survey\", \"stations\": [1, 2]}"s, "survey.yaml", "yaml"},
+    {"plain_text_named_json", "north pool: fourteen anemones\nsouth pool: nine\n"s, "counts.json", "txt"},
+    {"shebang_python_named_shell", "#!/usr/bin/env python3\nimport sys\n\nprint(sys.argv)\n"s, "run.sh", "py"},
+    {"shebang_python_named_txt_kept", "#!/usr/bin/env python3\nimport sys\n\nprint(sys.argv)\n"s, "run.txt", "txt"},
+    {"shebang_python_under_a_version_kept", "#!/usr/bin/python3.11\nimport pydoc\npydoc.cli()\n"s, "pydoc3.11", "11"},
+    {"guessed_text_under_unknown_name_kept", "# Jetty start\n--module=server\njetty.http.port=8080\n"s, "start.fpc", "fpc"},
+    {"svg_under_unknown_name", "<svg xmlns=\"http://www.w3.org/2000/svg\"/>"s, "drawing.page", "svg"},
+    {"xml_dialect_under_unknown_name_kept", "<?xml version=\"1.0\"?>\n<page xmlns=\"http://projectmallard.org/1.0/\"/>\n"s,
      "index.page", "page"},
-    {"plain_text_named_dat", [] { return "com\norg\nnet\n"s; }, "suffixes.dat", "txt"},
-    {"unknown_binary_named_dat_kept", [] { return "\x01\x02\x03\x04\0\0\0\x7F\xFE\xED"s; }, "blob.dat", ""},
+    {"plain_text_named_dat", "com\norg\nnet\n"s, "suffixes.dat", "txt"},
+    {"unknown_binary_named_dat_kept", "\x01\x02\x03\x04\0\0\0\x7F\xFE\xED"s, "blob.dat", ""},
     {"pascal_named_pas_kept",
-     [] { return "unit Survey;\n\ninterface\n\nfunction Deepest(const a: array of Real): Real;\n\nimplementation\n\n"
-                 "function Deepest(const a: array of Real): Real;\nvar i: Integer;\nbegin\n  Result := a[0];\n"
-                 "  for i := 1 to High(a) do\n    if a[i] > Result then Result := a[i];\nend;\n\nend.\n"s; },
+     "unit Survey;\n\ninterface\n\nfunction Deepest(const a: array of Real): Real;\n\nimplementation\n\n"
+     "function Deepest(const a: array of Real): Real;\nvar i: Integer;\nbegin\n  Result := a[0];\n"
+     "  for i := 1 to High(a) do\n    if a[i] > Result then Result := a[i];\nend;\n\nend.\n"s,
      "survey.pas", "pas"},
     {"docstrip_package_is_no_postscript",
-     [] { return "%%\n%% This is file `example.sty',\n%% generated with the docstrip utility.\n%%\n"
-                 "\\NeedsTeXFormat{LaTeX2e}\n\\ProvidesPackage{example}[2024/01/01 v1.0]\n"s; },
+     "%%\n%% This is file `example.sty',\n%% generated with the docstrip utility.\n%%\n"
+     "\\NeedsTeXFormat{LaTeX2e}\n\\ProvidesPackage{example}[2024/01/01 v1.0]\n"s,
      "example", "tex"},
-    {"tex_definitions_named_def_kept", [] { return "\\ProvidesFile{t1enc.def}\n\\DeclareFontEncoding{T1}{}{}\n"s; }, "t1enc.def", "def"},
+    {"tex_definitions_named_def_kept", "\\ProvidesFile{t1enc.def}\n\\DeclareFontEncoding{T1}{}{}\n"s, "t1enc.def", "def"},
     {"jinja_template_is_plain_text",
-     [] { return "{% extends \"base.txt\" %}\n{% block body %}\n{% for s in stations %}\n{{ s.name }}: {{ s.depth }}\n"
-                 "{% endfor %}\n{% endblock %}\n"s; },
+     "{% extends \"base.txt\" %}\n{% block body %}\n{% for s in stations %}\n{{ s.name }}: {{ s.depth }}\n"
+     "{% endfor %}\n{% endblock %}\n"s,
      "report", "txt"},
-    {"typescript_named_js", [] { return "export interface User {\n  id: number;\n  name: string;\n}\n\n"
-                                        "export function greet(user: User): void {\n  console.log(user.name);\n}\n"s; },
+    {"typescript_named_js", "export interface User {\n  id: number;\n  name: string;\n}\n\n"
+     "export function greet(user: User): void {\n  console.log(user.name);\n}\n"s,
      "user.js", "ts"},
     {"internet_shortcut_after_a_section",
-     [] { return "[DEFAULT]\r\nBASEURL=https://example.org/\r\n[InternetShortcut]\r\nURL=https://example.org/\r\n"s; },
+     "[DEFAULT]\r\nBASEURL=https://example.org/\r\n[InternetShortcut]\r\nURL=https://example.org/\r\n"s,
      "Example", "url"},
-    {"runnable_library_without_pie_flag_kept", [] { return elfWithFlags1(0x1); }, "pam_cap.so", "so"},
-    {"pie_program_named_so", [] { return elfWithFlags1(0x08000001); }, "tool.so", "elf"},
-    {"linker_script_named_so_kept", [] { return "/* GNU ld script */\nOUTPUT_FORMAT(elf64-x86-64)\nGROUP ( /lib/libc.so.6 )\n"s; },
+    {"runnable_library_without_pie_flag_kept", elfWithFlags1(0x1), "pam_cap.so", "so"},
+    {"pie_program_named_so", elfWithFlags1(0x08000001), "tool.so", "elf"},
+    {"linker_script_named_so_kept", "/* GNU ld script */\nOUTPUT_FORMAT(elf64-x86-64)\nGROUP ( /lib/libc.so.6 )\n"s,
      "libc.so", "so"},
     // A clear program under a page's name is no page; a template with tags stays one.
     {"c_source_named_html",
-     [] { return "#include <stdio.h>\n#include <stdlib.h>\n\nstatic int deepest(const int *a, size_t n)\n{\n"
-                 "    int best = a[0];\n    for (size_t i = 1; i < n; ++i)\n        if (a[i] > best)\n"
-                 "            best = a[i];\n    return best;\n}\n\nint main(void)\n{\n    int depths[] = {3, 12, 7};\n"
-                 "    printf(\"%d\\n\", deepest(depths, 3));\n    return EXIT_SUCCESS;\n}\n"s; },
+     "#include <stdio.h>\n#include <stdlib.h>\n\nstatic int deepest(const int *a, size_t n)\n{\n"
+     "    int best = a[0];\n    for (size_t i = 1; i < n; ++i)\n        if (a[i] > best)\n"
+     "            best = a[i];\n    return best;\n}\n\nint main(void)\n{\n    int depths[] = {3, 12, 7};\n"
+     "    printf(\"%d\\n\", deepest(depths, 3));\n    return EXIT_SUCCESS;\n}\n"s,
      "survey.html", "c"},
     {"template_with_tags_named_html_kept",
-     [] { return "{% extends \"!page.html\" %}\n{% block extrahead %}\n    <a href=\"https://example.org/\">\n"
-                 "        <img src=\"ribbon.png\" alt=\"Fork me\">\n    </a>\n    {{ super() }}\n{% endblock %}\n"s; },
+     "{% extends \"!page.html\" %}\n{% block extrahead %}\n    <a href=\"https://example.org/\">\n"
+     "        <img src=\"ribbon.png\" alt=\"Fork me\">\n    </a>\n    {{ super() }}\n{% endblock %}\n"s,
      "page.html", "html"},
     {"llvm_ir_named_txt",
-     [] { return "; ModuleID = 'tool.c'\nsource_filename = \"tool.c\"\ntarget datalayout = \"e-m:e-i64:64-n8:16:32:64-S128\"\n"
-                 "target triple = \"x86_64-pc-linux-gnu\"\n\ndefine i32 @main() {\n  ret i32 0\n}\n"s; },
+     "; ModuleID = 'tool.c'\nsource_filename = \"tool.c\"\ntarget datalayout = \"e-m:e-i64:64-n8:16:32:64-S128\"\n"
+     "target triple = \"x86_64-pc-linux-gnu\"\n\ndefine i32 @main() {\n  ret i32 0\n}\n"s,
      "tool.txt", "ll"},
     {"msgcat_strings_table_named_json",
-     [] { return "/* SOME DESCRIPTIVE TITLE. */\n/* Flag: untranslated */\n\"\" = \"\" /* = \"Project-Id-Version: 1\\n\" */;\n\n"
-                 "/* File: port.c:3 */\n\"Quay\" = \"Quay\";\n"s; },
+     "/* SOME DESCRIPTIVE TITLE. */\n/* Flag: untranslated */\n\"\" = \"\" /* = \"Project-Id-Version: 1\\n\" */;\n\n"
+     "/* File: port.c:3 */\n\"Quay\" = \"Quay\";\n"s,
      "port.json", "strings"},
-    {"quoted_pairs_then_prose", [] { return "\"north\" = \"14\";\n\"south\" = \"9\";\ncounted at dawn\n"s; }, "counts", "txt"},
+    {"quoted_pairs_then_prose", "\"north\" = \"14\";\n\"south\" = \"9\";\ncounted at dawn\n"s, "counts", "txt"},
     {"android_package_with_resources",
-     [] { return zipArchive({{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\n"}, {"AndroidManifest.xml", "\x03\0\x08\0"},
-                             {"resources.arsc", "\x02\0\x0C\0"}}); },
+     zipArchive({{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\n"}, {"AndroidManifest.xml", "\x03\0\x08\0"},
+                 {"resources.arsc", "\x02\0\x0C\0"}}),
      "app.jar", "apk"},
 };
+
+void PrintTo(const VerdictCase &c, std::ostream *out) { *out << c.label; }
 
 class Verdict : public ::testing::TestWithParam<VerdictCase> {};
 
@@ -408,7 +220,7 @@ TEST_P(Verdict, proposesTheExpectedExtension)
 {
     TempDir dir;
     const VerdictCase &c = GetParam();
-    const Report report = checkFile(dir.write(c.fileName, c.build()));
+    const Report report = checkFile(dir.write(c.fileName, c.bytes));
     ASSERT_TRUE(report.ok()) << report.reason;
     EXPECT_EQ(report.proposedExt, c.expectedExt);
 }

@@ -1,7 +1,5 @@
 #include "samples.h"
 
-#include <array>
-
 using namespace std::literals;
 
 namespace tivex::test {
@@ -112,6 +110,11 @@ std::string compoundFile(const std::vector<std::string> &streamNames)
     return header.data + fat.data + directory.data;
 }
 
+std::string deflatedWordContentTypes()
+{
+    return "\x75\x8E\x41\x0E\xC2\x30\x0C\x04\xBF\x52\xF5\x8A\x48\x3E\x50\xB8\x70\x07\x0E\x7C\xC0\x4A\x5C\x64\x29\xB6\x23\xC7\x14\xFA\x7B\x52\x21\xF5\xC6\x71\xB5\xB3\xA3\x9D\x6E\x0B\x9A\x51\xC6\xE1\x0E\xE6\x57\x60\x3C\x8D\xF1\xAD\x96\x63\xD6\xF4\x62\x14\x0F\x1F\x2E\xE3\x70\x51\xF1\x1E\x1E\x6B\xED\x00\xD4\x5A\x28\x81\x93\x4A\x5C\x24\x07\xAD\x28\x9D\x9A\xD5\x18\xBC\x1D\x75\x9E\x29\xE1\xBE\xDF\x6C\xD5\x34\x61\x6B\x24\x4F\x2E\x61\x6F\x18\x48\x0E\x9B\x3E\x9E\xA7\xBF\x3F\x9A\xAF\x05\x5B\xF8\x61\x5F"s;
+}
+
 std::string pngImage()
 {
     Bytes ihdr;
@@ -130,41 +133,12 @@ std::string jpegImage()
 
 std::string gifImage() { return Bytes{}.raw("GIF89a").le16(1).le16(1).u8(0).u8(0).u8(0).raw(";").data; }
 
-std::string bmpImage()
-{
-    return Bytes{}.raw("BM").le32(58).le32(0).le32(54).le32(40).le32(1).le32(1).le16(1).le16(24).le32(0).le32(4)
-        .zeros(16).zeros(4).data;
-}
-
-std::string tiffImage() { return Bytes{}.raw("II*\0"sv).le32(8).le16(0).le32(0).data; }
-
-std::string webpImage() { return Bytes{}.raw("RIFF").le32(20).raw("WEBPVP8 ").le32(8).zeros(8).data; }
-
 std::string icoImage()
 {
     return Bytes{}.le16(0).le16(1).le16(1).u8(16).u8(16).u8(0).u8(0).le16(1).le16(32).le32(40).le32(22).zeros(40).data;
 }
 
 std::string pdfDocument() { return "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n<< /Type /Catalog >>\nendobj\ntrailer\n%%EOF\n"; }
-
-std::string gzipData() { return Bytes{}.raw("\x1F\x8B\x08\x00"sv).zeros(4).u8(0).u8(3).raw("\x03\x00"sv).zeros(8).data; }
-
-std::string bzip2Data() { return "BZh91AY&SY\x00\x00\x00\x00"s; }
-
-std::string xzData() { return Bytes{}.raw("\xFD" "7zXZ\0\0\x04"sv).zeros(8).data; }
-
-std::string sevenZipData() { return Bytes{}.raw("7z\xBC\xAF\x27\x1C\x00\x04"sv).zeros(24).data; }
-
-std::string rarData() { return Bytes{}.raw("Rar!\x1A\x07\x01\x00"sv).zeros(16).data; }
-
-std::string tarArchive()
-{
-    Bytes header;
-    header.raw("hello.txt").padTo(100).raw("0000644").u8(0).raw("0001750").u8(0).raw("0001750").u8(0);
-    header.raw("00000000006").u8(0).raw("14535500000").u8(0).raw("        ").u8('0').padTo(257);
-    header.raw("ustar").u8(0).raw("00").padTo(512);
-    return header.data + "hello\n" + std::string(506 + 1024, '\0');
-}
 
 std::string mp3Frames()
 {
@@ -174,16 +148,6 @@ std::string mp3Frames()
         frames.raw("\xFF\xFB\x90\x00"sv).zeros(413);
     return frames.data;
 }
-
-std::string mp3WithId3() { return Bytes{}.raw("ID3\x03\x00\x00"sv).raw("\x00\x00\x00\x0A"sv).zeros(10).raw(mp3Frames()).data; }
-
-std::string wavAudio()
-{
-    return Bytes{}.raw("RIFF").le32(40).raw("WAVEfmt ").le32(16).le16(1).le16(1).le32(8000).le32(8000).le16(1)
-        .le16(8).raw("data").le32(4).zeros(4).data;
-}
-
-std::string flacAudio() { return Bytes{}.raw("fLaC").u8(0x80).u8(0).u8(0).u8(34).zeros(34).data; }
 
 std::string oggPage(std::string_view codecHeader)
 {
@@ -200,8 +164,6 @@ std::string isoMedia(std::string_view majorBrand, std::vector<std::string_view> 
     box.be32(8).raw("free").be32(8).raw("mdat");
     return box.data;
 }
-
-std::string aviVideo() { return Bytes{}.raw("RIFF").le32(28).raw("AVI LIST").le32(16).raw("hdrlavih").le32(0).data; }
 
 std::string ebmlFile(std::string_view docType)
 {
@@ -230,33 +192,5 @@ std::string elfImage(uint16_t type, bool withInterpreter)
     file.le32(withInterpreter ? 3 : 1).le32(4).le64(0).le64(0).le64(0).le64(0).le64(0).le64(8);
     return file.data;
 }
-
-std::string javaClass() { return Bytes{}.raw("\xCA\xFE\xBA\xBE"sv).be16(0).be16(52).be16(1).zeros(16).data; }
-
-std::string machOFat()
-{
-    Bytes file;
-    file.raw("\xCA\xFE\xBA\xBE"sv).be32(2);
-    file.be32(0x01000007).be32(3).be32(0x1000).be32(0x100).be32(12);
-    file.be32(0x0100000C).be32(0).be32(0x2000).be32(0x100).be32(14);
-    return file.data;
-}
-
-std::string sqliteDatabase() { return Bytes{}.raw("SQLite format 3\0"sv).be16(4096).u8(1).u8(1).zeros(80).data; }
-
-std::string isoImage()
-{
-    return Bytes{}.zeros(32768).u8(1).raw("CD001").u8(1).padTo(34816).data;
-}
-
-std::string midiMusic() { return Bytes{}.raw("MThd").be32(6).be16(0).be16(1).be16(96).raw("MTrk").be32(4).raw("\x00\xFF\x2F\x00"sv).data; }
-
-std::string wasmModule() { return Bytes{}.raw("\0asm"sv).le32(1).data; }
-
-std::string woffFont() { return Bytes{}.raw("wOFF").raw("\x00\x01\x00\x00"sv).be32(44).be16(0).be16(0).zeros(32).data; }
-
-std::string psdImage() { return Bytes{}.raw("8BPS").be16(1).zeros(6).be16(3).be32(1).be32(1).be16(8).be16(3).data; }
-
-std::string zstdData() { return Bytes{}.raw("\x28\xB5\x2F\xFD"sv).u8(0x20).u8(0).u8(1).u8(0).data; }
 
 } // namespace tivex::test

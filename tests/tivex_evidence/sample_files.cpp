@@ -17,34 +17,21 @@ namespace {
 constexpr std::string_view TableName = "expected.tsv";
 constexpr std::string_view ScriptName = "make_samples.sh";
 
-std::vector<std::string> splitOn(const std::string &text, char separator)
-{
-    std::vector<std::string> parts;
-    std::string part;
-    std::istringstream in(text);
-    while (std::getline(in, part, separator))
-        parts.push_back(part);
-    if (!text.empty() && text.back() == separator)
-        parts.emplace_back();
-    return parts;
-}
-
-std::vector<std::string> words(const std::string &text)
-{
-    std::vector<std::string> result;
-    for (std::string &word : splitOn(text, ' ')) {
-        if (!word.empty())
-            result.push_back(std::move(word));
-    }
-    return result;
-}
-
+// file, accepted extensions (blank-separated), another type's extension, and an optional gap.
 std::optional<SampleRow> parseRow(const std::string &line)
 {
-    const std::vector<std::string> columns = splitOn(line, '\t');
+    std::vector<std::string> columns;
+    std::istringstream in(line);
+    for (std::string column; std::getline(in, column, '\t');)
+        columns.push_back(column);
+    if (line.ends_with('\t'))
+        columns.emplace_back();
     if (columns.size() < 3 || columns.size() > 4 || columns[0].empty())
         return std::nullopt;
-    SampleRow row{columns[0], words(columns[1]), columns[2], columns.size() == 4 ? columns[3] : std::string()};
+    SampleRow row{columns[0], {}, columns[2], columns.size() == 4 ? columns[3] : std::string()};
+    std::istringstream accepted(columns[1]);
+    for (std::string ext; accepted >> ext;)
+        row.accepted.push_back(ext);
     if (row.accepted.empty() || row.otherExt.empty())
         return std::nullopt;
     return row;
