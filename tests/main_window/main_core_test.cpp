@@ -51,38 +51,47 @@ struct Checked {
 
 } // namespace
 
-TEST(CheckStates, ARightExtensionShowsTheEqualsSignAndMayBeOpened)
+// One check each: the state, arrow, colours, whether it may be opened and the names.
+// A right name is never called wrong; a name differing only in case is wrong; nothing
+// runnable is ever offered for opening.
+TEST(CheckStates, EachAnswerOfTheEngineGivesItsStateAndLook)
 {
-    Checked c;
-    c.check(u"report", u"txt", u"txt");
-    EXPECT_EQ(c.core.CheckState, State::Right);
-    const mainwin::ResultView v = c.core.resultView();
-    EXPECT_EQ(v.arrow, ArrowImage::Same);
-    EXPECT_TRUE(v.execEnabled);
-    EXPECT_EQ(v.oldName, u"report.txt");
-    EXPECT_EQ(v.newName, u"report.txt");
-    EXPECT_EQ(v.dir, c.folder.folderText());
-}
-
-TEST(CheckStates, AnExtensionThatDiffersOnlyInCaseIsWrong)
-{
-    Checked c;
-    c.check(u"report", u"TXT", u"txt");
-    EXPECT_EQ(c.core.CheckState, State::Wrong);
-    const mainwin::ResultView v = c.core.resultView();
-    EXPECT_EQ(v.arrow, ArrowImage::Right);
-    EXPECT_EQ(v.colours, NameColours::OldNameMarked);
-    EXPECT_FALSE(v.execEnabled);
-    EXPECT_EQ(v.oldName, u"report.TXT");
-    EXPECT_EQ(v.newName, u"report.txt");
-}
-
-TEST(CheckStates, ALibraryNamedDllWhoseContentIsAnExecutableIsRightButNeverRun)
-{
-    Checked c;
-    c.check(u"setup", u"DLL", u"exe");
-    EXPECT_EQ(c.core.CheckState, State::Right);
-    EXPECT_FALSE(c.core.resultView().execEnabled);
+    const struct {
+        const char *name;
+        std::u16string base, present, proper;
+        int16_t state;
+        ArrowImage arrow;
+        NameColours colours;
+        bool exec;
+        std::u16string oldName, newName;
+    } cases[] = {
+        {"right", u"report", u"txt", u"txt", State::Right, ArrowImage::Same, NameColours::Unchanged, true,
+         u"report.txt", u"report.txt"},
+        {"differs in case", u"report", u"TXT", u"txt", State::Wrong, ArrowImage::Right, NameColours::OldNameMarked,
+         false, u"report.TXT", u"report.txt"},
+        {"no extension", u"image", u"", u"gif", State::Wrong, ArrowImage::Right, NameColours::OldNameMarked, false,
+         u"image", u"image.gif"},
+        {"unknown", u"notes", u"xyz", u"", State::Unknown, ArrowImage::Cannot, NameColours::Unchanged, false,
+         u"notes.xyz", u"notes"},
+        {"a library holding a program", u"setup", u"DLL", u"exe", State::Right, ArrowImage::Same,
+         NameColours::Unchanged, false, {}, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Checked checked;
+        checked.check(c.base, c.present, c.proper);
+        EXPECT_EQ(checked.core.CheckState, c.state);
+        const mainwin::ResultView v = checked.core.resultView();
+        EXPECT_EQ(v.arrow, c.arrow);
+        EXPECT_EQ(v.colours, c.colours);
+        EXPECT_EQ(v.execEnabled, c.exec);
+        EXPECT_EQ(v.dir, checked.folder.folderText());
+        if (c.oldName.empty())
+            continue;
+        EXPECT_EQ(v.oldName, c.oldName);
+        EXPECT_EQ(v.newName, c.newName);
+        EXPECT_EQ(v.ext, c.proper);
+    }
 }
 
 TEST(CheckStates, NoRunnableTypeIsEverOfferedForOpening)
@@ -117,87 +126,65 @@ TEST(CheckStates, TheGuardCoversEveryExtensionOfTheEnginesProgramTypes)
         EXPECT_FALSE(mainwin::namesRunnableType(ext)) << std::string(ext.begin(), ext.end());
 }
 
-TEST(CheckStates, AFileWithoutExtensionGetsOne)
+// A check that cannot go on still shows which file it was about, says why (the whole
+// reason in the tooltip), offers nothing and leaves the current folder alone; only a
+// successful check makes the file's folder current.
+TEST(CheckStates, ACheckThatCannotGoOnSaysWhyAndLeavesTheCurrentFolderAlone)
 {
-    Checked c;
-    c.check(u"image", u"", u"gif");
-    EXPECT_EQ(c.core.CheckState, State::Wrong);
-    EXPECT_EQ(c.core.OldName, u"image");
-    EXPECT_EQ(c.core.NewName, u"image.gif");
+    enum Way { Missing, NoEngine, FolderGone, AnswerForAnotherFolder, Checks };
+    const struct {
+        const char *name;
+        Way way;
+        int16_t state;
+        std::u16string desc;
+    } cases[] = {
+        {"missing", Missing, State::Failed, u"ファイルが見つかりません"},
+        {"no engine", NoEngine, State::Checking, u"型判定エンジンを読み込めません"},
+        {"folder gone", FolderGone, State::Checking, u"フォルダーに移動できません"},
+        {"answer for another folder", AnswerForAnotherFolder, State::Checking, u"ファイルの場所を確かめられません"},
+        {"checks", Checks, State::Wrong, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder elsewhere;
+        ASSERT_TRUE(platform::setCurrentFolder(elsewhere.path().u16string()));
+        Checked checked;
+        std::u16string folder = checked.folder.folderText();
+        if (c.way == FolderGone)
+            folder += u"gone" + std::u16string(1, platform::pathSeparator());
+        const std::u16string path = checked.folder.driveText() + folder + u"a.dat";
+        checked.engine.loaded = c.way != NoEngine;
+        if (c.way != Missing)
+            checked.engine.answer(path, c.way == AnswerForAnotherFolder ? u"/elsewhere/" : folder, u"a", u"dat", u"jpg");
+        checked.core.myCheckPath(path);
+        EXPECT_EQ(checked.core.CheckState, c.state);
+        const mainwin::ResultView v = checked.core.resultView();
+        // A decided check shows the folder as the engine gave it, an undecided one as dropped.
+        EXPECT_EQ(v.dir, (c.way == Checks ? std::u16string() : checked.folder.driveText()) + folder);
+        EXPECT_EQ(v.oldName, u"a.dat");
+        EXPECT_EQ(std::filesystem::current_path(), c.way == Checks ? checked.folder.path() : elsewhere.path());
+        if (c.way == Checks)
+            continue;
+        EXPECT_EQ(v.desc, c.desc);
+        EXPECT_EQ(v.arrow, ArrowImage::Question);
+        EXPECT_FALSE(v.execEnabled);
+        EXPECT_FALSE(v.descTooltip.empty());
+    }
 }
 
-TEST(CheckStates, AnUnrecognisedTypeShowsTheStruckArrowAndTheBareBaseName)
-{
-    Checked c;
-    c.check(u"notes", u"xyz", u"");
-    EXPECT_EQ(c.core.CheckState, State::Unknown);
-    EXPECT_EQ(c.core.resultView().arrow, ArrowImage::Cannot);
-    EXPECT_EQ(c.core.NewName, u"notes");
-    EXPECT_TRUE(c.core.resultView().ext.empty());
-}
-
-TEST(CheckStates, AFailedCheckLeavesTheCurrentFolderAlone)
-{
-    TempFolder elsewhere;
-    ASSERT_TRUE(platform::setCurrentFolder(elsewhere.path().u16string()));
-    Checked c;
-    c.core.myCheckPath(c.folder.pathText(u"missing.txt"));
-    EXPECT_EQ(c.core.CheckState, State::Failed);
-    const mainwin::ResultView v = c.core.resultView();
-    EXPECT_EQ(v.arrow, ArrowImage::Question);
-    EXPECT_EQ(v.desc, u"ファイルが見つかりません");
-    EXPECT_EQ(v.descTooltip, u"ファイルが見つかりません");
-    // The user still sees which file was refused.
-    EXPECT_EQ(v.dir, c.folder.driveText() + c.folder.folderText());
-    EXPECT_EQ(v.oldName, u"missing.txt");
-    EXPECT_EQ(std::filesystem::current_path(), elsewhere.path());
-}
-
-TEST(CheckStates, ASuccessfulCheckMakesTheFilesFolderCurrent)
-{
-    TempFolder elsewhere;
-    ASSERT_TRUE(platform::setCurrentFolder(elsewhere.path().u16string()));
-    Checked c;
-    c.check(u"a", u"dat", u"jpg");
-    EXPECT_EQ(std::filesystem::current_path(), c.folder.path());
-}
-
-TEST(CheckStates, WithoutTheEngineTheCheckStaysUndecidedAndSaysWhy)
+TEST(CheckStates, TheTooltipHoldsTheWholeReason)
 {
     Checked c;
     c.engine.loaded = false;
     c.core.myCheckPath(c.folder.pathText(u"file.txt"));
-    EXPECT_EQ(c.core.CheckState, State::Checking);
-    const mainwin::ResultView v = c.core.resultView();
-    EXPECT_EQ(v.arrow, ArrowImage::Question);
-    EXPECT_EQ(v.dir, c.folder.driveText() + c.folder.folderText());
-    EXPECT_EQ(v.oldName, u"file.txt");
-    EXPECT_EQ(v.desc, u"型判定エンジンを読み込めません");
-    EXPECT_EQ(v.descTooltip, engine::NotLoadedText);
-}
-
-TEST(CheckStates, AFolderThatCannotBeMadeCurrentKeepsTheCheckUndecided)
-{
-    Checked c;
+    EXPECT_EQ(c.core.resultView().descTooltip, engine::NotLoadedText);
     const std::u16string gone = c.folder.folderText() + u"gone" + platform::pathSeparator();
+    c.engine.loaded = true;
     c.engine.answer(c.folder.driveText() + gone + u"a.dat", gone, u"a", u"dat", u"jpg");
     c.core.myCheckPath(c.folder.driveText() + gone + u"a.dat");
-    EXPECT_EQ(c.core.CheckState, State::Checking);
-    const mainwin::ResultView v = c.core.resultView();
-    EXPECT_EQ(v.desc, u"フォルダーに移動できません");
-    EXPECT_NE(v.descTooltip.find(u"フォルダーが移動または削除された"), std::u16string::npos);
-    EXPECT_EQ(v.dir, c.folder.driveText() + gone);
-    EXPECT_EQ(v.oldName, u"a.dat");
-    EXPECT_FALSE(v.execEnabled);
-}
-
-TEST(CheckStates, AnUnknownStateValueShowsNoImage)
-{
-    FakeEngine engine;
-    FormMainCore core(engine);
-    core.CheckState = 5;
-    EXPECT_EQ(core.resultView().arrow, ArrowImage::None);
-    EXPECT_FALSE(core.resultView().execEnabled);
+    EXPECT_NE(c.core.resultView().descTooltip.find(u"フォルダーが移動または削除された"), std::u16string::npos);
+    c.core.myCheckPath(c.folder.pathText(u"missing.txt"));
+    EXPECT_EQ(c.core.resultView().descTooltip, u"ファイルが見つかりません");
 }
 
 TEST(CheckStates, ANewCheckStartsAfresh)
@@ -263,17 +250,6 @@ TEST(ToggleName, ARefusedRenameKeepsTheStateAndEveryFileAndSaysWhy)
     EXPECT_TRUE(c.core.resultView().descTooltip.empty());
 }
 
-TEST(CheckStates, AnEngineAnswerForAnotherFolderIsNotActedOn)
-{
-    Checked c;
-    c.folder.write("a.dat", "x");
-    const std::u16string path = c.folder.pathText(u"a.dat");
-    c.engine.answer(path, u"/elsewhere/", u"a", u"dat", u"png");
-    c.core.myCheckPath(path);
-    EXPECT_EQ(c.core.CheckState, State::Checking);
-    EXPECT_EQ(c.core.resultView().desc, u"ファイルの場所を確かめられません");
-}
-
 TEST(ToggleName, RefusalsShowNamesReadablyAndWhereAStrandedFileNowIs)
 {
     using platform::RenameError;
@@ -287,16 +263,7 @@ TEST(ToggleName, RefusalsShowNamesReadablyAndWhereAStrandedFileNowIs)
     EXPECT_TRUE(says(RenameError::LeftUnderTemporaryName, u"「.sorvena-rename-7-0」"));
 }
 
-TEST(ToggleName, AVanishedFileIsReportedAndTheStateKept)
-{
-    Checked c;
-    c.check(u"gone", u"dat", u"png");  // never written to disk
-    c.core.myToggleName();
-    EXPECT_EQ(c.core.CheckState, State::Wrong);
-    EXPECT_NE(c.core.resultView().desc.find(u"見つかりません"), std::u16string::npos);
-}
-
-TEST(ToggleName, DoesNothingOutsideTheTwoRenameStates)
+TEST(ToggleName, DoesNothingOutsideTheRenameStatesAndKeepsTheStateWhenTheFileVanished)
 {
     Checked c;
     c.folder.write("a.txt", "x");
@@ -304,60 +271,43 @@ TEST(ToggleName, DoesNothingOutsideTheTwoRenameStates)
     c.core.myToggleName();
     EXPECT_EQ(c.core.CheckState, State::Right);
     EXPECT_TRUE(std::filesystem::exists(c.folder.path() / "a.txt"));
+    c.check(u"gone", u"dat", u"png");  // never written to disk
+    c.core.myToggleName();
+    EXPECT_EQ(c.core.CheckState, State::Wrong);
+    EXPECT_NE(c.core.resultView().desc.find(u"見つかりません"), std::u16string::npos);
 }
 
+// Each click shows the next description, then "???", then starts over; another
+// spelling of the extension, or a check between clicks, starts a new search.
 TEST(ExtensionSearch, NumbersEachDescriptionThenEndsWithQuestionMarksAndStartsOver)
 {
-    FakeEngine engine;
-    engine.descriptions[u"jpg"] = {u"JPEG 画像", u"JPEG 画像（別名）"};
-    FormMainCore core(engine);
-    EXPECT_EQ(core.searchStep(u"jpg"), u" 1: JPEG 画像");
-    EXPECT_EQ(core.searchStep(u"jpg"), u" 2: JPEG 画像（別名）");
-    EXPECT_EQ(core.searchStep(u"jpg"), u"???");
-    EXPECT_EQ(core.searchStep(u"jpg"), u" 1: JPEG 画像");
+    Checked c;
+    c.engine.descriptions[u"jpg"] = {u"JPEG 画像", u"JPEG 画像（別名）"};
+    c.engine.descriptions[u"JPG"] = {u"A"};
+    EXPECT_EQ(c.core.searchStep(u"jpg"), u" 1: JPEG 画像");
+    EXPECT_EQ(c.core.searchStep(u"jpg"), u" 2: JPEG 画像（別名）");
+    EXPECT_EQ(c.core.searchStep(u"jpg"), u"???");
+    EXPECT_EQ(c.core.searchStep(u"jpg"), u" 1: JPEG 画像");
     const std::vector<std::pair<int32_t, std::u16string>> expected = {
         {0, u"jpg"}, {1, u"jpg"}, {1, u"jpg"}, {0, u"jpg"}};
-    EXPECT_EQ(engine.whatCalls, expected);
+    EXPECT_EQ(c.engine.whatCalls, expected);
+    EXPECT_EQ(c.core.searchStep(u"JPG"), u" 1: A");
+    EXPECT_EQ(c.engine.whatCalls.back().first, 0);
+    c.core.searchStep(u"jpg");
+    c.check(u"a", u"png", u"png");
+    EXPECT_EQ(c.core.searchStep(u"jpg"), u" 1: JPEG 画像");
 }
 
-TEST(ExtensionSearch, ADifferentlyCasedExtensionStartsANewSearch)
-{
-    FakeEngine engine;
-    engine.descriptions[u"jpg"] = {u"a", u"b"};
-    engine.descriptions[u"JPG"] = {u"A"};
-    FormMainCore core(engine);
-    core.searchStep(u"jpg");
-    core.searchStep(u"jpg");
-    EXPECT_EQ(core.searchStep(u"JPG"), u" 1: A");
-    EXPECT_EQ(engine.whatCalls.back().first, 0);
-}
-
-TEST(ExtensionSearch, ACheckBetweenClicksRestartsTheNumbering)
+TEST(ExtensionSearch, AnEmptyBoxIsIgnoredAnUnknownExtensionShowsQuestionMarksAndNoEngineSaysSo)
 {
     Checked c;
-    c.engine.descriptions[u"png"] = {u"PNG 画像", u"two"};
-    c.core.searchStep(u"png");
-    c.check(u"a", u"png", u"png");
-    EXPECT_EQ(c.core.searchStep(u"png"), u" 1: PNG 画像");
-}
-
-TEST(ExtensionSearch, AnEmptyBoxIsIgnoredAndAnUnknownExtensionShowsQuestionMarks)
-{
-    FakeEngine engine;
-    FormMainCore core(engine);
-    EXPECT_FALSE(core.searchStep(u"").has_value());
-    EXPECT_TRUE(engine.whatCalls.empty());
-    EXPECT_EQ(core.searchStep(u"zzz"), u"???");
-    EXPECT_EQ(core.searchStep(u"zzz"), u"???");
-    EXPECT_EQ(engine.whatCalls.back().first, 0);
-}
-
-TEST(ExtensionSearch, WithoutTheEngineSaysSo)
-{
-    FakeEngine engine;
-    engine.loaded = false;
-    FormMainCore core(engine);
-    EXPECT_EQ(core.searchStep(u"png"), engine::NotLoadedText);
+    EXPECT_FALSE(c.core.searchStep(u"").has_value());
+    EXPECT_TRUE(c.engine.whatCalls.empty());
+    EXPECT_EQ(c.core.searchStep(u"zzz"), u"???");
+    EXPECT_EQ(c.core.searchStep(u"zzz"), u"???");
+    EXPECT_EQ(c.engine.whatCalls.back().first, 0);
+    c.engine.loaded = false;
+    EXPECT_EQ(c.core.searchStep(u"png"), engine::NotLoadedText);
 }
 
 // The real engine on awkward input: each gets a clear result and nothing is lost.
@@ -368,25 +318,16 @@ protected:
     FormMainCore core{real};
 };
 
-TEST_F(BadInput, AMissingPathFailsWithAReason)
-{
-    core.myCheckPath(folder.pathText(u"nothing-here.txt"));
-    EXPECT_EQ(core.CheckState, State::Failed);
-    EXPECT_FALSE(core.resultView().desc.empty());
-}
-
-TEST_F(BadInput, AFolderFailsWithAReason)
+TEST_F(BadInput, AMissingPathOrAFolderFailsAndAnEmptyFileSaysItIsEmpty)
 {
     std::filesystem::create_directory(folder.path() / "sub");
-    core.myCheckPath(folder.pathText(u"sub"));
-    EXPECT_EQ(core.CheckState, State::Failed);
-    EXPECT_FALSE(core.resultView().desc.empty());
-    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "sub"));
-}
-
-TEST_F(BadInput, AnEmptyFileIsNotJudgedAndSaysItIsEmpty)
-{
     folder.write("empty.png", "");
+    for (const std::u16string name : {u"nothing-here.txt", u"sub"}) {
+        core.myCheckPath(folder.pathText(name));
+        EXPECT_EQ(core.CheckState, State::Failed);
+        EXPECT_FALSE(core.resultView().desc.empty());
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "sub"));
     core.myCheckPath(folder.pathText(u"empty.png"));
     EXPECT_EQ(core.CheckState, State::Unknown);
     EXPECT_NE(core.TypeDesc.find(u"空"), std::u16string::npos);
