@@ -150,6 +150,9 @@ private slots:
         QCOMPARE(control<QLineEdit>(form, "TextNewName")->text(), QStringLiteral("a.jpg"));
     }
 
+    // A right name is never called wrong, a name differing only in case is; a file is
+    // never opened unless its name is right and it cannot start a program, not even when
+    // the button's handler is called directly.
     void showsEachStateWithItsImageColoursAndExecuteButton_data()
     {
         QTest::addColumn<QString>("present");
@@ -157,15 +160,17 @@ private slots:
         QTest::addColumn<QString>("arrow");
         QTest::addColumn<bool>("exec");
         QTest::addColumn<bool>("oldYellow");
-        QTest::newRow("11 failed") << "" << "<fail>" << "ArrowQuestion" << false << false;
-        QTest::newRow("12 unknown") << "xyz" << "" << "ArrowCannot" << false << false;
-        QTest::newRow("13 right") << "txt" << "txt" << "ArrowSame" << true << false;
-        QTest::newRow("13 program") << "com" << "com" << "ArrowSame" << false << false;
-        QTest::newRow("21 wrong") << "dat" << "png" << "ArrowRight" << false << true;
+        QTest::addColumn<QString>("newName");  // "*": not looked at
+        QTest::newRow("11 failed") << "dat" << "<fail>" << "ArrowQuestion" << false << false << "";
+        QTest::newRow("12 unknown") << "xyz" << "" << "ArrowCannot" << false << false << "f";
+        QTest::newRow("13 right") << "txt" << "txt" << "ArrowSame" << true << false << "f.txt";
+        QTest::newRow("13 program") << "com" << "com" << "ArrowSame" << false << false << "f.com";
+        QTest::newRow("13 library holding a program") << "DLL" << "exe" << "ArrowSame" << false << false << "*";
+        QTest::newRow("21 wrong") << "dat" << "png" << "ArrowRight" << false << true << "f.png";
+        QTest::newRow("21 differs in case") << "TXT" << "txt" << "ArrowRight" << false << true << "f.txt";
+        QTest::newRow("21 no extension") << "" << "gif" << "ArrowRight" << false << true << "f.gif";
     }
 
-    // A file is never opened unless its name is right and it cannot start a program, not
-    // even when the button's handler is called directly.
     void showsEachStateWithItsImageColoursAndExecuteButton()
     {
         QFETCH(QString, present);
@@ -173,10 +178,12 @@ private slots:
         QFETCH(QString, arrow);
         QFETCH(bool, exec);
         QFETCH(bool, oldYellow);
+        QFETCH(QString, newName);
         SeamRecorder seams;
         Main m(false);
         TempFolder folder;
-        const std::u16string path = folder.pathText(u"f." + present.toStdU16String());
+        const std::u16string oldName = present.isEmpty() ? u"f" : u"f." + present.toStdU16String();
+        const std::u16string path = folder.pathText(oldName);
         if (proper != QStringLiteral("<fail>"))
             m.engine.answer(path, folder.folderText(), u"f", present.toStdU16String(), proper.toStdU16String());
         m.form.checkPath(q(path));
@@ -184,6 +191,9 @@ private slots:
         QCOMPARE(control<QPushButton>(m.form, "CmdExec")->isEnabled(), exec);
         QCOMPARE(baseOf(m.form, "TextOldName") == MarkYellow, oldYellow);
         QVERIFY(baseOf(m.form, "TextNewName") != MarkYellow);
+        QCOMPARE(control<QLineEdit>(m.form, "TextOldName")->text(), q(oldName));
+        if (newName != QStringLiteral("*"))
+            QCOMPARE(control<QLineEdit>(m.form, "TextNewName")->text(), newName);
         QMetaObject::invokeMethod(&m.form, "CmdExec_Click");
         QCOMPARE(seams.opens.size(), exec ? 1 : 0);
     }

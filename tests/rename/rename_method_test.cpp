@@ -311,23 +311,3 @@ TEST(NameBoxes, FeedOnlyTheSettingsOfTheCurrentMethodAndMakeTheProposalStale)
     EXPECT_EQ(lower.core.RenNewExt, u"txt");
     EXPECT_EQ(lower.core.RenState, RenameState::NeedList);
 }
-
-TEST(ListView, MarkersFollowTheMarkAndTheState)
-{
-    Proposal p(Method::NewExtension);
-    p.dropNames({u"a.doc", u"b.txt"});
-    std::vector<renamer::ListRow> rows = p.core.listRows();
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].marker, u"-->");
-    EXPECT_EQ(rows[0].newName, u"a.txt");
-    EXPECT_EQ(rows[1].marker, u"===");
-    p.core.InvalidateRenameList();
-    rows = p.core.listRows();
-    EXPECT_EQ(rows[0].oldName, u"a.doc");
-    EXPECT_EQ(rows[0].marker, u"???");
-    EXPECT_EQ(rows[0].newName, u"");
-    EXPECT_EQ(renamer::markerOf(Mark::Renamed, RenameState::CanUndo), u"<--");
-    EXPECT_EQ(renamer::markerOf(Mark::SameName, RenameState::CanUndo), u"===");
-    EXPECT_EQ(renamer::markerOf(Mark::ToRename, RenameState::CanUndo), u"???");
-    EXPECT_EQ(renamer::markerOf(Mark::Unset, RenameState::CanRename), u"???");
-}
