@@ -77,34 +77,36 @@ TEST(RenameRun, RenamesEveryMarkedFileAndIsUndoneExactly)
     EXPECT_EQ(run.contents(), expected);
 }
 
-// Names as the folder spells them: a case-insensitive file system finds "A.txt" either way.
-TEST(RenameRun, ChangesOnlyTheLetterCaseAndSkipsFilesThatKeepTheirName)
+// A file whose proposal is its own name is not touched, and a run of such files alone
+// still ends ready to undo. Names as the folder spells them: a case-insensitive file
+// system finds "A.txt" either way.
+TEST(RenameRun, RenamesOnlyWhatChangesLetterCaseIncluded)
 {
-    DiskList d;
-    d.core.RenMethod = Method::LowerCase;
-    d.createAndDrop({u"PHOTO.JPG", u"b.txt"});
-    const FolderContents before = d.contents();
-    d.core.runRename();
-    EXPECT_TRUE(d.messages.empty());
-    EXPECT_EQ(d.core.RenMark, (Marks{Mark::Renamed, Mark::SameName}));
-    EXPECT_EQ(d.contents(), (FolderContents{{u"photo.jpg", before.at(u"PHOTO.JPG")}, {u"b.txt", before.at(u"b.txt")}}));
-    d.core.runUndo();
-    EXPECT_EQ(d.contents(), before);
-}
-
-TEST(RenameRun, WithNothingToRenameStillEndsReadyToUndo)
-{
-    DiskList d;
-    d.core.RenMethod = Method::LowerCase;
-    d.createAndDrop({u"a.txt", u"b.txt"});
-    const FolderContents before = d.contents();
-    d.interceptCall(0, {});
-    d.core.runRename();
-    EXPECT_EQ(d.core.RenState, RenameState::CanUndo);
-    d.core.runUndo();
-    EXPECT_EQ(d.core.RenState, RenameState::CanRename);
-    EXPECT_EQ(d.renameCalls, 0);
-    EXPECT_EQ(d.contents(), before);
+    const struct {
+        Names files, renamed;
+        Marks marks;
+        int calls;
+    } cases[] = {
+        {{u"PHOTO.JPG", u"b.txt"}, {u"photo.jpg", u"b.txt"}, {Mark::Renamed, Mark::SameName}, 1},
+        {{u"a.txt", u"b.txt"}, {u"a.txt", u"b.txt"}, {Mark::SameName, Mark::SameName}, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(narrow(c.files[0]));
+        DiskList d;
+        d.core.RenMethod = Method::LowerCase;
+        d.createAndDrop(c.files);
+        const FolderContents before = d.contents();
+        d.interceptCall(0, {});
+        d.core.runRename();
+        EXPECT_TRUE(d.messages.empty());
+        EXPECT_EQ(d.core.RenState, RenameState::CanUndo);
+        EXPECT_EQ(d.core.RenMark, c.marks);
+        EXPECT_EQ(d.contents(), (FolderContents{{c.renamed[0], before.at(c.files[0])}, {c.renamed[1], before.at(c.files[1])}}));
+        d.core.runUndo();
+        EXPECT_EQ(d.core.RenState, RenameState::CanRename);
+        EXPECT_EQ(d.contents(), before);
+        EXPECT_EQ(d.renameCalls, 2 * c.calls);
+    }
 }
 
 TEST(RenameRun, DoesNothingUnlessAProposalIsReady)
