@@ -120,22 +120,32 @@ TEST(RenameRun, DoesNothingUnlessAProposalIsReady)
     EXPECT_TRUE(run.messages.empty());
 }
 
-// Only a new drop brings the window back; the methods stay locked.
+// Before a run or before its undo, nothing is renamed; only a new drop brings the window
+// back and the methods stay locked. (Windows will not move a folder that is current; the
+// program has not left it, but another program may take it away while another folder is.)
 TEST(RenameRun, AFolderThatIsGoneEndsInMustQuitWithNothingRenamed)
 {
-    FiveFileRun run;
-    const fs::path moved = run.temp.path() / "moved";
-    fs::rename(run.folder, moved);
-    run.core.runRename();
-    EXPECT_EQ(run.messages, (Names{Messages::CannotChangeFolder}));
-    EXPECT_EQ(run.core.RenState, RenameState::MustQuit);
-    EXPECT_EQ(run.core.RenMark, Marks(5, Mark::ToRename));
-    run.core.selectMethod(Method::UpperCase);
-    EXPECT_EQ(run.core.RenMethod, Method::AddAtEnd);
-    fs::rename(moved, run.folder);
-    EXPECT_EQ(run.contents(), run.before);
-    run.createAndDrop({u"x.txt"});
-    EXPECT_EQ(run.core.RenState, RenameState::CanRename);
+    for (const bool undo : {false, true}) {
+        SCOPED_TRACE(undo ? "undo" : "run");
+        FiveFileRun run;
+        if (undo) {
+            run.core.runRename();
+            fs::current_path(run.temp.path());
+        }
+        const FolderContents before = run.contents();
+        const fs::path moved = run.temp.path() / "moved";
+        fs::rename(run.folder, moved);
+        undo ? run.core.runUndo() : run.core.runRename();
+        EXPECT_EQ(run.messages, (Names{Messages::CannotChangeFolder}));
+        EXPECT_EQ(run.core.RenState, RenameState::MustQuit);
+        EXPECT_EQ(run.core.RenMark, Marks(5, undo ? Mark::Renamed : Mark::ToRename));
+        run.core.selectMethod(Method::UpperCase);
+        EXPECT_EQ(run.core.RenMethod, Method::AddAtEnd);
+        fs::rename(moved, run.folder);
+        EXPECT_EQ(run.contents(), before);
+        run.createAndDrop({u"x.txt"});
+        EXPECT_EQ(run.core.RenState, RenameState::CanRename);
+    }
 }
 
 TEST(RenameRun, ADriveThatCannotBeMadeCurrentEndsInMustQuit)
@@ -498,19 +508,6 @@ TEST(Undo, ThatStrandsAFileUnderTheTemporaryNameSaysWhere)
     EXPECT_EQ(d.messages, (Names{cannotRename(parked, u"a.txt"), Messages::CannotRename}));
     EXPECT_EQ(d.core.RenState, RenameState::MustQuit);
     EXPECT_EQ(d.contents().at(parked), d.before.at(u"a.txt"));
-}
-
-TEST(Undo, AFolderThatIsGoneEndsInMustQuit)
-{
-    FiveFileRun run;
-    run.core.runRename();
-    // Windows will not move a folder that is current; the program has not left it, but
-    // another program may have taken it away while another folder was current.
-    fs::current_path(run.temp.path());
-    fs::rename(run.folder, run.temp.path() / "moved");
-    run.core.runUndo();
-    EXPECT_EQ(run.messages, (Names{Messages::CannotChangeFolder}));
-    EXPECT_EQ(run.core.RenState, RenameState::MustQuit);
 }
 
 // While a run can be undone the method and its settings stay; a new drop takes the undo away.
