@@ -29,33 +29,38 @@ QString q(const std::u16string &s)
     return QString::fromStdU16String(s);
 }
 
-// Records what the window would have done for real through its seams, and hands the
-// seams back as it found them, so no handler outlives the recorder it points into.
+// Records what the window would have done for real through its seams, fails on any
+// message box, and hands the seams back as it found them.
 struct SeamRecorder {
     QList<QList<QWidget *>> ends;
     QList<QPair<QString, QString>> opens;
-    shell::EndHandler previousEnd;
-    shell::OpenHandler previousOpen;
-    shell::MessageHandler previousMessage;
-    SeamRecorder()
-    {
-        previousEnd = shell::setEndHandler([this](const QList<QWidget *> &w) { ends.append(w); });
-        previousOpen = shell::setOpenHandler([this](const std::u16string &folder, const std::u16string &name) {
+    shell::EndHandler previousEnd =
+        shell::setEndHandler([this](const QList<QWidget *> &w) { ends.append(w); });
+    shell::OpenHandler previousOpen =
+        shell::setOpenHandler([this](const std::u16string &folder, const std::u16string &name) {
             opens.append({q(folder), q(name)});
             return true;
         });
-        previousMessage = shell::setMessageHandler([](QWidget *, const QString &text) {
-            QFAIL(qPrintable(QStringLiteral("unexpected message box: ") + text));
-        });
-    }
+    shell::MessageHandler previousMessage = shell::setMessageHandler(
+        [](QWidget *, const QString &text) { QFAIL(qPrintable(QStringLiteral("unexpected message box: ") + text)); });
     ~SeamRecorder()
     {
         shell::setEndHandler(std::move(previousEnd));
         shell::setOpenHandler(std::move(previousOpen));
         shell::setMessageHandler(std::move(previousMessage));
     }
-    SeamRecorder(const SeamRecorder &) = delete;
-    SeamRecorder &operator=(const SeamRecorder &) = delete;
+};
+
+// A loaded main window over a scripted engine, shown unless asked not to be.
+struct Main {
+    FakeEngine engine;
+    FormMain form{engine};
+    explicit Main(bool shown = true)
+    {
+        form.Form_Load({}, u"sorvena");
+        if (shown)
+            form.show();
+    }
 };
 
 } // namespace
@@ -114,26 +119,22 @@ private:
         return event.isAccepted() ? event.dropAction() : Qt::IgnoreAction;
     }
 
-    static void drop(FormMain &form, QWidget *target, const QList<QUrl> &urls)
-    {
-        QMimeData data;
-        data.setUrls(urls);
-        drag(form, target, target, data);
-    }
-
 private slots:
-    void startsEmptyWithCaptionAndPosition()
+    void startsEmptyWithCaptionPositionAndEveryControlInside()
     {
-        FakeEngine engine;
-        FormMain form(engine);
-        form.Form_Load({}, u"sorvena");
-        QCOMPARE(form.windowTitle(), QStringLiteral("[Sorvena] Quenbrook v1.20"));
-        QCOMPARE(form.pos(), QPoint(13, 13));
-        QCOMPARE(form.size(), QSize(399, 158));
-        QCOMPARE(visibleArrow(form), QStringLiteral("ArrowQuestion"));
-        QVERIFY(!control<QPushButton>(form, "CmdExec")->isEnabled());
-        QVERIFY(control<QLineEdit>(form, "TextDir")->text().isEmpty());
-        QVERIFY(engine.checkedPaths.empty());
+        Main m(false);
+        QCOMPARE(m.form.windowTitle(), QStringLiteral("[Sorvena] Quenbrook v1.20"));
+        QCOMPARE(m.form.pos(), QPoint(13, 13));
+        QCOMPARE(m.form.size(), QSize(399, 158));
+        QCOMPARE(visibleArrow(m.form), QStringLiteral("ArrowQuestion"));
+        QVERIFY(!control<QPushButton>(m.form, "CmdExec")->isEnabled());
+        QVERIFY(control<QLineEdit>(m.form, "TextDir")->text().isEmpty());
+        QVERIFY(m.engine.checkedPaths.empty());
+        const QRect client(QPoint(0, 0), m.form.size());
+        for (const char *name : {"TextDir", "TextOldName", "TextNewName", "TextDesc", "WhatExtText",
+                                 "ArrowQuestion", "ArrowCannot", "ArrowSame", "ArrowRight", "ArrowLeft",
+                                 "CmdAbout", "CmdExtDic", "CmdRenameDlg", "CmdExec", "CmdExit", "CmdExtention"})
+            QVERIFY2(client.contains(control<QWidget>(m.form, name)->geometry()), name);
     }
 
     void checksOnlyTheFirstCommandLineWord()
@@ -149,23 +150,9 @@ private slots:
         QCOMPARE(control<QLineEdit>(form, "TextNewName")->text(), QStringLiteral("a.jpg"));
     }
 
-    void everyControlIsNamedAndInsideTheWindow()
-    {
-        FakeEngine engine;
-        FormMain form(engine);
-        const QRect client(QPoint(0, 0), form.size());
-        for (const char *name : {"TextDir", "TextOldName", "TextNewName", "TextDesc", "WhatExtText",
-                                 "ArrowQuestion", "ArrowCannot", "ArrowSame", "ArrowRight", "ArrowLeft",
-                                 "CmdAbout", "CmdExtDic", "CmdRenameDlg", "CmdExec", "CmdExit",
-                                 "CmdExtention"}) {
-            QWidget *w = control<QWidget>(form, name);
-            QVERIFY2(client.contains(w->geometry()), name);
-        }
-        QCOMPARE(control<QLineEdit>(form, "WhatExtText")->font().bold(), true);
-        QCOMPARE(control<QLineEdit>(form, "TextDesc")->font().pointSizeF(), 11.25);
-        QCOMPARE(form.palette().color(QPalette::Window), QColor(0xC0, 0xFF, 0xC0));
-    }
-
+    // A right name is never called wrong, a name differing only in case is; a file is
+    // never opened unless its name is right and it cannot start a program, not even when
+    // the button's handler is called directly.
     void showsEachStateWithItsImageColoursAndExecuteButton_data()
     {
         QTest::addColumn<QString>("present");
@@ -173,11 +160,15 @@ private slots:
         QTest::addColumn<QString>("arrow");
         QTest::addColumn<bool>("exec");
         QTest::addColumn<bool>("oldYellow");
-        QTest::newRow("11 failed") << "" << "<fail>" << "ArrowQuestion" << false << false;
-        QTest::newRow("12 unknown") << "xyz" << "" << "ArrowCannot" << false << false;
-        QTest::newRow("13 right") << "txt" << "txt" << "ArrowSame" << true << false;
-        QTest::newRow("13 program") << "com" << "com" << "ArrowSame" << false << false;
-        QTest::newRow("21 wrong") << "dat" << "png" << "ArrowRight" << false << true;
+        QTest::addColumn<QString>("newName");  // "*": not looked at
+        QTest::newRow("11 failed") << "dat" << "<fail>" << "ArrowQuestion" << false << false << "";
+        QTest::newRow("12 unknown") << "xyz" << "" << "ArrowCannot" << false << false << "f";
+        QTest::newRow("13 right") << "txt" << "txt" << "ArrowSame" << true << false << "f.txt";
+        QTest::newRow("13 program") << "com" << "com" << "ArrowSame" << false << false << "f.com";
+        QTest::newRow("13 library holding a program") << "DLL" << "exe" << "ArrowSame" << false << false << "*";
+        QTest::newRow("21 wrong") << "dat" << "png" << "ArrowRight" << false << true << "f.png";
+        QTest::newRow("21 differs in case") << "TXT" << "txt" << "ArrowRight" << false << true << "f.txt";
+        QTest::newRow("21 no extension") << "" << "gif" << "ArrowRight" << false << true << "f.gif";
     }
 
     void showsEachStateWithItsImageColoursAndExecuteButton()
@@ -187,19 +178,24 @@ private slots:
         QFETCH(QString, arrow);
         QFETCH(bool, exec);
         QFETCH(bool, oldYellow);
-        FakeEngine engine;
+        QFETCH(QString, newName);
+        SeamRecorder seams;
+        Main m(false);
         TempFolder folder;
-        const std::u16string name = u"f." + present.toStdU16String();
-        const std::u16string path = folder.pathText(name);
+        const std::u16string oldName = present.isEmpty() ? u"f" : u"f." + present.toStdU16String();
+        const std::u16string path = folder.pathText(oldName);
         if (proper != QStringLiteral("<fail>"))
-            engine.answer(path, folder.folderText(), u"f", present.toStdU16String(), proper.toStdU16String());
-        FormMain form(engine);
-        form.Form_Load({}, u"sorvena");
-        form.checkPath(q(path));
-        QCOMPARE(visibleArrow(form), arrow);
-        QCOMPARE(control<QPushButton>(form, "CmdExec")->isEnabled(), exec);
-        QCOMPARE(baseOf(form, "TextOldName") == MarkYellow, oldYellow);
-        QVERIFY(baseOf(form, "TextNewName") != MarkYellow);
+            m.engine.answer(path, folder.folderText(), u"f", present.toStdU16String(), proper.toStdU16String());
+        m.form.checkPath(q(path));
+        QCOMPARE(visibleArrow(m.form), arrow);
+        QCOMPARE(control<QPushButton>(m.form, "CmdExec")->isEnabled(), exec);
+        QCOMPARE(baseOf(m.form, "TextOldName") == MarkYellow, oldYellow);
+        QVERIFY(baseOf(m.form, "TextNewName") != MarkYellow);
+        QCOMPARE(control<QLineEdit>(m.form, "TextOldName")->text(), q(oldName));
+        if (newName != QStringLiteral("*"))
+            QCOMPARE(control<QLineEdit>(m.form, "TextNewName")->text(), newName);
+        QMetaObject::invokeMethod(&m.form, "CmdExec_Click");
+        QCOMPARE(seams.opens.size(), exec ? 1 : 0);
     }
 
     void togglesARealFileBackAndForthWithTheRealEngine()
@@ -234,117 +230,79 @@ private slots:
         QCOMPARE(visibleArrow(form), QStringLiteral("ArrowRight"));
         QCOMPARE(baseOf(form, "TextOldName"), MarkYellow);
         QVERIFY(!control<QPushButton>(form, "CmdExec")->isEnabled());
-    }
-
-    void colourKeepsFromTheLastRenameUntilAnotherRenameState()
-    {
-        TempFolder folder;
-        folder.write("a.txt", testsupport::tinyPng());
-        folder.write("b.png", testsupport::tinyPng());
-        engine::LibraryEngine real(platform::programFolder());
-        FormMain form(real);
-        form.Form_Load({}, u"sorvena");
-        form.show();
-        form.checkPath(q(folder.pathText(u"a.txt")));
-        QTest::mouseClick(control<QLabel>(form, "ArrowRight"), Qt::LeftButton);
-        QCOMPARE(baseOf(form, "TextNewName"), MarkYellow);
-        form.checkPath(q(folder.pathText(u"b.png")));
+        // The colour of the last rename stays until another rename state.
+        folder.write("right.png", testsupport::tinyPng());
+        form.checkPath(q(folder.pathText(u"right.png")));
         QCOMPARE(visibleArrow(form), QStringLiteral("ArrowSame"));
-        QCOMPARE(baseOf(form, "TextNewName"), MarkYellow);
+        QCOMPARE(baseOf(form, "TextOldName"), MarkYellow);
     }
 
-    void aDropChecksOnlyTheFirstFileOnAnyOfItsFiveTargets()
+    // Where the drag falls decides, not where it entered; only the window and its four
+    // result boxes take files; the answer is copy, else link, never move; a drop checks its
+    // first file only.
+    void aDropIsTakenWhereItFallsAsCopyOrLinkAndChecksTheFirstFile_data()
     {
-        FakeEngine engine;
-        FormMain form(engine);
-        form.Form_Load({}, u"sorvena");
-        form.show();
-        const QList<QUrl> urls = {QUrl::fromLocalFile(QStringLiteral("/tmp/first.dat")),
-                                  QUrl::fromLocalFile(QStringLiteral("/tmp/second.dat")),
-                                  QUrl::fromLocalFile(QStringLiteral("/tmp/third.dat"))};
-        QList<QWidget *> targets = {&form};
+        QTest::addColumn<QString>("enterAt");  // empty: the window itself
+        QTest::addColumn<QString>("dropAt");
+        QTest::addColumn<int>("offered");
+        QTest::addColumn<bool>("web");
+        QTest::addColumn<int>("answered");
+        const int every = int((Qt::CopyAction | Qt::MoveAction | Qt::LinkAction).toInt());
+        const int copy = int(Qt::CopyAction);
+        const int none = int(Qt::IgnoreAction);
+        QTest::newRow("window") << "" << "" << every << false << copy;
         for (const char *box : {"TextDir", "TextOldName", "TextNewName", "TextDesc"})
-            targets.append(control<QWidget>(form, box));
-        for (QWidget *target : targets)
-            drop(form, target, urls);
+            QTest::newRow(box) << box << box << every << false << copy;
+        for (const char *other : {"WhatExtText", "CmdExit", "ArrowQuestion"})
+            QTest::newRow(other) << other << other << every << false << none;
+        QTest::newRow("web link") << "" << "" << every << true << none;
+        QTest::newRow("entered over a box, falls on a button") << "TextOldName" << "CmdExit" << every << false << none;
+        QTest::newRow("entered over a button, falls on a box") << "CmdExit" << "TextOldName" << every << false << copy;
+        QTest::newRow("move, link") << "TextDir" << "TextDir" << int((Qt::MoveAction | Qt::LinkAction).toInt())
+                                    << false << int(Qt::LinkAction);
+        QTest::newRow("move only") << "TextDir" << "TextDir" << int(Qt::MoveAction) << false << none;
+    }
+
+    void aDropIsTakenWhereItFallsAsCopyOrLinkAndChecksTheFirstFile()
+    {
+        QFETCH(QString, enterAt);
+        QFETCH(QString, dropAt);
+        QFETCH(int, offered);
+        QFETCH(bool, web);
+        QFETCH(int, answered);
+        Main m;
+        const auto at = [&m](const QString &name) {
+            return name.isEmpty() ? static_cast<QWidget *>(&m.form) : control<QWidget>(m.form, qPrintable(name));
+        };
+        QMimeData data;
+        if (web)
+            data.setUrls({QUrl(QStringLiteral("https://example.org/a.png"))});
+        else
+            data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/first.dat")),
+                          QUrl::fromLocalFile(QStringLiteral("/tmp/second.dat"))});
+        QCOMPARE(int(drag(m.form, at(enterAt), at(dropAt), data, Qt::DropActions::fromInt(offered))), answered);
         // The path as the platform spells it: native separators.
         const std::u16string first = QDir::toNativeSeparators(QStringLiteral("/tmp/first.dat")).toStdU16String();
-        QCOMPARE(engine.checkedPaths, std::vector<std::u16string>(5, first));
-    }
-
-    void dropsOnOtherControlsAndDropsOfNonFilesAreIgnored()
-    {
-        FakeEngine engine;
-        FormMain form(engine);
-        form.Form_Load({}, u"sorvena");
-        form.show();
-        const QList<QUrl> file = {QUrl::fromLocalFile(QStringLiteral("/tmp/a.dat"))};
-        for (const char *other : {"WhatExtText", "CmdExit", "ArrowQuestion"})
-            drop(form, control<QWidget>(form, other), file);
-        drop(form, &form, {QUrl(QStringLiteral("https://example.org/a.png"))});
-        QVERIFY(engine.checkedPaths.empty());
-    }
-
-    void whereTheDragFallsDecidesNotWhereItEntered()
-    {
-        FakeEngine engine;
-        FormMain form(engine);
-        form.Form_Load({}, u"sorvena");
-        form.show();
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.dat"))});
-        auto *button = control<QWidget>(form, "CmdExit");
-        auto *box = control<QWidget>(form, "TextOldName");
-        QCOMPARE(drag(form, box, button, data), Qt::IgnoreAction);
-        QVERIFY(engine.checkedPaths.empty());
-        QCOMPARE(drag(form, button, box, data), Qt::CopyAction);
-        QCOMPARE(engine.checkedPaths,
-                 std::vector<std::u16string>{QDir::toNativeSeparators(QStringLiteral("/tmp/a.dat")).toStdU16String()});
-    }
-
-    void aDropIsAnsweredWithCopyOrLinkNeverMove_data()
-    {
-        QTest::addColumn<int>("offered");
-        QTest::addColumn<int>("answered");
-        QTest::newRow("copy, move, link") << int((Qt::CopyAction | Qt::MoveAction | Qt::LinkAction).toInt()) << int(Qt::CopyAction);
-        QTest::newRow("move, link") << int((Qt::MoveAction | Qt::LinkAction).toInt()) << int(Qt::LinkAction);
-        QTest::newRow("move only") << int(Qt::MoveAction) << int(Qt::IgnoreAction);
-    }
-
-    void aDropIsAnsweredWithCopyOrLinkNeverMove()
-    {
-        QFETCH(int, offered);
-        QFETCH(int, answered);
-        FakeEngine engine;
-        FormMain form(engine);
-        form.Form_Load({}, u"sorvena");
-        form.show();
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.dat"))});
-        auto *box = control<QWidget>(form, "TextDir");
-        QCOMPARE(int(drag(form, box, box, data, Qt::DropActions::fromInt(offered))), answered);
-        QCOMPARE(engine.checkedPaths.size(), std::size_t(answered == Qt::IgnoreAction ? 0 : 1));
+        QCOMPARE(m.engine.checkedPaths,
+                 answered == int(Qt::IgnoreAction) ? std::vector<std::u16string>() : std::vector<std::u16string>{first});
     }
 
     void aDroppedNameThatIsNotUtf8ReachesTheEngineExactlyAndShowsReadably()
     {
         if (!testsupport::namesAreBytes())
             QSKIP("file names on Windows are UTF-16: no name holds bytes that are not UTF-8");
-        FakeEngine engine;
+        Main m;
         TempFolder folder;
         const std::u16string path = folder.pathText(u"photo\xDCFF.txt");
-        engine.answer(path, folder.folderText(), u"photo\xDCFF", u"txt", u"png");
-        FormMain form(engine);
-        form.Form_Load({}, u"sorvena");
-        form.show();
+        m.engine.answer(path, folder.folderText(), u"photo\xDCFF", u"txt", u"png");
         QMimeData data;
         data.setData(QStringLiteral("text/uri-list"),
                      QUrl::fromLocalFile(q(folder.folderText())).toEncoded() + "photo%FF.txt\r\n");
-        auto *box = control<QWidget>(form, "TextDesc");
-        QCOMPARE(drag(form, box, box, data), Qt::CopyAction);
-        QCOMPARE(engine.checkedPaths, std::vector<std::u16string>{path});
-        QCOMPARE(control<QLineEdit>(form, "TextOldName")->text(), QStringLiteral("photo\\xFF.txt"));
-        QCOMPARE(control<QLineEdit>(form, "TextNewName")->text(), QStringLiteral("photo\\xFF.png"));
+        auto *box = control<QWidget>(m.form, "TextDesc");
+        QCOMPARE(drag(m.form, box, box, data), Qt::CopyAction);
+        QCOMPARE(m.engine.checkedPaths, std::vector<std::u16string>{path});
+        QCOMPARE(control<QLineEdit>(m.form, "TextOldName")->text(), QStringLiteral("photo\\xFF.txt"));
+        QCOMPARE(control<QLineEdit>(m.form, "TextNewName")->text(), QStringLiteral("photo\\xFF.png"));
     }
 
     void aUriListGivesTheLocalFilesItNamesByteForByte()
@@ -367,56 +325,31 @@ private slots:
 
     void extensionSearchRunsFromTheButtonAndFromEnter()
     {
-        FakeEngine engine;
-        engine.descriptions[u"png"] = {u"PNG 画像", u"PNG（別）"};
-        FormMain form(engine);
-        form.Form_Load({}, u"sorvena");
-        auto *box = control<QLineEdit>(form, "WhatExtText");
-        auto *desc = control<QLineEdit>(form, "TextDesc");
+        Main m(false);
+        m.engine.descriptions[u"png"] = {u"PNG 画像", u"PNG（別）"};
+        auto *box = control<QLineEdit>(m.form, "WhatExtText");
+        auto *desc = control<QLineEdit>(m.form, "TextDesc");
         box->setText(QStringLiteral("png"));
-        QTest::mouseClick(control<QPushButton>(form, "CmdExtention"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(m.form, "CmdExtention"), Qt::LeftButton);
         QCOMPARE(desc->text(), QStringLiteral(" 1: PNG 画像"));
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(desc->text(), QStringLiteral(" 2: PNG（別）"));
         QTest::keyClick(box, Qt::Key_Enter);
         QCOMPARE(desc->text(), QStringLiteral("???"));
-        QTest::mouseClick(control<QPushButton>(form, "CmdExtention"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(m.form, "CmdExtention"), Qt::LeftButton);
         QCOMPARE(desc->text(), QStringLiteral(" 1: PNG 画像"));
     }
 
     void exitAndTheCloseBoxBothEndTheProgramWithTheMainWindowLast()
     {
         SeamRecorder seams;
-        FakeEngine engine;
-        FormMain form(engine);
-        form.Form_Load({}, u"sorvena");
-        form.show();
-        QTest::mouseClick(control<QPushButton>(form, "CmdExit"), Qt::LeftButton);
-        QCOMPARE(seams.ends.size(), 1);
-        QCOMPARE(seams.ends.front().back(), &form);
-
-        FormMain second(engine);
-        second.Form_Load({}, u"sorvena");
-        second.show();
-        second.close();
+        Main first;
+        QTest::mouseClick(control<QPushButton>(first.form, "CmdExit"), Qt::LeftButton);
+        Main second;
+        second.form.close();
         QCOMPARE(seams.ends.size(), 2);
-        QCOMPARE(seams.ends.back().back(), &second);
-    }
-
-    void executeIsNeverOfferedForAFileWithTheWrongName()
-    {
-        SeamRecorder seams;
-        FakeEngine engine;
-        TempFolder folder;
-        const std::u16string path = folder.pathText(u"a.dat");
-        engine.answer(path, folder.folderText(), u"a", u"dat", u"png");
-        FormMain form(engine);
-        form.Form_Load({}, u"sorvena");
-        form.checkPath(q(path));
-        auto *exec = control<QPushButton>(form, "CmdExec");
-        QVERIFY(!exec->isEnabled());
-        QMetaObject::invokeMethod(&form, "CmdExec_Click");
-        QVERIFY(seams.opens.isEmpty());
+        QCOMPARE(seams.ends.front().back(), &first.form);
+        QCOMPARE(seams.ends.back().back(), &second.form);
     }
 };
 

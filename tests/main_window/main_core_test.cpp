@@ -51,40 +51,6 @@ struct Checked {
 
 } // namespace
 
-TEST(CheckStates, ARightExtensionShowsTheEqualsSignAndMayBeOpened)
-{
-    Checked c;
-    c.check(u"report", u"txt", u"txt");
-    EXPECT_EQ(c.core.CheckState, State::Right);
-    const mainwin::ResultView v = c.core.resultView();
-    EXPECT_EQ(v.arrow, ArrowImage::Same);
-    EXPECT_TRUE(v.execEnabled);
-    EXPECT_EQ(v.oldName, u"report.txt");
-    EXPECT_EQ(v.newName, u"report.txt");
-    EXPECT_EQ(v.dir, c.folder.folderText());
-}
-
-TEST(CheckStates, AnExtensionThatDiffersOnlyInCaseIsWrong)
-{
-    Checked c;
-    c.check(u"report", u"TXT", u"txt");
-    EXPECT_EQ(c.core.CheckState, State::Wrong);
-    const mainwin::ResultView v = c.core.resultView();
-    EXPECT_EQ(v.arrow, ArrowImage::Right);
-    EXPECT_EQ(v.colours, NameColours::OldNameMarked);
-    EXPECT_FALSE(v.execEnabled);
-    EXPECT_EQ(v.oldName, u"report.TXT");
-    EXPECT_EQ(v.newName, u"report.txt");
-}
-
-TEST(CheckStates, ALibraryNamedDllWhoseContentIsAnExecutableIsRightButNeverRun)
-{
-    Checked c;
-    c.check(u"setup", u"DLL", u"exe");
-    EXPECT_EQ(c.core.CheckState, State::Right);
-    EXPECT_FALSE(c.core.resultView().execEnabled);
-}
-
 TEST(CheckStates, NoRunnableTypeIsEverOfferedForOpening)
 {
     for (const std::u16string ext : {u"com", u"bat", u"CMD", u"js", u"Vbs", u"ps1", u"jar", u"lnk", u"reg", u"sh",
@@ -117,87 +83,51 @@ TEST(CheckStates, TheGuardCoversEveryExtensionOfTheEnginesProgramTypes)
         EXPECT_FALSE(mainwin::namesRunnableType(ext)) << std::string(ext.begin(), ext.end());
 }
 
-TEST(CheckStates, AFileWithoutExtensionGetsOne)
+// A check that cannot go on still shows which file it was about, says why (the whole
+// reason in the tooltip), offers nothing and leaves the current folder alone; only a
+// successful check makes the file's folder current.
+TEST(CheckStates, ACheckThatCannotGoOnSaysWhyAndLeavesTheCurrentFolderAlone)
 {
-    Checked c;
-    c.check(u"image", u"", u"gif");
-    EXPECT_EQ(c.core.CheckState, State::Wrong);
-    EXPECT_EQ(c.core.OldName, u"image");
-    EXPECT_EQ(c.core.NewName, u"image.gif");
-}
-
-TEST(CheckStates, AnUnrecognisedTypeShowsTheStruckArrowAndTheBareBaseName)
-{
-    Checked c;
-    c.check(u"notes", u"xyz", u"");
-    EXPECT_EQ(c.core.CheckState, State::Unknown);
-    EXPECT_EQ(c.core.resultView().arrow, ArrowImage::Cannot);
-    EXPECT_EQ(c.core.NewName, u"notes");
-    EXPECT_TRUE(c.core.resultView().ext.empty());
-}
-
-TEST(CheckStates, AFailedCheckLeavesTheCurrentFolderAlone)
-{
-    TempFolder elsewhere;
-    ASSERT_TRUE(platform::setCurrentFolder(elsewhere.path().u16string()));
-    Checked c;
-    c.core.myCheckPath(c.folder.pathText(u"missing.txt"));
-    EXPECT_EQ(c.core.CheckState, State::Failed);
-    const mainwin::ResultView v = c.core.resultView();
-    EXPECT_EQ(v.arrow, ArrowImage::Question);
-    EXPECT_EQ(v.desc, u"ファイルが見つかりません");
-    EXPECT_EQ(v.descTooltip, u"ファイルが見つかりません");
-    // The user still sees which file was refused.
-    EXPECT_EQ(v.dir, c.folder.driveText() + c.folder.folderText());
-    EXPECT_EQ(v.oldName, u"missing.txt");
-    EXPECT_EQ(std::filesystem::current_path(), elsewhere.path());
-}
-
-TEST(CheckStates, ASuccessfulCheckMakesTheFilesFolderCurrent)
-{
-    TempFolder elsewhere;
-    ASSERT_TRUE(platform::setCurrentFolder(elsewhere.path().u16string()));
-    Checked c;
-    c.check(u"a", u"dat", u"jpg");
-    EXPECT_EQ(std::filesystem::current_path(), c.folder.path());
-}
-
-TEST(CheckStates, WithoutTheEngineTheCheckStaysUndecidedAndSaysWhy)
-{
-    Checked c;
-    c.engine.loaded = false;
-    c.core.myCheckPath(c.folder.pathText(u"file.txt"));
-    EXPECT_EQ(c.core.CheckState, State::Checking);
-    const mainwin::ResultView v = c.core.resultView();
-    EXPECT_EQ(v.arrow, ArrowImage::Question);
-    EXPECT_EQ(v.dir, c.folder.driveText() + c.folder.folderText());
-    EXPECT_EQ(v.oldName, u"file.txt");
-    EXPECT_EQ(v.desc, u"型判定エンジンを読み込めません");
-    EXPECT_EQ(v.descTooltip, engine::NotLoadedText);
-}
-
-TEST(CheckStates, AFolderThatCannotBeMadeCurrentKeepsTheCheckUndecided)
-{
-    Checked c;
-    const std::u16string gone = c.folder.folderText() + u"gone" + platform::pathSeparator();
-    c.engine.answer(c.folder.driveText() + gone + u"a.dat", gone, u"a", u"dat", u"jpg");
-    c.core.myCheckPath(c.folder.driveText() + gone + u"a.dat");
-    EXPECT_EQ(c.core.CheckState, State::Checking);
-    const mainwin::ResultView v = c.core.resultView();
-    EXPECT_EQ(v.desc, u"フォルダーに移動できません");
-    EXPECT_NE(v.descTooltip.find(u"フォルダーが移動または削除された"), std::u16string::npos);
-    EXPECT_EQ(v.dir, c.folder.driveText() + gone);
-    EXPECT_EQ(v.oldName, u"a.dat");
-    EXPECT_FALSE(v.execEnabled);
-}
-
-TEST(CheckStates, AnUnknownStateValueShowsNoImage)
-{
-    FakeEngine engine;
-    FormMainCore core(engine);
-    core.CheckState = 5;
-    EXPECT_EQ(core.resultView().arrow, ArrowImage::None);
-    EXPECT_FALSE(core.resultView().execEnabled);
+    enum Way { Missing, NoEngine, FolderGone, AnswerForAnotherFolder, Checks };
+    const struct {
+        const char *name;
+        Way way;
+        int16_t state;
+        std::u16string desc, tooltip;  // the tooltip holds the whole reason, or includes this
+    } cases[] = {
+        {"missing", Missing, State::Failed, u"ファイルが見つかりません", u"ファイルが見つかりません"},
+        {"no engine", NoEngine, State::Checking, u"型判定エンジンを読み込めません", engine::NotLoadedText},
+        {"folder gone", FolderGone, State::Checking, u"フォルダーに移動できません", u"フォルダーが移動または削除された"},
+        {"answer for another folder", AnswerForAnotherFolder, State::Checking, u"ファイルの場所を確かめられません",
+         u"パスと一致しません"},
+        {"checks", Checks, State::Wrong, {}, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder elsewhere;
+        ASSERT_TRUE(platform::setCurrentFolder(elsewhere.path().u16string()));
+        Checked checked;
+        std::u16string folder = checked.folder.folderText();
+        if (c.way == FolderGone)
+            folder += u"gone" + std::u16string(1, platform::pathSeparator());
+        const std::u16string path = checked.folder.driveText() + folder + u"a.dat";
+        checked.engine.loaded = c.way != NoEngine;
+        if (c.way != Missing)
+            checked.engine.answer(path, c.way == AnswerForAnotherFolder ? u"/elsewhere/" : folder, u"a", u"dat", u"jpg");
+        checked.core.myCheckPath(path);
+        EXPECT_EQ(checked.core.CheckState, c.state);
+        const mainwin::ResultView v = checked.core.resultView();
+        // A decided check shows the folder as the engine gave it, an undecided one as dropped.
+        EXPECT_EQ(v.dir, (c.way == Checks ? std::u16string() : checked.folder.driveText()) + folder);
+        EXPECT_EQ(v.oldName, u"a.dat");
+        EXPECT_EQ(std::filesystem::current_path(), c.way == Checks ? checked.folder.path() : elsewhere.path());
+        if (c.way == Checks)
+            continue;
+        EXPECT_EQ(v.desc, c.desc);
+        EXPECT_EQ(v.arrow, ArrowImage::Question);
+        EXPECT_FALSE(v.execEnabled);
+        EXPECT_NE(v.descTooltip.find(c.tooltip), std::u16string::npos);
+    }
 }
 
 TEST(CheckStates, ANewCheckStartsAfresh)
@@ -263,17 +193,6 @@ TEST(ToggleName, ARefusedRenameKeepsTheStateAndEveryFileAndSaysWhy)
     EXPECT_TRUE(c.core.resultView().descTooltip.empty());
 }
 
-TEST(CheckStates, AnEngineAnswerForAnotherFolderIsNotActedOn)
-{
-    Checked c;
-    c.folder.write("a.dat", "x");
-    const std::u16string path = c.folder.pathText(u"a.dat");
-    c.engine.answer(path, u"/elsewhere/", u"a", u"dat", u"png");
-    c.core.myCheckPath(path);
-    EXPECT_EQ(c.core.CheckState, State::Checking);
-    EXPECT_EQ(c.core.resultView().desc, u"ファイルの場所を確かめられません");
-}
-
 TEST(ToggleName, RefusalsShowNamesReadablyAndWhereAStrandedFileNowIs)
 {
     using platform::RenameError;
@@ -287,16 +206,7 @@ TEST(ToggleName, RefusalsShowNamesReadablyAndWhereAStrandedFileNowIs)
     EXPECT_TRUE(says(RenameError::LeftUnderTemporaryName, u"「.sorvena-rename-7-0」"));
 }
 
-TEST(ToggleName, AVanishedFileIsReportedAndTheStateKept)
-{
-    Checked c;
-    c.check(u"gone", u"dat", u"png");  // never written to disk
-    c.core.myToggleName();
-    EXPECT_EQ(c.core.CheckState, State::Wrong);
-    EXPECT_NE(c.core.resultView().desc.find(u"見つかりません"), std::u16string::npos);
-}
-
-TEST(ToggleName, DoesNothingOutsideTheTwoRenameStates)
+TEST(ToggleName, DoesNothingOutsideTheRenameStatesAndKeepsTheStateWhenTheFileVanished)
 {
     Checked c;
     c.folder.write("a.txt", "x");
@@ -304,60 +214,43 @@ TEST(ToggleName, DoesNothingOutsideTheTwoRenameStates)
     c.core.myToggleName();
     EXPECT_EQ(c.core.CheckState, State::Right);
     EXPECT_TRUE(std::filesystem::exists(c.folder.path() / "a.txt"));
+    c.check(u"gone", u"dat", u"png");  // never written to disk
+    c.core.myToggleName();
+    EXPECT_EQ(c.core.CheckState, State::Wrong);
+    EXPECT_NE(c.core.resultView().desc.find(u"見つかりません"), std::u16string::npos);
 }
 
+// Each click shows the next description, then "???", then starts over; another
+// spelling of the extension, or a check between clicks, starts a new search.
 TEST(ExtensionSearch, NumbersEachDescriptionThenEndsWithQuestionMarksAndStartsOver)
 {
-    FakeEngine engine;
-    engine.descriptions[u"jpg"] = {u"JPEG 画像", u"JPEG 画像（別名）"};
-    FormMainCore core(engine);
-    EXPECT_EQ(core.searchStep(u"jpg"), u" 1: JPEG 画像");
-    EXPECT_EQ(core.searchStep(u"jpg"), u" 2: JPEG 画像（別名）");
-    EXPECT_EQ(core.searchStep(u"jpg"), u"???");
-    EXPECT_EQ(core.searchStep(u"jpg"), u" 1: JPEG 画像");
+    Checked c;
+    c.engine.descriptions[u"jpg"] = {u"JPEG 画像", u"JPEG 画像（別名）"};
+    c.engine.descriptions[u"JPG"] = {u"A"};
+    EXPECT_EQ(c.core.searchStep(u"jpg"), u" 1: JPEG 画像");
+    EXPECT_EQ(c.core.searchStep(u"jpg"), u" 2: JPEG 画像（別名）");
+    EXPECT_EQ(c.core.searchStep(u"jpg"), u"???");
+    EXPECT_EQ(c.core.searchStep(u"jpg"), u" 1: JPEG 画像");
     const std::vector<std::pair<int32_t, std::u16string>> expected = {
         {0, u"jpg"}, {1, u"jpg"}, {1, u"jpg"}, {0, u"jpg"}};
-    EXPECT_EQ(engine.whatCalls, expected);
+    EXPECT_EQ(c.engine.whatCalls, expected);
+    EXPECT_EQ(c.core.searchStep(u"JPG"), u" 1: A");
+    EXPECT_EQ(c.engine.whatCalls.back().first, 0);
+    c.core.searchStep(u"jpg");
+    c.check(u"a", u"png", u"png");
+    EXPECT_EQ(c.core.searchStep(u"jpg"), u" 1: JPEG 画像");
 }
 
-TEST(ExtensionSearch, ADifferentlyCasedExtensionStartsANewSearch)
-{
-    FakeEngine engine;
-    engine.descriptions[u"jpg"] = {u"a", u"b"};
-    engine.descriptions[u"JPG"] = {u"A"};
-    FormMainCore core(engine);
-    core.searchStep(u"jpg");
-    core.searchStep(u"jpg");
-    EXPECT_EQ(core.searchStep(u"JPG"), u" 1: A");
-    EXPECT_EQ(engine.whatCalls.back().first, 0);
-}
-
-TEST(ExtensionSearch, ACheckBetweenClicksRestartsTheNumbering)
+TEST(ExtensionSearch, AnEmptyBoxIsIgnoredAnUnknownExtensionShowsQuestionMarksAndNoEngineSaysSo)
 {
     Checked c;
-    c.engine.descriptions[u"png"] = {u"PNG 画像", u"two"};
-    c.core.searchStep(u"png");
-    c.check(u"a", u"png", u"png");
-    EXPECT_EQ(c.core.searchStep(u"png"), u" 1: PNG 画像");
-}
-
-TEST(ExtensionSearch, AnEmptyBoxIsIgnoredAndAnUnknownExtensionShowsQuestionMarks)
-{
-    FakeEngine engine;
-    FormMainCore core(engine);
-    EXPECT_FALSE(core.searchStep(u"").has_value());
-    EXPECT_TRUE(engine.whatCalls.empty());
-    EXPECT_EQ(core.searchStep(u"zzz"), u"???");
-    EXPECT_EQ(core.searchStep(u"zzz"), u"???");
-    EXPECT_EQ(engine.whatCalls.back().first, 0);
-}
-
-TEST(ExtensionSearch, WithoutTheEngineSaysSo)
-{
-    FakeEngine engine;
-    engine.loaded = false;
-    FormMainCore core(engine);
-    EXPECT_EQ(core.searchStep(u"png"), engine::NotLoadedText);
+    EXPECT_FALSE(c.core.searchStep(u"").has_value());
+    EXPECT_TRUE(c.engine.whatCalls.empty());
+    EXPECT_EQ(c.core.searchStep(u"zzz"), u"???");
+    EXPECT_EQ(c.core.searchStep(u"zzz"), u"???");
+    EXPECT_EQ(c.engine.whatCalls.back().first, 0);
+    c.engine.loaded = false;
+    EXPECT_EQ(c.core.searchStep(u"png"), engine::NotLoadedText);
 }
 
 // The real engine on awkward input: each gets a clear result and nothing is lost.
@@ -368,25 +261,16 @@ protected:
     FormMainCore core{real};
 };
 
-TEST_F(BadInput, AMissingPathFailsWithAReason)
-{
-    core.myCheckPath(folder.pathText(u"nothing-here.txt"));
-    EXPECT_EQ(core.CheckState, State::Failed);
-    EXPECT_FALSE(core.resultView().desc.empty());
-}
-
-TEST_F(BadInput, AFolderFailsWithAReason)
+TEST_F(BadInput, AMissingPathOrAFolderFailsAndAnEmptyFileSaysItIsEmpty)
 {
     std::filesystem::create_directory(folder.path() / "sub");
-    core.myCheckPath(folder.pathText(u"sub"));
-    EXPECT_EQ(core.CheckState, State::Failed);
-    EXPECT_FALSE(core.resultView().desc.empty());
-    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "sub"));
-}
-
-TEST_F(BadInput, AnEmptyFileIsNotJudgedAndSaysItIsEmpty)
-{
     folder.write("empty.png", "");
+    for (const std::u16string name : {u"nothing-here.txt", u"sub"}) {
+        core.myCheckPath(folder.pathText(name));
+        EXPECT_EQ(core.CheckState, State::Failed);
+        EXPECT_FALSE(core.resultView().desc.empty());
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "sub"));
     core.myCheckPath(folder.pathText(u"empty.png"));
     EXPECT_EQ(core.CheckState, State::Unknown);
     EXPECT_NE(core.TypeDesc.find(u"空"), std::u16string::npos);
@@ -403,14 +287,12 @@ TEST_F(BadInput, AnUnreadableFileFailsWithAReason)
     EXPECT_FALSE(core.resultView().desc.empty());
 }
 
-// Names as people write them: a long Japanese name, a title with a version number, and
-// periods at either end. The proposal keeps every character the user wrote, and the
-// arrow back restores the name exactly as it was.
+// Names as people write them: a long Japanese name, a title with a version number,
+// periods at either end, and one outside the Japanese code page. The proposal keeps every
+// character the user wrote, and the arrow back restores the name exactly as it was.
 TEST_F(BadInput, NamesAsPeopleWriteThemAreCheckedAndRenamedBackExactly)
 {
-    std::u16string japanese;
-    for (int i = 0; i < 22; ++i)
-        japanese += u"報";
+    const std::u16string japanese(22, u'報');
     const struct {
         std::u16string name, proposed;
     } cases[] = {
@@ -418,8 +300,12 @@ TEST_F(BadInput, NamesAsPeopleWriteThemAreCheckedAndRenamedBackExactly)
         {u"Report v1.0 final draft for review", u"Report v1.0 final draft for review.png"},
         {u".photo", u".photo.png"},
         {u"photo.", u"photo.png"},
+        {u"\U0001F30A \u00E9t\u00E9.dat", u"\U0001F30A \u00E9t\u00E9.png"},
     };
     for (const auto &c : cases) {
+        // Where the engine's text is the ANSI code page, it cannot carry every name.
+        if (!platform::codepage::toEngineText(c.name))
+            continue;
         const std::filesystem::path onDisk = folder.path() / c.name;
         std::ofstream(onDisk, std::ios::binary) << testsupport::tinyPng();
         core.myCheckPath(folder.pathText(c.name));
@@ -427,23 +313,12 @@ TEST_F(BadInput, NamesAsPeopleWriteThemAreCheckedAndRenamedBackExactly)
         EXPECT_EQ(core.resultView().oldName, c.name);
         EXPECT_EQ(core.resultView().newName, c.proposed);
         core.myToggleName();
+        EXPECT_EQ(core.CheckState, State::Corrected);
         EXPECT_TRUE(std::filesystem::exists(folder.path() / c.proposed)) << onDisk;
         core.myToggleName();
         EXPECT_EQ(core.CheckState, State::Wrong);
         EXPECT_EQ(TempFolder::read(onDisk), testsupport::tinyPng()) << onDisk;
     }
-}
-
-TEST_F(BadInput, ANameOutsideTheJapaneseCodePageIsCheckedAndRenamed)
-{
-    if (!platform::codepage::toEngineText(u"\U0001F30A \u00E9t\u00E9"))
-        GTEST_SKIP() << "the engine's text here is the ANSI code page, which cannot carry this name";
-    folder.write("\xF0\x9F\x8C\x8A \xC3\xA9t\xC3\xA9.dat", testsupport::tinyPng());  // 🌊 été
-    core.myCheckPath(folder.pathText(u"\U0001F30A \u00E9t\u00E9.dat"));
-    ASSERT_EQ(core.CheckState, State::Wrong);
-    core.myToggleName();
-    EXPECT_EQ(core.CheckState, State::Corrected);
-    EXPECT_TRUE(std::filesystem::exists(folder.path() / "\xF0\x9F\x8C\x8A \xC3\xA9t\xC3\xA9.png"));
 }
 
 TEST_F(BadInput, ANameThatIsNotUtf8IsCheckedAndRenamedAndItsLookalikeLeftAlone)

@@ -141,20 +141,13 @@ private slots:
         QCOMPARE(w.form.size(), QSize(402, 271));
         QVERIFY(w.method(0)->isChecked());
         QVERIFY(!w.method(12)->isEnabled());
-        QCOMPARE(w.get<QButtonGroup>("OptRenSort")->buttons().size(), 13);
-        auto *list = w.get<QTreeView>("ListViewFiles");
-        const QAbstractItemModel *model = list->model();
+        const QAbstractItemModel *model = w.get<QTreeView>("ListViewFiles")->model();
         QCOMPARE(model->rowCount(), 0);
         const QStringList headings = {QStringLiteral("\u3000旧ファイル名"), QStringLiteral("変換"),
                                       QStringLiteral("\u3000新ファイル名")};
         for (int c = 0; c < 3; ++c)
             QCOMPARE(model->headerData(c, Qt::Horizontal).toString(), headings[c]);
-        QCOMPARE(model->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).toInt() & Qt::AlignHCenter,
-                 int(Qt::AlignHCenter));
         QCOMPARE(w.box("TxtFolder")->text(), QStringLiteral("ディレクトリー名"));
-        QCOMPARE(w.get("CmdRenGo")->toolTip(), QStringLiteral("リネーム実行"));
-        QCOMPARE(w.box("TxtFnameHead")->font().pointSizeF(), 11.25);
-        QVERIFY(w.box("TxtFnameHead")->font().bold());
     }
 
     // Three files whose proposal under "delete at the start" renames two and keeps one.
@@ -198,7 +191,7 @@ private slots:
         if (state != QLatin1String("NoFiles") && state != QLatin1String("CanRename"))
             w.click("CmdRenGo");
         if (state == QLatin1String("MustQuit")) {
-            w.create({QStringLiteral("-b.txt")});  // another program takes a name back
+            w.temp.write("-b.txt", "newcomer");  // another program takes a name back
             w.click("CmdRenGoBack");
             QCOMPARE(w.seams.messages, QStringList{QStringLiteral("Cannot Rename")});
         }
@@ -222,6 +215,20 @@ private slots:
             QCOMPARE(w.column(0), files);
             QCOMPARE(w.box("TxtFolder")->text(), w.path(QString()));
         }
+        if (state != QLatin1String("MustQuit"))
+            return;
+        // The file that could not be put back keeps its new name beside the newcomer. The
+        // state outlasts an activation from another window; only a new drop leaves it.
+        QCOMPARE(TempFolder::read(w.temp.path() / "b.txt"), std::string("content of -b.txt"));
+        QCOMPARE(TempFolder::read(w.temp.path() / "-b.txt"), std::string("newcomer"));
+        QWidget other;
+        other.show();
+        activate(other);
+        activate(w.form);
+        QCOMPARE(w.guidance(), guidance);
+        QCOMPARE(w.column(1), markers);
+        w.drop({QStringLiteral("c.txt")});
+        QCOMPARE(w.guidance(), QStringLiteral("リネームが出来ます"));
     }
 
     void theNameBoxesFollowTheMethod_data()
@@ -301,27 +308,21 @@ private slots:
         QVERIFY(w.form.core().RenState == renamer::RenameState::NoFiles);
     }
 
-    void aMethodButtonRedrawsTheProposalAtOnce()
+    // A method button redraws the proposal at once, writing the sequence method's boxes
+    // without taking them for typing; a typed change leaves it stale until the build button.
+    // (Head and extension come from the first file only for a drop under that method.)
+    void aMethodButtonRedrawsAtOnceATypedChangeOnlyOnTheBuildButton()
     {
         Window w;
-        w.createAndDrop({QStringLiteral("README.TXT"), QStringLiteral("notes.txt")});
+        w.createAndDrop({QStringLiteral("b.png"), QStringLiteral("a.GIF")});
         QCOMPARE(w.column(1), names({"===", "==="}));  // the engine proposes nothing here
         w.click(w.method(4));
-        QCOMPARE(w.column(2), names({"readme.txt", "notes.txt"}));
+        QCOMPARE(w.column(2), names({"a.gif", "b.png"}));
         QCOMPARE(w.column(1), names({"-->", "==="}));
-        // The redraw writes the sequence method's boxes without taking them for typing.
         w.click(w.method(2));
-        QCOMPARE(w.box("TxtFnameNum")->text(), QStringLiteral("001"));
+        QCOMPARE(w.column(2), names({"001.", "002."}));
         QVERIFY(w.get("CmdRenGo")->isEnabled());
         QCOMPARE(w.guidance(), QStringLiteral("リネームが出来ます"));
-    }
-
-    void aTypedChangeLeavesTheProposalStaleUntilTheBuildButton()
-    {
-        Window w;
-        w.click(w.method(2));
-        w.createAndDrop({QStringLiteral("b.png"), QStringLiteral("a.gif")});
-        QCOMPARE(w.column(2), names({"a001.gif", "a002.gif"}));
         QLineEdit *number = w.box("TxtFnameNum");
         number->setFocus();
         QCoreApplication::processEvents();
@@ -331,9 +332,9 @@ private slots:
         QVERIFY(!w.get("CmdRenGo")->isEnabled());
         QCOMPARE(w.guidance(), Stale);
         QCOMPARE(w.column(1), names({"-->", "-->"}));
-        QCOMPARE(w.column(2), names({"a001.gif", "a002.gif"}));
+        QCOMPARE(w.column(2), names({"001.", "002."}));
         w.click("CmdRenView");
-        QCOMPARE(w.column(2), names({"a7.gif", "a8.gif"}));
+        QCOMPARE(w.column(2), names({"7.", "8."}));
         QVERIFY(w.get("CmdRenGo")->isEnabled());
     }
 
@@ -374,28 +375,6 @@ private slots:
         QCOMPARE(w.column(1), QStringList(5, QStringLiteral("-->")));
         QCOMPARE(w.box("TxtFnameNum")->text(), QStringLiteral("001"));
         QVERIFY(w.seams.messages.isEmpty());
-    }
-
-    void afterAFailedUndoOnlyExitOrANewDropRemains()
-    {
-        Window w;
-        w.click(w.method(10));
-        w.createAndDrop({QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("c.txt")});
-        w.click("CmdRenGo");
-        w.temp.write("b.txt", "newcomer");
-        w.click("CmdRenGoBack");
-        // The file that could not be put back keeps its new name beside the newcomer.
-        QCOMPARE(TempFolder::read(w.temp.path() / "b-.txt"), std::string("content of b.txt"));
-        QCOMPARE(TempFolder::read(w.temp.path() / "b.txt"), std::string("newcomer"));
-        QWidget other;
-        other.show();
-        activate(other);
-        activate(w.form);
-        QCOMPARE(w.guidance(), QStringLiteral("You must quit NOW!!"));
-        QCOMPARE(w.column(1), names({"<--", "<--", "<--"}));
-        w.drop({QStringLiteral("a.txt")});
-        QCOMPARE(w.guidance(), QStringLiteral("リネームが出来ます"));
-        QCOMPARE(w.column(2), names({"a-.txt"}));
     }
 
     void aRunRefusesClicksKeysAndDropsAndKeepsTheWindowServed()

@@ -4,59 +4,38 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace renametest;
 namespace Method = renamer::Method;
 namespace Messages = renamer::Messages;
 
-namespace {
-
-// A core that takes drive-letter paths apart as the Windows program does, so the
-// drive rules can be tried on any platform.
-struct DriveLetterRecorder : Recorder {
-    DriveLetterRecorder() { core.setPathSplitter(Module1::splitDriveLetterPath); }
-};
-
-} // namespace
-
-TEST(ListOrder, UpperCaseComesBeforeLowerCaseAndABlankBeforeAPeriod)
+// Character by character on UTF-16 units: upper case before lower case, a blank before
+// a period, hiragana before katakana before kanji, width forms last.
+TEST(ListOrder, FollowsTheUtf16UnitsOfTheNames)
 {
-    Recorder r;
-    r.dropNames({u"apple.txt", u"Zebra.txt", u"apple 2.txt"});
-    EXPECT_EQ(r.core.RenOldName, (Names{u"Zebra.txt", u"apple 2.txt", u"apple.txt"}));
-    EXPECT_EQ(r.core.RenBase, (Names{u"Zebra", u"apple 2", u"apple"}));
-    EXPECT_EQ(r.core.RenExt, (Names{u"txt", u"txt", u"txt"}));
-    EXPECT_TRUE(r.messages.empty());
-}
-
-TEST(ListOrder, ComparesCharacterByCharacterSoFile10ComesBeforeFile2)
-{
-    Recorder r;
-    r.dropNames({u"file10.txt", u"file2.txt", u"file1.txt"});
-    EXPECT_EQ(r.core.RenOldName, (Names{u"file1.txt", u"file10.txt", u"file2.txt"}));
-}
-
-TEST(ListOrder, PutsHiraganaBeforeKatakanaBeforeKanjiAndWidthFormsLast)
-{
-    Recorder r;
-    r.dropNames({u"ｶﾀｶﾅ.txt", u"漢字.txt", u"ＦＵＬＬ.txt", u"カタカナ.txt", u"9.txt",
-                 u"ひらがな.txt", u"abc.txt"});
-    EXPECT_EQ(r.core.RenOldName, (Names{u"9.txt", u"abc.txt", u"ひらがな.txt", u"カタカナ.txt",
-                                        u"漢字.txt", u"ＦＵＬＬ.txt", u"ｶﾀｶﾅ.txt"}));
-}
-
-TEST(ListOrder, FollowsUtf16UnitsRatherThanCodePoints)
-{
-    // U+1F4F7 is stored as D83D DCF7, which sorts before U+FF76 though its code point is larger.
-    Recorder r;
-    r.dropNames({u"ｶ.txt", u"\U0001F4F7.txt", u"漢.txt"});
-    EXPECT_EQ(r.core.RenOldName, (Names{u"漢.txt", u"\U0001F4F7.txt", u"ｶ.txt"}));
-}
-
-TEST(ListOrder, APrefixSortsBeforeTheLongerName)
-{
-    Recorder r;
-    r.dropNames({u"ab", u"a", u"abc"});
-    EXPECT_EQ(r.core.RenOldName, (Names{u"a", u"ab", u"abc"}));
+    const struct {
+        const char *name;
+        Names dropped;
+        Names sorted;
+    } cases[] = {
+        {"case and blanks", {u"apple.txt", u"Zebra.txt", u"apple 2.txt"}, {u"Zebra.txt", u"apple 2.txt", u"apple.txt"}},
+        {"digits one by one", {u"file10.txt", u"file2.txt", u"file1.txt"}, {u"file1.txt", u"file10.txt", u"file2.txt"}},
+        {"scripts and widths",
+         {u"ｶﾀｶﾅ.txt", u"漢字.txt", u"ＦＵＬＬ.txt", u"カタカナ.txt", u"9.txt", u"ひらがな.txt", u"abc.txt"},
+         {u"9.txt", u"abc.txt", u"ひらがな.txt", u"カタカナ.txt", u"漢字.txt", u"ＦＵＬＬ.txt", u"ｶﾀｶﾅ.txt"}},
+        // U+1F4F7 is stored as D83D DCF7, which sorts before U+FF76 though its code point is larger.
+        {"units, not code points", {u"ｶ.txt", u"\U0001F4F7.txt", u"漢.txt"}, {u"漢.txt", u"\U0001F4F7.txt", u"ｶ.txt"}},
+        {"a prefix first", {u"ab", u"a", u"abc"}, {u"a", u"ab", u"abc"}},
+        {"a path twice is two entries", {u"b.txt", u"a.txt", u"b.txt"}, {u"a.txt", u"b.txt", u"b.txt"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Recorder r;
+        r.dropNames(c.dropped);
+        EXPECT_EQ(r.core.RenOldName, c.sorted);
+        EXPECT_TRUE(r.messages.empty());
+    }
 }
 
 TEST(ListOrder, ALargeDropIsSortedLikeASmallOne)
@@ -76,38 +55,24 @@ TEST(ListOrder, ALargeDropIsSortedLikeASmallOne)
     EXPECT_EQ(r.core.RenState, RenameState::CanRename);
 }
 
-TEST(ListEntries, ADuplicatePathGivesTwoEntries)
-{
-    Recorder r;
-    r.dropNames({u"b.txt", u"a.txt", u"b.txt"});
-    EXPECT_EQ(r.core.RenCount, 3);
-    EXPECT_EQ(r.core.RenOldName, (Names{u"a.txt", u"b.txt", u"b.txt"}));
-}
-
-TEST(ListEntries, OneFileGivesAOneEntryListWithItsParts)
-{
-    Recorder r;
-    r.dropNames({u"archive.tar.gz"}, u"/home/user/");
-    EXPECT_EQ(r.core.RenCount, 1);
-    EXPECT_EQ(r.core.RenDrive, u"");
-    EXPECT_EQ(r.core.RenFolder, u"/home/user/");
-    EXPECT_EQ(r.core.RenBase, (Names{u"archive.tar"}));
-    EXPECT_EQ(r.core.RenExt, (Names{u"gz"}));
-    EXPECT_EQ(r.core.folderText(), u"/home/user/");
-}
-
 TEST(ListEntries, NamesAreSplitAsTheMainWindowSplitsThem)
 {
     Recorder r;
-    r.dropNames({u"Makefile", u".profile", u"readme.", u"Report v1.0 final"});
-    EXPECT_EQ(r.core.RenOldName, (Names{u".profile", u"Makefile", u"Report v1.0 final", u"readme."}));
-    EXPECT_EQ(r.core.RenBase, (Names{u".profile", u"Makefile", u"Report v1.0 final", u"readme"}));
-    EXPECT_EQ(r.core.RenExt, (Names{u"", u"", u"", u""}));
+    r.dropNames({u"archive.tar.gz", u"Makefile", u".profile", u"readme.", u"Report v1.0 final"}, u"/home/user/");
+    EXPECT_EQ(r.core.RenCount, 5);
+    EXPECT_EQ(r.core.RenDrive, u"");
+    EXPECT_EQ(r.core.RenFolder, u"/home/user/");
+    EXPECT_EQ(r.core.folderText(), u"/home/user/");
+    EXPECT_EQ(r.core.RenOldName,
+              (Names{u".profile", u"Makefile", u"Report v1.0 final", u"archive.tar.gz", u"readme."}));
+    EXPECT_EQ(r.core.RenBase, (Names{u".profile", u"Makefile", u"Report v1.0 final", u"archive.tar", u"readme"}));
+    EXPECT_EQ(r.core.RenExt, (Names{u"", u"", u"", u"gz", u""}));
 }
 
 TEST(ListEntries, DriveLetterPathsKeepTheirDriveAndFolder)
 {
-    DriveLetterRecorder r;
+    Recorder r;
+    r.core.setPathSplitter(Module1::splitDriveLetterPath);
     r.core.MakeRenameList({u"C:\\photos\\b.dat", u"C:\\photos\\a.dat"}, {}, {}, {});
     EXPECT_EQ(r.core.RenDrive, u"C:");
     EXPECT_EQ(r.core.RenFolder, u"\\photos\\");
@@ -115,90 +80,59 @@ TEST(ListEntries, DriveLetterPathsKeepTheirDriveAndFolder)
     EXPECT_EQ(r.engine.extCheckedPaths, (Names{u"C:\\photos\\a.dat", u"C:\\photos\\b.dat"}));
 }
 
-TEST(ListEntries, ASuccessfulBuildEndsWithAFreshProposal)
+// A refused drop stops the build where it went wrong, with the entries before it filled
+// in and the first file's folder kept, and asks the engine nothing.
+TEST(ListRefusals, SayWhyAndLeaveNoList)
 {
-    Recorder r;
-    r.core.RenMethod = Method::UpperCase;
-    r.dropNames({u"a.txt", u"B.TXT"});
-    EXPECT_EQ(r.core.RenState, RenameState::CanRename);
-    EXPECT_EQ(r.core.RenNewName, (Names{u"B.TXT", u"A.TXT"}));
-    EXPECT_EQ(r.core.RenMark, (Marks{Mark::SameName, Mark::ToRename}));
-}
-
-TEST(ListRefusals, FilesFromTwoFoldersAreRefused)
-{
-    Recorder r;
-    r.core.MakeRenameList({u"/data/a/x.txt", u"/data/a/b/y.txt"}, {}, {}, {});
-    EXPECT_EQ(r.messages, (Names{Messages::IllegalPathFormat2}));
-    EXPECT_EQ(r.core.RenState, RenameState::NoFiles);
-    EXPECT_EQ(r.core.RenFolder, u"/data/a/");
-    EXPECT_EQ(r.core.RenCount, 2);
-    EXPECT_EQ(r.core.RenOldName, (Names{u"x.txt", u""}));
-    EXPECT_EQ(r.core.RenMark, (Marks{Mark::Unset, Mark::Unset}));
-    EXPECT_TRUE(r.engine.extCheckedPaths.empty());
-}
-
-TEST(ListRefusals, TheFirstFileDecidesTheFolderAlthoughPosixDrivesAreEmpty)
-{
-    Recorder r;
-    r.core.MakeRenameList({u"/a/x.txt", u"/b/y.txt", u"/a/z.txt"}, {}, {}, {});
-    EXPECT_EQ(r.messages, (Names{Messages::IllegalPathFormat2}));
-    EXPECT_EQ(r.core.RenFolder, u"/a/");
-}
-
-TEST(ListRefusals, DriveLettersThatDifferOnlyInCaseAreRefused)
-{
-    DriveLetterRecorder r;
-    r.core.MakeRenameList({u"C:\\a\\x.txt", u"c:\\a\\y.txt"}, {}, {}, {});
-    EXPECT_EQ(r.messages, (Names{Messages::IllegalPathFormat2}));
-    EXPECT_EQ(r.core.RenState, RenameState::NoFiles);
-}
-
-TEST(ListRefusals, FoldersThatDifferOnlyInCaseAreRefused)
-{
-    Recorder r;
-    r.core.MakeRenameList({u"/data/Photos/x.txt", u"/data/photos/y.txt"}, {}, {}, {});
-    EXPECT_EQ(r.messages, (Names{Messages::IllegalPathFormat2}));
-}
-
-TEST(ListRefusals, NetworkPathsAndRootsAreRefused)
-{
-    for (const std::u16string path : {u"\\\\server\\share\\a.txt", u"C:\\", u"C:\\dir\\", u"dir\\a.txt",
-                                      u"C:a.txt"}) {
-        DriveLetterRecorder r;
-        r.core.MakeRenameList({path}, {}, {}, {});
-        EXPECT_EQ(r.messages, (Names{Messages::IllegalPathFormat1})) << narrow(path);
-        EXPECT_EQ(r.core.RenState, RenameState::NoFiles) << narrow(path);
-    }
-    for (const std::u16string path : {u"/", u"/data/", u"a.txt", u""}) {
+    const struct {
+        const char *name;
+        bool driveLetters;
+        Names paths;
+        const char16_t *message;
+        std::optional<Names> oldNames = std::nullopt;
+        const char16_t *folder = nullptr;
+    } cases[] = {
+        {"two folders", false, {u"/data/a/x.txt", u"/data/a/b/y.txt"}, Messages::IllegalPathFormat2,
+         Names{u"x.txt", u""}, u"/data/a/"},
+        {"the first file decides the folder", false, {u"/a/x.txt", u"/b/y.txt", u"/a/z.txt"},
+         Messages::IllegalPathFormat2, std::nullopt, u"/a/"},
+        {"folders differing in case", false, {u"/data/Photos/x.txt", u"/data/photos/y.txt"},
+         Messages::IllegalPathFormat2},
+        {"drives differing in case", true, {u"C:\\a\\x.txt", u"c:\\a\\y.txt"}, Messages::IllegalPathFormat2},
+        {"a relative path", false, {u"/data/b.txt", u"/data/a.txt", u"relative.txt", u"/data/c.txt"},
+         Messages::IllegalPathFormat1, Names{u"b.txt", u"a.txt", u"", u""}, u"/data/"},
+        {"a network path", true, {u"\\\\server\\share\\a.txt"}, Messages::IllegalPathFormat1},
+        {"a drive's root", true, {u"C:\\"}, Messages::IllegalPathFormat1},
+        {"a folder", true, {u"C:\\dir\\"}, Messages::IllegalPathFormat1},
+        {"no drive", true, {u"dir\\a.txt"}, Messages::IllegalPathFormat1},
+        {"a drive without folder", true, {u"C:a.txt"}, Messages::IllegalPathFormat1},
+        {"the root", false, {u"/"}, Messages::IllegalPathFormat1},
+        {"a posix folder", false, {u"/data/"}, Messages::IllegalPathFormat1},
+        {"a bare name", false, {u"a.txt"}, Messages::IllegalPathFormat1},
+        {"an empty path", false, {u""}, Messages::IllegalPathFormat1},
+        {"nothing", false, {}, Messages::IllegalDroppedFiles, Names{}, u""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
         Recorder r;
-        r.core.MakeRenameList({path}, {}, {}, {});
-        EXPECT_EQ(r.messages, (Names{Messages::IllegalPathFormat1})) << narrow(path);
+        r.dropNames({u"earlier.txt"});
+        r.engine.extCheckedPaths.clear();
+        if (c.driveLetters)
+            r.core.setPathSplitter(Module1::splitDriveLetterPath);
+        r.core.MakeRenameList(c.paths, {}, {}, {});
+        EXPECT_EQ(r.messages, Names{c.message});
+        EXPECT_EQ(r.core.RenState, RenameState::NoFiles);
+        EXPECT_EQ(r.core.RenCount, static_cast<int>(c.paths.size()));
+        EXPECT_EQ(r.core.RenMark, Marks(c.paths.size(), Mark::Unset));
+        EXPECT_TRUE(r.core.listRows().empty());
+        EXPECT_TRUE(r.engine.extCheckedPaths.empty());
+        if (c.oldNames) {
+            EXPECT_EQ(r.core.RenOldName, *c.oldNames);
+        }
+        if (c.folder) {
+            EXPECT_EQ(r.core.RenFolder, c.folder);
+        }
     }
-}
-
-TEST(ListRefusals, ABadPathStopsTheBuildWithTheEntriesBeforeItFilledIn)
-{
-    Recorder r;
-    r.core.MakeRenameList({u"/data/b.txt", u"/data/a.txt", u"relative.txt", u"/data/c.txt"}, {}, {},
-                          {});
-    EXPECT_EQ(r.messages, (Names{Messages::IllegalPathFormat1}));
-    EXPECT_EQ(r.core.RenCount, 4);
-    EXPECT_EQ(r.core.RenFolder, u"/data/");
-    EXPECT_EQ(r.core.RenOldName, (Names{u"b.txt", u"a.txt", u"", u""}));
-    EXPECT_EQ(r.core.RenState, RenameState::NoFiles);
-    EXPECT_TRUE(r.core.listRows().empty());
-}
-
-TEST(ListRefusals, AnEmptyDropIsRefused)
-{
-    Recorder r;
-    r.dropNames({u"a.txt"});
-    r.core.MakeRenameList({}, {}, {}, {});
-    EXPECT_EQ(r.messages, (Names{Messages::IllegalDroppedFiles}));
-    EXPECT_EQ(r.core.RenCount, 0);
-    EXPECT_EQ(r.core.RenFolder, u"");
-    EXPECT_EQ(r.core.RenState, RenameState::NoFiles);
 }
 
 TEST(ListRefusals, TooManyFilesAreRefusedAndThePreviousListStays)
@@ -207,10 +141,7 @@ TEST(ListRefusals, TooManyFilesAreRefusedAndThePreviousListStays)
     r.core.RenMethod = Method::UpperCase;
     r.dropNames({u"b.txt", u"a.txt"});
     const Names before = r.core.RenNewName;
-
-    Names paths(static_cast<std::size_t>(renamer::MaxFiles) + 1, u"/other/x.txt");
-    r.core.MakeRenameList(paths, {}, {}, {});
-
+    r.core.MakeRenameList(Names(static_cast<std::size_t>(renamer::MaxFiles) + 1, u"/other/x.txt"), {}, {}, {});
     EXPECT_EQ(r.messages, (Names{Messages::TooManyFiles}));
     EXPECT_EQ(r.core.RenCount, 2);
     EXPECT_EQ(r.core.RenFolder, u"/data/");
@@ -219,72 +150,46 @@ TEST(ListRefusals, TooManyFilesAreRefusedAndThePreviousListStays)
     EXPECT_EQ(r.core.RenState, RenameState::CanRename);
 }
 
-TEST(SequenceSettings, ComeFromTheFirstSortedFileWhenBoxesAndSettingsAreEmpty)
+// What a drop's box texts and the settings already made give the method that uses them:
+// a filled box wins, an empty one keeps the setting, and the sequence method fills empty
+// settings from the first sorted file. Other methods take nothing from the boxes.
+TEST(DropSettings, BoxTextsWinSettingsStayAndTheFirstFileFillsTheRest)
 {
-    Recorder r;
-    r.core.RenMethod = Method::Sequence;
-    r.core.RenNumText.clear();
-    r.dropNames({u"pic.png", u"photo.jpg"});
-    EXPECT_EQ(r.core.RenOldName, (Names{u"photo.jpg", u"pic.png"}));
-    EXPECT_EQ(r.core.RenHead, u"ph");
-    EXPECT_EQ(r.core.RenNumText, u"001");
-    EXPECT_EQ(r.core.RenSeqExt, u"jpg");
-    EXPECT_EQ(r.core.RenNewName, (Names{u"ph001.jpg", u"ph002.jpg"}));
-}
-
-TEST(SequenceSettings, BoxTextsWinOverEverything)
-{
-    Recorder r;
-    r.core.RenMethod = Method::Sequence;
-    r.core.RenHead = u"old";
-    r.core.RenSeqExt = u"gif";
-    r.dropNames({u"photo.jpg"}, u"/data/", u"img", u"7", u"png");
-    EXPECT_EQ(r.core.RenHead, u"img");
-    EXPECT_EQ(r.core.RenNumText, u"7");
-    EXPECT_EQ(r.core.RenSeqExt, u"png");
-    EXPECT_EQ(r.core.RenNewName, (Names{u"img7.png"}));
-}
-
-TEST(SequenceSettings, SettingsAlreadyMadeStayWhenTheBoxesAreEmpty)
-{
-    Recorder r;
-    r.core.RenMethod = Method::Sequence;
-    r.core.RenHead = u"x";
-    r.core.RenNumText = u"10";
-    r.core.RenSeqExt = u"bin";
-    r.dropNames({u"photo.jpg"});
-    EXPECT_EQ(r.core.RenNewName, (Names{u"x10.bin"}));
-}
-
-TEST(SequenceSettings, AShortFirstBaseGivesAShortHead)
-{
-    Recorder r;
-    r.core.RenMethod = Method::Sequence;
-    r.dropNames({u"a.txt", u"bb.txt"});
-    EXPECT_EQ(r.core.RenHead, u"a");
-}
-
-TEST(AffixSettings, AnEmptyHeadBoxKeepsTheAffixAndAFilledOneReplacesIt)
-{
-    Recorder r;
-    r.core.RenMethod = Method::DeleteAtStart;
-    r.dropNames({u"-a.txt"});
-    EXPECT_EQ(r.core.RenAffix, u"-");
-    EXPECT_EQ(r.core.RenNewName, (Names{u"a.txt"}));
-
-    r.dropNames({u"x_a.txt"}, u"/data/", u"x_");
-    EXPECT_EQ(r.core.RenAffix, u"x_");
-    EXPECT_EQ(r.core.RenNewName, (Names{u"a.txt"}));
-}
-
-TEST(AffixSettings, OtherMethodsTakeNothingFromTheBoxes)
-{
-    Recorder r;
-    r.core.RenMethod = Method::NewExtension;
-    r.dropNames({u"a.txt"}, u"/data/", u"head", u"5", u"png");
-    EXPECT_EQ(r.core.RenHead, u"");
-    EXPECT_EQ(r.core.RenNumText, u"001");
-    EXPECT_EQ(r.core.RenSeqExt, u"");
-    EXPECT_EQ(r.core.RenAffix, u"-");
-    EXPECT_EQ(r.core.RenNewExt, u"");
+    const struct {
+        const char *name;
+        int method;
+        Names settings;  // head, number, extension, affix, new extension before the drop
+        Names boxes;     // head, number, extension typed when dropping
+        Names files;
+        Names after;  // the settings after the drop
+        Names proposed;
+    } cases[] = {
+        {"sequence from the first file", Method::Sequence, {u"", u"", u"", u"-", u""}, {u"", u"", u""},
+         {u"pic.png", u"photo.jpg"}, {u"ph", u"001", u"jpg", u"-", u""}, {u"ph001.jpg", u"ph002.jpg"}},
+        {"a short first base", Method::Sequence, {u"", u"001", u"", u"-", u""}, {u"", u"", u""},
+         {u"a.txt", u"bb.txt"}, {u"a", u"001", u"txt", u"-", u""}, {u"a001.txt", u"a002.txt"}},
+        {"sequence boxes win", Method::Sequence, {u"old", u"001", u"gif", u"-", u""}, {u"img", u"7", u"png"},
+         {u"photo.jpg"}, {u"img", u"7", u"png", u"-", u""}, {u"img7.png"}},
+        {"sequence settings stay", Method::Sequence, {u"x", u"10", u"bin", u"-", u""}, {u"", u"", u""},
+         {u"photo.jpg"}, {u"x", u"10", u"bin", u"-", u""}, {u"x10.bin"}},
+        {"an empty head box keeps the affix", Method::DeleteAtStart, {u"", u"001", u"", u"-", u""},
+         {u"", u"", u""}, {u"-a.txt"}, {u"", u"001", u"", u"-", u""}, {u"a.txt"}},
+        {"a filled head box is the affix", Method::DeleteAtStart, {u"", u"001", u"", u"-", u""},
+         {u"x_", u"", u""}, {u"x_a.txt"}, {u"", u"001", u"", u"x_", u""}, {u"a.txt"}},
+        {"other methods take nothing", Method::NewExtension, {u"", u"001", u"", u"-", u""},
+         {u"head", u"5", u"png"}, {u"a.txt"}, {u"", u"001", u"", u"-", u""}, {u"a."}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Recorder r;
+        r.core.RenMethod = c.method;
+        std::u16string *settings[] = {&r.core.RenHead, &r.core.RenNumText, &r.core.RenSeqExt, &r.core.RenAffix,
+                                      &r.core.RenNewExt};
+        for (std::size_t i = 0; i < 5; ++i)
+            *settings[i] = c.settings[i];
+        r.dropNames(c.files, u"/data/", c.boxes[0], c.boxes[1], c.boxes[2]);
+        for (std::size_t i = 0; i < 5; ++i)
+            EXPECT_EQ(*settings[i], c.after[i]) << i;
+        EXPECT_EQ(r.core.RenNewName, c.proposed);
+    }
 }

@@ -9,8 +9,6 @@
 #include <QLabel>
 #include <QTest>
 
-namespace {
-
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -24,6 +22,8 @@ QByteArray noise()
         bytes[i] = static_cast<char>((i * 7919 + 13) % 251);
     return bytes;
 }
+
+namespace {
 
 // Every control's tooltip, as a sheet: tooltips never show in a grab of the window.
 QImage tooltipSheet(const FormMain &form)

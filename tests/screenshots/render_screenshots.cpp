@@ -23,12 +23,6 @@
 
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 bool save(QWidget &window, const QString &folder, const char *name)
 {
     const QString path = folder + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png");
@@ -118,13 +112,6 @@ bool renderAbout(engine::Engine &engine, const QString &output)
     return ok;
 }
 
-QByteArray noiseBytes()
-{
-    QByteArray bytes(4096, '\0');
-    for (int i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<char>((i * 7919 + 13) % 251);
-    return bytes;
-}
 } // namespace
 
 int main(int argc, char **argv)
@@ -153,7 +140,7 @@ int main(int argc, char **argv)
     engine::LibraryEngine real(platform::programFolder());
     ok &= renderDictionary(real, output);
     ok &= renderAbout(real, output);
-    ok &= renderRenameWindow(real, output, picture, noiseBytes());
+    ok &= renderRenameWindow(real, output, picture, noise());
     QDir::setCurrent(QDir::rootPath());
     return ok ? 0 : 1;
 }
