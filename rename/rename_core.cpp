@@ -364,8 +364,14 @@ void FormRenameCore::selectMethod(int index)
         return;
     RenMethod = index;
     InvalidateRenameList();
-    if (RenState == RenameState::NeedList)
-        ApplyRenameRule();
+    if (RenState != RenameState::NeedList)
+        return;
+    // A list dropped under another method left the sequence's head and extension unset:
+    // they come from the first file, as on a drop under this method, rather than make
+    // names such as "001." that drop every file's extension.
+    if (RenMethod == Method::Sequence)
+        takeBoxTexts({}, {}, {});
+    ApplyRenameRule();
 }
 
 void FormRenameCore::nameBoxEdited(NameBox box, const std::u16string &text)

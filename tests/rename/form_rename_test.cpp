@@ -309,8 +309,8 @@ private slots:
     }
 
     // A method button redraws the proposal at once, writing the sequence method's boxes
-    // without taking them for typing; a typed change leaves it stale until the build button.
-    // (Head and extension come from the first file only for a drop under that method.)
+    // (head and extension, left empty by the drop, from the first file) without taking them
+    // for typing; a typed change leaves it stale until the build button.
     void aMethodButtonRedrawsAtOnceATypedChangeOnlyOnTheBuildButton()
     {
         Window w;
@@ -320,7 +320,8 @@ private slots:
         QCOMPARE(w.column(2), names({"a.gif", "b.png"}));
         QCOMPARE(w.column(1), names({"-->", "==="}));
         w.click(w.method(2));
-        QCOMPARE(w.column(2), names({"001.", "002."}));
+        QCOMPARE(w.column(2), names({"a001.GIF", "a002.GIF"}));
+        QCOMPARE(w.box("TxtFnameHead")->text() + w.box("TxtFnameExt")->text(), QStringLiteral("aGIF"));
         QVERIFY(w.get("CmdRenGo")->isEnabled());
         QCOMPARE(w.guidance(), QStringLiteral("リネームが出来ます"));
         QLineEdit *number = w.box("TxtFnameNum");
@@ -332,9 +333,9 @@ private slots:
         QVERIFY(!w.get("CmdRenGo")->isEnabled());
         QCOMPARE(w.guidance(), Stale);
         QCOMPARE(w.column(1), names({"-->", "-->"}));
-        QCOMPARE(w.column(2), names({"001.", "002."}));
+        QCOMPARE(w.column(2), names({"a001.GIF", "a002.GIF"}));
         w.click("CmdRenView");
-        QCOMPARE(w.column(2), names({"7.", "8."}));
+        QCOMPARE(w.column(2), names({"a7.GIF", "a8.GIF"}));
         QVERIFY(w.get("CmdRenGo")->isEnabled());
     }
 

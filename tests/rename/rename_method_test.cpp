@@ -279,6 +279,14 @@ TEST(MethodChoice, ASwitchWorksTheProposalOutAgainAtOnceOrOnlyRemembersTheMethod
     EXPECT_EQ(p.core.RenNewName, (Names{u"memo.doc"}));
     EXPECT_EQ(p.core.RenState, RenameState::CanRename);
 
+    // Settings left empty by a drop under another method are filled as a drop fills them.
+    Proposal sequence(Method::LowerCase);
+    sequence.core.RenHead.clear();
+    sequence.core.RenSeqExt.clear();
+    sequence.dropNames({u"pic.png", u"photo.jpg"});
+    sequence.core.selectMethod(Method::Sequence);
+    EXPECT_EQ(sequence.core.RenNewName, (Names{u"ph001.jpg", u"ph002.jpg"}));
+
     Proposal empty(Method::Auto);
     empty.core.selectMethod(Method::NoSpaces);
     EXPECT_EQ(empty.core.RenMethod, Method::NoSpaces);
