@@ -22,11 +22,13 @@ void reportWalkError(const std::string &path, const std::error_code &error, cons
     report(printablePath(path) + ": cannot read the folder: " + error.message());
 }
 
+// Joined with the platform's own separator, so that a Windows user sees C:\photos\a.jpg.
 std::string joinPath(const std::string &folder, const std::string &name)
 {
-    if (folder.ends_with('/'))
+    constexpr char Separator = static_cast<char>(fs::path::preferred_separator);
+    if (folder.ends_with('/') || folder.ends_with(Separator))
         return folder + name;
-    return folder + "/" + name;
+    return folder + Separator + name;
 }
 
 bool walkFolder(const std::string &folder, const PathConsumer &consume, const ErrorConsumer &report, int depth)

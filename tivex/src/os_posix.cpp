@@ -188,6 +188,16 @@ size_t callerTextPrefixLength(std::string_view text, size_t maxBytes)
     return utf8PrefixLength(text, maxBytes);
 }
 
+std::string utf8FromCallerText(std::string_view text)
+{
+    return std::string(text);
+}
+
+void writeOutput(std::FILE *stream, std::string_view utf8, bool)
+{
+    std::fwrite(utf8.data(), 1, utf8.size(), stream);
+}
+
 namespace {
 
 // Length of the well-formed UTF-8 sequence that text starts with, or 0 when it starts
