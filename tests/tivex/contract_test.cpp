@@ -25,30 +25,21 @@ using WhatFunction = int32_t(TIVEX_CALL *)(int32_t, const char *, char *);
 using CheckExtFunction = int32_t(TIVEX_CALL *)(const char *, char *);
 
 struct Library {
-    std::unique_ptr<platform::SharedLibrary> handle;
-    CheckFunction check = nullptr;
-    WhatFunction what = nullptr;
-    CheckExtFunction checkExt = nullptr;
+    std::unique_ptr<platform::SharedLibrary> handle = platform::SharedLibrary::open(
+        platform::programFolder() + platform::pathSeparator() + platform::engineLibraryFileName());
+    template <typename Function> Function entry(std::string_view name, int argumentBytes) const
+    {
+        return handle ? reinterpret_cast<Function>(handle->symbol(platform::engineSymbolName(name, argumentBytes).c_str()))
+                      : nullptr;
+    }
+    CheckFunction check = entry<CheckFunction>("TivexCheck", 32);
+    WhatFunction what = entry<WhatFunction>("TivexWhat", 12);
+    CheckExtFunction checkExt = entry<CheckExtFunction>("TivexCheckExt", 8);
 };
-
-template <typename Function> Function entry(const Library &lib, std::string_view name, int argumentBytes)
-{
-    return reinterpret_cast<Function>(lib.handle->symbol(platform::engineSymbolName(name, argumentBytes).c_str()));
-}
 
 const Library &library()
 {
-    static const Library loaded = [] {
-        Library lib;
-        lib.handle = platform::SharedLibrary::open(platform::programFolder() + platform::pathSeparator()
-                                                   + platform::engineLibraryFileName());
-        if (lib.handle) {
-            lib.check = entry<CheckFunction>(lib, "TivexCheck", 32);
-            lib.what = entry<WhatFunction>(lib, "TivexWhat", 12);
-            lib.checkExt = entry<CheckExtFunction>(lib, "TivexCheckExt", 8);
-        }
-        return lib;
-    }();
+    static const Library loaded;
     return loaded;
 }
 
@@ -87,12 +78,8 @@ private:
 };
 
 struct CheckCall {
-    OutBuffer trueExt{TIVEX_EXT_WIDTH};
-    OutBuffer desc{TIVEX_DESC_WIDTH};
-    OutBuffer drive{TIVEX_DRIVE_WIDTH};
-    OutBuffer folder{TIVEX_FOLDER_WIDTH};
-    OutBuffer base{TIVEX_BASE_WIDTH};
-    OutBuffer presentExt{TIVEX_EXT_WIDTH};
+    OutBuffer trueExt{TIVEX_EXT_WIDTH}, desc{TIVEX_DESC_WIDTH}, drive{TIVEX_DRIVE_WIDTH}, folder{TIVEX_FOLDER_WIDTH},
+        base{TIVEX_BASE_WIDTH}, presentExt{TIVEX_EXT_WIDTH};
     int32_t reserved = 0;
 
     // Runs the check with every buffer preset to a stale text.
@@ -119,23 +106,17 @@ struct CheckCall {
     }
 };
 
-std::string repeated(std::string_view piece, size_t times)
+std::string kana(size_t count)
 {
     std::string text;
-    for (size_t i = 0; i < times; ++i)
-        text += piece;
+    while (count-- > 0)
+        text += "あ";
     return text;
 }
 
 class Contract : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_NE(library().handle, nullptr);
-        ASSERT_NE(library().check, nullptr);
-        ASSERT_NE(library().what, nullptr);
-        ASSERT_NE(library().checkExt, nullptr);
-    }
+    void SetUp() override { ASSERT_TRUE(library().check && library().what && library().checkExt); }
 
     // Creates the folders below the temporary one so that the folder the engine reports
     // (from the root, without the drive, with its closing separator) is exactly length
@@ -155,8 +136,6 @@ protected:
 
     TempDir m_dir;
 };
-
-// ---- Success ----------------------------------------------------------------------------
 
 TEST_F(Contract, reportsEveryPartOfASuccessfulCheck)
 {
@@ -198,14 +177,12 @@ TEST_F(Contract, nullOutputBuffersAreSkipped)
     EXPECT_EQ(library().check(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), 0);
 }
 
-// ---- Names at the widths of their buffers ---------------------------------------------------
-
 // A base name or a folder that fills its buffer to the last byte is handed back whole, in
 // whole characters. (A POSIX path also stays below the longest the system opens.)
 TEST_F(Contract, partsThatFillTheirBuffersAreHandedBackWhole)
 {
     const size_t kanaBytes = engineText("あ").size();
-    for (const std::string &base : {std::string(TIVEX_BASE_WIDTH, 'b'), repeated("あ", TIVEX_BASE_WIDTH / kanaBytes)}) {
+    for (const std::string &base : {std::string(TIVEX_BASE_WIDTH, 'b'), kana(TIVEX_BASE_WIDTH / kanaBytes)}) {
         CheckCall call;
         ASSERT_EQ(call.run(m_dir.write(base, "x\n")), 1) << call.desc.text();
         EXPECT_EQ(call.base.text(), engineText(base));
@@ -225,7 +202,7 @@ TEST_F(Contract, everyNameTheFileSystemAllowsIsChecked)
 {
     if (const std::string why = whyUnavailable(Needs::BuffersHoldEveryName); !why.empty())
         GTEST_SKIP() << why;
-    for (const std::string &name : {repeated("あ", 85), std::string(251, 'b') + ".txt", repeated("あ", 22) + ".txt"}) {
+    for (const std::string &name : {kana(85), std::string(251, 'b') + ".txt", kana(22) + ".txt"}) {
         CheckCall call;
         ASSERT_EQ(call.run(m_dir.write(name, "x\n")), 1) << name.size();
         EXPECT_EQ(call.base.text(), name.substr(0, name.find('.')));
@@ -243,7 +220,7 @@ TEST_F(Contract, partsLongerThanTheirBuffersFailBeforeTheFileIsLookedFor)
         std::string reason;
     } cases[] = {
         {std::string(TIVEX_BASE_WIDTH + 1, 'b') + ".txt", baseTooLong},
-        {repeated("あ", TIVEX_BASE_WIDTH / kanaBytes + 1), baseTooLong},
+        {kana(TIVEX_BASE_WIDTH / kanaBytes + 1), baseTooLong},
         {std::string(TIVEX_FOLDER_WIDTH, 'd') + "/a.txt", "フォルダーのパスが長すぎます"},
     };
     for (const auto &c : cases) {
@@ -252,8 +229,6 @@ TEST_F(Contract, partsLongerThanTheirBuffersFailBeforeTheFileIsLookedFor)
         call.expectFailedWith(c.reason);
     }
 }
-
-// ---- Files that cannot be checked -----------------------------------------------------------
 
 TEST_F(Contract, pathsThatNameNoCheckableFileFailWithTheirReason)
 {
@@ -311,8 +286,6 @@ TEST_F(Contract, aFileThatReportsNoSizeIsReadForWhatItHolds)
     EXPECT_NE(call.trueExt.text(), "");
 }
 
-// ---- TivexCheckExt --------------------------------------------------------------------------
-
 TEST_F(Contract, checkExtGivesTheVerdictsExtensionOrWritesNothing)
 {
     const struct {
@@ -336,8 +309,6 @@ TEST_F(Contract, checkExtGivesTheVerdictsExtensionOrWritesNothing)
     EXPECT_EQ(library().checkExt(nullptr, ext.data()), 0);
     EXPECT_TRUE(ext.canaryIntact());
 }
-
-// ---- TivexWhat ----------------------------------------------------------------------------
 
 TEST_F(Contract, whatListsEveryDescriptionThenEnds)
 {

@@ -64,8 +64,6 @@ std::string TempDir::makeFolder(std::string_view name) const
     return engineTextOf(full, name);
 }
 
-std::string executableDir() { return fs::path(platform::programFolder()).string(); }
-
 std::string engineText(std::string_view utf8)
 {
     return platform::codepage::toEngineText(platform::codepage::utf8ToUtf16(utf8)).value_or("(not in the engine's text)");

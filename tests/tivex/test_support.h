@@ -36,9 +36,6 @@ private:
 // A UTF-8 text as the engine and the tivex command give it back.
 std::string engineText(std::string_view utf8);
 
-// The folder holding the running test executable, the engine library and the tivex command.
-std::string executableDir();
-
 // What a case needs that some platform lacks. whyUnavailable() says why such a case
 // cannot mean anything here (for GTEST_SKIP), or is empty when it can run.
 enum class Needs {
@@ -60,7 +57,6 @@ public:
     explicit WatchedFifo(const std::string &path);
     ~WatchedFifo();
     WatchedFifo(const WatchedFifo &) = delete;
-    WatchedFifo &operator=(const WatchedFifo &) = delete;
     bool made() const { return m_watch >= 0; }
     bool wasOpened() const;
 
@@ -75,8 +71,7 @@ std::string sizelessFile();
 // to held them (a Windows program's CR LF line ends read back as LF).
 struct ProgramRun {
     int exitCode = -1;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
 struct RunSettings {
