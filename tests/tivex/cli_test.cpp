@@ -195,6 +195,7 @@ TEST_F(Command, recursiveWalkVisitsRegularFilesInNameOrder)
     m_dir.write("tree/b/deeper/z.png", pngImage());
     m_dir.write("tree/a.gif", gifImage());
     m_dir.write("tree/c", pdfDocument());
+    m_dir.write("tree/写真.png", pngImage());
     // Where the platform has them, a link loop and a fifo must be left out too.
     const std::string noLinks = whyUnavailable(Needs::SymbolicLinks), noFifos = whyUnavailable(Needs::Fifos);
     if (noLinks.empty())
@@ -203,7 +204,7 @@ TEST_F(Command, recursiveWalkVisitsRegularFilesInNameOrder)
     const ProgramRun run = tivex({"-r", "-e", under({"tree"})});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, under({"tree", "a.gif"}) + "\tgif\n" + under({"tree", "b", "deeper", "z.png"}) + "\tpng\n"
-                           + under({"tree", "c"}) + "\tpdf\n");
+                           + under({"tree", "c"}) + "\tpdf\n" + under({"tree", engineText("写真.png")}) + "\tpng\n");
     if (!noLinks.empty() || !noFifos.empty())
         GTEST_SKIP() << "the order was checked; not the rest: " << noLinks << "; " << noFifos;
 }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <filesystem>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -74,6 +75,12 @@ std::string callerText(std::string_view utf8);
 
 // The longest prefix of caller text that fits maxBytes without cutting a character.
 size_t callerTextPrefixLength(std::string_view text, size_t maxBytes);
+
+// A path in caller text as the file system's own path type, for walking folders.
+std::filesystem::path nativePath(std::string_view callerPath);
+// A name read from the file system in caller text; nothing when it holds a character
+// the caller's text cannot carry (on Windows, one outside the ANSI code page).
+std::optional<std::string> callerTextOf(const std::filesystem::path &name);
 
 // Caller text (a path typed or listed for the tivex command) as UTF-8, the text the
 // command composes its output in. A byte that starts no character is kept as it is, so

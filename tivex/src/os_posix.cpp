@@ -188,6 +188,16 @@ size_t callerTextPrefixLength(std::string_view text, size_t maxBytes)
     return utf8PrefixLength(text, maxBytes);
 }
 
+std::filesystem::path nativePath(std::string_view callerPath)
+{
+    return std::filesystem::path(std::string(callerPath));
+}
+
+std::optional<std::string> callerTextOf(const std::filesystem::path &name)
+{
+    return name.string();
+}
+
 std::string utf8FromCallerText(std::string_view text)
 {
     return std::string(text);

@@ -30,16 +30,19 @@ std::wstring widen(std::string_view text, UINT codePage = CP_ACP, DWORD flags = 
     return wide;
 }
 
+// A character the code page lacks becomes a question mark, never a look-alike ("é" is not
+// "e"): a best fit would show, or name, something else.
 std::string narrow(std::wstring_view wide, UINT codePage = CP_ACP)
 {
     if (wide.empty())
         return {};
     const int size = static_cast<int>(wide.size());
-    const int bytes = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const int bytes = WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, nullptr);
     if (bytes <= 0)
         return {};
     std::string text(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), bytes, nullptr, nullptr);
+    WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(), bytes, nullptr, nullptr);
     return text;
 }
 
@@ -210,6 +213,27 @@ size_t callerTextPrefixLength(std::string_view text, size_t maxBytes)
         fits = pos = next;
     }
     return fits;
+}
+
+std::filesystem::path nativePath(std::string_view callerPath)
+{
+    return std::filesystem::path(widen(callerPath));
+}
+
+// Strictly: a best-fit or default character would name another file, or none.
+std::optional<std::string> callerTextOf(const std::filesystem::path &name)
+{
+    const std::wstring &wide = name.native();
+    if (wide.empty())
+        return std::string();
+    const int size = static_cast<int>(wide.size());
+    BOOL lossy = FALSE;
+    const int bytes = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, &lossy);
+    if (bytes <= 0 || lossy)
+        return std::nullopt;
+    std::string text(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, text.data(), bytes, nullptr, nullptr);
+    return text;
 }
 
 std::string utf8FromCallerText(std::string_view text)
