@@ -102,6 +102,7 @@ TEST_F(Command, helpAndWhatAnswerWithoutFiles)
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("--files-from"), std::string::npos);
     EXPECT_NE(help.out.find("PATH: DESCRIPTION [EXT]"), std::string::npos);
+    EXPECT_EQ(help.out.find("{encoding}"), std::string::npos);
     std::string expected;
     for (const std::string_view description : describeExtension("xml"))
         expected += engineText(description) + "\n";

@@ -95,7 +95,7 @@ int main(int argc, char **argv)
         return ExitUsage;
     }
     if (options.help) {
-        write(tivex::cli::HelpText);
+        write(tivex::cli::helpText());
         return ExitOk;
     }
     if (options.version) {

@@ -93,5 +93,7 @@ std::string utf8FromCallerText(std::string_view text);
 // page, the text the command's paths arrive in, unless the output is JSON, which is
 // UTF-8 by definition (jsonUtf8).
 void writeOutput(std::FILE *stream, std::string_view utf8, bool jsonUtf8 = false);
+// The encoding writeOutput gives the command's lines, in a few words for its help.
+std::string_view outputEncoding();
 
 } // namespace tivex::os

@@ -203,6 +203,8 @@ std::string utf8FromCallerText(std::string_view text)
     return std::string(text);
 }
 
+std::string_view outputEncoding() { return "UTF-8"; }
+
 void writeOutput(std::FILE *stream, std::string_view utf8, bool)
 {
     std::fwrite(utf8.data(), 1, utf8.size(), stream);

@@ -253,6 +253,8 @@ std::string utf8FromCallerText(std::string_view text)
 // one of the two would be garbled wherever the output is read. A console is given
 // UTF-16, which it shows whatever its own code page; a redirected stream gets one
 // encoding throughout.
+std::string_view outputEncoding() { return "console text, or the ANSI code page when redirected (JSON: UTF-8)"; }
+
 void writeOutput(std::FILE *stream, std::string_view utf8, bool jsonUtf8)
 {
     const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
