@@ -4,9 +4,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
