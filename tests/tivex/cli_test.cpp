@@ -23,15 +23,6 @@ protected:
         return runProgram(builtProgram("tivex"), arguments, settings);
     }
 
-    // A path below the temporary folder, spelled with the platform's separators.
-    std::string under(std::initializer_list<std::string_view> parts) const
-    {
-        std::string path = m_dir.path();
-        for (const std::string_view part : parts)
-            (path += separator) += part;
-        return path;
-    }
-
     // text with each <name> replaced by the path it stands for.
     static std::string expand(std::string text, const std::map<std::string, std::string> &paths)
     {
@@ -43,7 +34,6 @@ protected:
     }
 
     TempDir m_dir;
-    const char separator = m_dir.folder().back();
 };
 
 // Every output mode, with the description texts in UTF-8 here and in the engine's text
@@ -200,12 +190,12 @@ TEST_F(Command, recursiveWalkVisitsRegularFilesInNameOrder)
     // Where the platform has them, a link loop and a fifo must be left out too.
     const std::string noLinks = whyUnavailable(Needs::SymbolicLinks), noFifos = whyUnavailable(Needs::Fifos);
     if (noLinks.empty())
-        std::filesystem::create_directory_symlink("..", under({"tree", "b", "deeper", "loop"}));
-    const WatchedFifo fifo(noFifos.empty() ? under({"tree", "pipe"}) : "");
-    const ProgramRun run = tivex({"-r", "-e", under({"tree"})});
+        std::filesystem::create_directory_symlink("..", m_dir.at("tree/b/deeper/loop"));
+    const WatchedFifo fifo(noFifos.empty() ? m_dir.at("tree/pipe") : "");
+    const ProgramRun run = tivex({"-r", "-e", m_dir.at("tree")});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, under({"tree", "a.gif"}) + "\tgif\n" + under({"tree", "b", "deeper", "z.png"}) + "\tpng\n"
-                           + under({"tree", "c"}) + "\tpdf\n" + under({"tree", engineText("写真.png")}) + "\tpng\n");
+    EXPECT_EQ(run.out, m_dir.at("tree/a.gif") + "\tgif\n" + m_dir.at("tree/b/deeper/z.png") + "\tpng\n"
+                           + m_dir.at("tree/c") + "\tpdf\n" + m_dir.at("tree/写真.png") + "\tpng\n");
     if (!noLinks.empty() || !noFifos.empty())
         GTEST_SKIP() << "the order was checked; not the rest: " << noLinks << "; " << noFifos;
 }
@@ -218,8 +208,8 @@ TEST_F(Command, foldersDeeperThanTheWalkGoesAreReported)
     m_dir.makeFolder(deep);
     m_dir.write("tree/top.png", pngImage());
     m_dir.write(deep + "/bottom.png", pngImage());
-    const ProgramRun run = tivex({"-r", "-e", under({"tree"})});
-    EXPECT_EQ(run.out, under({"tree", "top.png"}) + "\tpng\n");
+    const ProgramRun run = tivex({"-r", "-e", m_dir.at("tree")});
+    EXPECT_EQ(run.out, m_dir.at("tree/top.png") + "\tpng\n");
     EXPECT_EQ(run.exitCode, 1);
     // Where paths stop short of that depth, the folder that cannot be read is named.
     const bool stopsAtTheDepth = whyUnavailable(Needs::LongPaths).empty();

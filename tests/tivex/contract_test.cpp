@@ -168,13 +168,9 @@ TEST_F(Contract, reportsEveryPartOfASuccessfulCheck)
         EXPECT_EQ(call.presentExt.text(), c.presentExt);
         EXPECT_TRUE(call.canariesIntact());
     }
-}
-
-TEST_F(Contract, nullOutputBuffersAreSkipped)
-{
-    const std::string path = m_dir.write("a.png", pngImage());
+    // Null output buffers are skipped.
+    const std::string path = m_dir.at("picture.PNG");
     EXPECT_EQ(library().check(path.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), 1);
-    EXPECT_EQ(library().check(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), 0);
 }
 
 // A base name or a folder that fills its buffer to the last byte is handed back whole, in
@@ -250,6 +246,7 @@ TEST_F(Contract, pathsThatNameNoCheckableFileFailWithTheirReason)
     CheckCall call;
     EXPECT_EQ(call.run(static_cast<const char *>(nullptr)), 0);
     call.expectFailedWith("指定されていません");
+    EXPECT_EQ(library().check(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), 0);
 }
 
 TEST_F(Contract, unreadableFileFails)

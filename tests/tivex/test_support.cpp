@@ -38,7 +38,11 @@ std::string engineTextOf(const fs::path &path, std::string_view name)
 
 } // namespace
 
-std::string TempDir::at(std::string_view name) const { return engineTextOf(fullPath(m_path, name), name); }
+std::string TempDir::at(std::string_view name) const
+{
+    fs::path path = fullPath(m_path, name);
+    return engineTextOf(path.make_preferred(), name);
+}
 
 std::string TempDir::drive() const { return fs::path(m_path).root_name().string(); }
 

@@ -18,7 +18,8 @@ public:
     TempDir();
 
     const std::string &path() const { return m_path; }
-    // The full path of name (relative to the folder), which need not exist.
+    // The full path of name (relative to the folder, '/' between folders), which need not
+    // exist, with the platform's separators throughout.
     std::string at(std::string_view name) const;
     // Writes bytes to name and returns the full path.
     std::string write(std::string_view name, std::string_view bytes) const;
