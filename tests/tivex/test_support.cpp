@@ -5,35 +5,16 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <stdexcept>
 
 namespace tivex::test {
 
 namespace fs = std::filesystem;
 
-TempDir::TempDir()
+TempDir::TempDir() : m_path(m_folder.path().string())
 {
-    const fs::path base = fs::temp_directory_path();
-    std::random_device random;
-    // create_directory fails on a name that exists, so a folder is never shared.
-    for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
-        const fs::path candidate = base / ("tivex_test_" + std::to_string(random()));
-        if (fs::create_directory(candidate))
-            m_path = candidate.string();
-    }
-    if (m_path.empty())
+    if (!m_folder.valid())
         throw std::runtime_error("cannot create a temporary folder");
-}
-
-TempDir::~TempDir()
-{
-    std::error_code ignored;
-    // Tests take permissions away; give them back so that everything can be removed.
-    for (auto it = fs::recursive_directory_iterator(m_path, fs::directory_options::skip_permission_denied, ignored);
-         it != fs::recursive_directory_iterator(); it.increment(ignored))
-        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(m_path, ignored);
 }
 
 namespace {
@@ -57,6 +38,19 @@ std::string engineTextOf(const fs::path &path, std::string_view name)
 
 } // namespace
 
+std::string TempDir::at(std::string_view name) const
+{
+    fs::path path = fullPath(m_path, name);
+    return engineTextOf(path.make_preferred(), name);
+}
+
+std::string TempDir::drive() const { return fs::path(m_path).root_name().string(); }
+
+std::string TempDir::folder() const
+{
+    return fs::path(m_path).string().substr(drive().size()) + static_cast<char>(fs::path::preferred_separator);
+}
+
 std::string TempDir::write(std::string_view name, std::string_view bytes) const
 {
     const fs::path full = fullPath(m_path, name);
@@ -74,6 +68,22 @@ std::string TempDir::makeFolder(std::string_view name) const
     return engineTextOf(full, name);
 }
 
-std::string executableDir() { return fs::path(platform::programFolder()).string(); }
+std::string engineText(std::string_view utf8)
+{
+    return platform::codepage::toEngineText(platform::codepage::utf8ToUtf16(utf8)).value_or("(not in the engine's text)");
+}
+
+std::string builtProgram(std::string_view name)
+{
+    const fs::path program = fs::path(platform::programFolder()) / (std::string(name) + programSuffix());
+    return platform::codepage::toEngineText(program.u16string()).value_or(program.string());
+}
+
+std::string whyUnavailable(Needs need)
+{
+    if (need == Needs::UnreadableFiles && !testsupport::permissionsDenyReading())
+        return "file modes keep nothing from this process (the superuser, or Windows' read-only flag)";
+    return whatThisPlatformLacks(need);
+}
 
 } // namespace tivex::test

@@ -91,10 +91,10 @@ void Checker::checkBatch()
 void Checker::write(const Item &item)
 {
     if (!item.error.empty())
-        std::fprintf(stderr, "tivex: %s\n", item.error.c_str());
+        os::writeOutput(stderr, "tivex: " + item.error + "\n");
     if (item.isNote)
         return;
-    std::fwrite(item.line.data(), 1, item.line.size(), m_out);
+    os::writeOutput(m_out, item.line, m_style.mode == OutputMode::Json);
     m_allChecked = m_allChecked && item.ok;
 }
 

@@ -7,6 +7,7 @@
 
 #include "checker.h"
 #include "options.h"
+#include "os.h"
 #include "path_feed.h"
 #include "report_format.h"
 #include "text_util.h"
@@ -18,7 +19,7 @@ constexpr int ExitOk = 0;
 constexpr int ExitUnreadable = 1;
 constexpr int ExitUsage = 2;
 
-void write(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+void write(std::string_view text) { tivex::os::writeOutput(stdout, text); }
 
 // Prints every description of each extension.
 void printDescriptions(const tivex::cli::Options &options)
@@ -33,8 +34,8 @@ void printDescriptions(const tivex::cli::Options &options)
         }
         // An extension nobody knows is an answer, not a failure: no lines, status 0.
         if (descriptions.empty())
-            std::fprintf(stderr, "tivex: no type known for the extension '%s'\n",
-                         tivex::cli::printablePath(ext).c_str());
+            tivex::os::writeOutput(stderr, "tivex: no type known for the extension '"
+                                               + tivex::cli::printablePath(ext) + "'\n");
         for (const std::string_view description : descriptions) {
             write(description);
             write("\n");
@@ -89,11 +90,12 @@ int main(int argc, char **argv)
     tivex::cli::Options options;
     const tivex::cli::ParseResult parsed = tivex::cli::parseArguments(argc, argv, options);
     if (!parsed.ok) {
-        std::fprintf(stderr, "tivex: %s\nTry 'tivex --help' for more information.\n", parsed.error.c_str());
+        tivex::os::writeOutput(stderr, "tivex: " + tivex::os::utf8FromCallerText(parsed.error)
+                                           + "\nTry 'tivex --help' for more information.\n");
         return ExitUsage;
     }
     if (options.help) {
-        write(tivex::cli::HelpText);
+        write(tivex::cli::helpText());
         return ExitOk;
     }
     if (options.version) {

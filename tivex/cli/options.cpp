@@ -3,13 +3,15 @@
 #include <charconv>
 #include <span>
 
+#include "os.h"
+
 namespace tivex::cli {
 
 const std::string_view HelpText =
     "Usage: tivex [OPTION]... FILE...\n"
     "Tells what each FILE is from its content and which extension it calls for.\n"
     "\n"
-    "Output (one line per file, UTF-8, in the order the files were named; in the paths a\n"
+    "Output (one line per file, {encoding}, in the order the files were named; in the paths a\n"
     "control character or a byte that is not UTF-8 is printed as \\ and three octal digits):\n"
     "  (default)              PATH: DESCRIPTION [EXT]   EXT is empty ([]) when unknown\n"
     "  -e, --extension        PATH<TAB>EXT              EXT is empty when unknown or on error\n"
@@ -41,6 +43,13 @@ const std::string_view HelpText =
     "Exit status: 0 when every file was checked, 1 when some file, list entry or folder\n"
     "could not be read, 2 on a usage error. An extension --what does not know prints no\n"
     "line and is no error.\n";
+
+std::string helpText()
+{
+    std::string text(HelpText);
+    constexpr std::string_view Placeholder = "{encoding}";
+    return text.replace(text.find(Placeholder), Placeholder.size(), os::outputEncoding());
+}
 
 namespace {
 

@@ -31,6 +31,7 @@ struct ParseResult {
 
 ParseResult parseArguments(int argc, const char *const *argv, Options &options);
 
-extern const std::string_view HelpText;
+// The help, with the output's encoding on this platform filled in.
+std::string helpText();
 
 } // namespace tivex::cli

@@ -22,11 +22,13 @@ void reportWalkError(const std::string &path, const std::error_code &error, cons
     report(printablePath(path) + ": cannot read the folder: " + error.message());
 }
 
+// Joined with the platform's own separator, so that a Windows user sees C:\photos\a.jpg.
 std::string joinPath(const std::string &folder, const std::string &name)
 {
-    if (folder.ends_with('/'))
+    constexpr char Separator = static_cast<char>(fs::path::preferred_separator);
+    if (folder.ends_with('/') || folder.ends_with(Separator))
         return folder + name;
-    return folder + "/" + name;
+    return folder + Separator + name;
 }
 
 bool walkFolder(const std::string &folder, const PathConsumer &consume, const ErrorConsumer &report, int depth)
@@ -37,16 +39,25 @@ bool walkFolder(const std::string &folder, const PathConsumer &consume, const Er
         return false;
     }
     std::error_code error;
-    fs::directory_iterator it(folder, error);
+    fs::directory_iterator it(os::nativePath(folder), error);
     if (error) {
         reportWalkError(folder, error, report);
         return false;
     }
+    bool ok = true;
     std::vector<std::string> names;
     for (const fs::directory_iterator end; it != end; it.increment(error)) {
         if (error)
             break;
-        names.push_back(it->path().filename().string());
+        if (const std::optional<std::string> name = os::callerTextOf(it->path().filename())) {
+            names.push_back(*name);
+        } else {
+            // Passing it on in another spelling would check another file, or none.
+            const std::u8string utf8 = it->path().filename().u8string();
+            report(printablePath(folder) + ": a name the command's text cannot carry is left out: "
+                   + std::string(utf8.begin(), utf8.end()));
+            ok = false;
+        }
     }
     if (error) {
         reportWalkError(folder, error, report);
@@ -54,13 +65,13 @@ bool walkFolder(const std::string &folder, const PathConsumer &consume, const Er
     }
     std::sort(names.begin(), names.end());
 
-    bool ok = true;
     for (const std::string &name : names) {
         const std::string path = joinPath(folder, name);
-        const fs::file_status own = fs::symlink_status(path, error);
+        const fs::path native = os::nativePath(path);
+        const fs::file_status own = fs::symlink_status(native, error);
         if (fs::is_directory(own))
             ok = walkFolder(path, consume, report, depth + 1) && ok;
-        else if (fs::is_regular_file(own) || (fs::is_symlink(own) && fs::is_regular_file(fs::status(path, error))))
+        else if (fs::is_regular_file(own) || (fs::is_symlink(own) && fs::is_regular_file(fs::status(native, error))))
             consume(path);
     }
     return ok;
@@ -114,7 +125,7 @@ FeedResult feedList(std::FILE *in, std::string_view listName, bool nulSeparated,
 FeedResult feedTree(const std::string &path, const PathConsumer &consume, const ErrorConsumer &report)
 {
     std::error_code error;
-    if (!fs::is_directory(fs::status(path, error))) {
+    if (!fs::is_directory(fs::status(os::nativePath(path), error))) {
         consume(path);
         return {};
     }

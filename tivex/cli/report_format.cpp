@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "os.h"
+
 namespace tivex::cli {
 
 namespace {
@@ -103,7 +105,7 @@ void appendPath(std::string &line, std::string_view path, const LineStyle &style
     if (style.brief)
         return;
     if (style.print0) {
-        line += path;
+        line += os::utf8FromCallerText(path);
         line += '\0';
     } else {
         line += printablePath(path);
@@ -145,7 +147,7 @@ std::string mimeLine(std::string_view path, const Report &report, const LineStyl
 
 std::string jsonLine(std::string_view path, const Report &report, const LineStyle &style)
 {
-    std::string line = "{\"path\":" + jsonString(path);
+    std::string line = "{\"path\":" + jsonString(os::utf8FromCallerText(path));
     if (!report.ok())
         return line + ",\"error\":" + jsonString(report.reason) + "}";
     line += ",\"ext\":" + jsonString(report.proposedExt);
@@ -215,8 +217,10 @@ std::string formatLine(std::string_view path, const Report &report, const LineSt
     return describeLine(path, report, style) + end;
 }
 
-std::string printablePath(std::string_view path)
+std::string printablePath(std::string_view callerPath)
 {
+    const std::string utf8 = os::utf8FromCallerText(callerPath);
+    std::string_view path = utf8;
     std::string out;
     out.reserve(path.size());
     while (!path.empty()) {

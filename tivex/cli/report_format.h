@@ -28,9 +28,9 @@ std::string_view mimeType(const Detection &detection);
 // line, so that the output keeps one line per input.
 std::string formatLine(std::string_view path, const Report &report, const LineStyle &style);
 
-// A path as the line formats print it, the way `file` does: a control character or a
-// byte that is not UTF-8 as a backslash and three octal digits, so a name cannot break a
-// line or drive the terminal.
+// A path (in the text the command was given it) as the line formats print it, in UTF-8,
+// the way `file` does: a control character or a byte that is not UTF-8 as a backslash
+// and three octal digits, so a name cannot break a line or drive the terminal.
 std::string printablePath(std::string_view path);
 
 // text as a JSON string literal, quotes included. A byte that is not UTF-8 becomes the

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -73,5 +75,25 @@ std::string callerText(std::string_view utf8);
 
 // The longest prefix of caller text that fits maxBytes without cutting a character.
 size_t callerTextPrefixLength(std::string_view text, size_t maxBytes);
+
+// A path in caller text as the file system's own path type, for walking folders.
+std::filesystem::path nativePath(std::string_view callerPath);
+// A name read from the file system in caller text; nothing when it holds a character
+// the caller's text cannot carry (on Windows, one outside the ANSI code page).
+std::optional<std::string> callerTextOf(const std::filesystem::path &name);
+
+// Caller text (a path typed or listed for the tivex command) as UTF-8, the text the
+// command composes its output in. A byte that starts no character is kept as it is, so
+// that the output escapes it rather than showing another name.
+std::string utf8FromCallerText(std::string_view text);
+
+// Writes a piece of the command's output (UTF-8) to stream in the one encoding the
+// reader expects for all of it. POSIX: the bytes as they are. Windows: a console gets
+// the characters themselves, whatever its code page; a file or a pipe gets the ANSI code
+// page, the text the command's paths arrive in, unless the output is JSON, which is
+// UTF-8 by definition (jsonUtf8).
+void writeOutput(std::FILE *stream, std::string_view utf8, bool jsonUtf8 = false);
+// The encoding writeOutput gives the command's lines, in a few words for its help.
+std::string_view outputEncoding();
 
 } // namespace tivex::os

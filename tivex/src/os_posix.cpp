@@ -188,6 +188,28 @@ size_t callerTextPrefixLength(std::string_view text, size_t maxBytes)
     return utf8PrefixLength(text, maxBytes);
 }
 
+std::filesystem::path nativePath(std::string_view callerPath)
+{
+    return std::filesystem::path(std::string(callerPath));
+}
+
+std::optional<std::string> callerTextOf(const std::filesystem::path &name)
+{
+    return name.string();
+}
+
+std::string utf8FromCallerText(std::string_view text)
+{
+    return std::string(text);
+}
+
+std::string_view outputEncoding() { return "UTF-8"; }
+
+void writeOutput(std::FILE *stream, std::string_view utf8, bool)
+{
+    std::fwrite(utf8.data(), 1, utf8.size(), stream);
+}
+
 namespace {
 
 // Length of the well-formed UTF-8 sequence that text starts with, or 0 when it starts

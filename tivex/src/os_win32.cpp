@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <io.h>
+
 #include <tivex_name_rule.h>
 
 #include <string>
@@ -14,29 +16,33 @@ namespace {
 
 // Bytes the code page cannot read give an empty result: a path with a replaced
 // character would name another file, or none, and the caller reports "not found".
-std::wstring widen(std::string_view text, UINT codePage = CP_ACP)
+// Output text is widened leniently instead (flags 0): a damaged sequence shows as U+FFFD.
+std::wstring widen(std::string_view text, UINT codePage = CP_ACP, DWORD flags = MB_ERR_INVALID_CHARS)
 {
     if (text.empty())
         return {};
     const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(codePage, flags, text.data(), size, nullptr, 0);
     if (length <= 0)
         return {};
     std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), length);
+    MultiByteToWideChar(codePage, flags, text.data(), size, wide.data(), length);
     return wide;
 }
 
+// A character the code page lacks becomes a question mark, never a look-alike ("é" is not
+// "e"): a best fit would show, or name, something else.
 std::string narrow(std::wstring_view wide, UINT codePage = CP_ACP)
 {
     if (wide.empty())
         return {};
     const int size = static_cast<int>(wide.size());
-    const int bytes = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const int bytes = WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, nullptr);
     if (bytes <= 0)
         return {};
     std::string text(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), bytes, nullptr, nullptr);
+    WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(), bytes, nullptr, nullptr);
     return text;
 }
 
@@ -207,6 +213,61 @@ size_t callerTextPrefixLength(std::string_view text, size_t maxBytes)
         fits = pos = next;
     }
     return fits;
+}
+
+std::filesystem::path nativePath(std::string_view callerPath)
+{
+    return std::filesystem::path(widen(callerPath));
+}
+
+// Strictly: a best-fit or default character would name another file, or none.
+std::optional<std::string> callerTextOf(const std::filesystem::path &name)
+{
+    const std::wstring &wide = name.native();
+    if (wide.empty())
+        return std::string();
+    const int size = static_cast<int>(wide.size());
+    BOOL lossy = FALSE;
+    const int bytes = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, &lossy);
+    if (bytes <= 0 || lossy)
+        return std::nullopt;
+    std::string text(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, text.data(), bytes, nullptr, nullptr);
+    return text;
+}
+
+std::string utf8FromCallerText(std::string_view text)
+{
+    std::string utf8;
+    utf8.reserve(text.size());
+    for (size_t pos = 0; pos < text.size();) {
+        const std::string_view character = text.substr(pos, characterLength(text, pos));
+        const std::wstring wide = widen(character);
+        utf8 += wide.empty() ? std::string(character) : narrow(wide, CP_UTF8);
+        pos += character.size();
+    }
+    return utf8;
+}
+
+// Descriptions are Japanese and paths arrive in the ANSI code page: written as they are,
+// one of the two would be garbled wherever the output is read. A console is given
+// UTF-16, which it shows whatever its own code page; a redirected stream gets one
+// encoding throughout.
+std::string_view outputEncoding() { return "console text, or the ANSI code page when redirected (JSON: UTF-8)"; }
+
+void writeOutput(std::FILE *stream, std::string_view utf8, bool jsonUtf8)
+{
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    DWORD consoleMode = 0;
+    if (handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &consoleMode)) {
+        std::fflush(stream);
+        const std::wstring wide = widen(utf8, CP_UTF8, 0);
+        DWORD written = 0;
+        WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        return;
+    }
+    const std::string text = jsonUtf8 ? std::string(utf8) : narrow(widen(utf8, CP_UTF8, 0));
+    std::fwrite(text.data(), 1, text.size(), stream);
 }
 
 std::u32string nameCharacters(std::string_view text)

@@ -1,10 +1,14 @@
-# Inspects the built tivex.dll with MinGW's objdump, without running it:
+# Inspects the built engine library without running it. tivex.dll, with MinGW's objdump:
 #   CHECK=exports  exactly the three decorated entry points are exported, and the library
 #                  needs nothing beside it but DLLs every Windows has;
 #   CHECK=stdcall  (32-bit) every return of each entry point removes exactly its
 #                  arguments from the stack, as a standard-call function must: a caller
 #                  that expects it would otherwise run on with a corrupted stack.
 #   cmake -DDLL=tivex.dll -DOBJDUMP=i686-w64-mingw32-objdump -DCHECK=stdcall -P check_dll.cmake
+# libtivex.so, with nm:
+#   CHECK=so_exports  exactly the three plain entry points are exported (the version
+#                     script hides the rest, the C++ library's template code included).
+#   cmake -DDLL=libtivex.so -DNM=nm -DCHECK=so_exports -P check_dll.cmake
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -63,6 +67,25 @@ elseif(CHECK STREQUAL "stdcall")
     list(LENGTH returns count)
     message(STATUS "${entry}: ${count} return(s), each 'ret \$${expected}'")
   endforeach()
+elseif(CHECK STREQUAL "so_exports")
+  execute_process(COMMAND ${NM} -D --defined-only ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "nm could not read ${DLL}")
+  endif()
+  # Rows are "ADDRESS TYPE NAME"; the version node's own symbol has type A and is no entry.
+  string(REGEX MATCHALL "[^\n]*[ \t][^A \t][ \t][^\n]+" rows "${dump}")
+  set(exported "")
+  foreach(row ${rows})
+    string(REGEX REPLACE "^.*[ \t]" "" name "${row}")
+    list(APPEND exported ${name})
+  endforeach()
+  list(SORT exported)
+  string(REPLACE "_" "" plain "${entry_points}")
+  string(REGEX REPLACE "@[0-9]+" "" plain "${plain}")
+  if(NOT exported STREQUAL plain)
+    message(FATAL_ERROR "${DLL} exports '${exported}', not exactly '${plain}'")
+  endif()
+  message(STATUS "exports: ${exported}")
 else()
-  message(FATAL_ERROR "CHECK must be exports or stdcall")
+  message(FATAL_ERROR "CHECK must be exports, stdcall or so_exports")
 endif()
