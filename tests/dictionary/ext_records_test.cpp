@@ -70,25 +70,6 @@ TEST(RecordReader, TellsWhatEndedEachField)
     EXPECT_FALSE(reader.hasMoreData());
 }
 
-TEST(RecordReader, WholeNumbers)
-{
-    const std::vector<std::pair<std::u16string, int>> cases = {
-        {u"12", 12},
-        {u" -7 ", -7},
-        {u"+3", 3},
-        {u"32767", 32767},
-        {u"-32768", -32768},
-        {u"32768", 0},
-        {u"-32769", 0},
-        {u"99999999999", 0},
-        {u"1a", 0},
-        {u"", 0},
-        {u"-", 0},
-    };
-    for (const auto &[text, value] : cases)
-        EXPECT_EQ(extdic::wholeNumber(text), value) << std::string(text.begin(), text.end());
-}
-
 // A dictionary on disk: ext.csv and prog.csv written as given (UTF-8 unless bytes are).
 class Dictionary : public ::testing::Test {
 protected:
