@@ -23,7 +23,6 @@ struct SectionCase {
 };
 
 const SectionCase SectionCases[] = {
-    {"CR LF ends lines", u"-a-\r\none\r\ntwo\r\n-x-\r\n", u"-a-", u"one\r\ntwo\r\n"},
     {"a lone CR ends lines", u"-a-\rone\rtwo\r-x-\r", u"-a-", u"one\r\ntwo\r\n"},
     {"a lone LF ends lines", u"-a-\none\ntwo\n-x-\n", u"-a-", u"one\r\ntwo\r\n"},
     {"line ends mixed", u"-a-\r\none\rtwo\nthree", u"-a-", u"one\r\ntwo\r\nthree\r\n"},

@@ -41,10 +41,6 @@ done
 
 report=$(run "$P/bin/sorvena-ren")
 grep -qx 'start:        rename window alone' <<<"$report" || fail "the renamer's link opened the main window"
-report=$(run "$P/bin/sorvena-ren" -about)
-grep -qx 'start:        main window' <<<"$report" || fail "-about on the renamer's link"
-report=$(run "$P/bin/sorvena")
-grep -qx 'start:        main window' <<<"$report" || fail "the program's own name started the renamer"
 
 "$P/bin/tivex" -e -b "$work/photo.dat" | grep -qx png || fail "the installed tivex command"
 echo "installed program: ok"

@@ -1,5 +1,5 @@
-// The dictionary files we ship: each parses record for record, every code they use is
-// defined, and the mark "recognised by Sorvena" agrees with the engine's own type table.
+// The dictionary files we ship: each parses record for record, and the mark "recognised
+// by Sorvena" agrees with the engine's own type table.
 #include "dictionary/ext_dic_core.h"
 #include "platform/codepage.h"
 #include "platform/platform.h"
@@ -32,7 +32,8 @@ struct Parsed {
 };
 
 // Reads a shipped file strictly: every record on a line of its own, the end record last
-// and nothing after it, CP932 text with CR LF line ends.
+// and nothing after it, CP932 text. Its line ends are the generator's, which the
+// dictionary_data_current test holds the files to.
 Parsed parseShipped(const char *name, int width)
 {
     Parsed parsed;
@@ -43,15 +44,6 @@ Parsed parseShipped(const char *name, int width)
     }
     if (platform::codepage::isValidUtf8(*bytes))
         parsed.faults.push_back("the file is not CP932 text");
-    for (std::size_t at = 0; at < bytes->size(); ++at) {
-        const char byte = (*bytes)[at];
-        const bool brokenLf = byte == '\n' && (at == 0 || (*bytes)[at - 1] != '\r');
-        const bool loneCr = byte == '\r' && (at + 1 == bytes->size() || (*bytes)[at + 1] != '\n');
-        if (brokenLf || loneCr) {
-            parsed.faults.push_back("a line end other than CR LF at byte " + std::to_string(at));
-            break;
-        }
-    }
     extdic::RecordReader reader(platform::codepage::decodeDataFile(*bytes));
     bool ended = false;
     while (reader.hasMoreData()) {
@@ -132,46 +124,32 @@ protected:
     }
 };
 
+// The generator refuses a table row without name, description or letters, or with a
+// program code it does not know, and the dictionary_data_current test holds the shipped
+// files to its output; what it lets through is checked here.
 TEST_F(ShippedDictionary, BothFilesParseRecordForRecord)
 {
     EXPECT_EQ(extCsv.faults, std::vector<std::string>{});
     EXPECT_EQ(progCsv.faults, std::vector<std::string>{});
+    // The reader keeps category codes in lower case, and a record finds its category only
+    // by a code written so; the generator copies codes as they stand.
+    std::set<std::u16string> categories;
     std::set<std::u16string> categoryNames;
     for (const Record &record : extCsv.records) {
         if (isCategory(record)) {
-            EXPECT_TRUE(record[3].empty()) << narrow(record[0]);
+            categories.insert(extdic::lowerCase(record[0]));
             categoryNames.insert(record[8]);
             continue;
         }
         const std::string where = narrow(record[3]) + " / " + narrow(record[5]);
-        EXPECT_NE(extdic::wholeNumber(record[1]), 0) << where;
-        EXPECT_TRUE(!record[3].empty() && !record[5].empty() && !record[8].empty()) << where;
-        EXPECT_TRUE(!record[12].empty() && record[12].find_first_not_of(u"tb") == std::u16string::npos) << where;
         EXPECT_EQ(record[3].find_first_of(u". \t"), std::u16string::npos) << where;
+        EXPECT_TRUE(categories.count(record[0])) << where << ": category " << narrow(record[0]);
     }
+    for (const Record &record : progCsv.records)
+        EXPECT_EQ(record[0].find_first_of(u" \t"), std::u16string::npos) << narrow(record[0]);
     EXPECT_GE(extensionRecords().size(), 700u);
     EXPECT_GE(categoryNames.size(), 15u);
     EXPECT_GE(progCsv.records.size(), 100u);
-}
-
-TEST_F(ShippedDictionary, EveryCodeUsedIsDefined)
-{
-    std::set<std::u16string> programs;
-    for (const Record &record : progCsv.records) {
-        EXPECT_EQ(record[0].find_first_of(u" \t"), std::u16string::npos) << narrow(record[0]);
-        programs.insert(extdic::lowerCase(record[0]));
-    }
-    std::set<std::u16string> categories;
-    for (const Record &record : extCsv.records) {
-        if (isCategory(record))
-            categories.insert(extdic::lowerCase(record[0]));
-    }
-    for (const Record *record : extensionRecords()) {
-        const std::string where = narrow((*record)[3]) + " / " + narrow((*record)[5]);
-        EXPECT_TRUE(categories.count((*record)[0])) << where << ": category " << narrow((*record)[0]);
-        for (const std::u16string &code : words((*record)[9] + u" " + (*record)[10]))
-            EXPECT_TRUE(programs.count(code)) << where << ": program " << narrow(code);
-    }
 }
 
 TEST_F(ShippedDictionary, AmbiguousExtensionsHaveARecordForEachMeaning)

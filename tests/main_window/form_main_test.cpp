@@ -5,6 +5,7 @@
 #include "shell/seams.h"
 #include "support/fake_engine.h"
 #include "support/temp_folder.h"
+#include "support/widgets.h"
 
 #include <QDir>
 #include <QLabel>
@@ -17,6 +18,7 @@
 
 #include <filesystem>
 
+using testsupport::control;
 using testsupport::FakeEngine;
 using testsupport::TempFolder;
 
@@ -69,15 +71,6 @@ class FormMainTest : public QObject {
     Q_OBJECT
 
 private:
-    template <typename T>
-    static T *control(FormMain &form, const char *name)
-    {
-        auto *widget = form.findChild<T *>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control named %s", name);
-        return widget;
-    }
-
     static QString visibleArrow(FormMain &form)
     {
         QString shown;

@@ -181,9 +181,14 @@ TEST(CaseOnlyChange, OnlyLetterCaseMayDiffer)
         const char *a, *b;
         bool caseOnly;
     } cases[] = {
-        {"dir/a.txt", "dir/A.TXT", true}, {"Photo.JPG", "photo.jpg", true}, {"ｍｅｍｏ.txt", "ＭＥＭＯ.txt", true},
-        {"café", "CAFÉ", true},           {"a.txt", "a.txt", false},        {"a.txt", "b.txt", false},
-        {"a.txt", "A.TXT ", false},       {"a.txt", "a_txt", false},
+        {"dir/a.txt", "dir/A.TXT", true},
+        {"Photo.JPG", "photo.jpg", true},
+        {"ｍｅｍｏ.txt", "ＭＥＭＯ.txt", true},
+        {"café", "CAFÉ", true},
+        {"a.txt", "a.txt", false},
+        {"a.txt", "b.txt", false},
+        {"a.txt", "A.TXT ", false},
+        {"a.txt", "a_txt", false},
     };
     for (const auto &c : cases)
         EXPECT_EQ(platform::posix::namesDifferOnlyInCase(c.a, c.b), c.caseOnly) << c.a << " / " << c.b;

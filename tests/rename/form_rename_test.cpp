@@ -6,6 +6,7 @@
 #include "support/fake_engine.h"
 #include "support/seams_recorder.h"
 #include "support/temp_folder.h"
+#include "support/widgets.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -22,6 +23,7 @@
 #include <filesystem>
 #include <functional>
 
+using testsupport::control;
 using testsupport::FakeEngine;
 using testsupport::TempFolder;
 
@@ -45,15 +47,6 @@ struct InterruptedEngine : FakeEngine {
         return FakeEngine::checkExt(path);
     }
 };
-
-template <typename T>
-T *control(QWidget &window, const char *name)
-{
-    auto *found = window.findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control named %s", name);
-    return found;
-}
 
 void activate(QWidget &window)
 {

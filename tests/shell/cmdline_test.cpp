@@ -1,7 +1,5 @@
 #include "shell/cmdline.h"
 
-#include "platform/platform.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -61,19 +59,4 @@ TEST(ArgumentList, HoldsTheNonEmptyWordsFromIndexOne)
         EXPECT_EQ(cmdline::ArgCount, c.count) << c.what;
         EXPECT_EQ(cmdline::ArgList, c.list) << c.what;
     }
-}
-
-TEST(ArgumentList, MyGetArgsTakesThePlatformsWords)
-{
-    if (platform::usesDriveLetters())
-        GTEST_SKIP() << "Windows gives the raw command line, not argv (its split is tested in platform_tests)";
-    std::string program = "sorvena";
-    std::string blank = " \t";
-    std::string first = "/tmp/a b.txt";
-    std::string second = "-about";
-    char *argv[] = {program.data(), blank.data(), first.data(), second.data(), nullptr};
-    platform::initArguments(4, argv);
-    cmdline::myGetArgs();
-    EXPECT_EQ(cmdline::ArgCount, 2);
-    EXPECT_EQ(cmdline::ArgList, (Words{u"", u"/tmp/a b.txt", u"-about"}));
 }
