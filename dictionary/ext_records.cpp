@@ -99,33 +99,6 @@ std::optional<std::vector<Field>> RecordReader::readRecord(int count)
     return fields;
 }
 
-int16_t wholeNumber(std::u16string_view field)
-{
-    std::size_t pos = 0;
-    while (pos < field.size() && isBlank(field[pos]))
-        ++pos;
-    std::size_t end = field.size();
-    while (end > pos && isBlank(field[end - 1]))
-        --end;
-    bool negative = false;
-    if (pos < end && (field[pos] == u'-' || field[pos] == u'+'))
-        negative = field[pos++] == u'-';
-    if (pos == end)
-        return 0;
-    int value = 0;
-    for (; pos < end; ++pos) {
-        const char16_t unit = field[pos];
-        if (unit < u'0' || unit > u'9')
-            return 0;
-        value = value * 10 + (unit - u'0');
-        if (value > 32768)
-            return 0;
-    }
-    if (negative)
-        value = -value;
-    return value >= -32768 && value <= 32767 ? static_cast<int16_t>(value) : int16_t{0};
-}
-
 std::u16string lowerCase(std::u16string_view text)
 {
     std::u16string out(text);

@@ -53,10 +53,6 @@ private:
     bool m_fieldAfterComma = false;
 };
 
-// A whole-number column: the number written there, or 0 for anything that is not a whole
-// number from -32768 to 32767 (blanks around it are allowed).
-int16_t wholeNumber(std::u16string_view field);
-
 // Lower case for the letters an extension is written in: ASCII and full-width Latin.
 std::u16string lowerCase(std::u16string_view text);
 

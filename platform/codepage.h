@@ -19,10 +19,6 @@ bool isValidUtf8(std::string_view bytes);
 std::u16string utf8ToUtf16(std::string_view bytes);
 std::string utf16ToUtf8(std::u16string_view text);
 
-// UTF-16 -> UTF-8 for text that names something, such as a file: nullopt on an unpaired
-// surrogate, because a replaced character would name a different file.
-std::optional<std::string> utf16ToUtf8Strict(std::u16string_view text);
-
 // File names as a POSIX file system holds them: bytes, mostly UTF-8. A byte that is not
 // part of well-formed UTF-8 becomes the lone surrogate U+DC80..U+DCFF that carries it in
 // its low byte, and turns back into that byte on the way out, so every name survives the

@@ -261,23 +261,6 @@ std::string utf16ToUtf8(std::u16string_view text)
     return out;
 }
 
-// Strict form of utf16ToUtf8 for the places where a replaced character would name a
-// different file: an unpaired surrogate makes the whole text unusable.
-std::optional<std::string> utf16ToUtf8Strict(std::u16string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const Utf16Step step = decodeUtf16At(text, pos);
-        if (!step.paired)
-            return std::nullopt;
-        appendUtf8(out, step.codePoint);
-        pos += step.consumed;
-    }
-    return out;
-}
-
 std::u16string nameFromBytes(std::string_view bytes)
 {
     std::u16string out;

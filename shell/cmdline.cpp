@@ -1,7 +1,5 @@
 #include "shell/cmdline.h"
 
-#include "platform/platform.h"
-
 namespace cmdline {
 
 std::vector<std::u16string> ArgList(2);
@@ -28,11 +26,6 @@ void setArgs(const std::vector<std::u16string> &words)
     ArgCount = static_cast<int16_t>(ArgList.size() - 1);
     if (ArgCount == 0)
         ArgList.emplace_back();
-}
-
-void myGetArgs()
-{
-    setArgs(platform::argumentWords());
 }
 
 std::vector<std::u16string> splitArguments(std::u16string_view text)

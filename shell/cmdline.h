@@ -10,12 +10,9 @@ namespace cmdline {
 constexpr int MaxArgs = 10;
 
 // Indexed from 1 as the rest of the program counts: ArgList[0] is unused and empty.
-// After myGetArgs it has ArgCount + 1 elements, or 2 (one empty word) when ArgCount is 0.
+// After setArgs it has ArgCount + 1 elements, or 2 (one empty word) when ArgCount is 0.
 extern std::vector<std::u16string> ArgList;
 extern int16_t ArgCount;
-
-// Fills ArgList and ArgCount from the platform's argument words.
-void myGetArgs();
 
 // Fills ArgList and ArgCount from words already split (a test or start-up may pass any).
 void setArgs(const std::vector<std::u16string> &words);
