@@ -23,12 +23,17 @@
 
 namespace {
 
-bool save(QWidget &window, const QString &folder, const char *name)
+bool save(const QImage &image, const QString &folder, const QString &name)
 {
-    const QString path = folder + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png");
-    const bool ok = window.grab().save(path);
+    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    const bool ok = image.save(path);
     std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
     return ok;
+}
+
+bool save(QWidget &window, const QString &folder, const char *name)
+{
+    return save(window.grab().toImage(), folder, QString::fromLatin1(name));
 }
 
 void click(QWidget &window, const char *button)
@@ -131,12 +136,8 @@ int main(int argc, char **argv)
     const QByteArray picture = demo.readAll();
     const std::vector<StatePicture> pictures = renderMainWindowStates(folder.path(), picture);
     bool ok = !pictures.empty();
-    for (const StatePicture &state : pictures) {
-        const QString path = output + QLatin1Char('/') + state.name + QStringLiteral(".png");
-        const bool saved = state.image.save(path);
-        std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
-        ok &= saved;
-    }
+    for (const StatePicture &state : pictures)
+        ok &= save(state.image, output, state.name);
     engine::LibraryEngine real(platform::programFolder());
     ok &= renderDictionary(real, output);
     ok &= renderAbout(real, output);
