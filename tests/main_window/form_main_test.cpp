@@ -96,7 +96,6 @@ private slots:
         form.Form_Load({path, u"/second/word"}, u"sorvena");
         QCOMPARE(engine.checkedPaths, std::vector<std::u16string>{path});
         QCOMPARE(visibleArrow(form), QStringLiteral("ArrowRight"));
-        QCOMPARE(control<QLineEdit>(form, "TextNewName")->text(), QStringLiteral("a.jpg"));
     }
 
     // Each state as the core decides it (the rules are its tests'): picture, colours and the
@@ -158,7 +157,6 @@ private slots:
 
         QTest::mouseClick(control<QLabel>(form, "ArrowRight"), Qt::LeftButton);
         QVERIFY(std::filesystem::exists(folder.path() / "picture.png"));
-        QVERIFY(!std::filesystem::exists(folder.path() / "picture.txt"));
         QCOMPARE(visibleArrow(form), QStringLiteral("ArrowLeft"));
         QCOMPARE(baseOf(form, "TextNewName"), MarkYellow);
         QVERIFY(baseOf(form, "TextOldName") != MarkYellow);
@@ -171,7 +169,6 @@ private slots:
 
         QTest::mouseClick(control<QLabel>(form, "ArrowLeft"), Qt::LeftButton);
         QVERIFY(std::filesystem::exists(folder.path() / "picture.txt"));
-        QVERIFY(!std::filesystem::exists(folder.path() / "picture.png"));
         QCOMPARE(visibleArrow(form), QStringLiteral("ArrowRight"));
         QCOMPARE(baseOf(form, "TextOldName"), MarkYellow);
         QVERIFY(!control<QPushButton>(form, "CmdExec")->isEnabled());

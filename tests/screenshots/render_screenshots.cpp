@@ -79,14 +79,21 @@ bool renderRenameWindow(engine::Engine &engine, const QString &output, const QBy
     return ok;
 }
 
-// The dictionary, opened by its button as a user would, on the data files we ship.
+// A window the main window opens with one of its buttons, as a user would.
+template <typename Window>
+Window *openedFrom(FormMain &form, const char *button)
+{
+    form.Form_Load({}, u"sorvena");
+    form.show();
+    click(form, button);
+    return form.findChild<Window *>();
+}
+
+// The dictionary, on the data files we ship.
 bool renderDictionary(engine::Engine &engine, const QString &output)
 {
     FormMain form(engine);
-    form.Form_Load({}, u"sorvena");
-    form.show();
-    click(form, "CmdExtDic");
-    auto *dictionary = form.findChild<FormExtDic *>();
+    auto *dictionary = openedFrom<FormExtDic>(form, "CmdExtDic");
     if (!dictionary)
         return false;
     dictionary->myFindFirst(QStringLiteral("jpg"));
@@ -100,10 +107,7 @@ bool renderDictionary(engine::Engine &engine, const QString &output)
 bool renderAbout(engine::Engine &engine, const QString &output)
 {
     FormMain form(engine);
-    form.Form_Load({}, u"sorvena");
-    form.show();
-    click(form, "CmdAbout");
-    auto *about = form.findChild<FormAbout *>();
+    auto *about = openedFrom<FormAbout>(form, "CmdAbout");
     if (!about)
         return false;
     bool ok = true;
