@@ -20,8 +20,8 @@ struct Seams {
     shell::OpenHandler previousOpen;
     Seams()
     {
-        previousOpen = shell::setOpenHandler([this](const std::u16string &folder, const std::u16string &name) {
-            opens.append({QString::fromStdU16String(folder), QString::fromStdU16String(name)});
+        previousOpen = shell::setOpenHandler([this](const std::u16string &dir, const std::u16string &file) {
+            opens.append({QString::fromStdU16String(dir), QString::fromStdU16String(file)});
             return true;
         });
         previousMessage = shell::setMessageHandler([this](QWidget *, const QString &text) { messages.append(text); });
