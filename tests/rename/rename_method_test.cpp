@@ -213,14 +213,6 @@ TEST(MethodSequence, NumbersFollowTheStartTextsValueAndWidth)
     }
 }
 
-TEST(MethodSequence, ANameThatAlreadyFitsKeepsItButStillTakesItsNumber)
-{
-    Proposal p(Method::Sequence);
-    p.dropNames({u"img001.jpg", u"x.jpg"});
-    EXPECT_EQ(p.core.RenNewName, (Names{u"img001.jpg", u"img002.jpg"}));
-    EXPECT_EQ(p.core.RenMark, (Marks{Mark::SameName, Mark::ToRename}));
-}
-
 TEST(MethodSequence, WorksOutStartAndPatternEvenForAnEmptyList)
 {
     Proposal p(Method::Sequence);

@@ -47,36 +47,6 @@ constexpr const char *ModesDoNotBind =
 
 } // namespace
 
-// A run renames every marked file with its content, leaves the list's folder current and
-// can be undone, after which the same run can be made again.
-TEST(RenameRun, RenamesEveryMarkedFileAndIsUndoneExactly)
-{
-    FiveFileRun run;
-    run.core.runRename();
-    EXPECT_TRUE(run.messages.empty());
-    EXPECT_EQ(run.core.RenState, RenameState::CanUndo);
-    EXPECT_EQ(run.core.RenMark, Marks(5, Mark::Renamed));
-    FolderContents expected;
-    for (std::size_t i = 0; i < FiveFiles.size(); ++i)
-        expected[FiveRenamed[i]] = run.before.at(FiveFiles[i]);
-    EXPECT_EQ(run.contents(), expected);
-    EXPECT_EQ(run.core.listRows().at(0).marker, u"<--");
-    EXPECT_EQ(fs::current_path(), run.folder);
-
-    fs::current_path(run.temp.path());
-    run.core.runUndo();
-    EXPECT_TRUE(run.messages.empty());
-    EXPECT_EQ(fs::current_path(), run.folder);
-    EXPECT_EQ(run.core.RenState, RenameState::CanRename);
-    EXPECT_EQ(run.core.RenMark, Marks(5, Mark::ToRename));
-    EXPECT_EQ(run.contents(), run.before);
-    EXPECT_EQ(run.core.listRows().at(0).marker, u"-->");
-
-    run.core.runRename();
-    EXPECT_EQ(run.core.RenState, RenameState::CanUndo);
-    EXPECT_EQ(run.contents(), expected);
-}
-
 // A file whose proposal is its own name is not touched, and a run of such files alone
 // still ends ready to undo. Names as the folder spells them: a case-insensitive file
 // system finds "A.txt" either way.
@@ -347,6 +317,8 @@ struct Ordered : DiskList {
     }
 };
 
+// A run leaves the list's folder current; its undo makes it current again, and after the
+// undo the same run can be made again.
 TEST(RenameOrder, EveryProposalWithDistinctFreeNamesSucceedsAndIsUndone)
 {
     for (const OrderCase &c : OrderCases) {
@@ -359,11 +331,17 @@ TEST(RenameOrder, EveryProposalWithDistinctFreeNamesSucceedsAndIsUndone)
         EXPECT_EQ(d.contents(), d.expected);
         EXPECT_EQ(d.core.RenMark, Marks(c.renames.size(), Mark::Renamed));
         EXPECT_EQ(d.renameCalls, c.steps);
+        EXPECT_EQ(fs::current_path(), d.folder);
+        fs::current_path(d.temp.path());
         d.core.runUndo();
         EXPECT_TRUE(d.messages.empty());
         EXPECT_EQ(d.core.RenState, RenameState::CanRename);
+        EXPECT_EQ(d.core.RenMark, Marks(c.renames.size(), Mark::ToRename));
         EXPECT_EQ(d.contents(), d.before);
         EXPECT_EQ(d.renameCalls, 2 * c.steps);
+        EXPECT_EQ(fs::current_path(), d.folder);
+        d.core.runRename();
+        EXPECT_EQ(d.contents(), d.expected);
     }
 }
 
@@ -478,15 +456,16 @@ TEST(Undo, ThatFailsMidwayEndsInMustQuitWithEveryOtherFileBack)
     DiskList d;
     d.core.RenMethod = Method::AddAtEnd;
     d.createAndDrop({u"a.txt", u"b.txt", u"c.txt"});
+    FolderContents expected = d.contents();
     d.core.runRename();
-    d.create({u"b.txt"});  // someone else takes the second file's old name
+    testsupport::writeFile(d.pathOf(u"b.txt"), "newcomer");  // another program takes b.txt's old name
     d.core.runUndo();
     EXPECT_EQ(d.messages, (Names{Messages::CannotRename}));
     EXPECT_EQ(d.core.RenState, RenameState::MustQuit);
     EXPECT_EQ(d.core.RenMark, (Marks{Mark::ToRename, Mark::Renamed, Mark::ToRename}));
-    EXPECT_TRUE(d.exists(u"a.txt"));
-    EXPECT_TRUE(d.exists(u"b-.txt"));
-    EXPECT_TRUE(d.exists(u"c.txt"));
+    expected[u"b-.txt"] = expected.at(u"b.txt");
+    expected[u"b.txt"] = std::hash<std::string>{}("newcomer");
+    EXPECT_EQ(d.contents(), expected);
 }
 
 TEST(Undo, ThatStrandsAFileUnderTheTemporaryNameSaysWhere)

@@ -14,11 +14,11 @@ struct StatePicture {
     QRect folderBox;  // where the folder box lies in the picture, in pixels
 };
 
-// Checks copies of the demo picture (and a few other files) in folder, which must exist
-// and be empty, and grabs the window after each step. An empty list when a file could
-// not be written.
 // The renderers' shared helpers: a whole file written, and bytes that no format claims.
 bool writeFile(const QString &path, const QByteArray &bytes);
 QByteArray noise();
 
+// Checks copies of the demo picture (and a few other files) in folder, which must exist
+// and be empty, and grabs the window after each step. An empty list when a file could
+// not be written.
 std::vector<StatePicture> renderMainWindowStates(const QString &folder, const QByteArray &demoPicture);

@@ -23,12 +23,17 @@
 
 namespace {
 
-bool save(QWidget &window, const QString &folder, const char *name)
+bool save(const QImage &image, const QString &folder, const QString &name)
 {
-    const QString path = folder + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png");
-    const bool ok = window.grab().save(path);
+    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    const bool ok = image.save(path);
     std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
     return ok;
+}
+
+bool save(QWidget &window, const QString &folder, const char *name)
+{
+    return save(window.grab().toImage(), folder, QString::fromLatin1(name));
 }
 
 void click(QWidget &window, const char *button)
@@ -74,14 +79,21 @@ bool renderRenameWindow(engine::Engine &engine, const QString &output, const QBy
     return ok;
 }
 
-// The dictionary, opened by its button as a user would, on the data files we ship.
+// A window the main window opens with one of its buttons, as a user would.
+template <typename Window>
+Window *openedFrom(FormMain &form, const char *button)
+{
+    form.Form_Load({}, u"sorvena");
+    form.show();
+    click(form, button);
+    return form.findChild<Window *>();
+}
+
+// The dictionary, on the data files we ship.
 bool renderDictionary(engine::Engine &engine, const QString &output)
 {
     FormMain form(engine);
-    form.Form_Load({}, u"sorvena");
-    form.show();
-    click(form, "CmdExtDic");
-    auto *dictionary = form.findChild<FormExtDic *>();
+    auto *dictionary = openedFrom<FormExtDic>(form, "CmdExtDic");
     if (!dictionary)
         return false;
     dictionary->myFindFirst(QStringLiteral("jpg"));
@@ -95,10 +107,7 @@ bool renderDictionary(engine::Engine &engine, const QString &output)
 bool renderAbout(engine::Engine &engine, const QString &output)
 {
     FormMain form(engine);
-    form.Form_Load({}, u"sorvena");
-    form.show();
-    click(form, "CmdAbout");
-    auto *about = form.findChild<FormAbout *>();
+    auto *about = openedFrom<FormAbout>(form, "CmdAbout");
     if (!about)
         return false;
     bool ok = true;
@@ -131,12 +140,8 @@ int main(int argc, char **argv)
     const QByteArray picture = demo.readAll();
     const std::vector<StatePicture> pictures = renderMainWindowStates(folder.path(), picture);
     bool ok = !pictures.empty();
-    for (const StatePicture &state : pictures) {
-        const QString path = output + QLatin1Char('/') + state.name + QStringLiteral(".png");
-        const bool saved = state.image.save(path);
-        std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
-        ok &= saved;
-    }
+    for (const StatePicture &state : pictures)
+        ok &= save(state.image, output, state.name);
     engine::LibraryEngine real(platform::programFolder());
     ok &= renderDictionary(real, output);
     ok &= renderAbout(real, output);

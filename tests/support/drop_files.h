@@ -18,26 +18,33 @@ inline QPoint middleOf(QWidget *window, QWidget *target)
     return target == window ? window->rect().center() : target->mapTo(window, target->rect().center());
 }
 
-// Drags `urls` in at `enterAt`, moves to `dropAt` and drops. The action the window took
-// the drop with, or Qt::IgnoreAction when it refused the drag on the way.
+// Drags `data` in at `enterAt`, moves to `dropAt` and drops, with Shift held, which
+// proposes a move wherever one is offered. The action the window took the drop with, or
+// Qt::IgnoreAction when it refused the drag on the way.
+inline Qt::DropAction dragAndDrop(QWidget *window, const QMimeData &data, QPoint enterAt, QPoint dropAt,
+                                  Qt::DropActions offered = EveryAction)
+{
+    QDragEnterEvent enter(enterAt, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(window, &enter);
+    if (!enter.isAccepted())
+        return Qt::IgnoreAction;
+    for (const QPoint at : {enterAt, dropAt}) {
+        QDragMoveEvent move(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(window, &move);
+        if (at == dropAt && (!move.isAccepted() || move.dropAction() == Qt::IgnoreAction))
+            return Qt::IgnoreAction;
+    }
+    QDropEvent drop(dropAt, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(window, &drop);
+    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+}
+
 inline Qt::DropAction dragAndDrop(QWidget *window, const QList<QUrl> &urls, QPoint enterAt, QPoint dropAt,
                                   Qt::DropActions offered = EveryAction)
 {
     QMimeData data;
     data.setUrls(urls);
-    QDragEnterEvent enter(enterAt, offered, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &enter);
-    if (!enter.isAccepted())
-        return Qt::IgnoreAction;
-    for (const QPoint at : {enterAt, dropAt}) {
-        QDragMoveEvent move(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(window, &move);
-        if (at == dropAt && (!move.isAccepted() || move.dropAction() == Qt::IgnoreAction))
-            return Qt::IgnoreAction;
-    }
-    QDropEvent drop(dropAt, offered, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &drop);
-    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+    return dragAndDrop(window, data, enterAt, dropAt, offered);
 }
 
 inline QList<QUrl> fileUrls(const QStringList &paths)

@@ -1,6 +1,6 @@
 // Records what the windows would have done for real through their seams (the message
-// boxes they show, the ends of the program they ask for), and puts the previous handlers
-// back afterwards.
+// boxes they show, the files they open, the ends of the program they ask for), and puts
+// the previous handlers back afterwards.
 #pragma once
 
 #include "shell/seams.h"
@@ -14,10 +14,16 @@ namespace testsupport {
 struct Seams {
     QStringList messages;
     QList<QList<QWidget *>> ends;
+    QList<QPair<QString, QString>> opens;  // folder and name
     shell::MessageHandler previousMessage;
     shell::EndHandler previousEnd;
+    shell::OpenHandler previousOpen;
     Seams()
     {
+        previousOpen = shell::setOpenHandler([this](const std::u16string &dir, const std::u16string &file) {
+            opens.append({QString::fromStdU16String(dir), QString::fromStdU16String(file)});
+            return true;
+        });
         previousMessage = shell::setMessageHandler([this](QWidget *, const QString &text) { messages.append(text); });
         previousEnd = shell::setEndHandler([this](const QList<QWidget *> &windows) { ends.append(windows); });
     }
@@ -25,6 +31,7 @@ struct Seams {
     {
         shell::setMessageHandler(previousMessage);
         shell::setEndHandler(previousEnd);
+        shell::setOpenHandler(previousOpen);
     }
     Seams(const Seams &) = delete;
     Seams &operator=(const Seams &) = delete;
