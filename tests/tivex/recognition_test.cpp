@@ -39,13 +39,6 @@ TEST(RecognitionDetails, textEncodingIsNamedInTheDescription)
     EXPECT_EQ(checkFile(dir.write("a", "plain\n")).description, "テキストファイル（ASCII）");
 }
 
-TEST(RecognitionDetails, binaryWithNulBytesIsNotText)
-{
-    const Detection detection = detectBytes(ByteView("abc\0\x01\x02\x03\0\0\0xyz\x7F\x05"sv));
-    EXPECT_EQ(detection.type, nullptr);
-    EXPECT_FALSE(detection.empty);
-}
-
 TEST(RecognitionDetails, singleMpegSyncWithoutASecondFrameIsNotAudio)
 {
     std::string bytes = mp3Frames();
@@ -82,19 +75,14 @@ const VerdictCase VerdictCases[] = {
     {"plain_text_unknown_ext_kept", "hello\n"s, "notes.qqq", "qqq"},
     {"plain_text_named_png", "hello\n"s, "notes.png", "txt"},
     {"plain_text_not_svg", "hello\n"s, "notes.svg", "txt"},
-    {"svg_named_xml_kept", "<?xml version=\"1.0\"?><svg/>"s, "drawing.xml", "xml"},
     {"svg_named_txt", "<svg xmlns=\"http://www.w3.org/2000/svg\"/>"s, "drawing.txt", "svg"},
     {"docx_named_zip", zipArchive({{"[Content_Types].xml", "<T/>"}, {"word/document.xml", "<w/>"}}), "report.zip", "docx"},
-    {"plain_zip_named_jar_kept", zipArchive({{"a.txt", "x"}}), "library.jar", "jar"},
     {"plain_zip_named_cbz_kept", zipArchive({{"p1.png", "x"}}), "comic.CBZ", "cbz"},
     {"plain_zip_named_docx", zipArchive({{"a.txt", "x"}}), "fake.docx", "zip"},
-    {"webm_named_mkv_kept", ebmlFile("webm"), "clip.mkv", "mkv"},
-    {"mkv_named_webm", ebmlFile("matroska"), "clip.webm", "mkv"},
     {"exe_named_dll", peImage(false), "tool.dll", "exe"},
     {"versioned_library_kept", elfImage(3, false), "libz.so.1", "1"},
     {"versioned_library_kept_deeper", elfImage(3, false), "libz.so.1.2.13", "13"},
     {"library_number_without_so", elfImage(3, false), "libz.1", "so"},
-    {"json_named_generic_template_kept", "{\"a\": 1}\n"s, "settings.json.in", "in"},
     {"json_named_conf_kept", "{\"a\": 1}\n"s, "app.conf", "conf"},
     {"json_named_python", "{\"a\": 1}\n"s, "data.py", "json"},
     {"xml_named_conf_kept", "<?xml version=\"1.0\"?>\n<fontconfig/>\n"s, "fonts.conf", "conf"},
@@ -102,8 +90,6 @@ const VerdictCase VerdictCases[] = {
     {"clearly_python_named_shell", "import os\nfrom sys import argv\n\ndef main():\n    pass\n"s, "tool.sh", "py"},
     {"guessed_c_without_extension", "#include <stdio.h>\n#include <string.h>\n#define N 1\n"s, "a", "c"},
     {"html_fragment_named_markdown_kept", "<p align=\"center\">Logo</p>\n\nText\n"s, "README.md", "md"},
-    {"jar_named_zip", zipArchive({{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\n"}}), "lib.zip", "jar"},
-    {"m4a_named_mp4_kept", isoMedia("M4A ", {"M4A ", "isom"}), "song.mp4", "mp4"},
     {"opus_named_ogg_kept", oggPage("OpusHead\x01\x02"s), "voice.ogg", "ogg"},
     {"xhtml_named_html_kept", "<?xml version=\"1.0\"?><html xmlns=\"http://www.w3.org/1999/xhtml\"/>"s, "page.html", "html"},
     {"plain_text_named_rtf", "hello\n"s, "letter.rtf", "txt"},
