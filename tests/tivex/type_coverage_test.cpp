@@ -390,7 +390,6 @@ std::vector<TypeSample> handMadeSamples()
         {"troff_ms", "troff", ".nr PS 11\n.TL\nA title\n.AU\nAn author\n.PP\nText.\n"s},
         {"der_key", "der", padded(Bytes{}.raw("\x30\x82\x04\xBE\x02\x01\x00\x30\x0D\x06\x09"sv).data, 1218)},
         {"dib", "bmp", padded(Bytes{}.le32(40).le32(2).le32(2).le16(1).le16(24).le32(0).data, 64)},
-        {"mka", "mka", ebmlFile("matroska") + "\x16\x54\xAE\x6B\x8A\xAE\x88\x86\x88" "A_VORBIS"s},
         {"swift", "swift", "import Foundation\n\nfinal class Survey {\n    private var depths: [Double] = []\n\n"
          "    func deepest() -> Double? {\n        guard let first = depths.first else { return nil }\n"
          "        return depths.reduce(first, max)\n    }\n}\n"s},

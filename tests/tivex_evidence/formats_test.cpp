@@ -172,8 +172,10 @@ constexpr MisnamedCase MisnamedCases[] = {
     {"a child under its parent's name", "video.webm", "clip.mkv", "mkv"},
     {"a child under its parent's name", "video.mov", "clip.mp4", "mp4"},
     {"a child under its parent's name", "graph.svg", "graph.xml", "xml"},
+    {"a child under its parent's name", "opusenc.opus", "voice.ogg", "ogg"},
     {"a parent under its child's name", "video.mkv", "clip.webm", "mkv"},
     {"a parent under its child's name", "video.mp4", "clip.mov", "mov"},
+    {"a sibling's name", "hello.exe", "tool.dll", "exe"},
 };
 
 TEST(Misnamed, everyRuleOfTheVerdictHoldsOnRealSamples)
