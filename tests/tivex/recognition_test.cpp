@@ -113,8 +113,6 @@ const VerdictCase VerdictCases[] = {
      "0001-Fix", "patch"},
     {"wasm_object_named_o_kept", "\0asm\x01\0\0\0"s + std::string(64, '\0'), "scale.o", "o"},
     {"type1_font_named_ps_kept", "%!PS-AdobeFont-1.0: Quay 001.000\n%%Title: Quay\n"s, "Quay.ps", "ps"},
-    {"ssh_signature_named_sig_kept",
-     "-----BEGIN SSH SIGNATURE-----\nU1NIU0lHAAAAAQ==\n-----END SSH SIGNATURE-----\n"s, "file.sig", "sig"},
     {"strings_table_named_strings_kept", "/* Greeting */\n\"hello\" = \"konnichiwa\";\n"s, "Localizable.strings", "strings"},
     {"properties_with_translator_comments_kept",
      "# SOME DESCRIPTIVE TITLE.\n# Copyright (C) YEAR\n#\ngreeting=Hello\nfarewell=Goodbye\n"s, "messages.properties",
@@ -126,7 +124,6 @@ const VerdictCase VerdictCases[] = {
     {"text_starting_like_a_small_der_object", "0\x0A" "0 is where the count starts\n"s, "notes", "txt"},
     {"icon_named_cur_kept", icoImage(), "pointer.cur", "cur"},
     {"cursor_named_ico", [] { std::string ico = icoImage(); ico[2] = 2; return ico; }(), "pointer.ico", "cur"},
-    {"feed_named_rss_kept", "<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel/></rss>\n"s, "news.rss", "rss"},
     {"plain_xml_named_rss", "<?xml version=\"1.0\"?>\n<catalog/>\n"s, "data.rss", "xml"},
     // What Python's configparser, PyYAML and a Python script write, misnamed.
     {"ini_named_json", "[DEFAULT]\nserveraliveinterval = 45\ncompression = yes\n\n[forge.example]\nuser = hg\n\n"s,
