@@ -39,13 +39,6 @@ TEST(RecognitionDetails, textEncodingIsNamedInTheDescription)
     EXPECT_EQ(checkFile(dir.write("a", "plain\n")).description, "テキストファイル（ASCII）");
 }
 
-TEST(RecognitionDetails, binaryWithNulBytesIsNotText)
-{
-    const Detection detection = detectBytes(ByteView("abc\0\x01\x02\x03\0\0\0xyz\x7F\x05"sv));
-    EXPECT_EQ(detection.type, nullptr);
-    EXPECT_FALSE(detection.empty);
-}
-
 TEST(RecognitionDetails, singleMpegSyncWithoutASecondFrameIsNotAudio)
 {
     std::string bytes = mp3Frames();
@@ -75,26 +68,18 @@ struct VerdictCase {
 };
 
 const VerdictCase VerdictCases[] = {
-    {"png_named_jpg", pngImage(), "picture.jpg", "png"},
     {"csv_plain_text_kept", "a,b,c\n1,2,3\n"s, "notes.csv", "csv"},
     {"log_plain_text_kept", "started\n"s, "run.log", "log"},
     {"c_source_kept", "int main(void) { return 0; }\n"s, "main.c", "c"},
     {"plain_text_unknown_ext_kept", "hello\n"s, "notes.qqq", "qqq"},
-    {"plain_text_named_png", "hello\n"s, "notes.png", "txt"},
     {"plain_text_not_svg", "hello\n"s, "notes.svg", "txt"},
-    {"svg_named_xml_kept", "<?xml version=\"1.0\"?><svg/>"s, "drawing.xml", "xml"},
     {"svg_named_txt", "<svg xmlns=\"http://www.w3.org/2000/svg\"/>"s, "drawing.txt", "svg"},
     {"docx_named_zip", zipArchive({{"[Content_Types].xml", "<T/>"}, {"word/document.xml", "<w/>"}}), "report.zip", "docx"},
-    {"plain_zip_named_jar_kept", zipArchive({{"a.txt", "x"}}), "library.jar", "jar"},
     {"plain_zip_named_cbz_kept", zipArchive({{"p1.png", "x"}}), "comic.CBZ", "cbz"},
     {"plain_zip_named_docx", zipArchive({{"a.txt", "x"}}), "fake.docx", "zip"},
-    {"webm_named_mkv_kept", ebmlFile("webm"), "clip.mkv", "mkv"},
-    {"mkv_named_webm", ebmlFile("matroska"), "clip.webm", "mkv"},
-    {"exe_named_dll", peImage(false), "tool.dll", "exe"},
     {"versioned_library_kept", elfImage(3, false), "libz.so.1", "1"},
     {"versioned_library_kept_deeper", elfImage(3, false), "libz.so.1.2.13", "13"},
     {"library_number_without_so", elfImage(3, false), "libz.1", "so"},
-    {"json_named_generic_template_kept", "{\"a\": 1}\n"s, "settings.json.in", "in"},
     {"json_named_conf_kept", "{\"a\": 1}\n"s, "app.conf", "conf"},
     {"json_named_python", "{\"a\": 1}\n"s, "data.py", "json"},
     {"xml_named_conf_kept", "<?xml version=\"1.0\"?>\n<fontconfig/>\n"s, "fonts.conf", "conf"},
@@ -102,9 +87,6 @@ const VerdictCase VerdictCases[] = {
     {"clearly_python_named_shell", "import os\nfrom sys import argv\n\ndef main():\n    pass\n"s, "tool.sh", "py"},
     {"guessed_c_without_extension", "#include <stdio.h>\n#include <string.h>\n#define N 1\n"s, "a", "c"},
     {"html_fragment_named_markdown_kept", "<p align=\"center\">Logo</p>\n\nText\n"s, "README.md", "md"},
-    {"jar_named_zip", zipArchive({{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\n"}}), "lib.zip", "jar"},
-    {"m4a_named_mp4_kept", isoMedia("M4A ", {"M4A ", "isom"}), "song.mp4", "mp4"},
-    {"opus_named_ogg_kept", oggPage("OpusHead\x01\x02"s), "voice.ogg", "ogg"},
     {"xhtml_named_html_kept", "<?xml version=\"1.0\"?><html xmlns=\"http://www.w3.org/1999/xhtml\"/>"s, "page.html", "html"},
     {"plain_text_named_rtf", "hello\n"s, "letter.rtf", "txt"},
     {"subtitles_named_txt", "WEBVTT\n\n00:01.000 --> 00:02.000\nHi\n"s, "subs.txt", "vtt"},
@@ -131,8 +113,6 @@ const VerdictCase VerdictCases[] = {
      "0001-Fix", "patch"},
     {"wasm_object_named_o_kept", "\0asm\x01\0\0\0"s + std::string(64, '\0'), "scale.o", "o"},
     {"type1_font_named_ps_kept", "%!PS-AdobeFont-1.0: Quay 001.000\n%%Title: Quay\n"s, "Quay.ps", "ps"},
-    {"ssh_signature_named_sig_kept",
-     "-----BEGIN SSH SIGNATURE-----\nU1NIU0lHAAAAAQ==\n-----END SSH SIGNATURE-----\n"s, "file.sig", "sig"},
     {"strings_table_named_strings_kept", "/* Greeting */\n\"hello\" = \"konnichiwa\";\n"s, "Localizable.strings", "strings"},
     {"properties_with_translator_comments_kept",
      "# SOME DESCRIPTIVE TITLE.\n# Copyright (C) YEAR\n#\ngreeting=Hello\nfarewell=Goodbye\n"s, "messages.properties",
@@ -144,7 +124,6 @@ const VerdictCase VerdictCases[] = {
     {"text_starting_like_a_small_der_object", "0\x0A" "0 is where the count starts\n"s, "notes", "txt"},
     {"icon_named_cur_kept", icoImage(), "pointer.cur", "cur"},
     {"cursor_named_ico", [] { std::string ico = icoImage(); ico[2] = 2; return ico; }(), "pointer.ico", "cur"},
-    {"feed_named_rss_kept", "<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel/></rss>\n"s, "news.rss", "rss"},
     {"plain_xml_named_rss", "<?xml version=\"1.0\"?>\n<catalog/>\n"s, "data.rss", "xml"},
     // What Python's configparser, PyYAML and a Python script write, misnamed.
     {"ini_named_json", "[DEFAULT]\nserveraliveinterval = 45\ncompression = yes\n\n[forge.example]\nuser = hg\n\n"s,
@@ -160,7 +139,6 @@ const VerdictCase VerdictCases[] = {
     {"svg_under_unknown_name", "<svg xmlns=\"http://www.w3.org/2000/svg\"/>"s, "drawing.page", "svg"},
     {"xml_dialect_under_unknown_name_kept", "<?xml version=\"1.0\"?>\n<page xmlns=\"http://projectmallard.org/1.0/\"/>\n"s,
      "index.page", "page"},
-    {"plain_text_named_dat", "com\norg\nnet\n"s, "suffixes.dat", "txt"},
     {"unknown_binary_named_dat_kept", "\x01\x02\x03\x04\0\0\0\x7F\xFE\xED"s, "blob.dat", ""},
     {"pascal_named_pas_kept",
      "unit Survey;\n\ninterface\n\nfunction Deepest(const a: array of Real): Real;\n\nimplementation\n\n"

@@ -149,12 +149,6 @@ std::string mp3Frames()
     return frames.data;
 }
 
-std::string oggPage(std::string_view codecHeader)
-{
-    return Bytes{}.raw("OggS").u8(0).u8(2).zeros(8).le32(1).le32(0).le32(0).u8(1)
-        .u8(static_cast<uint8_t>(codecHeader.size())).raw(codecHeader).data;
-}
-
 std::string isoMedia(std::string_view majorBrand, std::vector<std::string_view> compatible)
 {
     Bytes box;
@@ -163,25 +157,6 @@ std::string isoMedia(std::string_view majorBrand, std::vector<std::string_view> 
         box.raw(brand);
     box.be32(8).raw("free").be32(8).raw("mdat");
     return box.data;
-}
-
-std::string ebmlFile(std::string_view docType)
-{
-    Bytes body;
-    body.raw("\x42\x86\x81\x01"sv).raw("\x42\xF7\x81\x01"sv);
-    body.raw("\x42\x82"sv).u8(static_cast<uint8_t>(0x80 | docType.size())).raw(docType);
-    body.raw("\x42\x87\x81\x04"sv);
-    return Bytes{}.raw("\x1A\x45\xDF\xA3"sv).u8(static_cast<uint8_t>(0x80 | body.data.size())).raw(body.data)
-        .raw("\x18\x53\x80\x67\x80"sv).data;
-}
-
-std::string peImage(bool dll)
-{
-    Bytes file;
-    file.raw("MZ").le16(0x90).le16(3).le16(0).le16(4).padTo(0x3C).le32(0x40);
-    file.raw("PE\0\0"sv).le16(0x8664).le16(0).le32(0).le32(0).le32(0).le16(0xF0);
-    file.le16(dll ? 0x2022 : 0x0022).le16(0x20B).zeros(64);
-    return file.data;
 }
 
 std::string elfImage(uint16_t type, bool withInterpreter)

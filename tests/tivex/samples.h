@@ -48,10 +48,7 @@ std::string gifImage();
 std::string icoImage();
 std::string pdfDocument();
 std::string mp3Frames();
-std::string oggPage(std::string_view codecHeader);
 std::string isoMedia(std::string_view majorBrand, std::vector<std::string_view> compatible);
-std::string ebmlFile(std::string_view docType);
-std::string peImage(bool dll);
 std::string elfImage(uint16_t type, bool withInterpreter);
 
 } // namespace tivex::test

@@ -104,23 +104,15 @@ struct StructureCase {
 TEST(TextStructure, namesMarkupDataAndScripts)
 {
     const StructureCase cases[] = {
-        {"<!DOCTYPE html><title>x</title>", "html"},
         {"<!-- note -->\n<!doctype HTML>\n<html>", "html"},
         {"<HTML><BODY>", "html"},
-        {"<?xml version=\"1.0\"?><rss version=\"2.0\">", "rss"},
         {"<?xml version=\"1.0\"?>\n<!DOCTYPE svg [ <!ENTITY a \"b\"> ]>\n<svg>", "svg"},
-        {"<?xml version=\"1.0\"?><xsl:stylesheet>", "xsl"},
         {"<?xml version=\"1.0\"?><catalog/>", "xml"},
-        {"<svg xmlns=\"http://www.w3.org/2000/svg\">", "svg"},
         {"[1, 2, {\"a\": null}]", "json"},
-        {"{\"a\": 1}\n{\"a\": 2}\n", "json"},
         {"{not json}", "text"},
         {"[1, 2,]", "text"},
         {"{\"a\": 1", "text"},
-        {"#!/bin/sh\necho hi\n", "sh"},
         {"#!/usr/bin/env -S perl -w\n", "pl"},
-        {"#!/usr/bin/python3.11\n", "py"},
-        {"BEGIN:VCARD\nVERSION:3.0\n", "vcf"},
         {"{\\rtf1 x}", "rtf"},
         {"just words", "text"},
         {"< 3 is less", "text"},
@@ -146,7 +138,6 @@ struct ShapeCase {
 TEST(TextStructure, markersProveAndKeywordsGuess)
 {
     const ShapeCase cases[] = {
-        {"# generated\n[Desktop Entry]\nName=x\n", "desktop", false},
         {"Received: from a\nFrom: a@b\nTo: c@d\nSubject: s\n\nbody\n", "eml", false},
         {"1\n00:00:01,000 --> 00:00:02,000\nHi\n", "srt", false},
         {"# Japanese\nmsgid \"\"\nmsgstr \"\"\n", "po", false},
@@ -154,7 +145,6 @@ TEST(TextStructure, markersProveAndKeywordsGuess)
         {"<?xml version=\"1.0\"?><config/>", "xml", false},
         {"<unknown-root/>", "xml", true},
         {"<p>a paragraph</p>", "html", true},
-        {"<!DOCTYPE html><title>x</title>", "html", false},
         {"#include <stdio.h>\n#include <stdlib.h>\n#define N 3\n", "c", true},
         {"import os\nfrom sys import argv\n\ndef main():\n    pass\n", "py", true},
         {"Dear reader,\nthis is a letter.\n", "text", false},
@@ -235,10 +225,6 @@ TEST(TextStructure, tellsLookalikeLanguagesApart)
          "= Porting systemd\n\n== HOWTO\n\nYou need to make the follow changes:\n\n[arabic]\n. Find the parameters.\n"
          ". Try it out.\n\n=== Compilation options\n\n[source,sh]\n----\nmeson build\n----\n",
          "adoc"},
-        {"a Jupyter notebook",
-         "{\n \"cells\": [\n  {\n   \"cell_type\": \"markdown\",\n   \"metadata\": {},\n   \"source\": [\"# Title\"]\n  }\n ],\n"
-         " \"metadata\": {},\n \"nbformat\": 4,\n \"nbformat_minor\": 5\n}\n",
-         "ipynb"},
         {"JSON that merely has cells", "{\"cells\": [1, 2, 3], \"rows\": 2}\n", "json"},
         {"an array dumped by xxd -i", "unsigned char _etc_hostname[] = {\n  0x76, 0x6d, 0x0a\n};\nunsigned int _etc_hostname_len = 3;",
          "c"},
@@ -260,9 +246,6 @@ TEST(TextStructure, tellsLookalikeLanguagesApart)
         {"a Textile document", "h1(#survey). Morning survey\n\nThe _north_ pool held *fourteen* anemones.\n\nh2. Counts\n\n"
                                "|_. species|_. north|\n|anemone|>. 14|\n",
          "textile"},
-        {"GNU assembly", "\t.file\t\"tool.c\"\n\t.text\n\t.globl\tsquare\n\t.type\tsquare, @function\nsquare:\n.LFB6:\n"
-                         "\t.cfi_startproc\n\tpushq\t%rbp\n\tmovq\t%rsp, %rbp\n",
-         "asm"},
         {"a ConTeXt document", "% Enable hyperlinks\n\\setupinteraction\n  [state=start,\n  title={Notes}]\n\n"
                                "\\setuppagenumbering[location={footer,middle}]\n\\starttext\n\\startsection[title={Survey}]\n",
          "tex"},
@@ -292,7 +275,6 @@ TEST(TextStructure, tellsLookalikeLanguagesApart)
          "switch (format)\n{\ncase FORMAT_R8:\n    return 1;\ncase FORMAT_R16:\n    return 2;\ncase FORMAT_R32:\n"
          "    return 4;\ncase FORMAT_R64:\n    return 8;\n}\n#include <stdint.h>\n#define FORMATS 4\n",
          "c"},
-        {"a document type definition", "<!-- the log -->\n<!ELEMENT log (day+)>\n<!ATTLIST day n CDATA #REQUIRED>\n", "dtd"},
         {"a diff without context", "3c3\n< force 4\n---\n> force 6\n10a11,12\n> new line\n", "patch"},
         {"a signed MIME message from openssl",
          "MIME-Version: 1.0\nContent-Type: multipart/signed; protocol=\"application/x-pkcs7-signature\"; boundary=\"b\"\n\n"
@@ -317,7 +299,6 @@ TEST(TextStructure, tellsLookalikeLanguagesApart)
         {"C++ member definitions", "QT_BEGIN_NAMESPACE\n\nstatic void *handle;\n\nvoid Hooks::platformInit()\n{\n}\n", "cpp"},
         {"a quoted field with a comma and CRLF lines", "a,\"b, c\",d\r\n1,2,3\r\n\"q\"\"uote\",x,\r\n", "csv"},
         {"a small comma table", "name,count\ntofu,2\nwakame,1\n", "csv"},
-        {"a small tab table", "name\tcount\ntofu\t2\nwakame\t1\n", "tsv"},
         {"three lines with one comma each, as sentences have them", "Dear Anna, thank you.\nYours ever, Ben\nPS, see you soon\n",
          "text"},
         {"prose with commas", "Hello, world.\nThis line, like that one, has commas.\nBut not the same count.\nNo, really, it does not.\n",

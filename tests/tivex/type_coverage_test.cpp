@@ -1,7 +1,8 @@
 // Every type the engine recognises from content, checked the way users meet it: the
 // file without an extension, under its own extensions, and under a wrong one. Types
 // named by a plain signature get a sample built from that signature (so a signature
-// that an earlier one shadows fails here); the others have a hand-made sample below.
+// that an earlier one shadows fails here). A type that a real-tool sample in
+// tests/data/formats shows is checked there; the others have a hand-made sample below.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include <tivex.h>
 #include <tivex_name_rule.h>
 
+#include "sample_files.h"
 #include "samples.h"
 #include "signatures.h"
 #include "test_support.h"
@@ -119,58 +121,17 @@ std::string machO(uint32_t fileType) { return padded(Bytes{}.raw("\xCF\xFA\xED\x
 std::vector<TypeSample> handMadeSamples()
 {
     return {
-        {"png", "png", pngImage()},
-        {"jpeg", "jpg", jpegImage()},
-        {"gif", "gif", gifImage()},
-        {"bmp", "bmp", Bytes{}.raw("BM").le32(58).le32(0).le32(54).le32(40).le32(1).le32(1).le16(1).le16(24).le32(0).le32(4)
-         .zeros(16).zeros(4).data},
-        {"webp", "webp", Bytes{}.raw("RIFF").le32(20).raw("WEBPVP8 ").le32(8).zeros(8).data},
-        {"ico", "ico", icoImage()},
-        {"psd", "psd", Bytes{}.raw("8BPS").be16(1).zeros(6).be16(3).be32(1).be32(1).be16(8).be16(3).data},
-        {"heic", "heic", isoMedia("heic", {"mif1", "heic"})},
-        {"avif", "avif", isoMedia("avif", {"avif", "mif1", "miaf"})},
-        {"doc", "doc", compoundFile({"1Table", "WordDocument", "\x05SummaryInformation"})},
         {"doc_second_directory_sector", "doc", compoundFile({"1Table", "CompObj", "ObjectPool", "Data", "WordDocument"})},
-        {"xls", "xls", compoundFile({"Workbook"})},
         {"ppt", "ppt", compoundFile({"Current User", "PowerPoint Document"})},
-        {"zip", "zip", zipArchive({{"a.txt", "hello"}})},
-        {"docx", "docx", zipArchive({{"[Content_Types].xml", "<Types/>"}, {"word/document.xml", "<w/>"}})},
-        {"xlsx", "xlsx", zipArchive({{"[Content_Types].xml", "<Types/>"}, {"xl/workbook.xml", "<w/>"}})},
-        {"pptx", "pptx", zipArchive({{"[Content_Types].xml", "<Types/>"}, {"ppt/presentation.xml", "<p/>"}})},
-        {"jar", "jar", zipArchive({{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\n"}})},
-        {"odt", "odt", openDocument("application/vnd.oasis.opendocument.text")},
-        {"epub", "epub", openDocument("application/epub+zip")},
         {"iso", "iso", Bytes{}.zeros(32768).u8(1).raw("CD001").u8(1).padTo(34816).data},
-        {"mp3_id3", "mp3", Bytes{}.raw("ID3\x03\x00\x00"sv).raw("\x00\x00\x00\x0A"sv).zeros(10).raw(mp3Frames()).data},
-        {"mp3_frames", "mp3", mp3Frames()},
-        {"wav", "wav", Bytes{}.raw("RIFF").le32(40).raw("WAVEfmt ").le32(16).le16(1).le16(1).le32(8000).le32(8000).le16(1)
-         .le16(8).raw("data").le32(4).zeros(4).data},
-        {"ogg", "ogg", oggPage("\x01vorbis\x00\x00\x00\x00\x01"s)},
-        {"opus", "opus", oggPage("OpusHead\x01\x02"s)},
-        {"mp4", "mp4", isoMedia("isom", {"isom", "iso2", "avc1", "mp41"})},
-        {"mov", "mov", isoMedia("qt  ", {"qt  "})},
-        {"m4a", "m4a", isoMedia("M4A ", {"M4A ", "mp42", "isom"})},
-        {"3gp", "3gp", isoMedia("3gp4", {"isom", "3gp4"})},
-        {"avi", "avi", Bytes{}.raw("RIFF").le32(28).raw("AVI LIST").le32(16).raw("hdrlavih").le32(0).data},
-        {"webm", "webm", ebmlFile("webm")},
-        {"exe", "exe", peImage(false)},
-        {"dll", "dll", peImage(true)},
         {"mpeg1_video", "m1v", padded("\x00\x00\x01\xB3\x06\x00\x40\x13\xFF\xFF\xE0\x18\x00\x00\x01\xB8"s, 256)},
         {"mpeg2_video", "m2v", padded("\x00\x00\x01\xB3\x06\x00\x40\x13\xFF\xFF\xE0\x18\x00\x00\x01\xB5\x14\x8A"s, 256)},
         {"cri_adx", "adx", padded(padded("\x80\x00\x00\x20\x03\x12\x04\x02"s, 30) + "(c)CRI"s, 256)},
         {"multipart_jpeg", "mpjpeg", "--ffmpeg\r\nContent-type: image/jpeg\r\nContent-length: 4\r\n\r\n\xFF\xD8\xFF\xD9\r\n"s},
         {"python_zipapp", "pyz", "#!/usr/bin/env python3\n"s + zipArchive({{"__main__.py", "print(1)\n"}})},
-        {"nintendo_ast", "ast", padded(padded("STRM"s, 64) + "BLCK"s, 256)},
-        // One ".text" section header, then the (empty) symbol table.
-        {"coff_object", "coff-o", padded(Bytes{}.le16(0x8664).le16(1).le32(0).le32(60).le32(0).le16(0).le16(0).raw(".text").data, 128)},
-        {"elf_relocatable", "elf-o", elfImage(1, false)},
         {"elf_executable", "elf", elfImage(2, false)},
-        {"elf_pie", "elf", elfImage(3, true)},
-        {"elf_shared", "elf-so", elfImage(3, false)},
-        {"java_class", "class", Bytes{}.raw("\xCA\xFE\xBA\xBE"sv).be16(0).be16(52).be16(1).zeros(16).data},
         {"macho_fat", "macho-fat", Bytes{}.raw("\xCA\xFE\xBA\xBE"sv).be32(2).be32(0x01000007).be32(3).be32(0x1000).be32(0x100).be32(12)
          .be32(0x0100000C).be32(0).be32(0x2000).be32(0x100).be32(14).data},
-        {"sqlite", "sqlite", Bytes{}.raw("SQLite format 3\0"sv).be16(4096).u8(1).u8(1).zeros(80).data},
         {"text_ascii", "text", "hello, world\nsecond line\n"s},
         {"text_utf8", "text", "こんにちは、世界\n"s},
         {"text_shift_jis", "text", "\x82\xB1\x82\xF1\x82\xC9\x82\xBF\x82\xCD\x81\x41\x90\xA2\x8A\x45\n"s},
@@ -178,10 +139,8 @@ std::vector<TypeSample> handMadeSamples()
         {"text_utf16", "text", "\xFF\xFEh\0i\0\n\0"s},
         {"text_starting_like_a_bitmap", "text", "BMW and Audi are car makers.\n"s},
         {"html_fragment", "html", "  <div class=\"a\">x</div>\n"s},
-        // The first member is larger than the head: only the directory at the end shows the document.
-        {"docx_known_by_its_directory", "docx",
-         zipArchive({{"media/big.bin", std::string(100 * 1024, 'x')}, {"[Content_Types].xml", "<Types/>"}, {"word/document.xml", "<w/>"}})},
-        // The same behind the longest comment, so that the end record is as far from the end as it gets.
+        // The first member is larger than the head, so only the directory at the end shows the
+        // workbook, and the end record is as far from the end as the longest comment puts it.
         {"xlsx_known_by_its_directory_behind_the_longest_comment", "xlsx",
          zipArchive({{"media/big.bin", std::string(100 * 1024, 'x')}, {"[Content_Types].xml", "<Types/>"}, {"xl/workbook.xml", "<w/>"}},
          std::string(65535, 'c'))},
@@ -189,42 +148,19 @@ std::vector<TypeSample> handMadeSamples()
              std::string archive = zipArchive({{"[Content_Types].xml", "<Types/>"}, {"ppt/presentation.xml", "<p/>"}});
              return archive.substr(0, archive.find("PK\x01\x02"));
          }()},
-        {"html", "html", "<!DOCTYPE html>\n<html><head><title>t</title></head></html>\n"s},
-        {"xml", "xml", "<?xml version=\"1.0\"?>\n<note><to>a</to></note>\n"s},
-        {"svg", "svg", "<?xml version=\"1.0\"?>\n<!-- drawn -->\n<svg xmlns=\"http://www.w3.org/2000/svg\"/>\n"s},
-        {"json", "json", "{\"a\": [1, -2.5e3, true, null], \"b\": {\"c\": \"\\\"x\"}}\n"s},
-        {"rtf", "rtf", "{\\rtf1\\ansi Hello}\n"s},
         {"python_script", "py", "#!/usr/bin/env python3\nprint('hi')\n"s},
         {"tiff_cr2", "cr2", tiffWithMaker("CR\x02\x00"sv)},
-        {"tiff_plain", "tiff", tiffWithMaker("\0\0\0\0"sv)},
         {"cursor", "cur", [] { std::string ico = icoImage(); ico[2] = 2; return ico; }()},
-        {"jp2", "jp2", jpeg2000("jp2 ")},
         {"jpx", "jpx", jpeg2000("jpx ")},
         {"jpm", "jpm", jpeg2000("jpm ")},
         {"mj2", "mj2", jpeg2000("mjp2")},
-        {"pcx", "pcx", padded(Bytes{}.u8(0x0A).u8(5).u8(1).u8(8).le16(0).le16(0).le16(15).le16(15).padTo(65).u8(3).le16(16).data, 256)},
-        {"pbm", "pbm", "P4\n8 2\n\xFF\x00"s},
-        {"pgm", "pgm", "P5\n# comment\n2 2\n255\n\x01\x02\x03\x04"s},
-        {"ppm", "ppm", "P6 1 1 255\n\x01\x02\x03"s},
-        {"pam", "pam", "P7\nWIDTH 1\nHEIGHT 1\nDEPTH 3\nMAXVAL 255\nTUPLTYPE RGB\nENDHDR\n\x01\x02\x03"s},
         {"pfm", "pfm", Bytes{}.raw("PF\n1 1\n-1.0\n").zeros(12).data},
         {"phm", "phm", Bytes{}.raw("PH\n1 1\n-1.0\n").zeros(6).data},
         // A GNU volume label header: name, empty mode and size fields, type 'V'.
         {"tar_volume_label", "tar", tarHeader(Bytes{}.raw("ARCHIVE 2026").padTo(156).u8('V').padTo(512).data) + std::string(1024, '\0')},
-        {"sgi", "sgi", padded(Bytes{}.raw("\x01\xDA"sv).u8(0).u8(1).be16(2).be16(8).be16(8).data, 512)},
         {"emf", "emf", padded(Bytes{}.le32(1).le32(108).padTo(40).raw(" EMF").data, 256)},
-        {"postscript", "ps", "%!PS-Adobe-3.0\n%%Pages: 1\nshowpage\n"s},
-        {"eps", "eps", "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 10 10\n"s},
         {"pfa", "pfa", "%!PS-AdobeFont-1.0: Test 001\n/FontName /Test def\n"s},
         {"ole2_generic", "ole2", compoundFile({"Contents"})},
-        {"msi", "msi", [] {
-             std::string file = compoundFile({"\x05SummaryInformation"});
-             // The root entry (first directory entry, in sector 1) carries the installer class id.
-             const size_t root = 512 * 2;
-             const std::string clsid = "\x84\x10\x0C\x00\x00\x00\x00\x00\xC0\x00\x00\x00\x00\x00\x00\x46"s;
-             file.replace(root + 80, 16, clsid);
-             return file;
-         }()},
         {"msg", "msg", compoundFile({"__substg1.0_0037001F", "__properties_version1.0"})},
         {"vsd", "vsd", compoundFile({"VisioDocument"})},
         {"pub", "pub", compoundFile({"Quill", "Contents"})},
@@ -271,9 +207,6 @@ std::vector<TypeSample> handMadeSamples()
         {"xpi", "xpi", zipArchive({{"manifest.json", "{}"}, {"background.js", ""}})},
         {"kmz", "kmz", zipArchive({{"doc.kml", "<kml/>"}})},
         {"npz", "npz", zipArchive({{"a.npy", "\x93NUMPY"}})},
-        {"ods", "ods", openDocument("application/vnd.oasis.opendocument.spreadsheet")},
-        {"odp", "odp", openDocument("application/vnd.oasis.opendocument.presentation")},
-        {"odg", "odg", openDocument("application/vnd.oasis.opendocument.graphics")},
         {"odf", "odf", openDocument("application/vnd.oasis.opendocument.formula")},
         {"odb", "odb", openDocument("application/vnd.oasis.opendocument.base")},
         {"odc", "odc", openDocument("application/vnd.oasis.opendocument.chart")},
@@ -288,28 +221,11 @@ std::vector<TypeSample> handMadeSamples()
         {"sxd", "sxd", openDocument("application/vnd.sun.xml.draw")},
         {"ora", "ora", openDocument("image/openraster")},
         {"kra", "kra", openDocument("application/x-krita")},
-        {"bzip2", "bz2", "BZh91AY&SY\x00\x00\x00\x00"s},
-        {"lzma", "lzma", padded(Bytes{}.u8(0x5D).le32(1u << 23).le64(UINT64_MAX).zeros(8).data, 64)},
-        {"arj", "arj", padded(Bytes{}.raw("\x60\xEA"sv).le16(40).u8(30).u8(11).u8(1).u8(0).u8(0).u8(0).u8(2).data, 128)},
-        {"cpio_odc", "cpio", padded("070707" + std::string(70, '0') + "TRAILER!!!"s, 512)},
-        {"cpio_newc", "cpio", padded("070701" + std::string(104, '0') + "TRAILER!!!"s, 512)},
-        {"cpio_binary", "cpio", padded(Bytes{}.raw("\xC7\x71"sv).le16(0).le16(0).le16(0100644).le16(0).le16(0).le16(1).le16(0).le32(0)
-         .le16(6).le32(0).raw("hello\0"sv).data,
-         512)},
         {"udf", "udf", Bytes{}.zeros(32768).u8(0).raw("BEA01").u8(1).padTo(34816).data},
-        {"tar_old", "tar", tarHeader(Bytes{}.raw("hello.txt").padTo(100).raw("0000644").u8(0).raw("0001750").u8(0).raw("0001750").u8(0)
-                                         .raw("00000000006").u8(0).raw("14535500000").u8(0).padTo(156).u8('0').padTo(512).data)
-                               + "hello\n" + std::string(506 + 1024, '\0')},
         {"dmg", "dmg", Bytes{}.raw("\x78\xDA"sv).zeros(4094).raw("koly").be32(4).padTo(4096 + 512).data},
         {"vhd_fixed", "vhd", Bytes{}.u8(0xEB).u8(0x3C).zeros(4094).raw("conectix").padTo(4096 + 512).data},
         {"disk_ext4", "img", Bytes{}.zeros(1024).padTo(1024 + 24).le32(2).padTo(1024 + 56).le16(0xEF53).le16(1).padTo(8192).data},
-        {"mp2", "mp2", mpegFrames("\xFF\xFD\x94\x00"sv, 480)},
         {"mp1", "mp1", mpegFrames("\xFF\xFF\x90\x00"sv, 312)},
-        {"aac_adts", "aac", mpegFrames("\xFF\xF1\x50\x80\x10\x1F\xFC"sv, 128)},
-        {"ac3", "ac3", [] {
-             // 48 kHz, frame size code 8: 128 words = 256 bytes.
-             return mpegFrames(Bytes{}.raw("\x0B\x77"sv).be16(0).u8(0x08).u8(8 << 3).data, 256);
-         }()},
         {"eac3", "eac3", [] {
              // frmsiz 127: (127 + 1) * 2 = 256 bytes; bsid 16.
              return mpegFrames(Bytes{}.raw("\x0B\x77"sv).u8(0x00).u8(0x7F).u8(0x30).u8(16 << 3).data, 256);
@@ -319,29 +235,15 @@ std::vector<TypeSample> handMadeSamples()
         {"sf2", "sf2", riffForm("sfbk")},
         {"dls", "dls", riffForm("DLS ")},
         {"qcp", "qcp", riffForm("QLCM")},
-        {"aiff", "aiff", iffForm("FORM", "AIFF")},
-        {"aifc", "aifc", iffForm("FORM", "AIFC")},
         {"8svx", "8svx", iffForm("FORM", "8SVX")},
         {"beam", "beam", iffForm("FOR1", "BEAM")},
         {"maud", "maud", iffForm("FORM", "MAUD")},
-        {"ogv", "ogv", oggPage("\x80theora\x03\x02\x01"s)},
-        {"spx", "spx", oggPage("Speex   1.2"s)},
-        {"oga", "oga", oggPage("\x7F" "FLAC\x01\x00"s)},
         {"h264", "h264", annexB(0x67)},
         {"hevc", "hevc", annexB(0x40)},
-        {"mts", "mts", [] {
-             std::string packets;
-             for (int i = 0; i < 5; ++i)
-                 packets += padded("\x47\x40\x00\x10"s, 188);
-             return packets;
-         }()},
         {"asf", "asf", asfFile("\x00\x00\x00\x00"sv)},
-        {"wmv", "wmv", asfFile("\xC0\xEF\x19\xBC\x4D\x5B\xCF\x11\xA8\xFD\x00\x80\x5F\x5C\x44\x2B"sv)},
-        {"wma", "wma", asfFile("\x40\x9E\x69\xF8\x4D\x5B\xCF\x11\xA8\xFD\x00\x80\x5F\x5C\x44\x2B"sv)},
         {"fli", "fli", Bytes{}.le32(128).le16(0xAF12).le16(1).le16(320).le16(200).padTo(128).data},
         {"m4b", "m4b", isoMedia("M4B ", {"M4B ", "mp42"})},
         {"m4v", "m4v", isoMedia("M4V ", {"M4V ", "mp42"})},
-        {"3g2", "3g2", isoMedia("3g2a", {"3g2a"})},
         {"f4v", "f4v", isoMedia("f4v ", {"isom"})},
         {"cr3", "cr3", isoMedia("crx ", {"crx ", "isom"})},
         {"heif", "heif", isoMedia("mif1", {"mif1", "miaf"})},
@@ -355,7 +257,6 @@ std::vector<TypeSample> handMadeSamples()
         {"macho_dylib", "macho-dylib", machO(6)},
         {"macho_bundle", "macho-bundle", machO(8)},
         {"macho_object", "macho-o", machO(1)},
-        {"pyc", "pyc", padded(Bytes{}.le16(3495).raw("\r\n"sv).le32(0).le32(0).le32(0).u8(0xE3).data, 64)},
         {"terminfo", "terminfo", [] {
              const std::string names = "xterm|xterm terminal emulator";
              return padded(Bytes{}.le16(0x011A).le16(static_cast<uint16_t>(names.size() + 1)).le16(0).le16(0).le16(0).le16(0)
@@ -363,12 +264,7 @@ std::vector<TypeSample> handMadeSamples()
                            128);
          }()},
         {"gpkg", "gpkg", padded(Bytes{}.raw("SQLite format 3\0"sv).be16(4096).padTo(68).raw("GPKG").data, 512)},
-        {"torrent", "torrent", "d8:announce35:http://tracker.example.org/announce4:infod4:name1:ae"s},
-        {"der", "der", padded(Bytes{}.raw("\x30\x82\x03\x00\x30\x82\x02\x00\xA0\x03\x02\x01\x02"sv).data, 800)},
-        {"p12", "p12", padded(Bytes{}.raw("\x30\x82\x03\x00\x02\x01\x03\x30\x82"sv).data, 800)},
-        {"gpg", "gpg", padded(Bytes{}.raw("\x99\x01\x0D\x04"sv).be32(0x5F000000).u8(1).data, 272)},
         {"gpg_sig", "gpg-sig", padded(Bytes{}.raw("\x89\x01\x33\x04\x00\x01\x08\x00"sv).data, 310)},
-        {"ttf", "ttf", padded(Bytes{}.raw("\x00\x01\x00\x00"sv).be16(12).be16(128).be16(3).be16(64).data, 512)},
         {"eot", "eot", [] {
              Bytes file;
              file.le32(512).le32(400).le32(0x00020001).le32(0).zeros(18).le16(0x504C);
@@ -376,18 +272,14 @@ std::vector<TypeSample> handMadeSamples()
          }()},
         {"pfb", "pfb", padded(Bytes{}.raw("\x80\x01"sv).le32(100).raw("%!PS-AdobeFont-1.0: Foo").data, 256)},
         {"psf1", "psf", padded(Bytes{}.raw("\x36\x04"sv).u8(2).u8(16).data, 4096 + 4)},
-        {"tga", "tga", Bytes{}.u8(0).u8(0).u8(2).zeros(9).le16(2).le16(2).u8(24).u8(0).zeros(12).zeros(8)
-         .raw("TRUEVISION-XFILE.\0"sv).data},
         {"stl", "stl", Bytes{}.raw("binary STL from a test").padTo(80).le32(2).zeros(100).data},
         {"pdf_after_junk", "pdf", "Junk before the header\r\n"s + pdfDocument()},
-        {"mkv", "mkv", ebmlFile("matroska")},
         // Text with a proven structure
         {"xhtml", "xhtml", "<?xml version=\"1.0\"?>\n<html xmlns=\"http://www.w3.org/1999/xhtml\"><body/></html>\n"s},
         {"rss", "rss", "<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel/></rss>\n"s},
         {"atom", "atom", "<?xml version=\"1.0\"?>\n<feed xmlns=\"http://www.w3.org/2005/Atom\"/>\n"s},
         {"gpx", "gpx", "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\"/>\n"s},
         {"kml", "kml", "<?xml version=\"1.0\"?>\n<kml xmlns=\"http://www.opengis.net/kml/2.2\"/>\n"s},
-        {"plist", "plist", "<?xml version=\"1.0\"?>\n<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" \"x\">\n<plist version=\"1.0\"><dict/></plist>\n"s},
         {"xsl", "xsl", "<?xml version=\"1.0\"?>\n<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\"/>\n"s},
         {"xsd", "xsd", "<?xml version=\"1.0\"?>\n<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\"/>\n"s},
         {"opml", "opml", "<?xml version=\"1.0\"?>\n<opml version=\"2.0\"><body/></opml>\n"s},
@@ -400,13 +292,11 @@ std::vector<TypeSample> handMadeSamples()
         {"url", "url", "[InternetShortcut]\r\nURL=https://example.org/\r\n"s},
         {"reg", "reg", "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Example]\r\n"s},
         {"reg_utf16", "reg", Bytes{}.raw("\xFF\xFE"sv).raw(std::string("W\0i\0n\0d\0o\0w\0s\0 \0R\0e\0g\0i\0s\0t\0r\0y\0 \0E\0d\0i\0t\0o\0r\0\r\0\n\0", 50)).data},
-        {"tex", "tex", "% a comment\n\\documentclass{article}\n\\begin{document}\nHello\n\\end{document}\n"s},
         {"bib", "bib", "% refs\n@article{knuth84,\n  author = {Donald Knuth},\n  title = {Literate Programming}\n}\n"s},
         {"apple_strings", "apple-strings", "/* Title of\n   the window */\n\"title\" = \"Quay\";\n\n\"greeting\" = \"Hello, %@\";\n"s},
         {"tekhex", "tekhex", "%186CE41040488D3DA90F0000\n%0A81E41040\n"s},
         {"texinfo", "texinfo", "\\input texinfo\n@setfilename sample.info\n@settitle Sample\n"s},
         {"info", "info", "This is sample.info, produced by makeinfo version 6.8 from sample.texi.\n\n\x1F\nFile: sample.info\n"s},
-        {"man", "man", ".TH SAMPLE 1 \"2024\" \"1.0\" \"User Commands\"\n.SH NAME\nsample \\- does things\n"s},
         {"man_commented", "man", ".\\\" Manual page\n.TH SAMPLE 1\n.SH NAME\nsample\n"s},
         {"troff", "troff", ".\\\" A memo\n.TL\nA title\n.PP\nText.\n"s},
         {"tcl_through_sh", "tcl", "#!/bin/sh\n# the next line restarts using tclsh \\\nexec tclsh \"$0\" \"$@\"\nputs hello\n"s},
@@ -425,10 +315,6 @@ std::vector<TypeSample> handMadeSamples()
         {"la", "la", "# libz.la - a libtool library file\n# Generated by libtool\ndlname='libz.so.1'\n"s},
         {"sln", "sln", "\r\nMicrosoft Visual Studio Solution File, Format Version 12.00\r\n"s},
         {"patch_git", "patch", "diff --git a/x b/x\nindex 1..2 100644\n--- a/x\n+++ b/x\n@@ -1 +1 @@\n-a\n+b\n"s},
-        {"patch_unified", "patch", "--- x.orig\n+++ x\n@@ -1 +1 @@\n-a\n+b\n"s},
-        {"srt", "srt", "1\n00:00:01,000 --> 00:00:02,500\nHello\n\n2\n00:00:03,000 --> 00:00:04,000\nWorld\n"s},
-        {"vtt", "vtt", "WEBVTT\n\n00:01.000 --> 00:02.000\nHello\n"s},
-        {"ass", "ass", "[Script Info]\nScriptType: v4.00+\n\n[Events]\n"s},
         {"m3u", "m3u", "#EXTM3U\n#EXTINF:123,Artist - Title\nsong.mp3\n"s},
         {"pls", "pls", "[playlist]\nFile1=song.mp3\nNumberOfEntries=1\n"s},
         {"cue", "cue", "PERFORMER \"Artist\"\nFILE \"album.wav\" WAVE\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"s},
@@ -437,13 +323,8 @@ std::vector<TypeSample> handMadeSamples()
         {"eml", "eml", "Return-Path: <a@example.org>\nFrom: A <a@example.org>\nTo: b@example.org\nSubject: hi\nDate: Mon, 1 Jan 2024 00:00:00 +0000\n\nBody\n"s},
         {"mht", "mht", "From: <Saved by a browser>\nSubject: page\nDate: Mon, 1 Jan 2024 00:00:00 +0000\nMIME-Version: 1.0\nContent-Type: multipart/related; boundary=\"b\"\n\n--b\n"s},
         {"mbox", "mbox", "From a@example.org Mon Jan  1 00:00:00 2024\nFrom: a@example.org\nTo: b@example.org\nSubject: hi\n\nBody\n"s},
-        {"pem", "pem", "-----BEGIN CERTIFICATE-----\nMIIB\n-----END CERTIFICATE-----\n"s},
         {"asc", "asc", "-----BEGIN PGP SIGNATURE-----\n\niQEz\n-----END PGP SIGNATURE-----\n"s},
         {"ssh_key", "ssh-key", "ssh-ed25519 AAAAC3NzaC1lZDI1NTE5AAAAI user@host\n"s},
-        {"po", "po", "# Translation\nmsgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\nmsgid \"Hello\"\nmsgstr \"こんにちは\"\n"s},
-        {"dot", "dot", "digraph G {\n  a -> b;\n}\n"s},
-        {"xbm", "xbm", "#define icon_width 8\n#define icon_height 1\nstatic unsigned char icon_bits[] = { 0xff };\n"s},
-        {"xpm", "xpm", "/* XPM */\nstatic char *icon[] = {\n\"1 1 1 1\",\n\". c #000000\",\n\".\"};\n"s},
         {"afm", "pfa-afm", "StartFontMetrics 4.1\nFontName Test\nEndFontMetrics\n"s},
         {"bdf", "bdf", "STARTFONT 2.1\nFONT -misc-fixed\nENDFONT\n"s},
         {"stl_ascii", "stl-ascii", "solid cube\n  facet normal 0 0 1\n    outer loop\n    endloop\n  endfacet\nendsolid cube\n"s},
@@ -452,7 +333,6 @@ std::vector<TypeSample> handMadeSamples()
         {"vrml", "vrml", "#VRML V2.0 utf8\nShape {}\n"s},
         {"ihex", "ihex", ":10010000214601360121470136007EFE09D2190140\n:00000001FF\n"s},
         {"srec", "srec", "S00F000068656C6C6F202020202000003C\nS9030000FC\n"s},
-        {"uue", "uue", "begin 644 hello.txt\n&:&5L;&\\*\n`\nend\n"s},
         {"lyx", "lyx", "#LyX 2.3 created this file.\n\\lyxformat 544\n"s},
         {"gpl", "gpl", "GIMP Palette\nName: Test\n#\n  0   0   0 Black\n"s},
         {"shar", "shar", "# This is a shell archive.  Save it in a file, remove anything before\n# this line, and then unpack it.\n"s},
@@ -478,13 +358,11 @@ std::vector<TypeSample> handMadeSamples()
         {"toml", "toml", "[package]\nname = \"demo\"\nversion = \"0.1.0\"\n\n[dependencies]\nserde = \"1\"\n"s},
         {"ini", "ini", "[General]\nname=demo\nsize=3\n\n[Window]\nwidth=640\nheight=480\n"s},
         {"css", "css", "body {\n  margin: 0;\n  color: #333;\n}\n\n.header {\n  font-size: 2em;\n}\n"s},
-        {"sql", "sql", "CREATE TABLE t (id INTEGER PRIMARY KEY);\nINSERT INTO t VALUES (1);\nSELECT * FROM t;\n"s},
         {"lua_module", "lua", "local M = {}\n\nlocal function helper(x)\n  return x\nend\n\nfunction M.run()\nend\n\nreturn M\n"s},
         {"tcl", "tcl", "package require Tk\n\nproc greet {name} {\n    puts \"hi $name\"\n}\nnamespace eval demo {}\n"s},
         {"vim", "vim", "\" Vim plugin\nif exists('g:loaded_demo')\n  finish\nendif\nlet g:loaded_demo = 1\nnnoremap <leader>d :echo 'd'<CR>\n"s},
         {"elisp", "elisp", ";;; demo.el --- a demo  -*- lexical-binding: t -*-\n\n(require 'cl-lib)\n\n(defun demo () (interactive))\n\n(provide 'demo)\n"s},
         {"markdown", "md", "# Title\n\nSome text with a [link](https://example.org).\n\n## Usage\n\n```sh\nmake\n```\n"s},
-        {"rst", "rst", "Title\n=====\n\n.. toctree::\n   :maxdepth: 2\n\nSee :ref:`intro`.\n"s},
         {"asciidoc", "adoc", "= Title\n\n== Usage\n\n[source,sh]\n----\nmake\n----\n\nNOTE: Needs make.\n"s},
         {"mediawiki", "wiki", "= Title =\n\nSome '''bold''' text.\n\n== Part ==\n\n{|\n| cell\n|}\n"s},
         {"textile", "textile", "h1. Title\n\nSome *bold* text.\n\nbq. A quotation.\n"s},
@@ -493,19 +371,13 @@ std::vector<TypeSample> handMadeSamples()
         {"llvm_ir", "llvm-ir", "; ModuleID = 'a.c'\nsource_filename = \"a.c\"\n\ndefine i32 @f() {\n  ret i32 0\n}\n"s},
         {"hls", "hls", "#EXTM3U\n#EXT-X-VERSION:3\n#EXT-X-TARGETDURATION:1\n#EXTINF:1.0,\nplay0.ts\n#EXT-X-ENDLIST\n"s},
         {"ssh_signature", "ssh-sig", "-----BEGIN SSH SIGNATURE-----\nU1NIU0lHAAAAAQ==\n-----END SSH SIGNATURE-----\n"s},
-        {"type42", "t42", "%!PS-TrueTypeFont-65536-65536-1\n11 dict begin\n"s},
-        {"jpeg_ls", "jls", padded("\xFF\xD8\xFF\xF7\x00\x0B\x08\x00\x10\x00\x10\x01\x01\x11\x00"s, 128)},
         {"dtd", "dtd", "<!ELEMENT log (day+)>\n<!ATTLIST day n CDATA #REQUIRED>\n"s},
         {"sylk", "slk", "ID;PCALCOOO32\nC;X1;Y1;K\"a\"\nC;X2;Y1;K\"b\"\nE\n"s},
         {"dif", "dif", "TABLE\r\n0,1\r\n\"EXCEL\"\r\nVECTORS\r\n0,2\r\n\"\"\r\nEOD\r\n"s},
         {"ipynb", "ipynb", "{\n \"cells\": [\n  {\n   \"cell_type\": \"code\",\n   \"source\": []\n  }\n ],\n \"nbformat\": 4\n}\n"s},
         {"postscript_body", "ps", "% Copyright notice\n/square { dup mul } bind def\n/cube { dup dup mul mul } bind def\ncurrentdict end\n"s},
         {"modeline", "cpp", "// <vector> -*- C++ -*-\n\n// Copyright notice\n"s},
-        {"org", "org", "#+TITLE: Notes\n\n* Heading\n  :PROPERTIES:\n  :ID: a\n  :END:\nText\n"s},
         {"xwd", "xwd", padded(Bytes{}.be32(104).be32(7).be32(2).be32(24).be32(8).be32(8).data, 512)},
-        {"pcl", "pcl", "\x1B" "E\x1B&l0O\x1B*t300R"s},
-        {"dv", "dv", padded("\x1F\x07\x00\x3F"s, 480)},
-        {"git_pack", "git-pack", padded(Bytes{}.raw("PACK").be32(2).be32(1).data, 64)},
         {"fodt", "fodt", "<?xml version=\"1.0\"?>\n<office:document xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" office:version=\"1.3\" office:mimetype=\"application/vnd.oasis.opendocument.text\"/>\n"s},
         {"fods", "fods", "<?xml version=\"1.0\"?>\n<office:document office:mimetype=\"application/vnd.oasis.opendocument.spreadsheet\"/>\n"s},
         {"fodp", "fodp", "<?xml version=\"1.0\"?>\n<office:document office:mimetype=\"application/vnd.oasis.opendocument.presentation\"/>\n"s},
@@ -516,8 +388,6 @@ std::vector<TypeSample> handMadeSamples()
         {"troff_ms", "troff", ".nr PS 11\n.TL\nA title\n.AU\nAn author\n.PP\nText.\n"s},
         {"der_key", "der", padded(Bytes{}.raw("\x30\x82\x04\xBE\x02\x01\x00\x30\x0D\x06\x09"sv).data, 1218)},
         {"dib", "bmp", padded(Bytes{}.le32(40).le32(2).le32(2).le16(1).le16(24).le32(0).data, 64)},
-        {"mka", "mka", ebmlFile("matroska") + "\x16\x54\xAE\x6B\x8A\xAE\x88\x86\x88" "A_VORBIS"s},
-        {"csv", "csv", "name,size,colour\napple,3,red\nbanana,5,yellow\ncherry,1,red\n"s},
         {"swift", "swift", "import Foundation\n\nfinal class Survey {\n    private var depths: [Double] = []\n\n"
          "    func deepest() -> Double? {\n        guard let first = depths.first else { return nil }\n"
          "        return depths.reduce(first, max)\n    }\n}\n"s},
@@ -531,99 +401,10 @@ std::vector<TypeSample> handMadeSamples()
     };
 }
 
-// Every type named by a plain signature, written out as the bytes its format's files begin
-// with. These literals do not come from the signature table at run time, so a changed
-// byte there (a KTX magic altered) fails here, where the samples built from the table
-// above only catch one signature hiding another.
-struct WrittenSample {
-    std::string_view typeId;
-    uint32_t offset;
-    std::string_view bytes;
-};
-
-constexpr WrittenSample WrittenSamples[] = {
-    {"mng", 0, "\x8AMNG\r\n\x1A\n"sv}, {"jng", 0, "\x8BJNG\r\n\x1A\n"sv}, {"tiff-big", 0, "II+\x00"sv},
-    {"orf", 0, "IIRO\x08\x00"sv}, {"rw2", 0, "IIU\x00\x18\x00"sv}, {"jxr", 0, "II\xBC\x01"sv},
-    {"crw", 0, "II\x1A\x00\x00\x00HEAPCCDR"sv}, {"raf", 0, "FUJIFILMCCD-RAW"sv}, {"icns", 0, "icns"sv},
-    {"psb", 0, "8BPS\x00\x02"sv}, {"pict", 522, "\x00\x11\x02\xFF"sv}, {"cals", 0, "srcdocid:"sv},
-    {"paf", 0, " paf\0\0\0\0"sv}, {"pvf", 0, "PVF1\n"sv}, {"xi", 0, "Extended Instrument: "sv},
-    {"codec2", 0, "\xC0\xDE\xC2"sv}, {"openssl-enc", 0, "Salted__"sv}, {"git-bundle", 0, "# v2 git bundle\n"sv},
-    {"clang-pch", 0, "CPCH"sv}, {"llvm-bc", 0, "\xDE\xC0\x17\x0B"sv},
-    {"res", 0, "\0\0\0\0\x20\0\0\0\xFF\xFF\0\0\xFF\xFF\0\0"sv}, {"j2k", 0, "\xFF\x4F\xFF\x51"sv},
-    {"jxl", 0, "\x00\x00\x00\x0CJXL \r\n\x87\n"sv}, {"qoi", 0, "qoif"sv}, {"xcf", 0, "gimp xcf"sv},
-    {"dds", 0, "DDS "sv}, {"exr", 0, "\x76\x2F\x31\x01"sv}, {"hdr", 0, "#?RADIANCE"sv},
-    {"dcx", 0, "\xB1\x68\xDE\x3A"sv}, {"ras", 0, "\x59\xA6\x6A\x95"sv}, {"fits", 0, "SIMPLE  ="sv},
-    {"dpx", 0, "SDPX"sv}, {"cin", 0, "\x80\x2A\x5F\xD7"sv}, {"miff", 0, "id=ImageMagick"sv}, {"ff", 0, "farbfeld"sv},
-    {"viff", 0, "\xAB\x01"sv}, {"wmf", 0, "\xD7\xCD\xC6\x9A"sv},
-    {"ktx", 0, "\xABKTX 11\xBB\r\n\x1A\n\x01\x02\x03\x04"sv}, {"ktx2", 0, "\xABKTX 20\xBB\r\n\x1A\n\x25\0\0\0"sv},
-    {"bpg", 0, "BPG\xFB"sv}, {"jbig2", 0, "\x97JB2\r\n\x1A\n"sv}, {"djvu", 0, "AT&TFORM"sv}, {"vicar", 0, "LBLSIZE="sv},
-    {"vips", 0, "\x08\xF2\xA6\xB6"sv}, {"pgx", 0, "PG ML "sv}, {"pcd", 2048, "PCD_IPI"sv},
-    {"sixel", 0, "\x1BP0;0;0q"sv}, {"ilbm", 0, "FORM\0\0\0\x40ILBMBMHD"sv}, {"pdb-palm", 60, "vIMGView"sv},
-    {"gbr", 20, "GIMP"sv}, {"pat", 20, "GPAT"sv}, {"icc", 36, "acsp"sv}, {"chm", 0, "ITSF\x03\x00\x00\x00"sv},
-    {"lit", 0, "ITOLITLS"sv}, {"hlp", 0, "\x3F\x5F\x03\x00"sv}, {"wpd", 0, "\xFFWPC"sv}, {"dvi", 0, "\xF7\x02"sv},
-    {"tex-pk", 0, "\xF7\x59"sv}, {"tex-vf", 0, "\xF7\xCA"sv}, {"mobi", 60, "BOOKMOBI"sv}, {"gz", 0, "\x1F\x8B\x08"sv},
-    {"bz3", 0, "BZ3v1"sv}, {"lz", 0, "LZIP"sv}, {"lzo", 0, "\x89LZO\x00\r\n\x1A\n"sv}, {"lrz", 0, "LRZI"sv},
-    {"sz", 0, "\xFF\x06\x00\x00sNaPpY"sv}, {"zpaq", 0, "7kSt"sv}, {"7z", 0, "7z\xBC\xAF\x27\x1C"sv},
-    {"rar", 0, "Rar!\x1A\x07"sv}, {"zst", 0, "\x28\xB5\x2F\xFD"sv}, {"lz4", 0, "\x04\x22\x4D\x18"sv},
-    {"z", 0, "\x1F\x9D"sv}, {"cab", 0, "MSCF\x00\x00\x00\x00"sv}, {"cab-installshield", 0, "ISc("sv},
-    {"ace", 7, "**ACE**"sv}, {"zoo", 20, "\xDC\xA7\xC4\xFD"sv}, {"sit", 0, "SIT!"sv}, {"alz", 0, "ALZ\x01"sv},
-    {"xar", 0, "xar!"sv}, {"deb", 0, "!<arch>\ndebian-binary"sv}, {"ar", 0, "!<arch>\n"sv},
-    {"rpm", 0, "\xED\xAB\xEE\xDB"sv}, {"lzh", 2, "-lh5-"sv}, {"squashfs", 0, "hsqs"sv},
-    {"cramfs", 0, "\x45\x3D\xCD\x28"sv}, {"simg", 0, "\x3A\xFF\x26\xED"sv}, {"qcow2", 0, "QFI\xFB"sv},
-    {"vmdk", 0, "KDMV"sv}, {"vmdk-descriptor", 0, "# Disk DescriptorFile"sv}, {"vdi", 64, "\x7F\x10\xDA\xBE"sv},
-    {"vhdx", 0, "vhdxfile"sv}, {"wim", 0, "MSWIM\x00\x00\x00"sv}, {"dts", 0, "\x7F\xFE\x80\x01"sv},
-    {"flac", 0, "fLaC"sv}, {"w64", 0, "riff\x2E\x91\xCF\x11\xA5\xD6\x28\xDB\x04\xC1\x00\x00"sv}, {"dff", 0, "FRM8"sv},
-    {"mid", 0, "MThd"sv}, {"awb", 0, "#!AMR-WB\n"sv}, {"amr", 0, "#!AMR"sv}, {"truehd", 4, "\xF8\x72\x6F\xBA"sv},
-    {"mlp", 4, "\xF8\x72\x6F\xBB"sv}, {"mmf", 0, "MMMD\0\0\0 CNTI\0\0\0\x05"sv}, {"ape", 0, "MAC "sv},
-    {"wv", 0, "wvpk"sv}, {"tta", 0, "TTA1"sv}, {"mpc", 0, "MPCK"sv}, {"au", 0, ".snd"sv},
-    {"voc", 0, "Creative Voice File\x1A"sv}, {"sox", 0, ".SoX"sv}, {"sph", 0, "NIST_1A\n"sv}, {"avr", 0, "2BIT"sv},
-    {"ircam", 0, "\x64\xA3\x01\x00"sv}, {"hcom", 65, "FSSD"sv}, {"smp", 0, "SOUND SAMPLE DATA "sv},
-    {"sndt", 0, "SOUND\x1A"sv}, {"txw", 0, "LM8953"sv}, {"wve", 0, "ALawSoundFile**"sv},
-    {"psion-record", 0, "\x37\x00\x00\x10\x6D\x00\x00\x10\x7E\x00\x00\x10"sv}, {"caf", 0, "caff"sv},
-    {"dsf", 0, "DSD "sv}, {"ra", 0, ".ra\xFD"sv}, {"rm", 0, ".RMF"sv}, {"xm", 0, "Extended Module: "sv},
-    {"it", 0, "IMPM"sv}, {"s3m", 44, "SCRM"sv}, {"mod", 1080, "M.K."sv}, {"flv", 0, "FLV\x01"sv},
-    {"mpg", 0, "\x00\x00\x01\xBA"sv}, {"ivf", 0, "DKIF"sv}, {"y4m", 0, "YUV4MPEG2 "sv},
-    {"nut", 0, "nut/multimedia container"sv}, {"mxf", 0, "\x06\x0E\x2B\x34\x02\x05\x01\x01\x0D\x01\x02"sv},
-    {"bik", 0, "BIK"sv}, {"smk", 0, "SMK2"sv}, {"roq", 0, "\x84\x10\xFF\xFF\xFF\xFF"sv}, {"swf", 0, "FWS"sv},
-    {"apm", 20, "vs12"sv}, {"kvag", 0, "KVAG"sv},
-    {"wtv", 0, "\xB7\xD8\x00\x20\x37\x49\xDA\x11\xA6\x4E\x00\x07\xE9\x5E\xAD\x8D"sv}, {"smjpeg", 0, "\x00\x0ASMJPEG"sv},
-    {"dirac", 0, "BBCD\x00"sv}, {"dnxhd", 0, "\x00\x00\x02\x80\x01"sv}, {"linux-swap", 4086, "SWAPSPACE2"sv},
-    {"jmod", 0, "JM\x01\x00"sv}, {"jks", 0, "\xFE\xED\xFE\xED"sv}, {"ser", 0, "\xAC\xED\x00\x05"sv},
-    {"dex", 0, "dex\n"sv}, {"elc", 0, ";ELC"sv}, {"pdb-msf", 0, "Microsoft C/C++ MSF 7.00\r\n"sv},
-    {"mo", 0, "\xDE\x12\x04\x95"sv}, {"qm", 0, "\x3C\xB8\x64\x18\xCA\xEF\x9C\x95"sv},
-    {"typelib", 0, "GOBJ\nMETADATA\r\n\x1A"sv}, {"gvariant", 0, "GVariant\x00\x00\x00\x00"sv},
-    {"plist-binary", 0, "bplist0"sv}, {"mgc", 0, "\x1C\x04\x1E\xF1"sv}, {"tzif", 0, "TZif"sv},
-    {"journal", 0, "LPKSHHRH"sv}, {"dtb", 0, "\xD0\x0D\xFE\xED"sv}, {"mdb", 0, "\x00\x01\x00\x00Standard Jet DB"sv},
-    {"accdb", 0, "\x00\x01\x00\x00Standard ACE DB"sv}, {"bdb", 12, "\x00\x06\x15\x61"sv},
-    {"gdbm", 0, "\x13\x57\x9A\xCE"sv}, {"kdbx", 0, "\x03\xD9\xA2\x9A\x67\xFB\x4B\xB5"sv},
-    {"kdb", 0, "\x03\xD9\xA2\x9A\x65\xFB\x4B\xB5"sv}, {"rdb", 0, "REDIS0"sv}, {"parquet", 0, "PAR1"sv},
-    {"arrow", 0, "ARROW1\x00\x00"sv}, {"avro", 0, "Obj\x01"sv}, {"hdf5", 0, "\x89HDF\r\n\x1A\n"sv},
-    {"netcdf", 0, "CDF\x01"sv}, {"mat", 0, "MATLAB 5.0 MAT-file"sv}, {"npy", 0, "\x93NUMPY"sv}, {"gguf", 0, "GGUF"sv},
-    {"tflite", 4, "TFL3"sv}, {"pcap", 0, "\xD4\xC3\xB2\xA1"sv}, {"pcapng", 0, "\x0A\x0D\x0D\x0A"sv},
-    {"lnk", 0, "L\x00\x00\x00\x01\x14\x02\x00"sv}, {"evtx", 0, "ElfFile\x00"sv}, {"regf", 0, "regf"sv},
-    {"pst", 0, "!BDN"sv}, {"dmp", 0, "MDMP\x93\xA7"sv}, {"gch", 0, "gpch"sv}, {"pickle", 0, "\x80\x04\x95"sv},
-    {"kbx", 8, "KBXf"sv}, {"blend", 0, "BLENDER"sv}, {"glb", 0, "glTF\x02\x00\x00\x00"sv}, {"ply", 0, "ply\n"sv},
-    {"fbx", 0, "Kaydara FBX Binary"sv}, {"dwg", 0, "AC10"sv}, {"shp", 0, "\x00\x00\x27\x0A"sv}, {"nes", 0, "NES\x1A"sv},
-    {"git-pack-index", 0, "\xFFtOc\x00\x00\x00"sv}, {"git-index", 0, "DIRC\x00\x00\x00"sv}, {"crx", 0, "Cr24"sv},
-    {"otf", 0, "OTTO"sv}, {"ttc", 0, "ttcf"sv}, {"woff", 0, "wOFF"sv}, {"woff2", 0, "wOF2"sv},
-    {"xz", 0, "\xFD" "7zXZ\0\0\x04"sv}, {"wasm", 0, "\0asm\x01\0\0\0"sv}, {"luac", 0, "\x1BLua\x54\0"sv},
-    {"pcf", 0, "\x01" "fcp\x0B\0\0\0"sv},
-};
-
 // Leading bytes where a format has them, and room for the inspectors after them.
 std::string signatureAt(uint32_t offset, std::string_view bytes)
 {
     return std::string(offset, '\0') + std::string(bytes) + std::string(512, '\0');
-}
-
-std::vector<TypeSample> writtenSamples()
-{
-    std::vector<TypeSample> samples;
-    for (const WrittenSample &written : WrittenSamples) {
-        const std::string id(written.typeId);
-        samples.push_back({"written_" + id, id, signatureAt(written.offset, written.bytes)});
-    }
-    return samples;
 }
 
 std::vector<TypeSample> signatureSamples()
@@ -642,8 +423,6 @@ std::vector<TypeSample> signatureSamples()
 std::vector<TypeSample> allSamples()
 {
     std::vector<TypeSample> samples = handMadeSamples();
-    for (TypeSample &sample : writtenSamples())
-        samples.push_back(std::move(sample));
     for (TypeSample &sample : signatureSamples())
         samples.push_back(std::move(sample));
     return samples;
@@ -860,23 +639,18 @@ TEST(EveryTypeCoverage, everyTypeTheContentCanProveHasASample)
     std::set<std::string> covered;
     for (const TypeSample &sample : allSamples())
         covered.insert(sample.typeId);
+    std::string error;
+    const auto rows = evidence::loadSampleTable(error);
+    ASSERT_TRUE(rows) << error;
+    for (const evidence::SampleRow &row : *rows) {
+        const auto bytes = evidence::readSample(row.file);
+        const Detection detection = bytes ? detectBytes(ByteView(*bytes)) : Detection{};
+        if (row.gap.empty() && detection.type)
+            covered.insert(std::string(detection.type->id));
+    }
     for (const TypeInfo &type : allTypes()) {
         if (!type.has(NameOnly)) {
             EXPECT_TRUE(covered.count(std::string(type.id))) << "no sample recognised as " << type.id;
-        }
-    }
-}
-
-TEST(EveryTypeCoverage, everyTypeOfAPlainSignatureHasASampleWrittenWithoutTheTable)
-{
-    std::set<std::string> written;
-    for (const TypeSample &sample : handMadeSamples())
-        written.insert(sample.typeId);
-    for (const TypeSample &sample : writtenSamples())
-        written.insert(sample.typeId);
-    for (const Signature &signature : allSignatures()) {
-        if (!signature.inspector && !signature.typeId.empty()) {
-            EXPECT_TRUE(written.count(std::string(signature.typeId))) << signature.typeId;
         }
     }
 }

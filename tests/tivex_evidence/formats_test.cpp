@@ -1,6 +1,6 @@
 // Every real-tool sample under the names a user's file may carry: none, its own, its own
-// in capitals, nonsense and another type's. The engine must keep the right name and
-// propose one of the accepted extensions for the others.
+// in capitals, the other names of its type, nonsense and another type's. The engine must
+// keep the right names and propose one of the accepted extensions for the others.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -56,13 +56,19 @@ std::vector<std::string> verdictProblems(const SampleRow &row, const std::string
 {
     std::vector<std::string> problems;
     const std::string own = ownExtension(row.file);
-    const NameCase cases[] = {
+    std::vector<NameCase> cases = {
         {"sample", {}},
         {"sample." + own, asciiLower(own)},
         {"SAMPLE." + asciiUpper(own), asciiLower(own)},
         {"sample." + std::string(NonsenseExt), {}},
         {"sample." + row.otherExt, {}},
     };
+    // The other extensions of the type found, among those this content may carry, stay too.
+    const Detection found = detectBytes(ByteView(bytes));
+    for (const std::string &ext : row.accepted) {
+        if (found.type && found.type->claimsExtension(ext))
+            cases.push_back({"sample." + ext, ext});
+    }
     for (const NameCase &name : cases) {
         const std::string path = folder.write(name.fileName, bytes).string();
         const Report report = checkFile(path);
@@ -166,8 +172,10 @@ constexpr MisnamedCase MisnamedCases[] = {
     {"a child under its parent's name", "video.webm", "clip.mkv", "mkv"},
     {"a child under its parent's name", "video.mov", "clip.mp4", "mp4"},
     {"a child under its parent's name", "graph.svg", "graph.xml", "xml"},
+    {"a child under its parent's name", "opusenc.opus", "voice.ogg", "ogg"},
     {"a parent under its child's name", "video.mkv", "clip.webm", "mkv"},
     {"a parent under its child's name", "video.mp4", "clip.mov", "mov"},
+    {"a sibling's name", "hello.exe", "tool.dll", "exe"},
 };
 
 TEST(Misnamed, everyRuleOfTheVerdictHoldsOnRealSamples)
