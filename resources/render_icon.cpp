@@ -3,7 +3,6 @@
 // centred.
 //   render_icon SVG SIZE PNG
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -16,10 +15,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: render_icon SVG SIZE PNG\n");
         return 2;
     }
-    // Rendering needs no screen; the build machine may have none.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // Shapes are painted into an image with no application object and no screen, which a
+    // build machine may lack; the icons hold no text, which would need fonts.
     const QString svg = QString::fromLocal8Bit(argv[1]);
     bool sizeOk = false;
     const int size = QString::fromLocal8Bit(argv[2]).toInt(&sizeOk);
