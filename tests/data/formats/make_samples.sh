@@ -4,24 +4,23 @@
 # Only the small results are kept (each under 64 KiB); the seeds they are made from are
 # written to a temporary folder and thrown away.
 #
-# The tools are for making samples only: neither the build nor CI runs this script. To
-# remake the samples on Debian 12:
+# The tools are for making samples only: neither the build nor CI runs this script. It
+# installs them itself through `scripts/setup samples` (Debian 12's packages); then
 #
-#   apt-get install --no-install-recommends imagemagick graphicsmagick webp libjxl-tools \
-#     libheif-examples librsvg2-bin graphviz ghostscript libreoffice-core libreoffice-writer \
-#     libreoffice-calc libreoffice-impress libreoffice-draw pandoc ffmpeg sox lame flac \
-#     vorbis-tools opus-tools gzip bzip2 xz-utils zstd lz4 lzip lzop ncompress p7zip-full zip \
-#     tar cpio binutils dpkg gcab arj sqlite3 gcc default-jdk-headless python3 fontforge \
-#     woff2 gettext openssl sharutils groff qpdf djvulibre-bin msitools mktorrent \
-#     gcc-mingw-w64-x86-64-posix lld speex netpbm gnupg
 #   tests/data/formats/make_samples.sh
 #
 # Running it again remakes every sample in place; a tool that is missing or fails is
 # reported and its samples are left as they were. expected.tsv, beside this script, says
 # what each sample is; a new sample needs a row there.
+#
+# Where no program in Debian writes a format, its sample is assembled here by hand from the
+# format's published structure (the `assembled` rows, each saying where the structure is
+# documented); `file` must name such a sample as the same format, so that it does not rest
+# on our reading of the documents alone.
 set -uo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+"$here/../../../scripts/setup" samples || exit 1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
@@ -48,6 +47,28 @@ sample() {
   cp "$name" "$here/$name"
   made=$((made + 1))
 }
+
+# assembled NAME SOURCE FILE_SAYS COMMAND: a sample that no program in Debian writes, put
+# together by COMMAND from the structure that SOURCE documents. It is kept only when
+# `file -b` describes it with the extended regular expression FILE_SAYS (case ignored), so
+# a second reader of the same documents agrees on what it is; FILE_SAYS "-" marks a
+# format `file` does not know at all.
+assembled() {
+  local name=$1 source=$2 file_says=$3 command=$4
+  rm -f "$name"
+  if ! (eval "$command") >>"$work/log" 2>&1 || [ ! -s "$name" ]; then
+    failed+=("$name (assembled from $source)")
+    return
+  fi
+  if [ "$file_says" != - ] && ! file -b "$name" | grep -Eqi -- "$file_says"; then
+    failed+=("$name (file says: $(file -b "$name"))")
+    return
+  fi
+  cp "$name" "$here/$name"
+  made=$((made + 1))
+  hand_made=$((hand_made + 1))
+}
+hand_made=0
 
 # ---- Seeds (not kept) --------------------------------------------------------------
 cat >seed.md <<'TEXT'
@@ -299,7 +320,7 @@ sample binary.plist python3 "python3 -c 'import plistlib; plistlib.dump({\"Name\
 sample changes.diff diffutils "sed s/pears/apples/ seed.md > seed2.md; diff -u seed.md seed2.md > changes.diff; test \$? -eq 1"
 sample payload.uue sharutils "uuencode payload.txt payload.txt > payload.uue"
 
-echo "make_samples: $made samples made in $here"
+echo "make_samples: $made samples made in $here ($hand_made of them assembled by hand)"
 if ((${#failed[@]})); then
   printf 'make_samples: not made: %s\n' "${failed[@]}"
 fi
