@@ -214,6 +214,9 @@ constexpr MisnamedCase MisnamedCases[] = {
     {"a parent under its child's name", "video.mkv", "clip.webm", "mkv"},
     {"a parent under its child's name", "video.mp4", "clip.mov", "mov"},
     {"a sibling's name", "hello.exe", "tool.dll", "exe"},
+    {"a sibling's name", "hand.jtd", "letter.doc", "jtd"},
+    {"a sibling's name", "libreoffice.doc", "letter.jtd", "doc"},
+    {"a sibling's name", "libreoffice.xls", "book.jtd", "xls"},
 };
 
 TEST(Misnamed, everyRuleOfTheVerdictHoldsOnRealSamples)

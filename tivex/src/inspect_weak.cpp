@@ -438,6 +438,62 @@ std::string_view sixel(Source &source)
     return {};
 }
 
+// Bytes a MAG writer may leave between the comment's end mark and the header.
+constexpr size_t CommentTrailLimit = 256;
+
+// The offset of the end-of-comment mark (0x1A) that the Japanese PC image formats put
+// between their signature and their header; the comment is at most a few hundred bytes.
+std::optional<size_t> commentEnd(ByteView head, size_t from)
+{
+    constexpr size_t CommentLimit = 512;
+    for (size_t at = from; at < from + CommentLimit; ++at) {
+        const auto c = head.u8(at);
+        if (!c)
+            return std::nullopt;
+        if (*c == 0x1A)
+            return at;
+    }
+    return std::nullopt;
+}
+
+// MAG (MAKI02): the signature, a machine name and a comment closed by 0x1A, after which
+// the header begins at the next zero byte.
+std::string_view makichan(Source &source)
+{
+    const ByteView head = source.head();
+    const auto end = commentEnd(head, 12);
+    if (!end)
+        return {};
+    for (size_t at = *end + 1; at <= *end + CommentTrailLimit; ++at) {
+        const auto c = head.u8(at);
+        if (!c)
+            return {};
+        if (*c == 0)
+            return "mag";
+    }
+    return {};
+}
+
+// Ichitaro before its compound-document years (versions 4 to 6): "DOC" and the version
+// in byte 43.
+std::string_view ichitaroEarly(Source &source)
+{
+    const auto version = source.head().u8(43);
+    return version && *version >= 0x14 && *version <= 0x16 ? "ichitaro-early"sv : std::string_view{};
+}
+
+// Pi: "Pi", a comment closed by 0x1A and 0x00, then the mode, the aspect ratio and the
+// bits per pixel, which are 4 or 8.
+std::string_view yanagisawaPi(Source &source)
+{
+    const ByteView head = source.head();
+    const auto end = commentEnd(head, 2);
+    if (!end || head.u8(*end + 1) != 0)
+        return {};
+    const auto depth = head.u8(*end + 5);
+    return depth && (*depth == 4 || *depth == 8) ? "pi"sv : std::string_view{};
+}
+
 // Truevision TGA has no magic at the start; version 2 files end with a footer, and
 // older ones are accepted when every header field is in range and the pixels fit.
 std::string_view truevisionTga(Source &source)

@@ -50,7 +50,8 @@ sample() {
 
 # assembled NAME SOURCE FILE_SAYS BYTES: a sample that no program in Debian writes, put
 # together from the structure that SOURCE documents. BYTES is a Python expression with the
-# helpers below (le16 le32 le64 be16 be32 be64, zeros, pad, utf16). The sample is kept only
+# helpers below (le16 le32 le64 be16 be32 be64, zeros, pad, utf16, and compound, an empty
+# compound file of [MS-CFB] version 3 whose root storage holds the named streams). The sample is kept only
 # when `file -b` describes it with the extended regular expression FILE_SAYS (case
 # ignored), so a second reader of the same documents agrees on what it is; FILE_SAYS "-"
 # marks a format `file` does not know at all.
@@ -66,8 +67,24 @@ def be16(v): return struct.pack(">H", v)
 def be32(v): return struct.pack(">I", v)
 def be64(v): return struct.pack(">Q", v)
 def zeros(n): return bytes(n)
-def pad(b, n, fill=b"\0"): return b + fill * max(0, n - len(b))
+def pad(b, n, fill=b"\0"): return (b + fill * n)[:max(n, len(b))]
 def utf16(text): return text.encode("utf-16-le")
+def compound(names):
+    free, end, fat_mark = 0xFFFFFFFF, 0xFFFFFFFE, 0xFFFFFFFD
+    entries = ["Root Entry"] + names
+    dir_sectors = (len(entries) + 3) // 4
+    header = bytes.fromhex("d0cf11e0a1b11ae1") + zeros(16) + le16(0x3E) + le16(3) + le16(0xFFFE) + le16(9) + le16(6)
+    header += zeros(6) + le32(0) + le32(1) + le32(1) + le32(0) + le32(4096) + le32(end) + le32(0) + le32(end) + le32(0)
+    header = pad(header + le32(0), 512, le32(free))
+    fat = le32(fat_mark) + b"".join(le32(i + 1 if i < dir_sectors else end) for i in range(1, dir_sectors + 1))
+    fat = pad(fat, 512, le32(free))
+    def entry(index, name):
+        kind = 5 if index == 0 else 2
+        child = 1 if index == 0 and len(entries) > 1 else free
+        right = index + 1 if 0 < index < len(entries) - 1 else free
+        return pad(utf16(name) + le16(0), 64) + le16(2 * len(name) + 2) + bytes([kind, 1]) + le32(free) + le32(right) + le32(child) + zeros(36) + le32(end) + le64(0)
+    directory = b"".join(entry(i, n) for i, n in enumerate(entries))
+    return header + fat + pad(directory, 512 * dir_sectors)
 open(sys.argv[1], "wb").write(eval(sys.argv[2]))
 PYTHON
     failed+=("$name (assembled from $source)")
@@ -583,6 +600,18 @@ assembled hand.hlp "Windows Help file format (helpfile.htm, M. Winterhoff)" "MS 
   'pad(le32(0x00035f3f) + le32(16) + le32(0xffffffff) + le32(400), 16) + pad(le32(100) + le32(100) + b"\x04" + le16(0x293b) + le16(2), 64) + b"\x6c\x03\x0f\x00\x01\x00" + le32(1700000000) + le16(0) + zeros(310)'
 assembled hand.jmod "OpenJDK JmodFile (JM header before a ZIP archive)" "Java jmod module" \
   'b"JM\x01\x00" + b"PK\x05\x06" + zeros(18)'
+
+# Japanese office and PC formats
+assembled hand.jtd "TrID jtd definition and ezpzjtd JTD-FORMAT notes (JSRV streams in a compound file)" "Composite Document File" \
+  'compound(["\x04JSRV_SegmentInformation", "\x05JSRV_SummaryInformation", "DocumentText", "DocumentEditStyles", "DocumentViewStyles"])'
+assembled hand-ichitaro5 "libmagic Magdir/wordprocessors (ichitaro456: DOC, version in byte 43)" "Ichitaro v5" \
+  'pad(b"DOC", 43) + b"\x15" + pad(b"", 212)'
+assembled hand.mag "MAGBIBLE (Woody RINN), Mooncore makichan.htm" "Maki-chan v2 image" \
+  'b"MAKI02  " + b"PC98" + b"SORVENA sample" + b"\x1a" + b"\x00" + b"\x00\x00\x00" + le16(0) + le16(0) + le16(7) + le16(1) + le32(80) + le32(2) + le32(82) + le32(2) + le32(84) + le32(4) + b"\x00\x00\x00" * 16 + b"\x80\x00" + b"\x80\x00" + b"\x00\x00\x00\x00"'
+assembled hand.mki "Mooncore makichan.htm (MKI)" "Maki-chan v1.A image" \
+  'b"MAKI01A " + b"PC98" + pad(b"SORVENA sample", 20, b" ") + b"\x00" * 48 + be16(0) + be16(0) + be16(0) + be16(0) + be16(0) + be16(0) + be16(639) + be16(399) + zeros(1000)'
+assembled hand.pi "PITECH.TXT (Yanagisawa), Mooncore pi-pic.htm" "Yanagisawa Pi 16 color picture" \
+  'b"Pi" + b"SORVENA sample" + b"\x1a" + b"\x00" + b"\x00" + b"\x01\x01" + b"\x04" + b"PC98" + be16(0) + be16(8) + be16(2) + b"\x00\x00\x00" * 16 + b"\x00" * 8'
 
 echo "make_samples: $made samples made in $here ($hand_made of them assembled by hand)"
 if ((${#failed[@]})); then
