@@ -41,6 +41,8 @@ constexpr MainExtensionRow MainExtensionRows[] = {
     {"e01", "arj", "volume of an ARJ archive split by a backup tool"},
     {"e02", "arj", "volume of an ARJ archive split by a backup tool"},
     {"journal~", "journal", "a journal file set aside by systemd-journald"},
+    {"kicad_pcb-bak", "kicad-pcb", "the copy of a board that KiCad keeps when it saves"},
+    {"kicad_sch-bak", "kicad-sch", "the copy of a schematic that KiCad keeps when it saves"},
 };
 
 struct Row {

@@ -482,6 +482,44 @@ std::string_view ichitaroEarly(Source &source)
     return version && *version >= 0x14 && *version <= 0x16 ? "ichitaro-early"sv : std::string_view{};
 }
 
+// GRIB and BUFR messages: the edition number follows the three-byte message length.
+std::string_view meteorological(Source &source)
+{
+    const ByteView head = source.head();
+    const auto edition = head.u8(7);
+    if (!edition)
+        return {};
+    if (head.startsWith(0, "GRIB"))
+        return *edition == 1 || *edition == 2 ? "grib"sv : std::string_view{};
+    return *edition >= 2 && *edition <= 4 ? "bufr"sv : std::string_view{};
+}
+
+// IPS: "PATCH", records of a three-byte offset and a two-byte size, and "EOF" at the end
+// (a three-byte truncation length may follow it).
+std::string_view ipsPatch(Source &source)
+{
+    const uint64_t size = source.size();
+    for (const uint64_t trailer : {uint64_t{3}, uint64_t{6}}) {
+        if (size < 5 + trailer)
+            continue;
+        const auto tail = source.bytesAt(size - trailer, 3);
+        if (tail && tail->startsWith(0, "EOF"))
+            return "ips";
+    }
+    return {};
+}
+
+// Aseprite: the file size, the magic 0xA5E0, a frame count, the canvas and a colour depth
+// of 8, 16 or 32 bits.
+std::string_view aseprite(Source &source)
+{
+    const ByteView head = source.head();
+    const auto frames = head.u16le(6), width = head.u16le(8), height = head.u16le(10), depth = head.u16le(12);
+    if (!frames || !width || !height || !depth || *frames == 0 || *width == 0 || *height == 0)
+        return {};
+    return *depth == 8 || *depth == 16 || *depth == 32 ? "aseprite"sv : std::string_view{};
+}
+
 // Pi: "Pi", a comment closed by 0x1A and 0x00, then the mode, the aspect ratio and the
 // bits per pixel, which are 4 or 8.
 std::string_view yanagisawaPi(Source &source)

@@ -601,6 +601,140 @@ assembled hand.hlp "Windows Help file format (helpfile.htm, M. Winterhoff)" "MS 
 assembled hand.jmod "OpenJDK JmodFile (JM header before a ZIP archive)" "Java jmod module" \
   'b"JM\x01\x00" + b"PK\x05\x06" + zeros(18)'
 
+# Formats of sciences, games, consoles, CAD and tools
+assembled hand.dcm "DICOM PS3.10 section 7.1 (preamble and DICM prefix)" "DICOM medical imaging data" \
+  'zeros(128) + b"DICM" + le16(2) + le16(0) + b"UL" + le16(4) + le32(26) + le16(2) + le16(0x10) + b"UI" + le16(20) + b"1.2.840.10008.1.2.1\0"'
+assembled hand.grib "WMO FM 92 GRIB edition 2, section 0" "Gridded binary \(GRIB\) version 2" \
+  'b"GRIB" + b"\x00\x00" + b"\x00" + b"\x02" + be64(16 + 4) + b"7777"'
+assembled hand.grb "WMO FM 92 GRIB edition 1, section 0" "Gridded binary \(GRIB\) version 1" \
+  'b"GRIB" + b"\x00\x00\x24" + b"\x01" + zeros(24) + b"7777"'
+assembled hand.bufr "WMO FM 94 BUFR edition 4, section 0" - \
+  'b"BUFR" + b"\x00\x00\x2c" + b"\x04" + pad(b"\x00\x00\x16\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x07\xe8\x01\x01\x00\x00\x00\x00", 22) + b"\x00\x00\x04\x00" + b"\x00\x00\x04\x00" + b"7777"'
+assembled hand.hdf "HDF4 specification (file signature 0E 03 13 01)" "Hierarchical Data Format \(version 4\)" \
+  'b"\x0e\x03\x13\x01" + be16(1) + be32(0) + zeros(40)'
+assembled hand.upk "Unreal package header (UE3 documentation, Unreal wiki)" "Unreal Engine package" \
+  'le32(0x9e2a83c1) + le16(868) + le16(0) + le32(0) + zeros(64)'
+assembled hand-rpgmv "RPG Maker MV encrypted asset header (RPG Maker MV Decrypter documentation)" - \
+  'b"RPGMV\0\0\0" + b"\x00\x03\x01" + zeros(5) + bytes(range(16)) + b"IEND"'
+assembled hand.rgssad "RGSSAD archive header (RPG Maker XP/VX)" - \
+  'b"RGSSAD\0\x01" + le32(5) + b"Graph" + le32(0)'
+assembled hand.ips "IPS patch format (zerosoft IPS documentation)" "IPS patch file" \
+  'b"PATCH" + b"\x00\x01\x00" + be16(2) + b"\xaa\xbb" + b"EOF"'
+assembled hand.bps "BPS patch format (byuu, beat documentation)" "BPS patch file" \
+  'b"BPS1" + b"\x84\x84\x80" + b"\x80" + zeros(12)'
+assembled hand.ups "UPS patch format (byuu)" "UPS patch file" \
+  'b"UPS1" + b"\x84\x84" + zeros(12)'
+assembled hand.cso "CISO compressed ISO header (PSP homebrew documentation)" "CSO v1 disk image" \
+  'b"CISO" + le32(24) + le64(2048) + le32(2048) + b"\x01\x0b\x00\x00" + le32(0x80000000 | 32) + le32(0x80000000 | 2080) + zeros(2048)'
+assembled hand.xbe "Xbox executable header (Caustik XBE file format)" "Microsoft Xbox executable" \
+  'pad(b"XBEH" + zeros(256) + le32(0x10000) + le32(0x1000) + le32(0x1000) + le32(0x178), 0x200)'
+assembled hand.xex "Xbox 360 XEX2 header (Free60 wiki)" "Microsoft Xbox 360 executable" \
+  'pad(b"XEX2" + be32(1) + be32(0x3000) + be32(0) + be32(0x18) + be32(0), 0x200)'
+assembled hand.psarc "PlayStation archive header (psdevwiki PSARC)" "Sony PlayStation Archive" \
+  'b"PSAR" + be16(1) + be16(4) + b"zlib" + be32(32 + 30) + be32(30) + be32(1) + be32(65536) + be32(0) + zeros(30)'
+assembled hand.vox "MagicaVoxel file format (vox.txt)" "MagicaVoxel" \
+  'b"VOX " + le32(150) + b"MAIN" + le32(0) + le32(24) + b"SIZE" + le32(12) + le32(0) + le32(1) + le32(1) + le32(1)'
+assembled hand.stex "Godot 3 StreamTexture header (Godot source documentation)" "Godot 3 texture" \
+  'b"GDST" + le16(1) + le16(0) + le16(1) + le16(0) + le32(0) + le32(0) + le32(4) + b"\x89PNG"'
+assembled hand.e57 "ASTM E2807 (E57 file header)" "ASTM E57" \
+  'b"ASTM-E57" + le32(1) + le32(0) + le64(1024) + le64(48) + le64(40) + le64(1024) + zeros(976)'
+assembled hand.nrrd "NRRD format definition (teem.sourceforge.net)" - \
+  'b"NRRD0004\n# sample\ntype: uchar\ndimension: 1\nsizes: 2\nencoding: raw\n\n\x01\x02"'
+assembled hand.tnef "Microsoft [MS-OXTNEF] TNEF stream" "Transport Neutral Encapsulation Format" \
+  'le32(0x223e9f78) + le16(1) + b"\x06" + le32(0x00089006) + le32(4) + le32(0x00010000) + le16(1)'
+assembled hand.mbc "MoarVM bytecode header (MoarVM docs/bytecode.markdown)" - \
+  'b"MOARVM\r\n" + le32(7) + zeros(84)'
+assembled hand.bnk "Wwise SoundBank format (wwiser documentation)" "Wwise SoundBank" \
+  'b"BKHD" + le32(20) + le32(113) + le32(1234) + le32(0) + le32(0) + le32(0)'
+assembled hand.vgm "VGM specification 1.71 (vgmrips)" "VGM Video Game Music" \
+  'pad(b"Vgm " + le32(0x3c) + le32(0x151) + le32(3579545) + zeros(4) + le32(0) + le32(0) + le32(0), 0x40) + b"\x66"'
+assembled hand.brstm "BRSTM format (wiibrew, Custom Mario Kart wiki)" "Nintendo Wii BRSTM" \
+  'b"RSTM" + b"\xfe\xff" + be16(0x0100) + be32(64) + be16(64) + be16(2) + zeros(48)'
+assembled hand.bcstm "BCSTM format (3dbrew)" "Nintendo 3DS BCSTM" \
+  'b"CSTM" + b"\xff\xfe" + le16(0x40) + le32(0x02000000) + le32(64) + le16(3) + le16(0) + zeros(48)'
+assembled hand.bfstm "BFSTM format (Custom Mario Kart wiki)" "Nintendo Wii U BFSTM" \
+  'b"FSTM" + b"\xfe\xff" + be16(0x40) + be32(0x00030000) + be32(64) + be16(3) + be16(0) + zeros(48)'
+assembled hand.bcwav "BCWAV format (3dbrew)" "Nintendo 3DS BCWAV" \
+  'b"CWAV" + b"\xff\xfe" + le16(0x40) + le32(0x02010000) + le32(64) + le16(2) + le16(0) + zeros(48)'
+assembled hand.gbs "GBS format (Game Boy Sound System, GBSOUND.TXT)" "Nintendo Gameboy Music/Audio Data" \
+  'b"GBS\x01" + b"\x01\x01" + le16(0x400) + le16(0x400) + le16(0x400) + le16(0xfffe) + b"\x00\x00" + pad(b"Sample", 32) + pad(b"Sorvena", 32) + pad(b"2026", 32)'
+assembled hand.sap "SAP format (ASAP documentation)" "Atari 8-bit SAP audio" \
+  'b"SAP\r\nAUTHOR \"Sorvena\"\r\nNAME \"Sample\"\r\nTYPE B\r\nINIT 2000\r\nPLAYER 2003\r\n\xff\xff\x00\x20\x03\x20\x60\x60\x60\x60"'
+assembled hand.skp "SketchUp file header (archiveteam SketchUp)" "SketchUp Model" \
+  'b"\xff\xfe\xff\x0e" + utf16("SketchUp Model") + b"\xff\xfe\xff\x0e" + utf16("{8.0.1}") + zeros(32)'
+assembled hand.aseprite "Aseprite file specs (aseprite/docs/ase-file-specs.md)" - \
+  'pad(le32(128 + 16) + le16(0xa5e0) + le16(1) + le16(1) + le16(1) + le16(32) + le32(1) + le16(100), 128) + le32(16) + le16(0xf1fa) + le16(0) + le16(100) + zeros(6)'
+assembled hand.ifo "DVD-Video IFO (dvd.sourceforge.net ifo)" "DVD Video Manager|Video manager" \
+  'pad(b"DVDVIDEO-VMG" + be32(10) + zeros(12) + be32(1) + be16(0x11), 2048)'
+assembled hand.cvd "ClamAV CVD header (ClamAV documentation)" "Clam AntiVirus" \
+  'pad(b"ClamAV-VDB:01 Jan 2026 00-00 +0000:1:0:90:X:X:sorvena:0", 512, b" ")'
+assembled hand.jsonlz4 "Mozilla mozLz4 header (lz4 block after mozLz40)" "Mozilla lz4 compressed" \
+  'b"mozLz40\0" + le32(2) + b"\x20{}"'
+assembled hand.sld "AutoCAD Slide file format (AutoCAD Customization Guide)" - \
+  'pad(b"AutoCAD Slide\r\n\x1a\x00" + le16(0x56) + le16(2) + le16(100) + le16(100) + le32(1000) + le16(2), 32) + le16(0xfc00)'
+assembled hand.pf2 "GRUB font file format (PFF2, GRUB manual)" "GRUB2 font" \
+  'b"FILE" + be32(4) + b"PFF2" + b"NAME" + be32(7) + b"sample\0" + b"DATA" + be32(0xffffffff)'
+assembled hand.t64 "T64 format (C64 tape image, VICE manual)" "Commodore Tape image|T64 tape Image" \
+  'pad(b"C64 tape image file", 32) + le16(0x0101) + le16(1) + le16(1) + le16(0) + pad(b"SAMPLE", 24, b" ") + b"\x01\x82" + le16(0x0801) + le16(0x0803) + le16(0) + le32(96) + zeros(4) + pad(b"SAMPLE", 16, b" ") + b"\x00\x00"'
+assembled hand.tap "C64 TAP format (VICE manual)" "C64 Raw Tape File" \
+  'b"C64-TAPE-RAW" + b"\x01" + zeros(3) + le32(4) + b"\x30\x30\x30\x30"'
+assembled hand.package "Maxis DBPF format (SC4 and The Sims 2 documentation)" "Maxis Database Packed File" \
+  'pad(b"DBPF" + le32(1) + le32(0), 96)'
+assembled hand.crm "Crunch-Mania header (archiveteam Crunch-Mania)" - \
+  'b"CrM!" + be16(0) + be32(100) + be32(20) + zeros(20)'
+assembled hand.rws "aspell dictionary (aspell manual)" - \
+  'pad(b"aspell default speller rowl 1.10\0", 64)'
+assembled hand.aes "AES Crypt file format (aescrypt.com)" "AES encrypted data" \
+  'b"AES\x02\x00" + be16(0) + zeros(16) + zeros(48) + zeros(32)'
+assembled hand.rda "R Internals, serialization (RDX2 header)" - \
+  'b"RDX2\nX\n" + be32(2) + be32(0x040300) + be32(0x020300) + be32(254)'
+assembled hand.moc3 "Live2D Cubism MOC3 header (Cubism SDK documentation)" - \
+  'b"MOC3" + b"\x01" + zeros(59)'
+assembled hand.b3d "Blitz3D B3D file format (blitzbasic.com specification)" "Blitz3D Model" \
+  'b"BB3D" + le32(4) + le32(1)'
+assembled hand.pal "Microsoft RIFF palette (Multimedia Programming Interface, PAL form)" "RIFF .*palette" \
+  'b"RIFF" + le32(4 + 8 + 4 + 8) + b"PAL " + b"data" + le32(4 + 8) + le16(0x300) + le16(2) + b"\xff\x00\x00\x00\x00\x00\xff\x00"'
+assembled hand.rdi "Microsoft RIFF DIB (Multimedia Programming Interface, RDIB form)" "RIFF .*device-independent bitmap" \
+  'b"RIFF" + le32(4 + 8 + 44) + b"RDIB" + b"data" + le32(44) + le32(40) + le32(1) + le32(1) + le16(1) + le16(24) + le32(0) + le32(4) + zeros(16) + b"\xff\x00\x00\x00"'
+assembled hand.mmm "Microsoft RIFF multimedia movie (RMMP form)" "RIFF .*multimedia movie" \
+  'b"RIFF" + le32(4 + 8 + 4) + b"RMMP" + b"cftc" + le32(4) + le32(0)'
+assembled hand.4xm "4X Movie format (multimedia.cx wiki)" "RIFF .*4X Movie" \
+  'b"RIFF" + le32(4 + 12) + b"4XMV" + b"LIST" + le32(4) + b"HEAD"'
+assembled hand.amv "AMV video format (archiveteam MTV Video)" "RIFF .*AMV" \
+  'b"RIFF" + le32(4 + 12) + b"AMV " + b"LIST" + le32(4) + b"hdrl"'
+assembled hand.mds "RIFF MIDI stream (MIDS form, archiveteam)" "RIFF .*MIDI Stream" \
+  'b"RIFF" + le32(4 + 8 + 12) + b"MIDS" + b"fmt " + le32(12) + le32(96) + le32(0) + le32(0)'
+assembled hand.vdr "VirtualDub link handler (VDRM form)" "RIFF .*VirtualDub link" \
+  'b"RIFF" + le32(4 + 8 + 4) + b"VDRM" + b"PATH" + le32(4) + b"a.av"'
+assembled hand.trd "TrID definitions package (TRID form)" "RIFF .*TrID defs package" \
+  'b"RIFF" + le32(4 + 8 + 4) + b"TRID" + b"TRDB" + le32(4) + le32(0)'
+assembled hand.kicad_pcb "KiCad board file format (dev-docs.kicad.org)" "KiCad Board Layout" \
+  'b"(kicad_pcb (version 20221018) (generator pcbnew)\n  (general (thickness 1.6))\n  (paper \"A4\")\n)\n"'
+assembled hand.kicad_sch "KiCad schematic file format (dev-docs.kicad.org)" "KiCad Schematic Document" \
+  'b"(kicad_sch (version 20230121) (generator eeschema)\n  (uuid 00000000-0000-0000-0000-000000000000)\n  (paper \"A4\")\n)\n"'
+assembled hand.kicad_sym "KiCad symbol library file format (dev-docs.kicad.org)" "KiCad Symbol Library" \
+  'b"(kicad_symbol_lib (version 20220914) (generator kicad_symbol_editor)\n)\n"'
+assembled hand.kicad_mod "KiCad legacy footprint file format (dev-docs.kicad.org)" "KiCad" \
+  'b"(module R_0603 (layer F.Cu) (tedit 5B307E4C)\n  (fp_text reference REF** (at 0 0) (layer F.SilkS))\n)\n"'
+assembled hand.net "KiCad netlist (S-expression export)" "KiCad Netlist" \
+  'b"(export (version \"E\")\n  (design\n    (source \"sample.kicad_sch\"))\n)\n"'
+assembled hand.sch "KiCad legacy schematic (EESchema file format)" "KiCad Schematic Document \(Legacy\)" \
+  'b"EESchema Schematic File Version 4\nEELAYER 30 0\nEELAYER END\n$Descr A4 11693 8268\n$EndDescr\n$EndSCHEMATC\n"'
+assembled hand.osu "osu! file formats (osu! wiki)" - \
+  'b"osu file format v14\n\n[General]\nAudioFilename: audio.mp3\nMode: 0\n\n[Metadata]\nTitle:Sample\n"'
+assembled hand.hqx "BinHex 4.0 definition (RFC 1741)" "BinHex binary text" \
+  'b"(This file must be converted with BinHex 4.0)\r:!!\"bFh*M8P0&4!%!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!\r!!!!!!!!!!!!!!:\r"'
+assembled hand.ppk "PuTTY private key format (PuTTY manual, appendix C)" "PuTTY Private Key" \
+  'b"PuTTY-User-Key-File-3: ssh-ed25519\nEncryption: none\nComment: sample\nPublic-Lines: 2\nAAAAC3NzaC1lZDI1NTE5AAAAIA==\nAAAA\nPrivate-Lines: 1\nAAAA\nPrivate-MAC: 00\n"'
+assembled hand.pws "aspell personal word list (aspell manual)" - \
+  'b"personal_ws-1.1 en 2 utf-8\nSorvena\nQuenbrook\n"'
+assembled hand.prepl "aspell personal replacement list (aspell manual)" - \
+  'b"personal_repl-1.1 en 0 utf-8\nteh the\n"'
+assembled hand.ez "Andrew Toolkit datastream (ATK documentation)" - \
+  'b"\\begindata{text,538976256}\n\\textdsversion{12}\n\\template{default}\nHello\n\\enddata{text,538976256}\n"'
+assembled hand.ggr "GIMP gradient format (devel-docs)" "GIMP gradient" \
+  'b"GIMP Gradient\nName: Sample\n1\n0.000000 0.500000 1.000000 0.000000 0.000000 0.000000 1.000000 1.000000 1.000000 1.000000 1.000000 0 0\n"'
+
 # Japanese office and PC formats
 assembled hand.jtd "TrID jtd definition and ezpzjtd JTD-FORMAT notes (JSRV streams in a compound file)" "Composite Document File" \
   'compound(["\x04JSRV_SegmentInformation", "\x05JSRV_SummaryInformation", "DocumentText", "DocumentEditStyles", "DocumentViewStyles"])'
