@@ -217,6 +217,12 @@ constexpr MisnamedCase MisnamedCases[] = {
     {"a sibling's name", "hand.jtd", "letter.doc", "jtd"},
     {"a sibling's name", "libreoffice.doc", "letter.jtd", "doc"},
     {"a sibling's name", "libreoffice.xls", "book.jtd", "xls"},
+    {"a sibling's name", "hand.pal", "colours.wav", "pal"},
+    {"a sibling's name", "sox.wav", "sound.pal", "wav"},
+    {"a sibling's name", "hand.4xm", "intro.avi", "4xm"},
+    {"a sibling's name", "video.avi", "intro.4xm", "avi"},
+    {"a sibling's name", "hand.grib", "forecast.bufr", "grib"},
+    {"a sibling's name", "hand.kicad_pcb", "board.kicad_sch", "kicad_pcb"},
 };
 
 TEST(Misnamed, everyRuleOfTheVerdictHoldsOnRealSamples)
