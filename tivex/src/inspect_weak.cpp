@@ -520,6 +520,33 @@ std::string_view aseprite(Source &source)
     return *depth == 8 || *depth == 16 || *depth == 32 ? "aseprite"sv : std::string_view{};
 }
 
+// An ACPI table dumped to a file: the header's length is the file's size.
+std::string_view acpiTable(Source &source)
+{
+    const auto length = source.head().u32le(4);
+    return length && *length >= 36 && *length == source.size() ? "acpi"sv : std::string_view{};
+}
+
+// A MIDI System Exclusive message: 0xF0, a manufacturer, seven-bit data and 0xF7 at the end.
+std::string_view systemExclusive(Source &source)
+{
+    const ByteView head = source.head();
+    if (!source.headIsWhole() || head.size() < 3 || head.u8(head.size() - 1) != 0xF7)
+        return {};
+    for (size_t at = 1; at + 1 < head.size(); ++at) {
+        if (*head.u8(at) >= 0x80)
+            return {};
+    }
+    return "syx";
+}
+
+// 3D Studio: the main chunk, then a version chunk of ten bytes and the editor chunk.
+std::string_view studio3ds(Source &source)
+{
+    const ByteView head = source.head();
+    return head.u16le(6) == 0x0002 && head.u32le(8) == 10 && head.u16le(16) == 0x3D3D ? "3ds"sv : std::string_view{};
+}
+
 // Pi: "Pi", a comment closed by 0x1A and 0x00, then the mode, the aspect ratio and the
 // bits per pixel, which are 4 or 8.
 std::string_view yanagisawaPi(Source &source)

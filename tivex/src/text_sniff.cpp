@@ -514,6 +514,9 @@ constexpr PrefixRule TextPrefixRules[] = {
     {"personal_repl-1.1 ", "prepl"},
     {"\\begindata{", "andrew"},
     {"GIMP Gradient", "ggr"},
+    {"#X3D V", "x3dv"},
+    {"#usda ", "usda"},
+    {"/* Format_version=1, Width=", "sun-icon"},
     {"0\r\nSECTION", "dxf"},
 };
 
@@ -1085,6 +1088,7 @@ struct MarkerRule {
 constexpr MarkerRule MarkerRules[] = {
     {"solid", "", "facet normal", "", "stl-ascii"},
     {"(module ", "(layer ", "", "", "kicad-mod"},
+    {".HODE", "", "..TRANSPAR", "..OMR", "sosi"},
     {"This is ", "produced by", "", "", "info"},
     {"# ", ".la - a libtool library file", "", "", "la"},
     {"#define ", "_width ", "", "", "xbm"},

@@ -734,6 +734,48 @@ assembled hand.ez "Andrew Toolkit datastream (ATK documentation)" - \
   'b"\\begindata{text,538976256}\n\\textdsversion{12}\n\\template{default}\nHello\n\\enddata{text,538976256}\n"'
 assembled hand.ggr "GIMP gradient format (devel-docs)" "GIMP gradient" \
   'b"GIMP Gradient\nName: Sample\n1\n0.000000 0.500000 1.000000 0.000000 0.000000 0.000000 1.000000 1.000000 1.000000 1.000000 1.000000 0 0\n"'
+assembled hand.luks "LUKS1 on-disk format specification (cryptsetup)" "LUKS encrypted file" \
+  'b"LUKS\xba\xbe" + be16(1) + pad(b"aes", 32) + pad(b"xts-plain64", 32) + pad(b"sha256", 32) + be32(4096) + be32(64) + zeros(20) + zeros(32) + be32(1000) + pad(b"01234567-89ab-cdef-0123-456789abcdef", 40) + zeros(8 * 48)'
+assembled hand.nii "NIfTI-1 data format (nifti1.h, NIfTI DFWG)" "NIfTI-1 neuroimaging data" \
+  'pad(pad(le32(348) + zeros(36) + le16(3) + le16(1) + le16(1) + le16(1), 70) + le16(2) + le16(8), 344) + b"n+1\0" + zeros(4) + b"\x00"'
+assembled hand.tzx "TZX format (World of Spectrum, TZX specification 1.20)" "Spectrum .TZX data" \
+  'b"ZXTape!\x1a" + b"\x01\x14" + b"\x10" + le16(1000) + le16(19) + b"\x00\x03SAMPLE    " + le16(2) + le16(0) + le16(0) + b"\x00"'
+assembled hand.uf2 "UF2 specification (Microsoft uf2 repository)" "UF2 firmware image" \
+  'le32(0x0a324655) + le32(0x9e5d5157) + le32(0) + le32(0x2000) + le32(256) + le32(0) + le32(1) + le32(0) + zeros(476) + le32(0x0ab16f30)'
+assembled hand.nlm "NetWare NLM file header (Novell NLM documentation)" "NetWare Loadable Module" \
+  'pad(b"NetWare Loadable Module\x1a" + le32(4) + le32(0) + b"\x06SAMPLE", 400)'
+assembled hand.aml "ACPI 6.3 specification, 5.2.6 (system description table header)" "ACPI Machine Language" \
+  'b"DSDT" + le32(36 + 4) + b"\x02" + b"\x00" + b"SORVNA" + b"SAMPLE  " + le32(1) + b"INTL" + le32(0x20230628) + b"\x10\x05\x5c\x00"'
+assembled hand.kmx "Keyman compiled keyboard (Keyman developer documentation)" - \
+  'b"KXTS" + le32(0x1000) + le32(0) + le32(0) + le32(0) + le32(0) + le32(0) + le32(0) + zeros(32)'
+assembled hand.qmlc "Qt QV4 compiled unit (qv4compileddata_p.h)" "QV4 compiled unit" \
+  'b"qv4cdata" + le32(0x3b) + le32(0x060400) + zeros(48)'
+assembled hand.rmeta "Rust compiler metadata header (rustc_metadata)" - \
+  'b"rust\0\0\0\x08" + be32(16) + b"rustc 1.70.0" + zeros(16)'
+assembled hand.sos "SOSI standard (Kartverket), file head" "SOSI map data" \
+  'b".HODE\n..TEGNSETT UTF-8\n..TRANSPAR\n...KOORDSYS 23\n...ORIGO-N\xc3\x98 0 0\n...ENHET 0.01\n..OMR\xc3\x85DE\n...MIN-N\xc3\x98 0 0\n...MAX-N\xc3\x98 100 100\n..SOSI-VERSJON 4.0\n.SLUTT\n"'
+assembled hand.icon "Sun icon format (iconedit(1) header)" - \
+  'b"/* Format_version=1, Width=16, Height=16, Depth=1, Valid_bits_per_item=16\n */\n\t0x0000,0x0000,0x0000,0x0000,0x0000,0x0000,0x0000,0x0000,\n\t0x0000,0x0000,0x0000,0x0000,0x0000,0x0000,0x0000,0x0000\n"'
+assembled hand.usda "Pixar USD crate and usda documentation (openusd.org)" - \
+  'b"#usda 1.0\n(\n    defaultPrim = \"World\"\n)\n\ndef Xform \"World\"\n{\n}\n"'
+assembled hand.syx "MIDI 1.0 specification (System Exclusive messages)" "MIDI audio System Exclusive" \
+  'b"\xf0\x43\x10\x4c\x00\x00\x7e\x00\xf7"'
+assembled hand.rds "R Internals, serialization format (XDR, version 3)" - \
+  'b"X\n" + be32(3) + be32(0x040300) + be32(0x030500) + be32(5) + b"UTF-8" + be32(254)'
+assembled hand.qua "Avira quarantine file (archiveteam)" "Avira AntiVir quarantined" \
+  'pad(b"AntiVir Qua", 16) + le32(0x1000) + le32(0) + zeros(64)'
+assembled hand.bsdiff "bsdiff 4 patch format (Colin Percival, bsdiff.c header)" "bsdiff.1. patch file" \
+  'b"BSDIFF40" + le64(0) + le64(0) + le64(5) + b"BZh9" + b"\x17\x72\x45\x38\x50\x90\x00\x00\x00\x00"'
+assembled hand.cwk "AppleWorks 5/6 document header (archiveteam AppleWorks)" "Apple ?Works|AppleWorks" \
+  'b"\x06\x07\xe1\x00" + b"BOBO" + b"\x06\x07\xe1\x00" + zeros(64)'
+assembled hand.3ds "3D Studio 3DS chunks (Autodesk 3DS file format notes)" "3D Studio model" \
+  'le16(0x4d4d) + le32(6 + 10 + 6) + le16(0x0002) + le32(10) + le32(3) + le16(0x3d3d) + le32(6)'
+assembled hand.x3dv "ISO/IEC 19776-2 (X3D classic VRML encoding)" - \
+  'b"#X3D V3.3 utf8\nPROFILE Interchange\nShape {\n  geometry Box {}\n}\n"'
+assembled hand.cpt "Corel Photo-Paint CPT header (archiveteam)" "Corel Photo-Paint image" \
+  'pad(b"CPT9FILE" + le32(0x94) + zeros(12) + le32(16) + le32(16) + le32(0) + le32(0), 256)'
+assembled hand.srf "Garmin bitmap SRF (archiveteam Garmin)" "Garmin Bitmap" \
+  'b"GARMIN BITMAP 01" + le32(0) + le32(0) + zeros(64)'
 
 # Japanese office and PC formats
 assembled hand.jtd "TrID jtd definition and ezpzjtd JTD-FORMAT notes (JSRV streams in a compound file)" "Composite Document File" \
