@@ -547,6 +547,62 @@ std::string_view studio3ds(Source &source)
     return head.u16le(6) == 0x0002 && head.u32le(8) == 10 && head.u16le(16) == 0x3D3D ? "3ds"sv : std::string_view{};
 }
 
+struct GarminSubfileRule {
+    std::string_view code;
+    std::string_view typeId;
+};
+
+constexpr GarminSubfileRule GarminSubfiles[] = {
+    {"GMP", "garmin-gmp"}, {"LBL", "garmin-lbl"}, {"MDR", "garmin-mdr"}, {"NOD", "garmin-nod"},
+    {"RGN", "garmin-rgn"}, {"TRE", "garmin-tre"}, {"TRF", "garmin-trf"},
+};
+
+// A subfile of a Garmin map: the header's length, "GARMIN " and the subfile's type.
+std::string_view garminSubfile(Source &source)
+{
+    const ByteView head = source.head();
+    const auto headerLength = head.u16le(0);
+    if (!headerLength || *headerLength >= 0x1000)
+        return {};
+    for (const GarminSubfileRule &rule : GarminSubfiles) {
+        if (head.startsWith(9, rule.code))
+            return rule.typeId;
+    }
+    return {};
+}
+
+// A Macintosh resource fork: data at 256, the map after the data, and a map of sane size.
+std::string_view resourceFork(Source &source)
+{
+    const ByteView head = source.head();
+    const auto mapOffset = head.u32be(4), dataLength = head.u32be(8), mapLength = head.u32be(12);
+    if (!mapOffset || !dataLength || !mapLength || *mapOffset <= 0xFF || *mapLength >= 0x8001 || *mapLength < 30)
+        return {};
+    const uint64_t dataEnd = uint64_t{0x100} + *dataLength;
+    if (dataEnd > *mapOffset || uint64_t{*mapOffset} + *mapLength > source.size())
+        return {};
+    return "rsrc";
+}
+
+// PlayStation TIM: the identifier 0x10, flags of the pixel mode and the colour table, and a
+// first block that fits in the file.
+std::string_view playstationTim(Source &source)
+{
+    const ByteView head = source.head();
+    const auto flags = head.u32le(4), block = head.u32le(8);
+    if (!flags || !block || (*flags & 0xFFFFFFF0u) != 0 || (*flags & 7) > 4 || *block < 12)
+        return {};
+    return uint64_t{*block} + 8 <= source.size() ? "tim"sv : std::string_view{};
+}
+
+// GEM XIMG: a GEM raster header of version 1 or 2 whose length covers the XIMG extension.
+std::string_view gemXimg(Source &source)
+{
+    const ByteView head = source.head();
+    const auto version = head.u16be(0), headerWords = head.u16be(2);
+    return version && headerWords && *version < 3 && *headerWords > 9 ? "ximg"sv : std::string_view{};
+}
+
 // Pi: "Pi", a comment closed by 0x1A and 0x00, then the mode, the aspect ratio and the
 // bits per pixel, which are 4 or 8.
 std::string_view yanagisawaPi(Source &source)

@@ -67,6 +67,7 @@ constexpr Signature Signatures[] = {
     {0, "#?RGBE"sv, {}, "hdr"},
     {0, "\x0A"sv, {}, {}, pcx},
     {0, "\xB1\x68\xDE\x3A"sv, {}, "dcx"},
+    {0, "P7 332"sv, {}, "xv-thumb"}, // an XV thumbnail, not a Netpbm PAM
     {0, "P"sv, {}, {}, netpbm},
     {0, "\x01\xDA"sv, {}, {}, sgi},
     {0, "\x59\xA6\x6A\x95"sv, {}, "ras"},
@@ -475,6 +476,13 @@ constexpr Signature Signatures[] = {
     {0, "CPT8FILE"sv, {}, "cpt"},
     {0, "CPT9FILE"sv, {}, "cpt"},
     {0, "GARMIN BITMAP 01"sv, {}, "garmin-srf"},
+    {2, "GARMIN "sv, {}, {}, garminSubfile},
+    {65, "PNTGMPNT"sv, {}, "macpaint"},
+    {0, "\0\0\x01\0"sv, {}, {}, resourceFork},
+    {0, "\x10\0\0\0"sv, {}, {}, playstationTim},
+    {16, "XIMG\0"sv, {}, {}, gemXimg},
+    {0, "hsi1"sv, {}, "hsi"},
+    {0, "APS10"sv, {}, "aps"},
     // Fonts
     {0, "\x00\x01\x00\x00"sv, {}, {}, trueType},
     {0, "true"sv, {}, {}, trueType},

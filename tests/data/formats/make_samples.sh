@@ -776,6 +776,24 @@ assembled hand.cpt "Corel Photo-Paint CPT header (archiveteam)" "Corel Photo-Pai
   'pad(b"CPT9FILE" + le32(0x94) + zeros(12) + le32(16) + le32(16) + le32(0) + le32(0), 256)'
 assembled hand.srf "Garmin bitmap SRF (archiveteam Garmin)" "Garmin Bitmap" \
   'b"GARMIN BITMAP 01" + le32(0) + le32(0) + zeros(64)'
+for sub in GMP LBL MDR NOD RGN TRE TRF; do
+  assembled "hand.${sub,,}" "Garmin IMG subfile common header (OSM wiki, IMG File Format)" "Garmin map" \
+    "pad(le16(0x15) + b\"GARMIN $sub\" + le16(1) + b\"\\x00\" + le16(2026) + b\"\\x01\\x01\\x00\\x00\\x00\", 0x15) + zeros(64)"
+done
+assembled hand.mac "MacBinary II header and MacPaint format (Apple Technical Note 86)" "MacPaint image data" \
+  'pad(b"\x00\x06SAMPLE", 65) + b"PNTGMPNT" + pad(b"", 83 - 73) + be32(512 + 2 * 720) + be32(0) + zeros(128 - 91) + pad(be32(2), 512) + (b"\xb5\x00") * 720'
+assembled hand.rsrc "Inside Macintosh: More Macintosh Toolbox, Resource Manager (resource fork format)" "Apple HFS/HFS\+ resource fork" \
+  'pad(be32(0x100) + be32(0x100 + 8) + be32(8) + be32(50), 0x100) + be32(4) + b"data" + be32(0x100) + be32(0x100 + 8) + be32(8) + be32(50) + be32(0) + be16(0) + be16(0) + be16(28) + be16(50) + be16(0) + b"STR#" + be16(0) + be16(10) + be16(128) + be16(0xffff) + be32(0) + be32(0)'
+assembled hand.tim "PlayStation TIM format (psx-spx, GPU texture files)" "Sony PlayStation PSX image" \
+  'le32(0x10) + le32(2) + le32(12 + 2 * 2 * 2) + le16(0) + le16(0) + le16(2) + le16(2) + zeros(8)'
+assembled hand.ximg "GEM IMG and XIMG format (fileformat.info GEM raster)" "XIMG Image data" \
+  'be16(1) + be16(11) + be16(4) + be16(2) + be16(85) + be16(85) + be16(16) + be16(2) + b"XIMG" + be16(0) + zeros(3 * 16 * 2) + b"\x80\x02\xff\xff" * 8'
+assembled hand.hsi "HSI JPEG (TrID bitmap-hsi1 definition)" "JPEG image data, HSI proprietary" \
+  'b"hsi1" + zeros(60)'
+assembled hand.aps "APS patch format for N64 (console magic)" "APS patch file" \
+  'b"APS10" + b"\x00\x00" + pad(b"sample", 50, b" ") + zeros(40) + le32(1024)'
+assembled hand.p7 "XV thumbnail format (xv source documentation)" "XV thumbnail image data" \
+  'b"P7 332\n#XVVERSION:Version 3.10a\n#IMGINFO:2x2\n#END_OF_COMMENTS\n2 2 255\n\x00\x01\x02\x03"'
 
 # Japanese office and PC formats
 assembled hand.jtd "TrID jtd definition and ezpzjtd JTD-FORMAT notes (JSRV streams in a compound file)" "Composite Document File" \
