@@ -438,6 +438,8 @@ std::string_view sixel(Source &source)
     return {};
 }
 
+namespace {
+
 // Bytes a MAG writer may leave between the comment's end mark and the header.
 constexpr size_t CommentTrailLimit = 256;
 
@@ -455,6 +457,18 @@ std::optional<size_t> commentEnd(ByteView head, size_t from)
     }
     return std::nullopt;
 }
+
+struct GarminSubfileRule {
+    std::string_view code;
+    std::string_view typeId;
+};
+
+constexpr GarminSubfileRule GarminSubfiles[] = {
+    {"GMP", "garmin-gmp"}, {"LBL", "garmin-lbl"}, {"MDR", "garmin-mdr"}, {"NOD", "garmin-nod"},
+    {"RGN", "garmin-rgn"}, {"TRE", "garmin-tre"}, {"TRF", "garmin-trf"},
+};
+
+} // namespace
 
 // MAG (MAKI02): the signature, a machine name and a comment closed by 0x1A, after which
 // the header begins at the next zero byte.
@@ -546,16 +560,6 @@ std::string_view studio3ds(Source &source)
     const ByteView head = source.head();
     return head.u16le(6) == 0x0002 && head.u32le(8) == 10 && head.u16le(16) == 0x3D3D ? "3ds"sv : std::string_view{};
 }
-
-struct GarminSubfileRule {
-    std::string_view code;
-    std::string_view typeId;
-};
-
-constexpr GarminSubfileRule GarminSubfiles[] = {
-    {"GMP", "garmin-gmp"}, {"LBL", "garmin-lbl"}, {"MDR", "garmin-mdr"}, {"NOD", "garmin-nod"},
-    {"RGN", "garmin-rgn"}, {"TRE", "garmin-tre"}, {"TRF", "garmin-trf"},
-};
 
 // A subfile of a Garmin map: the header's length, "GARMIN " and the subfile's type.
 std::string_view garminSubfile(Source &source)
