@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -204,6 +205,8 @@ std::string utf8FromCallerText(std::string_view text)
 }
 
 std::string_view outputEncoding() { return "UTF-8"; }
+
+int readByteUnshared(std::FILE *stream) { return getc_unlocked(stream); }
 
 void writeOutput(std::FILE *stream, std::string_view utf8, bool)
 {
