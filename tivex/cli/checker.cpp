@@ -126,6 +126,9 @@ void Checker::startHelper()
 
 void Checker::helpUntilDone()
 {
+    // A helper only opens and closes the files it checks; the reading thread keeps the
+    // shared table for the lists and the output.
+    os::useOwnFileTable();
     std::unique_lock lock(m_lock);
     for (;;) {
         if (m_taken == m_added) {
