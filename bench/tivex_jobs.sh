@@ -74,7 +74,8 @@ timed_ms() {
   timing=$({ time "$@" >/dev/null 2>&1; } 2>&1) || true
   awk '{ printf "%d %d\n", $1 * 1000, ($2 + $3) * 1000 }' <<<"$timing"
 }
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+# median_of FILE COLUMN: the median of one column of timed_ms lines (1 wall, 2 cpu).
+median_of() { cut -d' ' -f"$2" "$1" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 load=$(cut -d' ' -f1 /proc/loadavg)
 : >"$work/j1"
@@ -83,10 +84,10 @@ for _ in 1 2 3 4 5; do
   timed_ms run_tivex 1 >>"$work/j1"
   timed_ms run_tivex 2 >>"$work/j2"
 done
-wall1=$(cut -d' ' -f1 "$work/j1" | median)
-wall2=$(cut -d' ' -f1 "$work/j2" | median)
-cpu1=$(cut -d' ' -f2 "$work/j1" | median)
-cpu2=$(cut -d' ' -f2 "$work/j2" | median)
+wall1=$(median_of "$work/j1" 1)
+wall2=$(median_of "$work/j2" 1)
+cpu1=$(median_of "$work/j1" 2)
+cpu2=$(median_of "$work/j2" 2)
 ((wall2 > 0)) || wall2=1
 ((cpu1 > 0)) || cpu1=1
 
@@ -113,13 +114,9 @@ if ((with_file)); then
     timed_ms "${runner[@]}" file -b --extension -f "$list" >>"$work/file"
     timed_ms run_tivex 1 >>"$work/t1"
   done
-  file_ms=$(cut -d' ' -f1 "$work/file" | median)
-  tivex_ms=$(cut -d' ' -f1 "$work/t1" | median)
-  file_cpu=$(cut -d' ' -f2 "$work/file" | median)
-  tivex_cpu=$(cut -d' ' -f2 "$work/t1" | median)
-  ((tivex_ms > 0)) || tivex_ms=1
-  ((tivex_cpu > 0)) || tivex_cpu=1
-  awk -v f="$file_ms" -v t="$tivex_ms" -v fc="$file_cpu" -v tc="$tivex_cpu" 'BEGIN {
+  awk -v f="$(median_of "$work/file" 1)" -v t="$(median_of "$work/t1" 1)" \
+    -v fc="$(median_of "$work/file" 2)" -v tc="$(median_of "$work/t1" 2)" 'BEGIN {
     printf "file -b --extension -f LIST:  %6d ms wall  %6d ms cpu\n", f, fc
-    printf "tivex -j1 against file:       %.1f times as fast (cpu time: %.1f times)\n", f / t, fc / tc }'
+    printf "tivex -j1 against file:       %.1f times as fast (cpu time: %.1f times)\n",
+           f / (t > 0 ? t : 1), fc / (tc > 0 ? tc : 1) }'
 fi
