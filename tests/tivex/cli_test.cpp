@@ -230,6 +230,25 @@ TEST_F(Command, aCurrentFolderLongerThanTheLongestPathIsNamedAsTheCause)
     EXPECT_EQ(run.out, "error: フォルダーのパスが長すぎます（4095 バイトまで）\n");
 }
 
+// A system that gives no thread at all (a limit on the user's processes) leaves every
+// check to the thread that reads the list, in order, rather than ending the command.
+TEST_F(Command, threadsTheSystemRefusesLeaveEveryCheckToTheReadingThread)
+{
+    for (const Needs need : {Needs::PosixShell, Needs::ProcessLimits}) {
+        if (const std::string why = whyUnavailable(need); !why.empty())
+            GTEST_SKIP() << why;
+    }
+    std::string list;
+    for (int i = 0; i < 600; ++i)
+        list += m_dir.write("f" + std::to_string(i), i % 2 ? pngImage() : gifImage()) + "\n";
+    const std::string listPath = m_dir.write("list", list);
+    const ProgramRun single = tivex({"-e", "-f", listPath});
+    const ProgramRun limited = runProgram(
+        "/bin/bash", {"-c", "ulimit -u 1 && exec \"$0\" -j2 -e -f \"$1\"", builtProgram("tivex"), listPath});
+    EXPECT_EQ(limited.exitCode, 0) << limited.err;
+    EXPECT_EQ(limited.out, single.out);
+}
+
 // Standard output and standard error keep the order of the list, whatever the threads.
 // The list is several times longer than the paths the command keeps in flight, and a
 // refused entry's error has its place among the checks' own.

@@ -1,6 +1,7 @@
 #include "checker.h"
 
 #include <optional>
+#include <system_error>
 
 #include "os.h"
 
@@ -74,7 +75,7 @@ void Checker::queue(Item &&item)
     }
     // A helper for each item up to the number asked for: a short list starts no more
     // threads than it has files.
-    if (m_helpers.size() + 1 < m_threads)
+    if (m_helpers.size() + 1 < m_threads && !m_noMoreHelpers)
         startHelper();
     while (m_added - m_written == m_ring.size()) {
         writeFinished();
@@ -103,7 +104,7 @@ void Checker::queue(Item &&item)
 
 void Checker::finish()
 {
-    if (!m_helpers.empty()) {
+    if (!m_ring.empty()) {
         {
             const std::lock_guard lock(m_lock);
             m_noMoreItems = true;
@@ -121,7 +122,13 @@ void Checker::finish()
 
 void Checker::startHelper()
 {
-    m_helpers.emplace_back([this] { helpUntilDone(); });
+    try {
+        m_helpers.emplace_back([this] { helpUntilDone(); });
+    } catch (const std::system_error &) {
+        // The system gives no more threads (a limit on processes, say): the ones that
+        // run, the reading thread at least, check the rest.
+        m_noMoreHelpers = true;
+    }
 }
 
 void Checker::helpUntilDone()

@@ -77,6 +77,7 @@ private:
     unsigned m_idleHelpers = 0;             // guarded by m_lock
     std::atomic<bool> m_waitingForOldest = false;
     bool m_noMoreItems = false; // guarded by m_lock
+    bool m_noMoreHelpers = false;
     std::vector<std::jthread> m_helpers;
 };
 
