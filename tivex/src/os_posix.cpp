@@ -212,6 +212,8 @@ void useOwnFileTable()
 #ifdef __linux__
     // A thread's own copy holds the files open at the time, the standard streams among
     // them, until the thread ends; its own opens and closes are not seen by the others.
+    // ThreadSanitizer takes descriptor numbers to be the process's, so it reports the
+    // same number open on two threads at once as a race.
     ::unshare(CLONE_FILES);
 #endif
 }
