@@ -87,6 +87,15 @@ std::optional<std::string> callerTextOf(const std::filesystem::path &name);
 // that the output escapes it rather than showing another name.
 std::string utf8FromCallerText(std::string_view text);
 
+// Gives the calling thread a table of open files of its own, where the system has such a
+// thing (Linux): threads that open and close files one after another then stop taking
+// turns at one table's lock. Elsewhere, or when the system refuses, nothing changes.
+void useOwnFileTable();
+
+// The next byte of a stream that no other thread reads, or EOF. Without the stream's
+// lock, which a plain getc takes anew for every byte once the process runs threads.
+int readByteUnshared(std::FILE *stream);
+
 // Writes a piece of the command's output (UTF-8) to stream in the one encoding the
 // reader expects for all of it. POSIX: the bytes as they are. Windows: a console gets
 // the characters themselves, whatever its code page; a file or a pipe gets the ANSI code

@@ -255,6 +255,11 @@ std::string utf8FromCallerText(std::string_view text)
 // encoding throughout.
 std::string_view outputEncoding() { return "console text, or the ANSI code page when redirected (JSON: UTF-8)"; }
 
+// Windows keeps one handle table per process and has no way to give a thread its own.
+void useOwnFileTable() {}
+
+int readByteUnshared(std::FILE *stream) { return _getc_nolock(stream); }
+
 void writeOutput(std::FILE *stream, std::string_view utf8, bool jsonUtf8)
 {
     const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
