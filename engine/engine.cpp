@@ -142,10 +142,4 @@ CheckExtResult LibraryEngine::checkExt(const std::u16string &path)
     return out;
 }
 
-Engine &programEngine()
-{
-    static LibraryEngine engine(platform::programFolder());
-    return engine;
-}
-
 } // namespace engine

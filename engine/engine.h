@@ -71,7 +71,18 @@ private:
     bool m_tried = false;
 };
 
-// The engine beside the running program.
+// The engine linked into the program, through its wide-character path (built where the
+// program links the engine in: Windows). Names reach it in UTF-16, so every name the file
+// system holds can be checked, whatever the ANSI code page.
+class LinkedEngine final : public Engine {
+public:
+    CheckResult check(const std::u16string &path) override;
+    WhatResult what(int32_t mode, const std::u16string &ext) override;
+    CheckExtResult checkExt(const std::u16string &path) override;
+};
+
+// The engine the program uses: on Windows the one linked into it; elsewhere the library
+// beside the running program.
 Engine &programEngine();
 
 // Texts the program shows when the engine cannot be used.
