@@ -27,7 +27,7 @@ seconds_since() {
 
 wine cmd /c exit 0 >/dev/null 2>&1 || true
 drive_c=$WINEPREFIX/drive_c
-user_folder=$(ls -d "$drive_c/users/"* | grep -v '/Public$' | head -n 1)
+user_folder=$drive_c/users/$(id -un)
 installed=$drive_c/Program\ Files/Quenbrook
 # Windows puts a machine-wide installation's Start-menu entries with all users' (Wine
 # with the user's); either place counts, and nothing may be left in either.
@@ -43,7 +43,7 @@ checks_the_file() {
   local report
   report=$(SORVENA_PRINT_RESULT=1 wine "$1" 'C:\写真 集\picture.txt' 2>/dev/null | tr -d '\r') ||
     fail "$1 did not run"
-  grep -qx 'folder: *\\写真 集\\' <<<"$report" || fail "$1 did not take the quoted path: $report"
+  grep -qxF 'folder:       \写真 集\' <<<"$report" || fail "$1 did not take the quoted path: $report"
   grep -qx 'proper name: *picture.png' <<<"$report" || fail "$1 did not check the file: $report"
 }
 uninstall_entries() {
