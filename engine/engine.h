@@ -20,6 +20,12 @@ inline constexpr int DriveWidth = TIVEX_DRIVE_WIDTH;
 inline constexpr int FolderWidth = TIVEX_FOLDER_WIDTH;
 inline constexpr int BaseWidth = TIVEX_BASE_WIDTH;
 
+// The engine's results are read as signed 16-bit values, as the program always has.
+inline int16_t low16(int32_t value)
+{
+    return static_cast<int16_t>(static_cast<uint16_t>(static_cast<uint32_t>(value) & 0xFFFFu));
+}
+
 struct CheckResult {
     bool loaded = false;  // false: the engine could not be called at all
     int16_t result = 0;   // the engine's result, read as a signed 16-bit value

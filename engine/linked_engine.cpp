@@ -4,16 +4,6 @@
 
 namespace engine {
 
-namespace {
-
-// The engine's results are read as signed 16-bit values, as from the library.
-int16_t low16(int32_t value)
-{
-    return static_cast<int16_t>(static_cast<uint16_t>(static_cast<uint32_t>(value) & 0xFFFFu));
-}
-
-} // namespace
-
 CheckResult LinkedEngine::check(const std::u16string &path)
 {
     tivex::wide::Check found = tivex::wide::check(path);
