@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Windows installer and zip, tried as a user meets them, in a fresh Wine prefix of
-# their own: the MSI installs, the installed program checks a file given the way
+# their own: the MSI installs (the program, its licence and every notice, the Start-menu
+# and Send To entries), the installed program checks a file given the way
 # Explorer gives it (quoted, with a blank in its folder), the MSI uninstalls and leaves
 # nothing of the program behind; the zip unpacks and its program checks the same file.
 # Prints how long installing and uninstalling took.
@@ -58,11 +59,15 @@ for folder in "${start_menus[@]}"; do
   [ -d "$folder" ] && start_menu=$folder
 done
 [ -n "$start_menu" ] || fail "no Start-menu folder Quenbrook"
+licences=()
+for notice in README LGPL-3 GPL-3 FreeType HarfBuzz libpng libjpeg zlib PCRE2 double-conversion GCC-runtime MinGW-w64; do
+  licences+=("$installed/licenses/$notice.txt")
+done
 for file in "$installed/sorvena.exe" "$installed/tivex.dll" "$installed/platforms/qwindows.dll" \
-            "$installed/LICENSE.txt" "$installed/licenses/LGPL-3.txt" \
+            "$installed/LICENSE.txt" "${licences[@]}" \
             "$start_menu/Quenbrook.lnk" "$start_menu/Quenbrook Renamer.lnk" \
             "$send_to/Quenbrook.lnk" "$send_to/Quenbrook Renamer.lnk"; do
-  [ -f "$file" ] || fail "not installed: ${file#"$drive_c/"}"
+  [ -s "$file" ] || fail "not installed: ${file#"$drive_c/"}"
 done
 [ "$(uninstall_entries)" -gt 0 ] || fail "no uninstall entry in the registry"
 checks_the_file 'C:\Program Files\Quenbrook\sorvena.exe'
