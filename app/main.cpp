@@ -2,6 +2,7 @@
 #include "main_window/form_main.h"
 #include "platform/platform.h"
 #include "shell/application.h"
+#include "shell/cmdline.h"
 #include "shell/module1.h"
 
 #include <QApplication>
@@ -43,7 +44,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     shell::nameApplication();
     FormMain formMain(engine::programEngine());
-    formMain.Form_Load(platform::argumentWords(), platform::programName());
+    formMain.Form_Load(cmdline::wordsOf(platform::commandLine()), platform::programName());
     formMain.showAtStart();
     // scripts/run, on a machine that may have no screen, asks for what the windows show
     // as text (on the offscreen platform).

@@ -20,9 +20,15 @@ std::u16string programFolder();
 // without its folder.
 std::u16string programName();
 
-// The command-line words after the program name. POSIX: every non-blank argv element is
-// one word, at most 10. Windows: the raw argument text split as cmdline::splitArguments does.
-std::vector<std::u16string> argumentWords();
+// What the system hands the program after its own name. A POSIX shell has already split
+// and unquoted the words: `words` holds every non-blank argv element, at most 10, and there
+// is no text. Windows hands one text: `text` is everything after the program's own path,
+// untouched, for the program to split by its own rule, and `words` is empty.
+struct CommandLine {
+    std::optional<std::u16string> text;
+    std::vector<std::u16string> words;
+};
+CommandLine commandLine();
 
 // Makes a drive current. POSIX has no drives: the empty drive succeeds, any other fails.
 bool setCurrentDrive(const std::u16string &drive);

@@ -133,15 +133,15 @@ std::u16string programName()
 
 // Each word keeps its bytes exactly (see codepage::nameFromBytes): a byte that is not UTF-8,
 // replaced or dropped, could make the word name a different, existing file.
-std::vector<std::u16string> argumentWords()
+CommandLine commandLine()
 {
     const auto &arguments = storedArguments();
-    std::vector<std::u16string> words;
-    for (std::size_t i = 1; i < arguments.size() && words.size() < MaxArgumentWords; ++i) {
+    CommandLine given;
+    for (std::size_t i = 1; i < arguments.size() && given.words.size() < MaxArgumentWords; ++i) {
         if (!isBlankWord(arguments[i]))
-            words.push_back(codepage::nameFromBytes(arguments[i]));
+            given.words.push_back(codepage::nameFromBytes(arguments[i]));
     }
-    return words;
+    return given;
 }
 
 bool setCurrentDrive(const std::u16string &drive)

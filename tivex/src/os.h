@@ -29,6 +29,9 @@ public:
     File &operator=(const File &) = delete;
 
     static File open(std::string_view path, OpenError &error);
+    // Windows only, for the wide-character path: a full path in UTF-16, the file
+    // system's own text, so that a name outside the ANSI code page can be opened.
+    static File open(std::u16string_view path, OpenError &error);
 
     bool isOpen() const { return m_handle != invalidHandle; }
     uint64_t size() const override { return m_size; }

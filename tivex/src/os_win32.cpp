@@ -113,9 +113,17 @@ void File::close()
 
 File File::open(std::string_view path, OpenError &error)
 {
+    // Bytes the code page cannot read widen to nothing, which opens nothing.
+    const std::wstring wide = widen(path);
+    return open(std::u16string(wide.begin(), wide.end()), error);
+}
+
+File File::open(std::u16string_view path, OpenError &error)
+{
     File file;
-    const std::wstring wide = fileSystemPath(widen(path));
-    if (wide.empty()) {
+    const std::wstring wide = fileSystemPath(std::wstring(path.begin(), path.end()));
+    // A NUL would end the name early, at another file's name.
+    if (wide.empty() || wide.find(L'\0') != std::wstring::npos) {
         error = OpenError::NotFound;
         return file;
     }
