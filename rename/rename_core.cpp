@@ -172,7 +172,8 @@ std::u16string_view markerOf(Mark mark, RenameState state)
 }
 
 FormRenameCore::FormRenameCore(engine::Engine &engine, MessageFn message)
-    : m_engine(engine), m_message(std::move(message)), m_split(Module1::mySplitPath)
+    : m_engine(engine), m_message(std::move(message)), m_platformRename(platform::renameNoReplace),
+      m_split(Module1::mySplitPath)
 {
     m_rename = [this](const std::u16string &from, const std::u16string &to) { return renameOnDisk(from, to); };
 }
@@ -187,10 +188,15 @@ platform::RenameError FormRenameCore::renameOnDisk(const std::u16string &from, c
         if (m_journal)
             m_journal->reserved(m_currentStep, reservation);
     };
-    const platform::RenameError error = platform::renameNoReplace(from, to, &temporary, &watch);
+    const platform::RenameError error = m_platformRename(from, to, &temporary, &watch);
     if (error == platform::RenameError::LeftUnderTemporaryName)
         m_message(Messages::LeftUnderTemporaryName + platform::codepage::readableName(temporary));
     return error;
+}
+
+void FormRenameCore::setPlatformRename(PlatformRenameFn rename)
+{
+    m_platformRename = std::move(rename);
 }
 
 void FormRenameCore::setJournalFolder(std::u16string folder)

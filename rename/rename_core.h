@@ -81,6 +81,9 @@ inline constexpr char16_t LeftUnderTemporaryName[] = u"File Left As ";
 using MessageFn = std::function<void(const std::u16string &)>;
 using RenameFn =
     std::function<platform::RenameError(const std::u16string &from, const std::u16string &to)>;
+using PlatformRenameFn = std::function<platform::RenameError(const std::u16string &from, const std::u16string &to,
+                                                             std::u16string *temporaryName,
+                                                             const platform::RenameWatch *watch)>;
 using SplitPathFn = std::function<int16_t(const std::u16string &path, std::u16string &drive,
                                           std::u16string &folder, std::u16string &name,
                                           std::u16string &base, std::u16string &ext)>;
@@ -134,6 +137,9 @@ public:
     // Tests act between the steps of a run through these; the defaults are the platform's.
     void setRenameFunction(RenameFn rename);
     void setPathSplitter(SplitPathFn split);
+    // The platform's rename under renameOnDisk; tests put the fallback of file systems
+    // without a no-replace rename in its place.
+    void setPlatformRename(PlatformRenameFn rename);
     // Where the runs keep their journals: the user's state folder unless told otherwise.
     void setJournalFolder(std::u16string folder);
 
@@ -222,6 +228,7 @@ private:
     engine::Engine &m_engine;
     MessageFn m_message;
     RenameFn m_rename;
+    PlatformRenameFn m_platformRename;
     SplitPathFn m_split;
 
     // What the last successful run did on disk, step by step, for its undo.

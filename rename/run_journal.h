@@ -31,6 +31,7 @@ struct JournalRecord {
     std::vector<std::pair<std::size_t, platform::FileStamp>> reservations;  // by step
     bool ready = false;     // the plan was written whole; without it nothing was touched
     bool finished = false;  // the run completed; kept so that it can be undone later
+    bool undoing = false;   // an undo of the completed run began and did not end
 };
 
 std::optional<JournalRecord> parseJournal(std::string_view text);
