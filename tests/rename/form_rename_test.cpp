@@ -376,9 +376,12 @@ private slots:
     // left unfinished is put as a question, and "later" changes nothing.
     void theLastRunCanBeUndoneAfterARestartAndAnUnfinishedOneIsAskedAbout()
     {
+        // A state folder of the test's own, on either platform.
         TempFolder state;
         const QByteArray savedState = qgetenv("XDG_STATE_HOME");
+        const QByteArray savedLocal = qgetenv("LOCALAPPDATA");
         qputenv("XDG_STATE_HOME", QByteArray::fromStdString(state.path().string()));
+        qputenv("LOCALAPPDATA", QByteArray::fromStdString(state.path().string()));
         Window earlier;
         earlier.click(earlier.method(5));
         earlier.createAndDrop(names({"a.txt", "b.txt"}));
@@ -412,6 +415,7 @@ private slots:
         QCOMPARE(earlier.filesOnDisk(), names({"a.txt", "b.txt", "c.txt"}));
         QCOMPARE(later.seams.messages.size(), 2);
         qputenv("XDG_STATE_HOME", savedState);
+        qputenv("LOCALAPPDATA", savedLocal);
     }
 
     void aRunRefusesClicksKeysAndDropsAndKeepsTheWindowServed()
