@@ -299,11 +299,25 @@ std::unique_ptr<RunJournal> RunJournal::begin(const std::u16string &stateFolder,
     return std::unique_ptr<RunJournal>(new RunJournal(std::move(file)));
 }
 
+RunJournal::~RunJournal()
+{
+    flushMarks();
+}
+
 void RunJournal::mark(std::string_view word, std::size_t step)
 {
-    std::string line(word);
-    line += ' ' + std::to_string(step) + '\n';
-    m_file->append(line);
+    constexpr std::size_t MarkBatchBytes = 4096;
+    m_pending += word;
+    m_pending += ' ' + std::to_string(step) + '\n';
+    if (m_pending.size() >= MarkBatchBytes)
+        flushMarks();
+}
+
+bool RunJournal::flushMarks()
+{
+    const bool written = m_pending.empty() || m_file->append(m_pending);
+    m_pending.clear();
+    return written;
 }
 
 void RunJournal::stepDone(std::size_t step)
@@ -316,19 +330,23 @@ void RunJournal::stepUndone(std::size_t step)
     mark("undone", step);
 }
 
+// Written at once: recovery removes a reservation only when the journal says it made it.
 void RunJournal::reserved(std::size_t step, const platform::FileStamp &stamp)
 {
-    m_file->append("reserved " + std::to_string(step) + ' ' + stampText(stamp) + '\n');
+    m_pending += "reserved " + std::to_string(step) + ' ' + stampText(stamp) + '\n';
+    flushMarks();
 }
 
 void RunJournal::useTemporary(const std::u16string &temporary)
 {
-    m_file->append("temporary " + encoded(temporary) + '\n');
+    m_pending += "temporary " + encoded(temporary) + '\n';
+    flushMarks();
 }
 
 bool RunJournal::finish()
 {
-    if (!m_file->append("finished\n") || !m_file->sync())
+    m_pending += "finished\n";
+    if (!flushMarks() || !m_file->sync())
         return false;
     removeOlderFinished(folderOfPath(m_file->path()), m_file->path());
     return true;
@@ -336,11 +354,13 @@ bool RunJournal::finish()
 
 bool RunJournal::reopen()
 {
-    return m_file->append("reopened\n") && m_file->sync();
+    m_pending += "reopened\n";
+    return flushMarks() && m_file->sync();
 }
 
 void RunJournal::discard()
 {
+    m_pending.clear();
     platform::removeFile(m_file->path());
 }
 

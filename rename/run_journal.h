@@ -60,11 +60,19 @@ public:
 
     const std::u16string &path() const;
 
+    ~RunJournal();
+    RunJournal(const RunJournal &) = delete;
+    RunJournal &operator=(const RunJournal &) = delete;
+
 private:
     explicit RunJournal(std::unique_ptr<platform::LockedFile> file);
     void mark(std::string_view word, std::size_t step);
+    bool flushMarks();
 
     std::unique_ptr<platform::LockedFile> m_file;
+    // Marks of steps not yet written: they may lag, so they go out a few thousand bytes at
+    // a time rather than in a call of their own per step.
+    std::string m_pending;
 };
 
 // A journal found in the state folder that no living run holds, now held by the caller.
