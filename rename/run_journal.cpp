@@ -1,5 +1,7 @@
 #include "rename/run_journal.h"
 
+#include "platform/platform.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -166,6 +168,12 @@ std::u16string newJournalName()
     return std::u16string(JournalPrefix) + std::u16string(digits.begin(), digits.end()) + std::u16string(JournalSuffix);
 }
 
+std::u16string nameWithoutFolder(const std::u16string &path)
+{
+    const std::size_t separator = path.find_last_of(u"/\\");
+    return separator == std::u16string::npos ? path : path.substr(separator + 1);
+}
+
 std::u16string folderOfPath(const std::u16string &path)
 {
     const std::size_t separator = path.find_last_of(u"/\\");
@@ -233,11 +241,18 @@ std::optional<JournalRecord> parseJournal(std::string_view text)
             const auto step = numberOf<std::size_t>(words[1]);
             if (step && *step < record.steps.size())
                 marks.emplace_back(*step, what == "done");
-        } else if (what == "reserved" && words.size() == 7) {
+        } else if (what == "reserved" && words.size() == 8) {
             const auto step = numberOf<std::size_t>(words[1]);
-            const auto stamp = stampOf(words, 2);
-            if (step && stamp && *step < record.steps.size())
-                record.reservations.emplace_back(*step, *stamp);
+            const std::vector<std::string_view> stampWords(words.begin(), words.begin() + 7);
+            const auto stamp = stampOf(stampWords, 2);
+            const auto name = decoded(words[7]);
+            if (step && stamp && name && *step < record.steps.size())
+                record.reservations.push_back({*step, *name, *stamp});
+        } else if (what == "detour" && words.size() == 3) {
+            const auto step = numberOf<std::size_t>(words[1]);
+            const auto name = decoded(words[2]);
+            if (step && name && *step < record.steps.size())
+                record.detours.emplace_back(*step, *name);
         } else if (what == "temporary" && words.size() == 2) {
             temporary = decoded(words[1]);
         } else if (what == "finished") {
@@ -331,9 +346,16 @@ void RunJournal::stepUndone(std::size_t step)
 }
 
 // Written at once: recovery removes a reservation only when the journal says it made it.
-void RunJournal::reserved(std::size_t step, const platform::FileStamp &stamp)
+void RunJournal::reserved(std::size_t step, const std::u16string &name, const platform::FileStamp &stamp)
 {
-    m_pending += "reserved " + std::to_string(step) + ' ' + stampText(stamp) + '\n';
+    m_pending += "reserved " + std::to_string(step) + ' ' + stampText(stamp) + ' ' + encoded(nameWithoutFolder(name)) + '\n';
+    flushMarks();
+}
+
+// Written before the file moves: a crash in between leaves it under a name the plan lacks.
+void RunJournal::detour(std::size_t step, const std::u16string &temporary)
+{
+    m_pending += "detour " + std::to_string(step) + ' ' + encoded(nameWithoutFolder(temporary)) + '\n';
     flushMarks();
 }
 
@@ -399,17 +421,37 @@ FoundJournals findJournals(const std::u16string &stateFolder)
     return found;
 }
 
+// Whether two of an entry's names differ only in letter case: a folder that ignores case
+// finds the file under either, and only the spelling on disk tells where it is.
+bool namesDifferOnlyInCase(const JournalRecord &record, const std::vector<std::size_t> &steps)
+{
+    std::vector<std::u16string> folded;
+    for (int p = 0; p <= static_cast<int>(steps.size()); ++p)
+        folded.push_back(platform::caseFolded(nameAt(record, steps, p)));
+    std::sort(folded.begin(), folded.end());
+    return std::adjacent_find(folded.begin(), folded.end()) != folded.end();
+}
+
 std::map<int, std::optional<int>> positionsOnDisk(const JournalRecord &record)
 {
     std::map<int, std::optional<int>> positions;
+    std::optional<std::vector<std::u16string>> spelled;  // the folder's entries, read once when needed
     for (const auto &[entry, steps] : stepsByEntry(record)) {
         const auto stamp = record.stamps.find(entry);
         std::optional<int> &position = positions[entry];
         if (stamp == record.stamps.end() || !stamp->second)
             continue;
+        const bool bySpelling = namesDifferOnlyInCase(record, steps);
+        if (bySpelling && !spelled) {
+            spelled = platform::namesInFolder(record.folder);
+            std::sort(spelled->begin(), spelled->end());
+        }
         std::vector<int> matching;
         for (int p = static_cast<int>(steps.size()); p >= 0; --p) {
-            if (holds(record.folder + nameAt(record, steps, p), *stamp->second))
+            const std::u16string name = nameAt(record, steps, p);
+            if (bySpelling && !std::binary_search(spelled->begin(), spelled->end(), name))
+                continue;
+            if (holds(record.folder + name, *stamp->second))
                 matching.push_back(p);
         }
         if (matching.empty())
@@ -441,11 +483,19 @@ RecoveryOutcome recoverJournal(FoundJournal &journal, RecoveryWay way, const Jou
     // Until it ends, a put-back of a finished run is as unfinished as the run once was.
     if (record.finished && journal.file->append("reopened\n"))
         journal.file->sync();
-    // A reservation is removed only while it is still the empty file the fallback made.
-    for (const auto &[step, stamp] : record.reservations) {
-        const std::u16string path = record.folder + record.steps[step].to;
-        if (holds(path, stamp))
+    // A reservation is removed only while it is still the empty entry the fallback made.
+    for (const JournalRecord::Reservation &reservation : record.reservations) {
+        const std::u16string path = record.folder + reservation.name;
+        if (holds(path, reservation.stamp))
             platform::removeFile(path);
+    }
+    // A file caught under the temporary name of a change of letter case goes back to the
+    // name its step took it from, where the plan knows it.
+    for (const auto &[step, temporary] : record.detours) {
+        const auto stamp = record.stamps.find(record.steps[step].entry);
+        const std::u16string path = record.folder + temporary;
+        if (stamp != record.stamps.end() && stamp->second && holds(path, *stamp->second))
+            rename(path, record.folder + record.steps[step].from);
     }
     const auto byEntry = stepsByEntry(record);
     std::map<int, std::optional<int>> positions = positionsOnDisk(record);

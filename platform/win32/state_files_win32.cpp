@@ -79,6 +79,9 @@ std::optional<FileStamp> fileStamp(const std::u16string &path, bool withFileNumb
         }
         if (!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
             stamp->size = joined(info.nFileSizeHigh, info.nFileSizeLow);
+        }
+        // As on POSIX: a lasting file number names the file, and its content is not read.
+        if (!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !withFileNumber) {
             std::array<unsigned char, HeadBytes> head;
             DWORD filled = 0;
             while (filled < HeadBytes) {
