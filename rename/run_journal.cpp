@@ -421,6 +421,8 @@ FoundJournals findJournals(const std::u16string &stateFolder)
     return found;
 }
 
+namespace {
+
 // Whether two of an entry's names differ only in letter case: a folder that ignores case
 // finds the file under either, and only the spelling on disk tells where it is.
 bool namesDifferOnlyInCase(const JournalRecord &record, const std::vector<std::size_t> &steps)
@@ -431,6 +433,8 @@ bool namesDifferOnlyInCase(const JournalRecord &record, const std::vector<std::s
     std::sort(folded.begin(), folded.end());
     return std::adjacent_find(folded.begin(), folded.end()) != folded.end();
 }
+
+} // namespace
 
 std::map<int, std::optional<int>> positionsOnDisk(const JournalRecord &record)
 {
