@@ -1,6 +1,7 @@
 #include "rename/form_rename.h"
 
 #include "rename/rename_list_model.h"
+#include "rename/run_messages.h"
 #include "shell/dropped_files.h"
 #include "shell/seams.h"
 #include "shell/ui_controls.h"
@@ -8,6 +9,7 @@
 #include "shell/ui_units.h"
 #include "shell/version.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -182,7 +184,7 @@ FormRename::FormRename(engine::Engine &engine, QWidget *parent)
     // window repaint as the engine's calls do.
     m_core.setRenameFunction([this](const std::u16string &from, const std::u16string &to) {
         m_run.keepPainted();
-        return platform::renameNoReplace(from, to);
+        return m_core.renameOnDisk(from, to);
     });
     createControls();
     applyLayout();
@@ -253,6 +255,15 @@ void FormRename::createControls()
     connect(CmdRenGo, &QPushButton::clicked, this, &FormRename::CmdRenGo_Click);
     connect(CmdRenGoBack, &QPushButton::clicked, this, &FormRename::CmdRenGoBack_Click);
     connect(CmdRenExit, &QPushButton::clicked, this, &FormRename::CmdRenExit_Click);
+    ActRenUndoLast = new QAction(QString::fromUtf16(renamer::RunMessages::UndoLastRunAction), this);
+    ActRenUndoLast->setObjectName(QStringLiteral("ActRenUndoLast"));
+    ActRenUndoLast->setShortcut(QKeySequence::Undo);
+    ActRenUndoLast->setShortcutContext(Qt::WindowShortcut);
+    ActRenUndoLast->setEnabled(false);
+    addAction(ActRenUndoLast);
+    ListViewFiles->setContextMenuPolicy(Qt::ActionsContextMenu);
+    ListViewFiles->addAction(ActRenUndoLast);
+    connect(ActRenUndoLast, &QAction::triggered, this, &FormRename::ActRenUndoLast_Triggered);
     // The guidance lies over the frame's lower right corner and must stay readable.
     TextMes->raise();
 }
@@ -386,6 +397,7 @@ void FormRename::ShowRenameList()
     const RenameState state = m_core.RenState;
     const renamer::StateLook &look = renamer::lookOf(state);
     TextMes->setText(text(look.guidance));
+    ActRenUndoLast->setEnabled(m_core.lastRunCanBeUndone());
     // The disk and the list may disagree: everything but the exit stays unusable, and
     // the name boxes ignore changes until a new list is dropped. The focus leaves the
     // button that just became unusable for the one way on.
@@ -475,6 +487,16 @@ void FormRename::showNumberText()
     RenUpdating = true;
     TxtFnameNum->setText(QString::fromStdU16String(m_core.RenNumText));
     RenUpdating = false;
+}
+
+void FormRename::ActRenUndoLast_Triggered()
+{
+    if (!m_core.lastRunCanBeUndone())
+        return;
+    m_run.run([this] {
+        m_core.undoLastRun();
+        ShowRenameList();
+    });
 }
 
 void FormRename::CmdRenExit_Click()

@@ -173,12 +173,15 @@ bool sameIgnoringCase(const std::u16string &a, const std::u16string &b)
 // place; some file systems report success and keep the old spelling (Wine over a
 // case-sensitive one does). The spelling is checked, and where it stayed the file goes
 // through a temporary name beside it, put back if the second step fails.
-RenameError renameCaseOnly(const std::u16string &from, const std::u16string &to, std::u16string *temporaryName)
+RenameError renameCaseOnly(const std::u16string &from, const std::u16string &to, std::u16string *temporaryName,
+                           const RenameWatch *watch)
 {
     const RenameError direct = moveNoReplace(from, to);
     if (direct != RenameError::None || spelledName(to) == nameOf(to))
         return direct;
     const std::u16string temporary = to + u".sorvena-rename-" + win32::fromWide(std::to_wstring(GetCurrentProcessId()));
+    if (watch && watch->detour)
+        watch->detour(temporary);
     const RenameError parked = moveNoReplace(from, temporary);
     if (parked != RenameError::None)
         return parked;
@@ -195,14 +198,18 @@ RenameError renameCaseOnly(const std::u16string &from, const std::u16string &to,
 
 } // namespace
 
-RenameError renameNoReplace(const std::u16string &from, const std::u16string &to, std::u16string *temporaryName)
+// MoveFileExW never replaces without being asked to, on every file system Windows
+// mounts, so the reservation that POSIX needs on some of them has no place here; the
+// watch hears only of the detour of a change of letter case.
+RenameError renameNoReplace(const std::u16string &from, const std::u16string &to, std::u16string *temporaryName,
+                            const RenameWatch *watch)
 {
     if (from == to)
         return RenameError::TargetExists;
     if (from.empty() || to.empty())
         return RenameError::InvalidName;
     if (sameIgnoringCase(from, to))
-        return renameCaseOnly(from, to, temporaryName);
+        return renameCaseOnly(from, to, temporaryName, watch);
     return moveNoReplace(from, to);
 }
 
@@ -237,6 +244,28 @@ bool folderIgnoresCase(const std::u16string &folder)
 {
     const DWORD attributes = GetFileAttributesW(win32::fileSystemPath(folder).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool nameFitsFileSystem(const std::u16string &name)
+{
+    // What NTFS, FAT and exFAT hold in one name, in UTF-16 units.
+    constexpr std::size_t MaxNameUnits = 255;
+    return name.size() <= MaxNameUnits;
+}
+
+// NTFS and ReFS give a file one number for life; FAT and exFAT make it up from where
+// the entry lies, which a rename changes.
+bool folderKeepsFileNumbers(const std::u16string &folder)
+{
+    std::wstring root(MAX_PATH + 1, L'\0');
+    if (!GetVolumePathNameW(win32::toWide(folder).c_str(), root.data(), static_cast<DWORD>(root.size())))
+        return false;
+    std::array<wchar_t, MAX_PATH + 1> system{};
+    if (!GetVolumeInformationW(root.c_str(), nullptr, 0, nullptr, nullptr, nullptr, system.data(),
+                               static_cast<DWORD>(system.size())))
+        return false;
+    const std::wstring_view name = system.data();
+    return name == L"NTFS" || name == L"ReFS";
 }
 
 // Only "no such file" and "no such folder" rule a name out; any other failure (access
