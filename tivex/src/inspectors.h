@@ -76,6 +76,7 @@ std::string_view printerFontBinary(Source &source);
 std::string_view consoleFont(Source &source);
 std::string_view postScript(Source &source);
 std::string_view sqlite(Source &source);
+std::string_view sqliteWalIndex(Source &source);
 std::string_view torrent(Source &source);
 std::string_view derCertificate(Source &source);
 std::string_view openPgp(Source &source);
@@ -85,6 +86,12 @@ std::string_view sixel(Source &source);
 std::string_view truevisionTga(Source &source);
 std::string_view binaryStl(Source &source);
 std::string_view pdfAfterJunk(Source &source);
+
+// Office formats of the DOS and early Windows years
+std::string_view corelWpc(Source &source);
+std::string_view pageMaker(Source &source);
+std::string_view lotusClassic(Source &source);
+std::string_view lotus(Source &source);
 
 } // namespace inspect
 } // namespace tivex

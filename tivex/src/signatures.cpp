@@ -115,7 +115,7 @@ constexpr Signature Signatures[] = {
     {0, "ITSF\x03\x00\x00\x00"sv, {}, "chm"},
     {0, "ITOLITLS"sv, {}, "lit"},
     {0, "\x3F\x5F\x03\x00"sv, {}, "hlp"},
-    {0, "\xFFWPC"sv, {}, "wpd"},
+    {0, "\xFFWPC"sv, {}, {}, corelWpc},
     {0, "\x1B%-12345X"sv, {}, "pcl"},
     {0, "\x1B" "E\x1B"sv, {}, "pcl"},
     {0, ") HP-PCL XL"sv, {}, "pcl"},
@@ -124,6 +124,12 @@ constexpr Signature Signatures[] = {
     {0, "\xF7\xCA"sv, {}, "tex-vf"},
     {60, "BOOKMOBI"sv, {}, "mobi"},
     {60, "TEXtREAd"sv, {}, "pdb-palm"},
+
+    // Office formats of the DOS and early Windows years
+    {0, "\x00\x00\x02\x00"sv, {}, {}, lotusClassic}, // after the cursor directory's row
+    {0, "\x00\x00\x1A\x00"sv, {}, {}, lotus},
+    {4, "\x00\x00\xFF\x99"sv, {}, {}, pageMaker},
+    {4, "\x00\x00\x99\xFF"sv, {}, {}, pageMaker},
 
     // Archives, compressed data and disk images
     {0, "PK\x03\x04"sv, {}, {}, zip},
@@ -318,6 +324,11 @@ constexpr Signature Signatures[] = {
     {0, "LPKSHHRH"sv, {}, "journal"},
     {0, "\xD0\x0D\xFE\xED"sv, {}, "dtb"},
     {0, "SQLite format 3\x00"sv, {}, {}, sqlite},
+    {0, "** This file contains an SQLite 2"sv, {}, "sqlite2"},
+    {0, "\x37\x7F\x06\x82\x00\x2D\xE2\x18"sv, {}, "sqlite-wal"}, // the magic, then format version 3007000
+    {0, "\x37\x7F\x06\x83\x00\x2D\xE2\x18"sv, {}, "sqlite-wal"},
+    {0, "\x18\xE2\x2D\x00"sv, {}, {}, sqliteWalIndex}, // version 3007000, little-endian writer
+    {0, "\x00\x2D\xE2\x18"sv, {}, {}, sqliteWalIndex},
     {0, "\x00\x01\x00\x00Standard Jet DB"sv, {}, "mdb"},
     {0, "\x00\x01\x00\x00Standard ACE DB"sv, {}, "accdb"},
     {12, "\x00\x06\x15\x61"sv, {}, "bdb"},
