@@ -93,5 +93,9 @@ std::string_view pageMaker(Source &source);
 std::string_view lotusClassic(Source &source);
 std::string_view lotus(Source &source);
 
+// What a gzip stream or a tar archive holds
+std::string_view gzip(Source &source);
+std::string_view ustar(Source &source);
+
 } // namespace inspect
 } // namespace tivex

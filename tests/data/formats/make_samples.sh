@@ -417,7 +417,14 @@ def lotus(path, version):
     write(path, records + struct.pack("<HH", 1, 0))
 
 
-KINDS = {"sqlite2": sqlite2, "ole2": ole2, "wpc": wpc, "pagemaker": pagemaker, "lotus": lotus}
+def emf(path):
+    """An enhanced metafile: the header record (type 1, " EMF" at 40), then EOF."""
+    header = struct.pack("<II4i4i4sIIIHH", 1, 88, 0, 0, 10, 10, 0, 0, 264, 264, b" EMF", 0x10000, 108, 2, 1, 0)
+    header += struct.pack("<IIII", 0, 0, 0, 0) + struct.pack("<iiii", 1024, 768, 320, 240)
+    write(path, header[:88] + struct.pack("<IIIII", 14, 20, 0, 16, 20))
+
+
+KINDS = {"sqlite2": sqlite2, "ole2": ole2, "wpc": wpc, "pagemaker": pagemaker, "lotus": lotus, "emf": emf}
 
 if __name__ == "__main__":
     KINDS[sys.argv[1]](*sys.argv[2:])
@@ -511,6 +518,67 @@ for kind in "lotus.wks 0404 WorKSheet, version 1" "symphony.wrk 0405 Symphony Wo
   read -r name version words <<<"$kind"
   handmade "$name" "$words" "python3 forge.py lotus $name $version"
 done
+
+# Packages led by their media type: a stored member named "mimetype" first, as the
+# OpenDocument, OpenOffice.org 1, HWPX and CorelDRAW packages store it.
+package() { # package NAME MEDIA-TYPE MEMBER...: zip with the media type first
+  local name=$1 type=$2
+  shift 2
+  printf %s "$type" >mimetype && zip -q0X "$name" mimetype && zip -qX "$name" "$@"
+}
+printf '<?xml version="1.0" encoding="UTF-8"?>\n<office:document-content office:version="1.3"/>\n' >content.xml
+for kind in "image.odi application/vnd.oasis.opendocument.image OpenDocument Image" \
+    "image.oti application/vnd.oasis.opendocument.image-template OpenDocument Image Template" \
+    "web.oth application/vnd.oasis.opendocument.text-web OpenDocument HTML Document Template" \
+    "master.otm application/vnd.oasis.opendocument.text-master-template OpenDocument" \
+    "global.sxg application/vnd.sun.xml.writer.global OpenOffice.org 1.x Writer global document" \
+    "formula.sxm application/vnd.sun.xml.math OpenOffice.org 1.x Math document" \
+    "database.sdb application/vnd.sun.xml.base OpenOffice.org 1.x Database file" \
+    "extension.oxt application/vnd.openofficeorg.extension OpenOffice/LibreOffice Extension" \
+    "hangul.hwpx application/hwp+zip application/hwp+zip" \
+    "drawing.cdr application/x-vnd.corel.zcf.draw.document+zip Corel Draw drawing, version 17-22" \
+    "template.cdt application/x-vnd.corel.zcf.draw.template+zip Corel Draw template, version 17-22" \
+    "designer.des application/x-vnd.corel.zcf.designer.document+zip Corel DESIGNER graphics, version 17-21" \
+    "symbols.csl application/x-vnd.corel.zcf.symbol.library+zip Corel Symbol Library, version 17-22"; do
+  read -r name type words <<<"$kind"
+  handmade "$name" "$words" "package $name $type content.xml"
+done
+
+# Documents that their programs save gzip-compressed: gzip around the documented start.
+gzipped() { # gzipped NAME: gzip -9n of what stdin gives
+  gzip -9n >"$1"
+}
+handmade diagram.dia "gzip compressed data" "printf '%s\n' '<?xml version=\"1.0\" encoding=\"UTF-8\"?>' \
+  '<dia:diagram xmlns:dia=\"http://www.lysator.liu.se/~alla/dia/\">' '  <dia:layer name=\"Background\" visible=\"true\" active=\"true\"/>' \
+  '</dia:diagram>' | gzipped diagram.dia"
+handmade book.gnucash "gzip compressed data" "printf '%s\n' '<?xml version=\"1.0\" encoding=\"utf-8\" ?>' \
+  '<gnc-v2 xmlns:gnc=\"http://www.gnucash.org/XML/gnc\" xmlns:cd=\"http://www.gnucash.org/XML/cd\">' \
+  '<gnc:count-data cd:type=\"book\">1</gnc:count-data>' '</gnc-v2>' | gzipped book.gnucash"
+handmade money.kmy "gzip compressed data" "printf '%s\n' '<?xml version=\"1.0\" encoding=\"utf-8\"?>' '<!DOCTYPE KMYMONEY-FILE>' \
+  '<KMYMONEY-FILE>' ' <FILEINFO><VERSION id=\"1\"/></FILEINFO>' '</KMYMONEY-FILE>' | gzipped money.kmy"
+handmade notes.xoj "gzip compressed data" "printf '%s\n' '<?xml version=\"1.0\" standalone=\"no\"?>' '<xournal version=\"0.4.8\">' \
+  '<page width=\"612.00\" height=\"792.00\"><background type=\"solid\" color=\"white\" style=\"lined\" /><layer></layer></page>' \
+  '</xournal>' | gzipped notes.xoj"
+handmade letter.zabw "gzip compressed data" "printf '%s\n' '<?xml version=\"1.0\" encoding=\"UTF-8\"?>' \
+  '<!DOCTYPE abiword PUBLIC \"-//ABISOURCE//DTD AWML 1.0 Strict//EN\" \"http://www.abisource.com/awml.dtd\">' \
+  '<abiword template=\"false\" xmlns=\"http://www.abisource.com/awml.dtd\" version=\"3.0.5\" fileformat=\"1.1\">' \
+  '<section><p>hello</p></section>' '</abiword>' | gzipped letter.zabw"
+handmade drawing.svgz "gzip compressed data" "printf '%s\n' '<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"8\" height=\"8\">' \
+  '<rect width=\"4\" height=\"4\"/></svg>' | gzipped drawing.svgz"
+handmade image.xcfgz "gzip compressed data" "python3 -c 'import struct, sys
+sys.stdout.buffer.write(b\"gimp xcf v011\\0\" + struct.pack(\">IIII\", 8, 8, 0, 0) + bytes(64))' | gzipped image.xcfgz"
+handmade workspace.rdata "gzip compressed data" "python3 -c 'import struct, sys
+sys.stdout.buffer.write(b\"RDX3\\nX\\n\" + struct.pack(\">III\", 3, 0x40200, 0x30500) + struct.pack(\">I\", 5) + b\"UTF-8\" + struct.pack(\">I\", 254))' |
+  gzipped workspace.rdata"
+handmade floppy.adz "gzip compressed data" "python3 -c 'import struct, sys
+sys.stdout.buffer.write(b\"DOS\\0\" + struct.pack(\">II\", 0, 880) + bytes(1012) + bytes(4096))' | gzipped floppy.adz"
+handmade metafile.emz "gzip compressed data" "python3 forge.py emf plain.emf && gzipped metafile.emz < plain.emf"
+sample payload.dz dictzip "cp payload.txt dict.txt && touch -d @1700000000 dict.txt && dictzip dict.txt && mv dict.txt.dz payload.dz"
+
+# A virtual machine: the descriptor first in a tar archive, the disks after it.
+handmade machine.ova "POSIX tar archive" "printf '%s\n' '<?xml version=\"1.0\"?>' \
+  '<Envelope xmlns=\"http://schemas.dmtf.org/ovf/envelope/1\"><References/><DiskSection/></Envelope>' >machine.ovf &&
+  printf 'KDMV' >disk1.vmdk && tar --format=ustar --mtime=@0 -cf machine.ova machine.ovf disk1.vmdk"
 
 echo "make_samples: $made samples made in $here"
 if ((${#failed[@]})); then
