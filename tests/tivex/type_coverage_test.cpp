@@ -1,14 +1,13 @@
 // Every type the engine recognises from content, checked the way users meet it: the
-// file without an extension, under its own extensions, and under a wrong one. Types
-// named by a plain signature get a sample built from that signature (so a signature
-// that an earlier one shadows fails here). A type that a real-tool sample in
-// tests/data/formats shows is checked there; the others have a hand-made sample below.
+// file without an extension, under its own extensions, and under a wrong one. A type that
+// a sample in tests/data/formats shows is checked there; the hand-made samples below
+// cover structures those samples leave out. A sample built from the engine's own
+// signature table would prove nothing, so every type needs one made from elsewhere.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,7 +17,6 @@
 
 #include "sample_files.h"
 #include "samples.h"
-#include "signatures.h"
 #include "test_support.h"
 #include "text_util.h"
 #include "tivex_engine.h"
@@ -401,33 +399,6 @@ std::vector<TypeSample> handMadeSamples()
     };
 }
 
-// Leading bytes where a format has them, and room for the inspectors after them.
-std::string signatureAt(uint32_t offset, std::string_view bytes)
-{
-    return std::string(offset, '\0') + std::string(bytes) + std::string(512, '\0');
-}
-
-std::vector<TypeSample> signatureSamples()
-{
-    std::vector<TypeSample> samples;
-    std::map<std::string, int> seen;
-    for (const Signature &signature : allSignatures()) {
-        if (signature.inspector || signature.typeId.empty())
-            continue;
-        const std::string id(signature.typeId);
-        samples.push_back({"signature_" + id + "_" + std::to_string(seen[id]++), id, signatureAt(signature.offset, signature.bytes)});
-    }
-    return samples;
-}
-
-std::vector<TypeSample> allSamples()
-{
-    std::vector<TypeSample> samples = handMadeSamples();
-    for (TypeSample &sample : signatureSamples())
-        samples.push_back(std::move(sample));
-    return samples;
-}
-
 std::string upper(std::string_view text)
 {
     std::string result(text);
@@ -539,7 +510,7 @@ TEST_P(EveryType, survivesBeingCutOffAnywhere)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Samples, EveryType, ::testing::ValuesIn(allSamples()), labelOf);
+INSTANTIATE_TEST_SUITE_P(Samples, EveryType, ::testing::ValuesIn(handMadeSamples()), labelOf);
 
 // ---- The table itself ---------------------------------------------------------------
 
@@ -555,6 +526,7 @@ TEST(TypeTableRows, areWellFormed)
         EXPECT_NE(type.mime.find('/'), std::string_view::npos) << type.id;
         EXPECT_FALSE(type.descJa.empty()) << type.id;
         EXPECT_FALSE(type.descEn.empty()) << type.id;
+        EXPECT_FALSE(type.source.empty()) << type.id << ": name the public document its facts come from";
         EXPECT_LE(type.descJa.size() + std::string_view("（UTF-8 BOM 付き）").size(), size_t{TIVEX_DESC_WIDTH}) << type.id;
         EXPECT_TRUE(isValidUtf8(type.descJa)) << type.id;
         EXPECT_LE(type.ext.size(), names::MaxExtensionCharacters) << type.id;
@@ -634,24 +606,65 @@ TEST(TypeTableRows, familyTreesEndAtARoot)
     }
 }
 
-TEST(EveryTypeCoverage, everyTypeTheContentCanProveHasASample)
+// Types whose sample is still to be made (by the real program that writes the format,
+// or by hand from its documented structure, in tests/data/formats/make_samples.sh). The
+// list only shrinks: a type that gains a sample must leave it.
+constexpr std::string_view AwaitingASample[] = {
+    "accdb"sv, "ace"sv, "alz"sv, "amr"sv, "ape"sv, "apm"sv, "arrow"sv, "avr"sv, "avro"sv, "awb"sv, "bdb"sv,
+    "bik"sv, "blend"sv, "bpg"sv, "bz3"sv, "cab-installshield"sv, "cals"sv, "chm"sv, "cin"sv, "clang-pch"sv,
+    "codec2"sv, "cramfs"sv, "crw"sv, "crx"sv, "dcx"sv, "dex"sv, "dff"sv, "dirac"sv, "dmp"sv, "dnxhd"sv,
+    "dpx"sv, "dsf"sv, "dtb"sv, "dts"sv, "dv"sv, "dvi"sv, "dwg"sv, "elc"sv, "evtx"sv, "exr"sv, "fbx"sv, "ff"sv,
+    "fits"sv, "gbr"sv, "gch"sv, "gdbm"sv, "gguf"sv, "git-bundle"sv, "git-index"sv, "git-pack"sv,
+    "git-pack-index"sv, "glb"sv, "gvariant"sv, "hcom"sv, "hdf5"sv, "hlp"sv, "icc"sv, "icns"sv, "ircam"sv,
+    "it"sv, "ivf"sv, "jbig2"sv, "jks"sv, "jls"sv, "jmod"sv, "jng"sv, "journal"sv, "jxr"sv, "kbx"sv, "kdb"sv,
+    "kdbx"sv, "ktx"sv, "ktx2"sv, "kvag"sv, "linux-swap"sv, "lit"sv, "llvm-bc"sv, "lnk"sv, "lrz"sv, "luac"sv,
+    "lzh"sv, "mat"sv, "mdb"sv, "mgc"sv, "mid"sv, "mng"sv, "mobi"sv, "mod"sv, "mpc"sv, "mxf"sv, "nes"sv,
+    "netcdf"sv, "npy"sv, "nut"sv, "openssl-enc"sv, "orf"sv, "paf"sv, "parquet"sv, "pat"sv, "pcap"sv,
+    "pcapng"sv, "pcd"sv, "pcf"sv, "pcl"sv, "pdb-msf"sv, "pdb-palm"sv, "pgx"sv, "pict"sv, "ply"sv, "psb"sv,
+    "psion-record"sv, "pst"sv, "pvf"sv, "qcow2"sv, "qm"sv, "qoi"sv, "ra"sv, "raf"sv, "rar"sv, "ras"sv,
+    "rdb"sv, "regf"sv, "res"sv, "rm"sv, "rw2"sv, "s3m"sv, "ser"sv, "shp"sv, "simg"sv, "sit"sv, "smjpeg"sv,
+    "smk"sv, "smp"sv, "sndt"sv, "sox"sv, "sph"sv, "squashfs"sv, "swf"sv, "sz"sv, "t42"sv, "tex-pk"sv,
+    "tex-vf"sv, "tflite"sv, "tta"sv, "ttc"sv, "txw"sv, "typelib"sv, "tzif"sv, "vdi"sv, "vhdx"sv, "vicar"sv,
+    "viff"sv, "vips"sv, "vmdk"sv, "vmdk-descriptor"sv, "wim"sv, "wmf"sv, "wtv"sv, "wv"sv, "wve"sv,
+    "xar"sv, "xcf"sv, "xi"sv, "xm"sv, "zoo"sv, "zpaq"sv,
+};
+
+std::set<std::string> typesWithASample()
 {
     std::set<std::string> covered;
-    for (const TypeSample &sample : allSamples())
+    for (const TypeSample &sample : handMadeSamples())
         covered.insert(sample.typeId);
     std::string error;
     const auto rows = evidence::loadSampleTable(error);
-    ASSERT_TRUE(rows) << error;
-    for (const evidence::SampleRow &row : *rows) {
+    EXPECT_TRUE(rows) << error;
+    for (const evidence::SampleRow &row : rows.value_or(std::vector<evidence::SampleRow>())) {
         const auto bytes = evidence::readSample(row.file);
         const Detection detection = bytes ? detectBytes(ByteView(*bytes)) : Detection{};
         if (row.gap.empty() && detection.type)
             covered.insert(std::string(detection.type->id));
     }
+    return covered;
+}
+
+// A changed signature byte, or a signature an earlier row shadows, fails here: the type's
+// sample no longer comes out as that type.
+TEST(EveryTypeCoverage, everyTypeTheContentCanProveHasASampleFromOutsideItsTable)
+{
+    const std::set<std::string> covered = typesWithASample();
+    const std::set<std::string_view> awaiting(std::begin(AwaitingASample), std::end(AwaitingASample));
     for (const TypeInfo &type : allTypes()) {
-        if (!type.has(NameOnly)) {
-            EXPECT_TRUE(covered.count(std::string(type.id))) << "no sample recognised as " << type.id;
+        if (type.has(NameOnly))
+            continue;
+        const bool hasSample = covered.count(std::string(type.id)) != 0;
+        if (awaiting.count(type.id)) {
+            EXPECT_FALSE(hasSample) << type.id << " has a sample now: take it off the awaiting list";
+        } else {
+            EXPECT_TRUE(hasSample) << "no sample recognised as " << type.id;
         }
+    }
+    for (const std::string_view id : awaiting) {
+        const TypeInfo *type = typeById(id);
+        EXPECT_TRUE(type && !type->has(NameOnly)) << id << " on the awaiting list is no content-recognised type";
     }
 }
 

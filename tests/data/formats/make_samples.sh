@@ -4,24 +4,23 @@
 # Only the small results are kept (each under 64 KiB); the seeds they are made from are
 # written to a temporary folder and thrown away.
 #
-# The tools are for making samples only: neither the build nor CI runs this script. To
-# remake the samples on Debian 12:
+# The tools are for making samples only: neither the build nor CI runs this script. It
+# installs them itself through `scripts/setup samples` (Debian 12's packages); then
 #
-#   apt-get install --no-install-recommends imagemagick graphicsmagick webp libjxl-tools \
-#     libheif-examples librsvg2-bin graphviz ghostscript libreoffice-core libreoffice-writer \
-#     libreoffice-calc libreoffice-impress libreoffice-draw pandoc ffmpeg sox lame flac \
-#     vorbis-tools opus-tools gzip bzip2 xz-utils zstd lz4 lzip lzop ncompress p7zip-full zip \
-#     tar cpio binutils dpkg gcab arj sqlite3 gcc default-jdk-headless python3 fontforge \
-#     woff2 gettext openssl sharutils groff qpdf djvulibre-bin msitools mktorrent \
-#     gcc-mingw-w64-x86-64-posix lld speex netpbm gnupg
 #   tests/data/formats/make_samples.sh
 #
 # Running it again remakes every sample in place; a tool that is missing or fails is
 # reported and its samples are left as they were. expected.tsv, beside this script, says
 # what each sample is; a new sample needs a row there.
+#
+# Where no program in Debian writes a format, its sample is assembled here by hand from the
+# format's published structure (the `assembled` rows, each saying where the structure is
+# documented); `file` must name such a sample as the same format, so that it does not rest
+# on our reading of the documents alone.
 set -uo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+"$here/../../../scripts/setup" samples || exit 1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
@@ -48,6 +47,29 @@ sample() {
   cp "$name" "$here/$name"
   made=$((made + 1))
 }
+
+# assembled NAME SOURCE FILE_SAYS COMMAND: a sample that no program in Debian writes, put
+# together by COMMAND from the structure that SOURCE documents. It is kept only when
+# `file -b` describes it with the extended regular expression FILE_SAYS (case ignored), so
+# a second reader of the same documents agrees on what it is; FILE_SAYS "-" marks a
+# format `file` does not know at all.
+assembled() {
+  local name=$1 source=$2 file_says=$3 command=$4
+  rm -f "$name"
+  if ! (eval "$command") >>"$work/log" 2>&1 || [ ! -s "$name" ]; then
+    failed+=("$name (assembled from $source)")
+    return
+  fi
+  if [ "$file_says" != - ] && ! file -b $file_flags "$name" | grep -Eqi -- "$file_says"; then
+    failed+=("$name (file says: $(file -b $file_flags "$name"))")
+    return
+  fi
+  cp "$name" "$here/$name"
+  made=$((made + 1))
+  hand_made=$((hand_made + 1))
+}
+hand_made=0
+file_flags= # options for that file run, where a format needs them
 
 # ---- Seeds (not kept) --------------------------------------------------------------
 cat >seed.md <<'TEXT'
@@ -300,22 +322,8 @@ sample changes.diff diffutils "sed s/pears/apples/ seed.md > seed2.md; diff -u s
 sample payload.uue sharutils "uuencode payload.txt payload.txt > payload.uue"
 
 # ---- Formats without a Debian tool that writes them --------------------------------
-# These samples are assembled by hand from each format's documented structure (the
-# header fields, directory entries or records a reader checks), with forge.py below.
-# Where `file` knows the format, the sample must be named as that format by `file` too:
-# handmade checks its words.
-
-# handmade NAME WORDS COMMAND: like sample, and `file -b NAME` must contain WORDS
-# (file_flags, when set, go to file).
-file_flags=
-handmade() {
-  local name=$1 words=$2 command=$3
-  sample "$name" "by hand" "$command"
-  if [ -n "$words" ] && [ -s "$here/$name" ] && ! file -b $file_flags "$here/$name" | grep -qF -- "$words"; then
-    failed+=("$name (file does not call it '$words': $(file -b $file_flags "$here/$name"))")
-  fi
-}
-
+# forge.py writes the documented structures these samples are assembled from: the header
+# fields, directory entries or records that a reader of each format checks.
 cat >forge.py <<'PY'
 """Writes small files in documented binary layouts: forge.py KIND OUTPUT ARGS..."""
 import struct
@@ -441,56 +449,56 @@ shutil.copy("wal.db-wal", "copy.db-wal"); shutil.copy("wal.db-shm", "copy.db-shm
 }
 sample sqlite-wal.db-wal python3 "rm -f wal.db*; open_wal && cp copy.db-wal sqlite-wal.db-wal"
 sample sqlite-shm.db-shm python3 "rm -f wal.db*; open_wal && cp copy.db-shm sqlite-shm.db-shm"
-handmade sqlite2.sqlite "SQLite 2.x database" "python3 forge.py sqlite2 sqlite2.sqlite"
+assembled sqlite2.sqlite "SQLite 2 file format" "SQLite 2.x database" "python3 forge.py sqlite2 sqlite2.sqlite"
 sample fossil.fossil fossil "fossil init --admin-user sample fossil.fossil >/dev/null &&
   sqlite3 fossil.fossil 'pragma page_size=512; vacuum;'"
 sample checkout.fslckout fossil "mkdir -p checkout && cd checkout && fossil open ../fossil.fossil >/dev/null &&
   cp .fslckout ../checkout.fslckout"
-handmade tiles.mbtiles "MBTiles tileset" "sqlite3 tiles.mbtiles 'pragma application_id=0x4d504258;
+assembled tiles.mbtiles "MBTiles 1.3 specification" "MBTiles tileset" "sqlite3 tiles.mbtiles 'pragma application_id=0x4d504258;
   create table metadata (name text, value text); insert into metadata values (\"name\", \"sample\"), (\"format\", \"png\");
   create table tiles (zoom_level integer, tile_column integer, tile_row integer, tile_data blob);'"
-handmade workbook.maple "Maple Workbook" "sqlite3 workbook.maple 'pragma application_id=0x5cde09ef; create table t(x);'"
+assembled workbook.maple "SQLite application id register" "Maple Workbook" "sqlite3 workbook.maple 'pragma application_id=0x5cde09ef; create table t(x);'"
 
 # Compound documents of other programs: the class id of the root storage, or the first
 # entries' names in their places.
 # file's own compound-document reader answers first and names only Office files: the
 # check asks file's magic without it.
 ole2() { python3 forge.py ole2 "$@"; }
-handmade_ole2() { file_flags="-e cdf" handmade "$@"; }
+assembled_ole2() { file_flags="-e cdf" assembled "$@"; }
 summary=$'\x05SummaryInformation'
-handmade_ole2 works.wps "Works 5-6 document" "ole2 works.wps b25aa40e0a9ed111a40700c04fb932ba CompObj MatOST $summary"
-handmade_ole2 works-old.wps "Works 3.0 document" "ole2 works-old.wps 00000000000000000000000000000000 MatOST CompObj"
-handmade_ole2 works.wdb "Works 4 database" "ole2 works.wdb c3dbcd28e20ace11a29a00aa004a1a72 CompObj $summary"
-handmade_ole2 works.xlr "Works 6-9 spreadsheet" "ole2 works.xlr 00000000000000000000000000000000 Workbook WksSSWorkBook $summary"
-handmade_ole2 works.wsb "Works portfolio" "ole2 works.wsb c0c7266eb98cd311a1c800c04f612452 PfOrder __LastID __SizeUsed"
-handmade_ole2 project.mpp "Project" "ole2 project.mpp 3a8fb774c8c8d111be1100c04fb6faf1 'Props' 'TBkndTask' $summary"
-handmade_ole2 binder.obd "Office Binder" "ole2 binder.obd 0004855964661b10b21c00aa004ba90b Binder $summary"
-handmade_ole2 addin.ppa "PowerPoint Addin" "ole2 addin.ppa f04672810a72cf11871800aa0060263b VBA PROJECT PROJECTwm"
-handmade_ole2 fax.awd "At Work fax" "ole2 fax.awd 801cb0023de01a10b29400dd010f2bf9 Documents Persistent"
-handmade_ole2 outlook.srs "Outlook Send Receive" "ole2 outlook.srs 00000000000000000000000000000000 __CollDataStm"
-handmade_ole2 gallery.cag "Clip Art Gallery" "ole2 gallery.cag 00000000000000000000000000000000 Category Clip"
-handmade_ole2 installer.rra "Windows temporarily installer" "ole2 installer.rra 00000000000000000000000000000000 Property StrIndex_StringTable"
-handmade_ole2 system.nfo "old Systeminfo" "ole2 system.nfo 00000000000000000000000000000000 Control000 Data000"
-handmade_ole2 autoruns.arn "AutoRuns" "ole2 autoruns.arn 00000000000000000000000000000000 Header Items 0"
-handmade_ole2 wizard.mdz "Access wizard template" "ole2 wizard.mdz 00000000000000000000000000000000 $summary $'\x05DocumentSummaryInformation' TemplateID"
-handmade_ole2 greenstreet.art "Greenstreet Art" "ole2 greenstreet.art 602c020000000000c000000000000046 CONTENT"
-handmade_ole2 image.fpx "FlashPIX" "ole2 image.fpx 0067615654c1ce11855300aa00a1f95b $'\x05Data Object Store 000001' $summary"
-handmade_ole2 printhouse.cph "Corel PrintHouse" "ole2 printhouse.cph 00000000000000000000000000000000 Thumbnail Contents"
-handmade_ole2 corel.gal "Corel Gallery" "ole2 corel.gal 00000000000000000000000000000000 _ITEM_ _INFO_ _ALBUM_"
-handmade_ole2 photo.tpl "Ulead iPhoto Template" "ole2 photo.tpl 00000000000000000000000000000000 TplHeader Layers"
-handmade_ole2 scene.max "3ds Max" "ole2 scene.max 7b8cdd1cc081a0459fed04143144cc1e Config Scene ClassData"
-handmade_ole2 planmaker.pmd "PlanMaker" "ole2 planmaker.pmd 9174088a6452d41195f600a0cc3cca14 PmCalc $summary"
-handmade_ole2 softmaker.prd "SoftMaker" "ole2 softmaker.prd 00000000000000000000000000000000 'Current User' SMNativeObjData PowerPoint"
-handmade_ole2 corel.shw "presentation" "ole2 corel.shw 62fe2e4099191b1099ae04021c007002 PerfectOffice_MAIN"
-handmade_ole2 star.sdw "StarWriter 5.0" "ole2 star.sdw d1f90cc2ae85d111aab4006097da561a StarWriterDocument SfxDocumentInfo"
-handmade_ole2 star.sgl "Master 5.0" "ole2 star.sgl d3f90cc2ae85d111aab4006097da561a StarWriterDocument SfxDocumentInfo"
-handmade_ole2 star.sdc "StarCalc 5.0" "ole2 star.sdc 61b8a5c6d685d11189cb008029e4b0b1 StarCalcDocument SfxDocumentInfo"
-handmade_ole2 star.sda "StarDraw 5.0" "ole2 star.sda a005892ebd85d11189d0008029e4b0b1 StarDrawDocument SfxDocumentInfo"
-handmade_ole2 star.sdd "StarImpress 5.0" "ole2 star.sdd 21725c56bc85d11189d0008029e4b0b1 StarDrawDocument3 SfxDocumentInfo"
-handmade_ole2 star.smf "StarMath 5.0" "ole2 star.smf 40e6b5ffde85d11189d0008029e4b0b1 StarMathDocument SfxDocumentInfo"
-handmade_ole2 star.sds "StarChart 5.0" "ole2 star.sds 214388bfdd85d11189d0008029e4b0b1 StarChartDocument SfxDocumentInfo"
-handmade_ole2 star.sdv "StarOffice Gallery view" "ole2 star.sdv 00000000000000000000000000000000 dd2000 dd2001"
-handmade_ole2 pagemaker-ole.pmd "PageMaker document, little-endian, version 6.50" "python3 forge.py pagemaker stream.pm 0632 &&
+assembled_ole2 works.wps "libmagic Magdir/ole2compounddocs" "Works 5-6 document" "ole2 works.wps b25aa40e0a9ed111a40700c04fb932ba CompObj MatOST $summary"
+assembled_ole2 works-old.wps "libmagic Magdir/ole2compounddocs" "Works 3.0 document" "ole2 works-old.wps 00000000000000000000000000000000 MatOST CompObj"
+assembled_ole2 works.wdb "libmagic Magdir/ole2compounddocs" "Works 4 database" "ole2 works.wdb c3dbcd28e20ace11a29a00aa004a1a72 CompObj $summary"
+assembled_ole2 works.xlr "libmagic Magdir/ole2compounddocs" "Works 6-9 spreadsheet" "ole2 works.xlr 00000000000000000000000000000000 Workbook WksSSWorkBook $summary"
+assembled_ole2 works.wsb "libmagic Magdir/ole2compounddocs" "Works portfolio" "ole2 works.wsb c0c7266eb98cd311a1c800c04f612452 PfOrder __LastID __SizeUsed"
+assembled_ole2 project.mpp "libmagic Magdir/ole2compounddocs" "Project" "ole2 project.mpp 3a8fb774c8c8d111be1100c04fb6faf1 'Props' 'TBkndTask' $summary"
+assembled_ole2 binder.obd "libmagic Magdir/ole2compounddocs" "Office Binder" "ole2 binder.obd 0004855964661b10b21c00aa004ba90b Binder $summary"
+assembled_ole2 addin.ppa "libmagic Magdir/ole2compounddocs" "PowerPoint Addin" "ole2 addin.ppa f04672810a72cf11871800aa0060263b VBA PROJECT PROJECTwm"
+assembled_ole2 fax.awd "libmagic Magdir/ole2compounddocs" "At Work fax" "ole2 fax.awd 801cb0023de01a10b29400dd010f2bf9 Documents Persistent"
+assembled_ole2 outlook.srs "libmagic Magdir/ole2compounddocs" "Outlook Send Receive" "ole2 outlook.srs 00000000000000000000000000000000 __CollDataStm"
+assembled_ole2 gallery.cag "libmagic Magdir/ole2compounddocs" "Clip Art Gallery" "ole2 gallery.cag 00000000000000000000000000000000 Category Clip"
+assembled_ole2 installer.rra "libmagic Magdir/ole2compounddocs" "Windows temporarily installer" "ole2 installer.rra 00000000000000000000000000000000 Property StrIndex_StringTable"
+assembled_ole2 system.nfo "libmagic Magdir/ole2compounddocs" "old Systeminfo" "ole2 system.nfo 00000000000000000000000000000000 Control000 Data000"
+assembled_ole2 autoruns.arn "libmagic Magdir/ole2compounddocs" "AutoRuns" "ole2 autoruns.arn 00000000000000000000000000000000 Header Items 0"
+assembled_ole2 wizard.mdz "libmagic Magdir/ole2compounddocs" "Access wizard template" "ole2 wizard.mdz 00000000000000000000000000000000 $summary $'\x05DocumentSummaryInformation' TemplateID"
+assembled_ole2 greenstreet.art "libmagic Magdir/ole2compounddocs" "Greenstreet Art" "ole2 greenstreet.art 602c020000000000c000000000000046 CONTENT"
+assembled_ole2 image.fpx "libmagic Magdir/ole2compounddocs" "FlashPIX" "ole2 image.fpx 0067615654c1ce11855300aa00a1f95b $'\x05Data Object Store 000001' $summary"
+assembled_ole2 printhouse.cph "libmagic Magdir/ole2compounddocs" "Corel PrintHouse" "ole2 printhouse.cph 00000000000000000000000000000000 Thumbnail Contents"
+assembled_ole2 corel.gal "libmagic Magdir/ole2compounddocs" "Corel Gallery" "ole2 corel.gal 00000000000000000000000000000000 _ITEM_ _INFO_ _ALBUM_"
+assembled_ole2 photo.tpl "libmagic Magdir/ole2compounddocs" "Ulead iPhoto Template" "ole2 photo.tpl 00000000000000000000000000000000 TplHeader Layers"
+assembled_ole2 scene.max "libmagic Magdir/ole2compounddocs" "3ds Max" "ole2 scene.max 7b8cdd1cc081a0459fed04143144cc1e Config Scene ClassData"
+assembled_ole2 planmaker.pmd "libmagic Magdir/ole2compounddocs" "PlanMaker" "ole2 planmaker.pmd 9174088a6452d41195f600a0cc3cca14 PmCalc $summary"
+assembled_ole2 softmaker.prd "libmagic Magdir/ole2compounddocs" "SoftMaker" "ole2 softmaker.prd 00000000000000000000000000000000 'Current User' SMNativeObjData PowerPoint"
+assembled_ole2 corel.shw "libmagic Magdir/ole2compounddocs" "presentation" "ole2 corel.shw 62fe2e4099191b1099ae04021c007002 PerfectOffice_MAIN"
+assembled_ole2 star.sdw "libmagic Magdir/ole2compounddocs" "StarWriter 5.0" "ole2 star.sdw d1f90cc2ae85d111aab4006097da561a StarWriterDocument SfxDocumentInfo"
+assembled_ole2 star.sgl "libmagic Magdir/ole2compounddocs" "Master 5.0" "ole2 star.sgl d3f90cc2ae85d111aab4006097da561a StarWriterDocument SfxDocumentInfo"
+assembled_ole2 star.sdc "libmagic Magdir/ole2compounddocs" "StarCalc 5.0" "ole2 star.sdc 61b8a5c6d685d11189cb008029e4b0b1 StarCalcDocument SfxDocumentInfo"
+assembled_ole2 star.sda "libmagic Magdir/ole2compounddocs" "StarDraw 5.0" "ole2 star.sda a005892ebd85d11189d0008029e4b0b1 StarDrawDocument SfxDocumentInfo"
+assembled_ole2 star.sdd "libmagic Magdir/ole2compounddocs" "StarImpress 5.0" "ole2 star.sdd 21725c56bc85d11189d0008029e4b0b1 StarDrawDocument3 SfxDocumentInfo"
+assembled_ole2 star.smf "libmagic Magdir/ole2compounddocs" "StarMath 5.0" "ole2 star.smf 40e6b5ffde85d11189d0008029e4b0b1 StarMathDocument SfxDocumentInfo"
+assembled_ole2 star.sds "libmagic Magdir/ole2compounddocs" "StarChart 5.0" "ole2 star.sds 214388bfdd85d11189d0008029e4b0b1 StarChartDocument SfxDocumentInfo"
+assembled_ole2 star.sdv "libmagic Magdir/ole2compounddocs" "StarOffice Gallery view" "ole2 star.sdv 00000000000000000000000000000000 dd2000 dd2001"
+assembled_ole2 pagemaker-ole.pmd "libmagic Magdir/ole2compounddocs and wordprocessors" "PageMaker document, little-endian, version 6.50" "python3 forge.py pagemaker stream.pm 0632 &&
   ole2 pagemaker-ole.pmd 00000000000000000000000000000000 'PageMaker<stream.pm' $summary"
 
 # The WordPerfect family: FF "WPC", a pointer, the product and the file type.
@@ -501,14 +509,14 @@ for kind in "macro.wpm 1 1 WordPerfect macro" "help.fil 1 2 WordPerfect help fil
     "video.vrs 1 36 WordPerfect Video Resource" "resource.irs 1 42 WordPerfect Resource" "tools.cbd 1 70 WordPerfect Writing Tools" \
     "words.uwl 32 10 Writing Tools User Word List" "advice.adv 34 11 dictionary advise"; do
   read -r name product type words <<<"$kind"
-  handmade "$name" "$words" "python3 forge.py wpc $name $product $type"
+  assembled "$name" "WordPerfect SDK file format" "$words" "python3 forge.py wpc $name $product $type"
 done
 
 # PageMaker: the version word at 110, in the byte order that byte 6 names.
-handmade pagemaker3.pm3 "Aldus PageMaker document" "python3 forge.py pagemaker pagemaker3.pm3 0003"
-handmade pagemaker4.pm4 "PageMaker document, big-endian, version 4" "python3 forge.py pagemaker pagemaker4.pm4 0400 '>'"
-handmade pagemaker5.pm5 "PageMaker document, little-endian, version 5" "python3 forge.py pagemaker pagemaker5.pm5 0500"
-handmade pagemaker65.p65 "Adobe PageMaker document, little-endian, version 6.50" "python3 forge.py pagemaker pagemaker65.p65 0632"
+assembled pagemaker3.pm3 "libmagic Magdir/wordprocessors" "Aldus PageMaker document" "python3 forge.py pagemaker pagemaker3.pm3 0003"
+assembled pagemaker4.pm4 "libmagic Magdir/wordprocessors" "PageMaker document, big-endian, version 4" "python3 forge.py pagemaker pagemaker4.pm4 0400 '>'"
+assembled pagemaker5.pm5 "libmagic Magdir/wordprocessors" "PageMaker document, little-endian, version 5" "python3 forge.py pagemaker pagemaker5.pm5 0500"
+assembled pagemaker65.p65 "libmagic Magdir/wordprocessors" "Adobe PageMaker document, little-endian, version 6.50" "python3 forge.py pagemaker pagemaker65.p65 0632"
 
 # Lotus 1-2-3 and Symphony: the version word of the BOF record.
 for kind in "lotus.wks 0404 WorKSheet, version 1" "symphony.wrk 0405 Symphony WoRksheet" "lotus.wk1 0406 worksheet, version 2" \
@@ -516,7 +524,7 @@ for kind in "lotus.wks 0404 WorKSheet, version 1" "symphony.wrk 0405 Symphony Wo
     "lotus.cnf 0804 CoNFiguration, version 2.2" "lotus.wk3 1000 WorKsheet, version 3" "lotus.wk4 1002 WorKsheet, version 4" \
     "lotus.123 1005 version 9.8 Millennium" "lotus.fm3 8007 ForMatting data, version 3"; do
   read -r name version words <<<"$kind"
-  handmade "$name" "$words" "python3 forge.py lotus $name $version"
+  assembled "$name" "libmagic Magdir/msdos (Lotus 1-2-3)" "$words" "python3 forge.py lotus $name $version"
 done
 
 # Packages led by their media type: a stored member named "mimetype" first, as the
@@ -524,7 +532,8 @@ done
 package() { # package NAME MEDIA-TYPE MEMBER...: zip with the media type first
   local name=$1 type=$2
   shift 2
-  printf %s "$type" >mimetype && zip -q0X "$name" mimetype && zip -qX "$name" "$@"
+  printf %s "$type" >mimetype && touch -d @1700000000 mimetype "$@" &&
+    zip -q0X "$name" mimetype && zip -qX "$name" "$@"
 }
 printf '<?xml version="1.0" encoding="UTF-8"?>\n<office:document-content office:version="1.3"/>\n' >content.xml
 for kind in "image.odi application/vnd.oasis.opendocument.image OpenDocument Image" \
@@ -535,52 +544,52 @@ for kind in "image.odi application/vnd.oasis.opendocument.image OpenDocument Ima
     "formula.sxm application/vnd.sun.xml.math OpenOffice.org 1.x Math document" \
     "database.sdb application/vnd.sun.xml.base OpenOffice.org 1.x Database file" \
     "extension.oxt application/vnd.openofficeorg.extension OpenOffice/LibreOffice Extension" \
-    "hangul.hwpx application/hwp+zip application/hwp+zip" \
+    "hangul.hwpx application/hwp+zip application/hwp.zip" \
     "drawing.cdr application/x-vnd.corel.zcf.draw.document+zip Corel Draw drawing, version 17-22" \
     "template.cdt application/x-vnd.corel.zcf.draw.template+zip Corel Draw template, version 17-22" \
     "designer.des application/x-vnd.corel.zcf.designer.document+zip Corel DESIGNER graphics, version 17-21" \
     "symbols.csl application/x-vnd.corel.zcf.symbol.library+zip Corel Symbol Library, version 17-22"; do
   read -r name type words <<<"$kind"
-  handmade "$name" "$words" "package $name $type content.xml"
+  assembled "$name" "OpenDocument 1.3 part 2, libmagic Magdir/archive" "$words" "package $name $type content.xml"
 done
 
 # Documents that their programs save gzip-compressed: gzip around the documented start.
 gzipped() { # gzipped NAME: gzip -9n of what stdin gives
   gzip -9n >"$1"
 }
-handmade diagram.dia "gzip compressed data" "printf '%s\n' '<?xml version=\"1.0\" encoding=\"UTF-8\"?>' \
+assembled diagram.dia "Dia file format" "gzip compressed data" "printf '%s\n' '<?xml version=\"1.0\" encoding=\"UTF-8\"?>' \
   '<dia:diagram xmlns:dia=\"http://www.lysator.liu.se/~alla/dia/\">' '  <dia:layer name=\"Background\" visible=\"true\" active=\"true\"/>' \
   '</dia:diagram>' | gzipped diagram.dia"
-handmade book.gnucash "gzip compressed data" "printf '%s\n' '<?xml version=\"1.0\" encoding=\"utf-8\" ?>' \
+assembled book.gnucash "GnuCash XML file format" "gzip compressed data" "printf '%s\n' '<?xml version=\"1.0\" encoding=\"utf-8\" ?>' \
   '<gnc-v2 xmlns:gnc=\"http://www.gnucash.org/XML/gnc\" xmlns:cd=\"http://www.gnucash.org/XML/cd\">' \
   '<gnc:count-data cd:type=\"book\">1</gnc:count-data>' '</gnc-v2>' | gzipped book.gnucash"
-handmade money.kmy "gzip compressed data" "printf '%s\n' '<?xml version=\"1.0\" encoding=\"utf-8\"?>' '<!DOCTYPE KMYMONEY-FILE>' \
+assembled money.kmy "KMyMoney file format" "gzip compressed data" "printf '%s\n' '<?xml version=\"1.0\" encoding=\"utf-8\"?>' '<!DOCTYPE KMYMONEY-FILE>' \
   '<KMYMONEY-FILE>' ' <FILEINFO><VERSION id=\"1\"/></FILEINFO>' '</KMYMONEY-FILE>' | gzipped money.kmy"
-handmade notes.xoj "gzip compressed data" "printf '%s\n' '<?xml version=\"1.0\" standalone=\"no\"?>' '<xournal version=\"0.4.8\">' \
+assembled notes.xoj "Xournal file format" "gzip compressed data" "printf '%s\n' '<?xml version=\"1.0\" standalone=\"no\"?>' '<xournal version=\"0.4.8\">' \
   '<page width=\"612.00\" height=\"792.00\"><background type=\"solid\" color=\"white\" style=\"lined\" /><layer></layer></page>' \
   '</xournal>' | gzipped notes.xoj"
-handmade letter.zabw "gzip compressed data" "printf '%s\n' '<?xml version=\"1.0\" encoding=\"UTF-8\"?>' \
+assembled letter.zabw "AbiWord AWML" "gzip compressed data" "printf '%s\n' '<?xml version=\"1.0\" encoding=\"UTF-8\"?>' \
   '<!DOCTYPE abiword PUBLIC \"-//ABISOURCE//DTD AWML 1.0 Strict//EN\" \"http://www.abisource.com/awml.dtd\">' \
   '<abiword template=\"false\" xmlns=\"http://www.abisource.com/awml.dtd\" version=\"3.0.5\" fileformat=\"1.1\">' \
   '<section><p>hello</p></section>' '</abiword>' | gzipped letter.zabw"
-handmade drawing.svgz "gzip compressed data" "printf '%s\n' '<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"8\" height=\"8\">' \
+assembled drawing.svgz "SVG 1.1, RFC 1952" "gzip compressed data" "printf '%s\n' '<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"8\" height=\"8\">' \
   '<rect width=\"4\" height=\"4\"/></svg>' | gzipped drawing.svgz"
-handmade image.xcfgz "gzip compressed data" "python3 -c 'import struct, sys
+assembled image.xcfgz "GIMP XCF file format" "gzip compressed data" "python3 -c 'import struct, sys
 sys.stdout.buffer.write(b\"gimp xcf v011\\0\" + struct.pack(\">IIII\", 8, 8, 0, 0) + bytes(64))' | gzipped image.xcfgz"
-handmade workspace.rdata "gzip compressed data" "python3 -c 'import struct, sys
+assembled workspace.rdata "R Internals (serialization)" "gzip compressed data" "python3 -c 'import struct, sys
 sys.stdout.buffer.write(b\"RDX3\\nX\\n\" + struct.pack(\">III\", 3, 0x40200, 0x30500) + struct.pack(\">I\", 5) + b\"UTF-8\" + struct.pack(\">I\", 254))' |
   gzipped workspace.rdata"
-handmade floppy.adz "gzip compressed data" "python3 -c 'import struct, sys
+assembled floppy.adz "Amiga ADF boot block" "gzip compressed data" "python3 -c 'import struct, sys
 sys.stdout.buffer.write(b\"DOS\\0\" + struct.pack(\">II\", 0, 880) + bytes(1012) + bytes(4096))' | gzipped floppy.adz"
-handmade metafile.emz "gzip compressed data" "python3 forge.py emf plain.emf && gzipped metafile.emz < plain.emf"
+assembled metafile.emz "Microsoft [MS-EMF], RFC 1952" "gzip compressed data" "python3 forge.py emf plain.emf && gzipped metafile.emz < plain.emf"
 sample payload.dz dictzip "cp payload.txt dict.txt && touch -d @1700000000 dict.txt && dictzip dict.txt && mv dict.txt.dz payload.dz"
 
 # A virtual machine: the descriptor first in a tar archive, the disks after it.
-handmade machine.ova "POSIX tar archive" "printf '%s\n' '<?xml version=\"1.0\"?>' \
+assembled machine.ova "DMTF DSP0243 (OVF)" "POSIX tar archive" "printf '%s\n' '<?xml version=\"1.0\"?>' \
   '<Envelope xmlns=\"http://schemas.dmtf.org/ovf/envelope/1\"><References/><DiskSection/></Envelope>' >machine.ovf &&
   printf 'KDMV' >disk1.vmdk && tar --format=ustar --mtime=@0 -cf machine.ova machine.ovf disk1.vmdk"
 
-echo "make_samples: $made samples made in $here"
+echo "make_samples: $made samples made in $here ($hand_made of them assembled by hand)"
 if ((${#failed[@]})); then
   printf 'make_samples: not made: %s\n' "${failed[@]}"
 fi
