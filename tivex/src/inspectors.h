@@ -97,5 +97,19 @@ std::string_view lotus(Source &source);
 std::string_view gzip(Source &source);
 std::string_view ustar(Source &source);
 
+// Programs, drivers and tables of MS-DOS, 16-bit Windows and OS/2
+std::string_view newExecutable(ByteView header); // the header at the MZ header's pointer
+std::string_view dosDriver(Source &source);
+std::string_view dbase(Source &source);
+std::string_view extensibleStorage(Source &source);
+std::string_view microsoftWrite(Source &source);
+std::string_view outlookFolders(Source &source);
+std::string_view bkf(Source &source);
+std::string_view windowsErrorReport(Source &source);
+std::string_view hpgl(Source &source);
+std::string_view androidResources(Source &source);
+std::string_view artProfile(Source &source);
+std::string_view hyperTerminal(Source &source);
+
 } // namespace inspect
 } // namespace tivex

@@ -363,7 +363,7 @@ constexpr Signature Signatures[] = {
     {0, "L\x00\x00\x00\x01\x14\x02\x00"sv, {}, "lnk"},
     {0, "ElfFile\x00"sv, {}, "evtx"},
     {0, "regf"sv, {}, "regf"},
-    {0, "!BDN"sv, {}, "pst"},
+    {0, "!BDN"sv, {}, {}, outlookFolders},
     {0, "MDMP\x93\xA7"sv, {}, "dmp"},
     {0, "d"sv, {}, {}, torrent},
     {0, "\x30\x82"sv, {}, {}, derCertificate},
@@ -407,6 +407,67 @@ constexpr Signature Signatures[] = {
     {0, "\xFFtOc\x00\x00\x00"sv, {}, "git-pack-index"},
     {0, "DIRC\x00\x00\x00"sv, {}, "git-index"},
     {0, "Cr24"sv, {}, "crx"},
+
+    // Programs, drivers, tables and system files of MS-DOS, Windows and OS/2
+    {0, "\xFF\xFF\xFF\xFF"sv, {}, {}, dosDriver},
+    {0x171, "MICROSOFT PIFEX\x00"sv, {}, "pif"},
+    {0, "\xB8\xFE\x4C\xCD\x21"sv, {}, "c32"}, // mov eax, 21CD4CFEh: what a COM32 module starts with
+    {0, "\xB8\xFF\x4C\xCD\x21"sv, {}, "c32"},
+    {0, "\x31\xBE\x00\x00"sv, {}, {}, microsoftWrite},
+    {0, "\x32\xBE\x00\x00"sv, {}, {}, microsoftWrite},
+    {0, "\xFE\x32\x00\x00\x00\x00\x00\x00"sv, {}, "mcw"}, // Word for the Macintosh 1.0
+    {0, "\xFE\x34\x00\x00\x00\x00\x00\x00"sv, {}, "mcw"}, // 3.0
+    {0, "\xFE\x37\x00\x1C\x00\x00\x00\x00"sv, {}, "mcw"}, // 4.0
+    {0, "\xFE\x37\x00\x23\x00\x00\x00\x00"sv, {}, "mcw"}, // 5.0
+    {0, "NG\x00\x01\x00\x00"sv, {}, "ng"},
+    {0, "\x02"sv, {}, {}, dbase}, // FoxBase
+    {0, "\x03"sv, {}, {}, dbase}, // dBASE III, FoxBase+
+    {0, "\x04"sv, {}, {}, dbase}, // dBASE IV
+    {0, "\x05"sv, {}, {}, dbase}, // dBASE V
+    {0, "\x30"sv, {}, {}, dbase}, // Visual FoxPro
+    {0, "\x31"sv, {}, {}, dbase}, // Visual FoxPro with autoincrement fields
+    {0, "\x32"sv, {}, {}, dbase}, // Visual FoxPro with variable fields
+    {0, "\x43"sv, {}, {}, dbase}, // dBASE IV SQL table
+    {0, "\x63"sv, {}, {}, dbase}, // dBASE IV SQL system table
+    {0, "\x83"sv, {}, {}, dbase}, // dBASE III with memo
+    {0, "\x8B"sv, {}, {}, dbase}, // dBASE IV with memo
+    {0, "\xCB"sv, {}, {}, dbase}, // dBASE IV SQL table with memo
+    {0, "\xF5"sv, {}, {}, dbase}, // FoxPro 2 with memo
+    {0, "\xFB"sv, {}, {}, dbase}, // FoxBASE
+    {4, "\xEF\xCD\xAB\x89"sv, {}, {}, extensibleStorage},
+    {0, "// <!-- <mdb:mork:z v=\""sv, {}, "mork"},
+    {0, "\xCF\xAD\x12\xFE"sv, {}, "dbx"},
+    {0, "\x0D\xF0\xAD\xBA"sv, {}, "nk2"},
+    {0, "$SDI0001"sv, {}, "sdi"},
+    {0, "1giM"sv, {}, "mig"},
+    {0, "TAPE\x00\x00\x00\x00"sv, "\xFF\xFF\xFF\xFF\x00\x00\x00\x00"sv, {}, bkf},
+    {0, "\xE4\x52\x5C\x7B\x8C\xD8\xA7\x4D\xAE\xB1\x53\x78\xD0\x29\x96\xD3"sv, {}, "one"},
+    {0, "\xA1\x2F\xFF\x43\xD9\xEF\x76\x4C\x9E\xE2\x10\xEA\x57\x22\x76\x5F"sv, {}, "onetoc2"},
+    {0, "XBF\x00"sv, {}, "xbf"},
+    {0, "HyperTerminal "sv, {}, {}, hyperTerminal},
+    {0, "JASC-PAL\r\n"sv, {}, "psppalette"},
+    {0, "V\0e\0r\0s\0i\0o\0n\0=\0"sv, {}, {}, windowsErrorReport},
+    {0, "screen mode id:i:"sv, {}, "rdp"},
+    {0, "\xFF\xFEs\0c\0r\0e\0e\0n\0 \0m\0o\0d\0e\0 \0i\0d\0"sv, {}, "rdp"},
+    {0, "[Shell]\r\n"sv, {}, "scf"},
+    {0, "[OPTIONS]\r\n"sv, {}, "hhp"},
+    {0, "[Flatpak Ref]"sv, {}, "flatpakref"},
+    {0, "[Languages]"sv, {}, "lid"},
+    // Printers and the DTP programs of the time
+    {0, "*PPD-Adobe: "sv, {}, "ppd"},
+    {0, "IN;"sv, {}, {}, hpgl},
+    {0, "\x1B%-1B"sv, {}, "hpgl"},
+    {0, "@PJL ENTER LANGUAGE=FWUPDATE2"sv, {}, "ful2"},
+    {0, "<MakerFile "sv, {}, "framemaker"},
+    {0, "<BookFile "sv, {}, "framemaker-book"},
+    {0, "<MIFFile "sv, {}, "mif"},
+    {0, "<MakerDictionary "sv, {}, "framemaker-dict"},
+    {0, "<MakerScreenFont "sv, {}, "framemaker-font"},
+    // Android
+    {0, "ANDROID BACKUP\n"sv, {}, "ab"},
+    {0, "\x02\x00\x0C\x00"sv, {}, {}, androidResources},
+    {0, "pro\x00"sv, {}, {}, artProfile},
+    {0, "prm\x00"sv, {}, {}, artProfile},
 
     // Fonts
     {0, "\x00\x01\x00\x00"sv, {}, {}, trueType},

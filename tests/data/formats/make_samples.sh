@@ -432,7 +432,25 @@ def emf(path):
     write(path, header[:88] + struct.pack("<IIIII", 14, 20, 0, 16, 20))
 
 
-KINDS = {"sqlite2": sqlite2, "ole2": ole2, "wpc": wpc, "pagemaker": pagemaker, "lotus": lotus, "emf": emf}
+def fields(path, size, *placed):
+    """SIZE bytes, zero but for the fields given as OFFSET=VALUE: text with backslash
+    escapes (\\x41, \\0, \\r), or a number packed by the struct format before a colon
+    (0x3c=<I:64)."""
+    data = bytearray(int(size, 0))
+    for field in placed:
+        offset, value = field.split("=", 1)
+        offset = int(offset, 0)
+        layout, _, number = value.partition(":")
+        if layout in ("<H", "<I", "<Q", ">H", ">I", ">Q", "<h", "<i") and number:
+            value = struct.pack(layout, int(number, 0))
+        else:
+            value = value.encode("latin-1").decode("unicode_escape").encode("latin-1")
+        data[offset:offset + len(value)] = value
+    write(path, bytes(data))
+
+
+KINDS = {"sqlite2": sqlite2, "ole2": ole2, "wpc": wpc, "pagemaker": pagemaker, "lotus": lotus, "emf": emf,
+         "fields": fields}
 
 if __name__ == "__main__":
     KINDS[sys.argv[1]](*sys.argv[2:])
@@ -588,6 +606,93 @@ sample payload.dz dictzip "cp payload.txt dict.txt && touch -d @1700000000 dict.
 assembled machine.ova "DMTF DSP0243 (OVF)" "POSIX tar archive" "printf '%s\n' '<?xml version=\"1.0\"?>' \
   '<Envelope xmlns=\"http://schemas.dmtf.org/ovf/envelope/1\"><References/><DiskSection/></Envelope>' >machine.ovf &&
   printf 'KDMV' >disk1.vmdk && tar --format=ustar --mtime=@0 -cf machine.ova machine.ovf disk1.vmdk"
+
+# Programs and drivers of MS-DOS, 16-bit Windows and OS/2: an MS-DOS header whose
+# pointer at 3Ch leads to the new header.
+fields() { python3 forge.py fields "$@"; }
+mz="0='MZ' 2='<H:0x90' 4='<H:3' 8='<H:4' 0x18='<H:0x40' 0x3c='<I:0x80'"
+assembled windows3.exe "Microsoft New Executable format" "NE for MS Windows 3\.x.*\(EXE\)" \
+  "fields windows3.exe 1024 $mz 0x80='NE' 0x82='\x05\x0a' 0x8c='<H:0x0302' 0xb6='\x02' 0xbe='<H:0x030a'"
+assembled windows3.dll "Microsoft New Executable format" "NE for MS Windows 3\.x.*\(DLL or font\)" \
+  "fields windows3.dll 1024 $mz 0x80='NE' 0x82='\x05\x0a' 0x8c='<H:0x8301' 0xb6='\x02' 0xbe='<H:0x030a'"
+assembled device.vxd "Microsoft Linear Executable format" "LE executable.*VxD" \
+  "fields device.vxd 1024 $mz 0x80='LE\0\0' 0x88='<H:2' 0x8a='<H:4'"
+assembled driver.sys "MS-DOS Technical Reference (device drivers)" "DOS executable \(character device driver" \
+  "fields driver.sys 256 0='\xff\xff\xff\xff' 4='<H:0x8000' 6='<H:0x12' 8='<H:0x15' 10='SAMPLE\$ ' 0x12='\xcb\xcb'"
+assembled program.pif "Windows PIF format" "Windows Program Information File" \
+  "fields program.pif 545 0='\0\x78' 2='SAMPLE' 0x24='SAMPLE.EXE' 0x171='MICROSOFT PIFEX\0' 0x181='<H:0x187' 0x187='WINDOWS 386 3.0'"
+assembled module.c32 "Syslinux COM32 module documentation" "COM executable \(32-bit COMBOOT" \
+  "fields module.c32 64 0='\xb8\xfe\x4c\xcd\x21\xc3'"
+assembled letter.wri "Microsoft Write file format" "Write 3.0 \(Windows\) Document" \
+  "fields letter.wri 384 0='\x31\xbe\0\0\0\xab' 14='<I:0x100' 96='<H:2' 128='Hello from Write.\r\n'"
+assembled word5.doc "Microsoft Word for MS-DOS file format" "Word.*\(DOS\) Document" \
+  "fields word5.doc 384 0='\x31\xbe\0\0\0\xab' 14='<I:0x100' 128='Hello from Word.\r\n'"
+assembled macword.mcw "libmagic Magdir/msdos" "Word for Macintosh 1.0" "fields macword.mcw 256 0='\xfe\x32'"
+assembled guide.ng "Norton Guides format" "Norton Guide" "fields guide.ng 512 0='NG\0\x01\0\0' 8='Sample guide'"
+
+# Tables and databases: dBASE tables written by shapelib, the others by hand.
+sample table.dbf shapelib "dbfcreate table -s name 16 -n count 5 0 && dbfadd table.dbf pear 3 && dbfadd table.dbf plum 5"
+assembled container.dbc "Visual FoxPro table header" "DBF.*DataBaseContainer|DataBaseContainer" \
+  "fields container.dbc 400 0='\x30\x7e\x0c\x01' 4='<I:0' 8='<H:328' 10='<H:11' 28='\x04' 32='NAME' 43='C' 48='\x0a' 64='\x0d'"
+assembled mail.edb "Extensible Storage Engine database header" "Extensible storage engine DataBase" \
+  "fields mail.edb 4096 4='\xef\xcd\xab\x89' 8='<I:0x620' 12='<I:0' 0xec='<Q:8192'"
+assembled mail.stm "Extensible Storage Engine database header" "Extensible storage engine STreaMing" \
+  "fields mail.stm 4096 4='\xef\xcd\xab\x89' 8='<I:0x620' 12='<I:1' 0xec='<Q:8192'"
+assembled addresses.mab "Mozilla Mork format" "Mozilla Mork database" "printf '%s\n' '// <!-- <mdb:mork:z v=\"1.4\"/> -->' \
+  '< <(a=c)> // (f=iso-8859-1)' '  (B8=LastModifiedDate)(80=ns:addrbk:db:row:scope:card:all)>' '<(80=0)>' '{1:^80 {(k^BF:c)(s=9)} }' >addresses.mab"
+
+# Outlook, Windows and their tools
+assembled addresses.pab "Microsoft [MS-PST] header" "Personal Address Book" \
+  "fields addresses.pab 1024 0='!BDN' 8='BA' 10='<H:14' 12='<H:1'"
+assembled mail.dbx "libmagic Magdir/windows" "Outlook Express DBX" \
+  "fields mail.dbx 1024 0='\xcf\xad\x12\xfe\xc5\xfd\x74\x6f\x66\xe3\xd1\x11\x9a\x4e\x00\xc0\x4f\xa3\x09\xd4' 0x7c='<I:1'"
+assembled outlook.nk2 "libmagic Magdir/windows" "MS Outlook Nickfile" "fields outlook.nk2 64 0='\x0d\xf0\xad\xba\x0a\0\0\0\x01\0\0\0' 12='<I:0'"
+assembled notes.one "Microsoft [MS-ONESTORE]" - \
+  "fields notes.one 1024 0='\xe4\x52\x5c\x7b\x8c\xd8\xa7\x4d\xae\xb1\x53\x78\xd0\x29\x96\xd3' 0x50='<I:0x2a'"
+assembled contents.onetoc2 "Microsoft [MS-ONESTORE]" - \
+  "fields contents.onetoc2 1024 0='\xa1\x2f\xff\x43\xd9\xef\x76\x4c\x9e\xe2\x10\xea\x57\x22\x76\x5f' 0x50='<I:0x2a'"
+assembled boot.sdi "libmagic Magdir/windows" "System Deployment Image" "fields boot.sdi 4096 0='\$SDI0001' 8='<Q:0' 0x18='<Q:4096'"
+assembled transfer.mig "libmagic Magdir/windows" "Windows Easy Transfer migration data" "fields transfer.mig 256 0='1giM' 4='<I:1'"
+assembled backup.bkf "Microsoft Tape Format specification" "Windows NTbackup archive" \
+  "fields backup.bkf 1024 0='TAPE' 4='<I:0x3' 8='<I:0x400' 0x2e='<H:0x400' 0x30='\x01'"
+assembled page.xbf "XAML Binary Format header" - "fields page.xbf 128 0='XBF\0' 4='<I:64' 8='<I:2' 12='<I:1'"
+assembled session.ht "libmagic Magdir/windows" "HyperTerminal profile" "fields session.ht 256 0='HyperTerminal ' 15='1.0 -- HyperTerminal data file'"
+assembled colours.psppalette "JASC-PAL palette format" "PaintShop Pro color palette" \
+  "printf 'JASC-PAL\r\n0100\r\n2\r\n0 0 0\r\n255 255 255\r\n' >colours.psppalette"
+assembled report.wer "Windows Error Reporting report format" "Windows Error Report" \
+  "printf 'Version=1\r\nEventType=APPCRASH\r\nEventTime=133000000000000000\r\nAppName=sample.exe\r\n' | iconv -f ascii -t utf-16le >report.wer"
+assembled desktop.rdp "Remote Desktop .rdp file settings" - \
+  "printf 'screen mode id:i:2\r\nfull address:s:host.example.org\r\nusername:s:sample\r\n' >desktop.rdp"
+assembled desktop.scf "libmagic Magdir/windows" "Windows Explorer Shell Command File" \
+  "printf '[Shell]\r\nCommand=2\r\nIconFile=explorer.exe,3\r\n[Taskbar]\r\nCommand=ToggleDesktop\r\n' >desktop.scf"
+assembled help.hhp "HTML Help Workshop project format" "Microsoft HTML Help Project" \
+  "printf '[OPTIONS]\r\nCompiled file=help.chm\r\nDefault topic=index.htm\r\n\r\n[FILES]\r\nindex.htm\r\n' >help.hhp"
+assembled app.flatpakref "Flatpak documentation" - \
+  "printf '[Flatpak Ref]\nName=org.example.Sample\nBranch=stable\nUrl=https://example.org/repo/\nIsRuntime=false\n' >app.flatpakref"
+assembled setup.lid "libmagic Magdir/windows" "InstallShield Language Identifier" \
+  "printf '[Languages]\r\nDefault=0x0009\r\ncount=1\r\nkey0=0x0009\r\n' >setup.lid"
+
+# Printers and DTP
+assembled printer.ppd "Adobe Technical Note 5003 (PPD 4.3)" "PPD file" \
+  "printf '*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n*LanguageVersion: English\n*ModelName: \"Sample Printer\"\n' >printer.ppd"
+assembled plot.hpgl "HP-GL/2 reference" "Hewlett-Packard Graphics Language" "printf 'IN;SP1;PU0,0;PD1000,1000;PU;SP0;\n' >plot.hpgl"
+assembled update.ful2 "libmagic Magdir/printer" "HP Printer firmware update" \
+  "fields update.ful2 128 0='@PJL ENTER LANGUAGE=FWUPDATE2\r\n'"
+assembled chapter.fm "libmagic Magdir/frame" "FrameMaker document" "fields chapter.fm 512 0='<MakerFile 5.5Q>\n' 32='\x3d\x02'"
+assembled manual.book "libmagic Magdir/frame" "FrameMaker Book file" "fields manual.book 512 0='<BookFile 5.0>\n' 32='\x3d\x02'"
+assembled chapter.mif "FrameMaker MIF Reference" "FrameMaker MIF \(ASCII\) file" \
+  "printf '<MIFFile 2015> # Generated by FrameMaker\n<Units Uin>\n<TextFlow\n <Para <ParaLine <String \`Hello.'\"'\"'>>>\n>\n' >chapter.mif"
+assembled words.dict "libmagic Magdir/frame" "FrameMaker Dictionary text" "printf '<MakerDictionary 3.0>\nSorvena\nQuenbrook\n' >words.dict"
+assembled screen.bfont "libmagic Magdir/frame" "FrameMaker Font file" "fields screen.bfont 256 0='<MakerScreenFont 1.01>\n'"
+
+# Android
+assembled backup.ab "Android backup format" "Android Backup" "python3 -c 'import io, sys, tarfile, zlib
+data = io.BytesIO(); tar = tarfile.open(fileobj=data, mode=\"w\", format=tarfile.USTAR_FORMAT)
+info = tarfile.TarInfo(\"apps/org.example/_manifest\"); info.size = 2; info.mtime = 0; tar.addfile(info, io.BytesIO(b\"1\n\")); tar.close()
+sys.stdout.buffer.write(b\"ANDROID BACKUP\n5\n1\nnone\n\" + zlib.compress(data.getvalue(), 9))' >backup.ab"
+assembled resources.arsc "Android ResourceTypes.h" - "fields resources.arsc 64 0='<H:2' 2='<H:12' 4='<I:64' 8='<I:1' 12='<H:1' 14='<H:28' 16='<I:52'"
+assembled primary.prof "ART profile format" - "fields primary.prof 32 0='pro\0' 4='010\0' 8='\x01'"
+assembled primary.profm "ART profile format" - "fields primary.profm 32 0='prm\0' 4='002\0' 8='<H:1'"
 
 echo "make_samples: $made samples made in $here ($hand_made of them assembled by hand)"
 if ((${#failed[@]})); then
