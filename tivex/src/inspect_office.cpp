@@ -75,6 +75,8 @@ constexpr LotusVersion LotusClassicVersions[] = {
     {0x1402, "lotus-cnf"},    {0x1450, "lotus-cnf"},
 };
 
+constexpr uint16_t LotusWorksheet = 4;
+
 constexpr LotusVersion LotusVersions[] = {
     {0x1000, "lotus-wk3"}, {0x1002, "lotus-wk4"}, {0x1003, "lotus-123"}, {0x1005, "lotus-123"}, {0x8007, "lotus-fm3"},
 };
@@ -129,14 +131,17 @@ std::string_view lotusClassic(Source &source)
     return lotusKind(LotusClassicVersions, head.u16le(4));
 }
 
-// Release 3 and later: a 26-byte BOF record.
+// Release 3 and later: a 26-byte BOF record. A release not listed is still a worksheet
+// when the record says it holds cells, and formatting data otherwise.
 std::string_view lotus(Source &source)
 {
     const ByteView head = source.head();
     const auto characterSet = head.u8(20).value_or(0);
     if (characterSet == 0 || characterSet >= 32)
         return {};
-    return lotusKind(LotusVersions, head.u16le(4));
+    if (const auto known = lotusKind(LotusVersions, head.u16le(4)); !known.empty())
+        return known;
+    return head.u16le(6) == LotusWorksheet ? "lotus-123"sv : "lotus-fm3"sv;
 }
 
 } // namespace tivex::inspect

@@ -1,5 +1,6 @@
-// Formats kept inside a gzip stream or a tar archive: the wrapper is the same for all of
-// them, so the first bytes of what it holds tell them apart.
+// Formats kept inside a gzip stream or a tar archive, told apart by the first bytes of
+// what the wrapper holds; and archives and disk images whose short magic needs a second
+// look at the header.
 #include "inflate.h"
 #include "inspectors.h"
 
@@ -137,6 +138,58 @@ std::string_view ustar(Source &source)
         return "tar";
     const std::string_view first = name->substr(0, name->find('\0'));
     return first.ends_with(".ovf") ? "ova"sv : "tar"sv;
+}
+
+// Synology's update packages: the magic in its low three bytes, a format word at 8.
+std::string_view synologyArchive(Source &source)
+{
+    const ByteView head = source.head();
+    const auto magic = head.u32le(0);
+    const auto format = head.u32le(8);
+    return magic && (*magic & 0xFFFFFF00u) == 0xEFBEAD00u && format && (*format & 0x00FFFFFFu) == 0x20C495u
+               ? "spk"sv
+               : std::string_view{};
+}
+
+// Atari ST floppy images (MSA): sectors per track, sides, first and last track.
+std::string_view atariMsa(Source &source)
+{
+    const ByteView head = source.head();
+    const auto sectors = head.u16be(2);
+    const auto sides = head.u16be(4);
+    const auto first = head.u16be(6);
+    const auto last = head.u16be(8);
+    if (!sectors || !sides || !first || !last || *sides > 1 || *sectors == 0 || *sectors > 64 || *first > *last ||
+        *last > 255)
+        return {};
+    return "msa";
+}
+
+// MonoGame and XNA content: a platform letter, then format version 4 or 5, then the size.
+std::string_view xnaContent(Source &source)
+{
+    const ByteView head = source.head();
+    const auto version = head.u8(4).value_or(0);
+    return (version == 4 || version == 5) && head.u32le(6).value_or(0) > 0 ? "xnb"sv : std::string_view{};
+}
+
+// Electron's archives: a pickled header size, then the JSON index of the files.
+std::string_view asar(Source &source)
+{
+    return source.head().startsWith(16, "{\"files\":{"sv) ? "asar"sv : std::string_view{};
+}
+
+// Apple DiskCopy 4.2: a Pascal-string disk name, then the sizes; the data size is that of
+// a floppy or a small disk in whole blocks.
+std::string_view diskCopy(Source &source)
+{
+    const ByteView head = source.head();
+    const auto nameLength = head.u8(0);
+    const auto dataSize = head.u32be(0x40);
+    if (!nameLength || *nameLength >= 64 || !dataSize)
+        return {};
+    return *dataSize > 409599 && *dataSize <= 0x04000000 && (*dataSize & 0xF8003FFFu) == 0 ? "dc42"sv
+                                                                                          : std::string_view{};
 }
 
 } // namespace tivex::inspect

@@ -96,6 +96,11 @@ std::string_view lotus(Source &source);
 // What a gzip stream or a tar archive holds
 std::string_view gzip(Source &source);
 std::string_view ustar(Source &source);
+std::string_view synologyArchive(Source &source);
+std::string_view atariMsa(Source &source);
+std::string_view xnaContent(Source &source);
+std::string_view asar(Source &source);
+std::string_view diskCopy(Source &source);
 
 // Programs, drivers and tables of MS-DOS, 16-bit Windows and OS/2
 std::string_view newExecutable(ByteView header); // the header at the MZ header's pointer

@@ -185,6 +185,22 @@ constexpr Signature Signatures[] = {
     {0, "vhdxfile"sv, {}, "vhdx"},
     {0, "MSWIM\x00\x00\x00"sv, {}, "wim"},
 
+    // Archives of single programs and systems, and disk images of old computers
+    {14, "\x1AJar\x1B"sv, {}, "arj-jar"},
+    {0, "\xCE\x24\xB9\xA2\x20\x00\x00\x00"sv, {}, "tib"},
+    {0, "XBTF"sv, {}, "xbt"},
+    {1, "\xAD\xBE\xEF"sv, {}, {}, synologyArchive},
+    {0, "\x0E\x0F"sv, {}, {}, atariMsa},
+    {0, "XNB"sv, {}, {}, xnaContent},
+    {0, "CAR 2.00"sv, {}, "sar"},
+    {0, "CAR 2.01"sv, {}, "sar"},
+    {24, "FTCOMP"sv, {}, "pk2"},
+    {0, "\x25\x06\x78\x19\x01\x01\x00\x00"sv, {}, "fzip"},
+    {0, "\r\n\x1A" "CAZIP"sv, {}, "cazip"},
+    {0, "\x04\x00\x00\x00"sv, {}, {}, asar},
+    {0, "ZIM\x04"sv, {}, "zim"},
+    {0x52, "\x01\x00"sv, {}, {}, diskCopy},
+
     // Audio and video
     {0, "ID3"sv, {}, {}, id3},
     {0, "\xFF\xE0"sv, "\xFF\xE0"sv, {}, mpegAudio},

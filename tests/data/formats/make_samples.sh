@@ -694,6 +694,27 @@ assembled resources.arsc "Android ResourceTypes.h" - "fields resources.arsc 64 0
 assembled primary.prof "ART profile format" - "fields primary.prof 32 0='pro\0' 4='010\0' 8='\x01'"
 assembled primary.profm "ART profile format" - "fields primary.profm 32 0='prm\0' 4='002\0' 8='<H:1'"
 
+# Archives of single programs and systems, and disk images of old computers
+assembled archive.j "libmagic Magdir/archive (JAR by ARJ Software)" "JAR \(ARJ Software, Inc\.\) archive data" \
+  "fields archive.j 128 0='<I:0x12345678' 14='\x1aJar\x1b' 20='\x01'"
+assembled backup.tib "libmagic Magdir/archive" "Acronis True Image backup" "fields backup.tib 512 0='\xce\x24\xb9\xa2\x20\0\0\0'"
+assembled textures.xbt "Kodi XBTF format" "XBMC texture package" "fields textures.xbt 512 0='XBTF2' 5='<I:1'"
+assembled update.spk "libmagic Magdir/archive" "Synology archive" "fields update.spk 256 0='\0\xad\xbe\xef' 8='\x95\xc4\x20\x01'"
+assembled floppy.msa "Atari MSA format" "Atari MSA archive data" "fields floppy.msa 1024 0='\x0e\x0f' 2='>H:9' 4='>H:1' 6='>H:0' 8='>H:79'"
+assembled content.xnb "XNA XNB format" "MonoGame/XNA processed assets" "fields content.xnb 64 0='XNBw\x05\0' 6='<I:64' 10='\x01'"
+assembled package.sar "SAPCAR archive format" "SAPCAR archive data" "fields package.sar 64 0='CAR 2.01RG'"
+assembled archive.pk2 "libmagic Magdir/archive (FTCOMP)" "FTCOMP compressed archive" "fields archive.pk2 128 24='FTCOMP'"
+assembled addon.fzip "libmagic Magdir/archive (Foxit)" "Foxit add-on/update" "fields addon.fzip 128 0='\x25\x06\x78\x19\x01\x01\0\0'"
+assembled readme._ "libmagic Magdir/archive (CAZIP)" "CAZIP compressed file" "fields readme._ 64 0='\r\n\x1aCAZIP'"
+assembled app.asar "Electron asar format" "Electron ASAR archive" "python3 -c 'import json, struct, sys
+index = json.dumps({\"files\": {\"app\": {\"files\": {\"main.js\": {\"size\": 3, \"offset\": \"0\"}}}}}, separators=(\",\", \":\")).encode()
+padded = index + bytes(-len(index) % 4)
+sys.stdout.buffer.write(struct.pack(\"<IIII\", 4, len(padded) + 8, len(padded) + 4, len(index)) + padded + b\"1;\n\")' >app.asar"
+assembled wiki.zim "openZIM file format" - "fields wiki.zim 128 0='ZIM\x04' 4='<H:6' 6='<H:1' 24='<I:1' 28='<I:1' 32='<Q:80' 40='<Q:88' 48='<Q:96' 56='<Q:104'"
+assembled floppy.dc42 "Apple DiskCopy 4.2 format" "Apple DiskCopy 4.2 image" \
+  "fields floppy.dc42 2048 0='\x06Sample' 0x40='>I:409600' 0x44='>I:0' 0x50='\0\x12' 0x52='>H:0x100'"
+sample ntfs.img ntfs-3g "truncate -s 2M ntfs-full.img && mkntfs -F -Q -q ntfs-full.img && head -c 4096 ntfs-full.img >ntfs.img"
+
 echo "make_samples: $made samples made in $here ($hand_made of them assembled by hand)"
 if ((${#failed[@]})); then
   printf 'make_samples: not made: %s\n' "${failed[@]}"
