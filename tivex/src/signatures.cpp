@@ -479,6 +479,16 @@ constexpr Signature Signatures[] = {
     {0, "<MIFFile "sv, {}, "mif"},
     {0, "<MakerDictionary "sv, {}, "framemaker-dict"},
     {0, "<MakerScreenFont "sv, {}, "framemaker-font"},
+    // Firmware, boot loaders and installers
+    {0, "DfuSe\x01"sv, {}, "dfu"},
+    {0, "\xEB\x17\xA6\x03"sv, {}, "gbl"}, // the header tag of a Gecko bootloader image
+    {0, "\x1E\xF1\xEE\x0B"sv, {}, "ota"}, // the Zigbee OTA upgrade file identifier
+    {0, "GRUBLAYO"sv, {}, "gkb"},
+    {0, "\x77\x04\x02\xBE"sv, {}, "wpi"},
+    {0, "\x11HDD Raw Copy Tool"sv, {}, "imgc"},
+    {0, "{\\pwd"sv, {}, "pwd"},
+    {0, "SGA3"sv, {}, "sdg"},
+    {0, "Manifest-Version: "sv, {}, "mf"},
     // Android
     {0, "ANDROID BACKUP\n"sv, {}, "ab"},
     {0, "\x02\x00\x0C\x00"sv, {}, {}, androidResources},

@@ -216,6 +216,8 @@ constexpr TypeInfo Types[] = {
     {"fodg", "fodg", "", "xml", "application/vnd.oasis.opendocument.graphics-flat-xml", "OpenDocument 図形描画（フラット XML）", "flat OpenDocument drawing", P, "OASIS OpenDocument 1.3, part 3 (flat XML)"},
     // WordPerfect keeps its templates, tutorials and keyboard layouts as documents too.
     {"wpd", "wpd", "wp wp5 wp6 wpt wkb icr tut tst crs sty", "", "application/vnd.wordperfect", "WordPerfect 文書", "WordPerfect document", NoFlags, "WordPerfect file format documentation (Corel SDK)"},
+    {"pwd", "pwd", "psw pwt", "text", "application/x-pocket-word", "Pocket Word 文書", "Pocket Word document", NoFlags, "libmagic Magdir/rtf (Pocket Word)"},
+    {"sdg", "sdg", "", "", "application/x-stargallery-sdg", "StarOffice ギャラリーの縮小画像", "StarOffice Gallery thumbnails", NoFlags, "libmagic Magdir/wordprocessors (StarOffice Gallery thumbnails)"},
     // Files of the WordPerfect family: one header, a product and a file type in it.
     {"wpm", "wpm", "", "", "application/x-wordperfect-wpm", "WordPerfect マクロ", "WordPerfect macro", NoFlags, "WordPerfect file format (WordPerfect SDK: product and file type bytes); libmagic Magdir/wordprocessors"},
     {"wp-help", "fil", "", "", "application/x-wordperfect-help", "WordPerfect ヘルプ", "WordPerfect help file", NoFlags, "WordPerfect file format (WordPerfect SDK); libmagic Magdir/wordprocessors"},
@@ -493,6 +495,12 @@ constexpr TypeInfo Types[] = {
     {"arsc", "arsc", "", "", "application/x-android-arsc", "Android リソース テーブル", "Android compiled resource table", NoFlags, "Android Open Source Project ResourceTypes.h (ResTable header)"},
     {"prof", "prof", "", "", "application/x-android-profile", "Android ART プロファイル", "Android ART profile", NoFlags, "Android Open Source Project ART profile format (profile_compilation_info)"},
     {"profm", "profm", "", "", "application/x-android-profile", "Android ART プロファイルのメタデータ", "Android ART profile metadata", NoFlags, "Android Open Source Project ART profile format (profile_compilation_info)"},
+    {"dfu", "dfu", "", "", "application/x-dfu", "DfuSe ファームウェア", "DfuSe firmware image", NoFlags, "STMicroelectronics UM0391 (DfuSe file format)"},
+    {"gbl", "gbl", "", "", "application/x-silabs-gbl", "Gecko ブートローダー更新イメージ", "Silicon Labs Gecko bootloader image", NoFlags, "Silicon Labs UG266 (Gecko bootloader GBL file format)"},
+    {"ota", "ota", "zigbee", "", "application/x-zigbee-ota", "Zigbee OTA 更新イメージ", "Zigbee OTA upgrade image", NoFlags, "Zigbee Cluster Library, OTA upgrade file format (file identifier 0x0BEEF11E)"},
+    {"gkb", "gkb", "", "", "application/x-grub-keyboard", "GRUB キーボード配列", "GRUB keyboard layout", NoFlags, "GRUB keyboard layout format (grub-kbdcomp); libmagic Magdir/linux"},
+    {"wpi", "wpi", "", "", "application/x-os2-wpi", "WarpIN インストーラー（OS/2）", "OS/2 WarpIN archive", NoFlags, "libmagic Magdir/os2 (WarpIN archive)"},
+    {"imgc", "imgc", "", "", "application/x-hddrawcopy", "HDD Raw Copy Tool イメージ", "HDD Raw Copy Tool image", NoFlags, "libmagic Magdir/filesystems (HDD Raw Copy Tool image)"},
     {"wasm", "wasm", "o", "", "application/wasm", "WebAssembly バイナリ", "WebAssembly binary", NoFlags, "WebAssembly Core Specification (W3C)"},
     {"pyc", "pyc", "pyo", "", "application/x-python-code", "Python バイトコード", "Python bytecode", R, "CPython importlib documentation (pyc header)"},
     {"pickle", "pkl", "pickle pt pth", "", "application/x-python-pickle", "Python pickle データ", "Python pickle data", NoFlags, "Python pickletools documentation"},
@@ -603,6 +611,7 @@ constexpr TypeInfo Types[] = {
     // marked generic name no syntax at all (a template, a backup, a configuration),
     // so whatever text they hold keeps them.
     {"text", "txt", "text utf8 ascii ans me 1st now readme plain", "", "text/plain", "テキストファイル", "text file", C, "Unicode Standard, encodings (UTF-8, UTF-16, Shift_JIS, EUC-JP)"},
+    {"mf", "mf", "", "text", "text/x-java-manifest", "JAR マニフェスト", "JAR manifest", NoFlags, "JAR File Specification (manifest), Oracle"},
     {"log", "log", "out err trace", "text", "text/plain", "ログファイル", "log file", G | N, "common usage"},
     {"cfg", "cfg", "conf config cnf cf rc prefs settings rules lock map manifest menu policy loc gitignore gitattributes gitmodules coveragerc flake8 editorconfig pylintrc npmrc", "text", "text/plain", "設定ファイル", "configuration file", G | N, "common usage"},
     {"template", "in", "tmpl tpl template dist sample example default skel j2 jinja jinja2 mustache hbs handlebars ejs njk twig liquid tt tt2 erb rhtml jet", "text", "text/plain", "テンプレート", "template", G | N, "common usage"},

@@ -715,6 +715,28 @@ assembled floppy.dc42 "Apple DiskCopy 4.2 format" "Apple DiskCopy 4.2 image" \
   "fields floppy.dc42 2048 0='\x06Sample' 0x40='>I:409600' 0x44='>I:0' 0x50='\0\x12' 0x52='>H:0x100'"
 sample ntfs.img ntfs-3g "truncate -s 2M ntfs-full.img && mkntfs -F -Q -q ntfs-full.img && head -c 4096 ntfs-full.img >ntfs.img"
 
+# Firmware, boot loaders, installers and small documents
+assembled firmware.dfu "STMicroelectronics UM0391 (DfuSe)" - "python3 -c 'import struct, sys, zlib
+element = struct.pack(\"<II\", 0x08000000, 4) + b\"\\xde\\xad\\xbe\\xef\"
+target = b\"Target\" + struct.pack(\"<BI\", 0, 1) + b\"Internal Flash\".ljust(255, b\"\\0\") + struct.pack(\"<II\", len(element), 1) + element
+body = b\"DfuSe\\x01\" + struct.pack(\"<IB\", 11 + len(target), 1) + target
+suffix = struct.pack(\"<HHHH\", 0xFFFF, 0xDF11, 0x0483, 0x011A) + b\"UFD\\x10\"
+crc = zlib.crc32(body + suffix) ^ 0xFFFFFFFF
+sys.stdout.buffer.write(body + suffix + struct.pack(\"<I\", crc))' >firmware.dfu"
+assembled update.gbl "Silicon Labs UG266 (GBL format)" - \
+  "fields update.gbl 40 0='<I:0x03a617eb' 4='<I:8' 8='<I:0x03000000' 12='<I:0' 16='<I:0xfc0404fc' 20='<I:4' 24='<I:0'"
+assembled image.ota "Zigbee OTA upgrade file format" - \
+  "fields image.ota 64 0='<I:0x0beef11e' 4='<H:0x0100' 6='<H:56' 8='<H:0' 10='<H:0x1002' 12='<H:1' 14='<I:0x01000000' 18='<H:2' 20='Sample OTA image' 52='<I:64'"
+assembled layout.gkb "GRUB keyboard layout format" "GRUB Keyboard" "fields layout.gkb 64 0='GRUBLAYO' 8='<I:10'"
+assembled package.wpi "libmagic Magdir/os2 (WarpIN)" "WarpIN Installer" "fields package.wpi 512 0='\x77\x04\x02\xbe' 4='<H:2' 0x106='Sample creator' 0x146='Sample package'"
+assembled disk.imgc "libmagic Magdir/filesystems" "HDD Raw Copy Tool" \
+  "fields disk.imgc 2048 0='\x11HDD Raw Copy Tool' 0x100='\x061.10.0' 0x200='\x0cSAMPLE DISK ' 0x400='\x0412AB'"
+assembled notes.pwd "libmagic Magdir/rtf (Pocket Word)" "Pocket Word document or template" \
+  "printf '{\\\\pwd\\\\ansi\\\\deff0{\\\\fonttbl{\\\\f0 Tahoma;}}\\\\pard Hello from a Pocket PC.\\\\par}\r\n' >notes.pwd"
+assembled gallery.sdg "libmagic Magdir/wordprocessors (StarOffice gallery)" "StarOffice Gallery thumbnails" "fields gallery.sdg 128 0='SGA3' 4='\x04\0\x01\0'"
+sample MANIFEST.mf default-jdk-headless "javac -d manifest-classes Hello.java && jar cf manifest.jar -C manifest-classes Hello.class &&
+  unzip -p manifest.jar META-INF/MANIFEST.MF >MANIFEST.mf"
+
 echo "make_samples: $made samples made in $here ($hand_made of them assembled by hand)"
 if ((${#failed[@]})); then
   printf 'make_samples: not made: %s\n' "${failed[@]}"
