@@ -45,6 +45,7 @@ constexpr MainExtensionRow MainExtensionRows[] = {
     {"j02", "j", "volume 3 of a multi-volume JAR archive (ARJ Software)"},
     {"wxx", "123", "placeholder for a Lotus 1-2-3 worksheet of an unknown release"},
     {"fxx", "fm3", "placeholder for Lotus 1-2-3 formatting data of an unknown release"},
+    {"bak", "zoo", "a backup copy's extension, as old Zoo archives often carry"},
 };
 
 struct Row {

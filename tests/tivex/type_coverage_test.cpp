@@ -615,7 +615,7 @@ constexpr std::string_view AwaitingASample[] = {
     "codec2"sv, "cramfs"sv, "crw"sv, "crx"sv, "dcx"sv, "dex"sv, "dff"sv, "dirac"sv, "dmp"sv, "dnxhd"sv,
     "dpx"sv, "dsf"sv, "dtb"sv, "dts"sv, "dv"sv, "dvi"sv, "dwg"sv, "elc"sv, "evtx"sv, "exr"sv, "fbx"sv, "ff"sv,
     "fits"sv, "gbr"sv, "gch"sv, "gdbm"sv, "gguf"sv, "git-bundle"sv, "git-index"sv, "git-pack"sv,
-    "git-pack-index"sv, "glb"sv, "gvariant"sv, "hcom"sv, "hdf5"sv, "hlp"sv, "icc"sv, "icns"sv, "ircam"sv,
+    "git-pack-index"sv, "glb"sv, "gvariant"sv, "hcom"sv, "hdf5"sv, "icc"sv, "icns"sv, "ircam"sv,
     "it"sv, "ivf"sv, "jbig2"sv, "jks"sv, "jls"sv, "jmod"sv, "jng"sv, "journal"sv, "jxr"sv, "kbx"sv, "kdb"sv,
     "kdbx"sv, "ktx"sv, "ktx2"sv, "kvag"sv, "linux-swap"sv, "lit"sv, "llvm-bc"sv, "lnk"sv, "lrz"sv, "luac"sv,
     "lzh"sv, "mat"sv, "mdb"sv, "mgc"sv, "mid"sv, "mng"sv, "mobi"sv, "mod"sv, "mpc"sv, "mxf"sv, "nes"sv,

@@ -87,6 +87,19 @@ std::optional<size_t> gzipDataStart(ByteView head, bool &dictzip)
     return at < head.size() ? std::optional<size_t>(at) : std::nullopt;
 }
 
+// Monu-CAD and General CADD store their drawings behind a bare gzip header (no name, no
+// comment) with the program's mark where the compressed data would start.
+std::string_view cadMark(ByteView head, size_t dataAt)
+{
+    if (dataAt != GzipFixedHeader)
+        return {};
+    if (head.startsWith(dataAt, "MCD"sv))
+        return "monucad";
+    if (head.startsWith(dataAt, "GXD"sv))
+        return "gcadd";
+    return {};
+}
+
 template <size_t N>
 std::string_view openingOf(const Opening (&openings)[N], ByteView content)
 {
@@ -120,6 +133,8 @@ std::string_view gzip(Source &source)
         return "gz";
     if (dictzip)
         return "dz";
+    if (const auto byCadMark = cadMark(head, *dataAt); !byCadMark.empty())
+        return byCadMark;
     std::array<uint8_t, InflatedLook> content{};
     const size_t produced = inflateRaw(head.sub(*dataAt), content.data(), content.size());
     const ByteView inflated(content.data(), produced);

@@ -198,4 +198,30 @@ std::string_view hyperTerminal(Source &source)
     return source.head().startsWith(15, "1.0 -- HyperTerminal data file"sv) ? "ht"sv : std::string_view{};
 }
 
+// Windows Help files and the files WinHelp writes beside them share one container: a
+// header pointing to a B+ tree directory. An annotation file holds a bookmark map at a
+// fixed place, a global index its own directory entry, and a help file its system header.
+std::string_view winHelp(Source &source)
+{
+    constexpr uint16_t DirectoryTreeMagic = 0x293B;
+    constexpr auto SystemHeader = "\x6C\x03"sv;
+    constexpr size_t SystemHeaderWindow = 0x4A00;
+    const ByteView head = source.head();
+    const auto directoryAt = head.u32le(4);
+    if (!directoryAt)
+        return {};
+    const auto tree = source.bytesAt(*directoryAt + 9, 2);
+    if (!tree || tree->u16le(0) != DirectoryTreeMagic)
+        return "hlp";
+    if (head.startsWith(0xD4, "bmf\x01\x00"sv))
+        return "ann";
+    if (const auto index = source.bytesAt(*directoryAt + 0x65, 5); index && index->startsWith(0, "|Pete"sv))
+        return "gid";
+    const size_t window = static_cast<size_t>(std::min<uint64_t>(source.size(), SystemHeaderWindow));
+    const auto start = source.bytesAt(0, window);
+    if (!start || start->find(SystemHeader, 16) != ByteView::npos || source.size() > SystemHeaderWindow)
+        return "hlp";
+    return "bmk";
+}
+
 } // namespace tivex::inspect

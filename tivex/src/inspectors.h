@@ -115,6 +115,7 @@ std::string_view hpgl(Source &source);
 std::string_view androidResources(Source &source);
 std::string_view artProfile(Source &source);
 std::string_view hyperTerminal(Source &source);
+std::string_view winHelp(Source &source);
 
 } // namespace inspect
 } // namespace tivex

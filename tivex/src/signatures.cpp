@@ -114,7 +114,7 @@ constexpr Signature Signatures[] = {
     {0, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"sv, {}, {}, ole2},
     {0, "ITSF\x03\x00\x00\x00"sv, {}, "chm"},
     {0, "ITOLITLS"sv, {}, "lit"},
-    {0, "\x3F\x5F\x03\x00"sv, {}, "hlp"},
+    {0, "\x3F\x5F\x03\x00"sv, {}, {}, winHelp},
     {0, "\xFFWPC"sv, {}, {}, corelWpc},
     {0, "\x1B%-12345X"sv, {}, "pcl"},
     {0, "\x1B" "E\x1B"sv, {}, "pcl"},

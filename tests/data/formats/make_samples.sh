@@ -737,6 +737,19 @@ assembled gallery.sdg "libmagic Magdir/wordprocessors (StarOffice gallery)" "Sta
 sample MANIFEST.mf default-jdk-headless "javac -d manifest-classes Hello.java && jar cf manifest.jar -C manifest-classes Hello.class &&
   unzip -p manifest.jar META-INF/MANIFEST.MF >MANIFEST.mf"
 
+# Windows Help and the files WinHelp keeps beside a help file: one container, its
+# directory's B+ tree at the header's pointer.
+winhelp="0='\x3f\x5f\x03\0' 4='<I:16' 8='<I:0xffffffff' 12='<I:1024' 16='<I:0x3e0' 20='<I:0x3e0' 24='\x04' 25='<H:0x293b'"
+assembled manual.hlp "libmagic Magdir/windows (WinHelp)" "Windows 3\.1 help" \
+  "fields manual.hlp 1024 $winhelp 0x300='\x6c\x03\x21\0\x01\0' 0x306='<I:0x30000000' 0x30a='<H:4'"
+assembled manual.ann "libmagic Magdir/windows (WinHelp)" "Windows help annotation" "fields manual.ann 512 $winhelp 0xd4='bmf\x01\0'"
+assembled manual.gid "libmagic Magdir/windows (WinHelp)" "Windows help Global Index" "fields manual.gid 512 $winhelp 0x75='|Pete'"
+assembled winhelp.bmk "libmagic Magdir/windows (WinHelp)" "Windows help Bookmark" "fields winhelp.bmk 512 $winhelp"
+
+# CAD drawings behind a bare gzip header
+assembled drawing.mcd "libmagic Magdir/compress (Monu-CAD)" "Monu-Cad Drawing" "fields drawing.mcd 256 0='\x1f\x8b\x08\0\0\0\0\0\0\x03' 10='MCD'"
+assembled drawing.gxd "libmagic Magdir/compress (General CADD)" "General CADD" "fields drawing.gxd 256 0='\x1f\x8b\x08\0\0\0\0\0\0\x03' 10='GXD'"
+
 echo "make_samples: $made samples made in $here ($hand_made of them assembled by hand)"
 if ((${#failed[@]})); then
   printf 'make_samples: not made: %s\n' "${failed[@]}"
