@@ -46,6 +46,8 @@ constexpr MainExtensionRow MainExtensionRows[] = {
     {"wxx", "123", "placeholder for a Lotus 1-2-3 worksheet of an unknown release"},
     {"fxx", "fm3", "placeholder for Lotus 1-2-3 formatting data of an unknown release"},
     {"bak", "zoo", "a backup copy's extension, as old Zoo archives often carry"},
+    {"kicad_pcb-bak", "kicad-pcb", "the copy of a board that KiCad keeps when it saves"},
+    {"kicad_sch-bak", "kicad-sch", "the copy of a schematic that KiCad keeps when it saves"},
 };
 
 struct Row {

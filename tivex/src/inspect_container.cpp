@@ -462,6 +462,9 @@ constexpr StreamRule StreamRules[] = {
     {"Quill", false, "pub"},
     {"\x05HwpSummaryInformation", false, "hwp"},
     {"HwpSummaryInformation", false, "hwp"},
+    // Ichitaro keeps a segment table in every storage and its own summary stream.
+    {"\x04JSRV_SegmentInformation", false, "jtd"},
+    {"\x05JSRV_SummaryInformation", false, "jtd"},
 };
 
 struct ClassRule {
