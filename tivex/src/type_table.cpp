@@ -724,10 +724,13 @@ constexpr TypeInfo Types[] = {
     {"log", "log", "out err trace", "text", "text/plain", "ログファイル", "log file", G | N, "common usage"},
     {"cfg", "cfg", "conf config cnf cf rc prefs settings rules lock map manifest menu policy loc gitignore gitattributes gitmodules coveragerc flake8 editorconfig pylintrc npmrc", "text", "text/plain", "設定ファイル", "configuration file", G | N, "common usage"},
     {"template", "in", "tmpl tpl template dist sample example default skel j2 jinja jinja2 mustache hbs handlebars ejs njk twig liquid tt tt2 erb rhtml jet", "text", "text/plain", "テンプレート", "template", G | N, "common usage"},
-    {"backup", "bak", "old orig save sav backup prev bkp new tmp temp swp part crdownload dpkg-old dpkg-new dpkg-dist dpkg-bak rpmnew rpmsave rpmorig ucf-dist ucf-old", "", "application/octet-stream", "バックアップ・一時ファイル", "backup or temporary copy", B | N, "common usage"},
+    {"backup", "bak", "old orig save sav backup prev bkp bk new tmp temp swp part crdownload dpkg-old dpkg-new dpkg-dist dpkg-bak rpmnew rpmsave rpmorig ucf-dist ucf-old", "", "application/octet-stream", "バックアップ・一時ファイル", "backup or temporary copy", B | N, "common usage"},
     {"dat", "dat", "bin data", "", "application/octet-stream", "データファイル", "data file", Z | N, "common usage"},
     {"list", "lst", "list dir", "text", "text/plain", "一覧", "list", G | N, "common usage"},
     {"nfo", "nfo", "diz", "text", "text/plain", "説明テキスト（NFO）", "information text", G | N, "common usage"},
+    // Words that old binary formats took as extensions, while text files (a LaTeX table
+    // of contents, a README in English, a word list, a help text) carry them as often.
+    {"text-words", "", "toc tst tut eng dict help ix book art dos dev all fil fmt crs image", "text", "text/plain", "テキスト（内容を表す拡張子）", "text named by its use", G | N, "common usage"},
     {"html", "html", "htm xhtml shtml shtm xht jsp jspf asp aspx ascx ashx asmx master cshtml vbhtml razor cfm cfc vue svelte astro hta", "text", "text/html", "HTML 文書", "HTML document", C | M, "WHATWG HTML Living Standard"},
     {"xml", "xml", "vdx uot uos uop mpd ism ismc dtd ent rng wsdl xaml xib storyboard resx resw csproj vbproj fsproj vcxproj vcproj filters props targets proj nuspec wxs wxi wxl pom ivy jnlp fxml xul xbl rdf owl gir glade ui kcfg qrc metainfo appdata xbel gml osm dae x3d ditamap dita docbook dbk fo xmp xfdf musicxml xlf xliff tmx ttml dfxp smil mathml mml its rels xba xlb xdl xcu xcs vml jrxml tld xsp pxml iml mxml icml idml lpi lpk", "text", "application/xml", "XML 文書", "XML document", P | K | C, "W3C XML 1.0"},
     {"dtd", "dtd", "ent mod", "text", "application/xml-dtd", "文書型定義（DTD）", "document type definition", NoFlags, "W3C XML 1.0 (document type declarations)"},
