@@ -210,12 +210,12 @@ std::string_view winHelp(Source &source)
     const auto directoryAt = head.u32le(4);
     if (!directoryAt)
         return {};
-    const auto tree = source.bytesAt(*directoryAt + 9, 2);
+    const auto tree = source.bytesAt(uint64_t{*directoryAt} + 9, 2);
     if (!tree || tree->u16le(0) != DirectoryTreeMagic)
         return "hlp";
     if (head.startsWith(0xD4, "bmf\x01\x00"sv))
         return "ann";
-    if (const auto index = source.bytesAt(*directoryAt + 0x65, 5); index && index->startsWith(0, "|Pete"sv))
+    if (const auto index = source.bytesAt(uint64_t{*directoryAt} + 0x65, 5); index && index->startsWith(0, "|Pete"sv))
         return "gid";
     const size_t window = static_cast<size_t>(std::min<uint64_t>(source.size(), SystemHeaderWindow));
     const auto start = source.bytesAt(0, window);
