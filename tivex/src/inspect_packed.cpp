@@ -18,9 +18,12 @@ constexpr uint8_t GzipExtra = 0x04;
 constexpr uint8_t GzipName = 0x08;
 constexpr uint8_t GzipComment = 0x10;
 constexpr size_t GzipFixedHeader = 10;
-// Enough of the content for an XML prolog and its root element, and for a tar header.
-constexpr size_t InflatedLook = 1024;
-constexpr size_t RootElementWindow = 512;
+// Enough of the content for an XML prolog, a document type or comment, and the root
+// element; every gzip file pays for inflating it, so no more.
+constexpr size_t InflatedLook = 320;
+constexpr size_t RootElementWindow = InflatedLook;
+// Enough for every opening below.
+constexpr size_t FirstLook = 48;
 
 struct Opening {
     std::string_view bytes;
@@ -135,8 +138,13 @@ std::string_view gzip(Source &source)
         return "dz";
     if (const auto byCadMark = cadMark(head, *dataAt); !byCadMark.empty())
         return byCadMark;
+    // Most gzip files hold no XML (manual pages, tar archives): a short look decides, and
+    // only XML content is inflated again, far enough to reach its root element.
     std::array<uint8_t, InflatedLook> content{};
-    const size_t produced = inflateRaw(head.sub(*dataAt), content.data(), content.size());
+    const ByteView compressed = head.sub(*dataAt);
+    size_t produced = inflateRaw(compressed, content.data(), FirstLook);
+    if (produced == FirstLook && content[0] == '<')
+        produced = inflateRaw(compressed, content.data(), content.size());
     const ByteView inflated(content.data(), produced);
     if (const auto byOpening = openingOf(ContentOpenings, inflated); !byOpening.empty())
         return byOpening;
