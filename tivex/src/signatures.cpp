@@ -568,6 +568,8 @@ constexpr Signature Signatures[] = {
     {0, "X\n\0\0\0\x03"sv, {}, "rds"},
     {0, "AntiVir Qua"sv, {}, "qua"},
     {0, "BSDIFF40"sv, {}, "bsdiff"},
+    {0, "BlockHashLoc\x1A"sv, {}, "bhl"},
+    {0, "XIA1\r"sv, {}, "chiasmus"},
     {4, "BOBO"sv, {}, "cwk"},
     {0, "\x4D\x4D"sv, {}, {}, studio3ds},
     {0, "CPT7FILE"sv, {}, "cpt"},

@@ -629,6 +629,8 @@ constexpr TypeInfo Types[] = {
     {"qmlc", "qmlc", "jsc", "", "application/x-qmlc", "Qt QML コンパイル済みデータ", "Qt QML compiled unit", NoFlags, "Qt qv4compileddata_p.h, libmagic Magdir/qt"},
     {"rmeta", "rmeta", "", "", "application/x-rust-metadata", "Rust メタデータ", "Rust compiler metadata", NoFlags, "rustc_metadata header"},
     {"bsdiff", "bsdiff", "", "", "application/x-bsdiff", "bsdiff パッチ", "bsdiff patch", NoFlags, "bsdiff 4 format (Colin Percival), libmagic Magdir/diff"},
+    {"bhl", "bhl", "", "", "application/x-blockhashloc", "BlockHashLoc 復旧情報", "BlockHashLoc recovery info", NoFlags, "BlockHashLoc documentation (MarcoPon), libmagic Magdir/bhl"},
+    {"chiasmus", "xia", "", "", "application/x-chiasmus", "Chiasmus 暗号化ファイル", "Chiasmus encrypted file", NoFlags, "BSI Chiasmus, libmagic Magdir/bsi"},
     {"tnef", "tnef", "", "", "application/vnd.ms-tnef", "TNEF 添付データ（winmail.dat）", "TNEF attachment data", NoFlags, "Microsoft [MS-OXTNEF]"},
     {"mozlz4", "jsonlz4", "mozlz4 baklz4", "", "application/x-mozlz4", "Mozilla LZ4 圧縮データ", "Mozilla LZ4 compressed data", NoFlags, "Mozilla mozLz4 header (lz4 block), libmagic Magdir/mozilla"},
     {"aes-crypt", "aes", "", "", "application/x-aescrypt", "AES Crypt 暗号化ファイル", "AES Crypt encrypted file", NoFlags, "AES Crypt file format (aescrypt.com)"},

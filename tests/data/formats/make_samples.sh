@@ -1241,6 +1241,10 @@ assembled hand.aps "APS patch format for N64 (console magic)" "APS patch file" \
   'b"APS10" + b"\x00\x00" + pad(b"sample", 50, b" ") + zeros(40) + le32(1024)'
 assembled hand.p7 "XV thumbnail format (xv source documentation)" "XV thumbnail image data" \
   'b"P7 332\n#XVVERSION:Version 3.10a\n#IMGINFO:2x2\n#END_OF_COMMENTS\n2 2 255\n\x00\x01\x02\x03"'
+assembled hand.bhl "BlockHashLoc recovery info (MarcoPon/BlockHashLoc documentation)" "BlockHashLoc recovery info" \
+  'b"BlockHashLoc\x1a" + b"\x01" + b"\x00\x00\x02\x00" + zeros(32) + zeros(32)'
+assembled hand.xia "Chiasmus encrypted file header (BSI)" "Chiasmus Encrypted data" \
+  'b"XIA1\r\n" + zeros(58)'
 
 # Japanese office and PC formats
 assembled hand.jtd "TrID jtd definition and ezpzjtd JTD-FORMAT notes (JSRV streams in a compound file)" "Composite Document File" \
