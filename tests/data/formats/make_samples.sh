@@ -90,6 +90,11 @@ PYTHON
     failed+=("$name (assembled from $source)")
     return
   fi
+  keep_assembled "$name" "$file_says"
+}
+# keep_assembled NAME FILE_SAYS: keeps NAME when file agrees (file_flags go to file).
+keep_assembled() {
+  local name=$1 file_says=$2
   if [ "$file_says" != - ] && ! file -b $file_flags "$name" | grep -Eqi -- "$file_says"; then
     failed+=("$name (file says: $(file -b $file_flags "$name"))")
     return
@@ -458,13 +463,7 @@ assembled_by() {
     failed+=("$name (assembled from $source)")
     return
   fi
-  if [ "$file_says" != - ] && ! file -b $file_flags "$name" | grep -Eqi -- "$file_says"; then
-    failed+=("$name (file says: $(file -b $file_flags "$name"))")
-    return
-  fi
-  cp "$name" "$here/$name"
-  made=$((made + 1))
-  hand_made=$((hand_made + 1))
+  keep_assembled "$name" "$file_says"
 }
 cat >forge.py <<'PY'
 """Writes small files in documented binary layouts: forge.py KIND OUTPUT ARGS..."""
