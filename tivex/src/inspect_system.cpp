@@ -13,7 +13,6 @@ namespace {
 
 // ---- New Executable and Linear Executable -------------------------------------------------
 
-constexpr size_t NewHeaderPointerAt = 0x3C;
 constexpr size_t NeFlagsAt = 0x0C;
 constexpr uint16_t NeLibrary = 0x8000;
 constexpr size_t LeOperatingSystemAt = 0x0A;
