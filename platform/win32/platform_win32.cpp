@@ -2,6 +2,7 @@
 // the file system holds can be reached whatever the ANSI code page.
 #include "platform/platform.h"
 
+#include "platform/file_names.h"
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/wide_text.h"
 #include "shell/cmdline.h"
@@ -123,7 +124,8 @@ bool setCurrentDrive(const std::u16string &drive)
 
 bool setCurrentFolder(const std::u16string &folder)
 {
-    return !folder.empty() && SetCurrentDirectoryW(win32::toWide(folder).c_str()) != 0;
+    return !folder.empty() && isAcceptableWindowsPath(folder)
+           && SetCurrentDirectoryW(win32::toWide(folder).c_str()) != 0;
 }
 
 std::u16string currentFolder()
@@ -143,7 +145,11 @@ namespace {
 // MOVEFILE_COPY_ALLOWED never copies: a rename stays a rename within its volume.
 RenameError moveNoReplace(const std::u16string &from, const std::u16string &to)
 {
-    if (MoveFileExW(win32::fileSystemPath(from).c_str(), win32::fileSystemPath(to).c_str(), 0))
+    const auto wideFrom = win32::nameablePath(from);
+    const auto wideTo = win32::nameablePath(to);
+    if (!wideFrom || !wideTo)
+        return RenameError::InvalidName;
+    if (MoveFileExW(wideFrom->c_str(), wideTo->c_str(), 0))
         return RenameError::None;
     return win32::renameErrorFromCode(GetLastError());
 }
@@ -151,8 +157,12 @@ RenameError moveNoReplace(const std::u16string &from, const std::u16string &to)
 // The name the folder holds for a path, as the file system spells it.
 std::u16string spelledName(const std::u16string &path)
 {
+    // A wildcard would find some other file; such a path holds no name of its own.
+    const auto wide = win32::nameablePath(path);
+    if (!wide)
+        return {};
     WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW(win32::fileSystemPath(path).c_str(), &found);
+    HANDLE search = FindFirstFileW(wide->c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return {};
     FindClose(search);
@@ -236,7 +246,10 @@ std::optional<std::string> readWholeFile(const std::u16string &path)
 // told apart here.) A folder that cannot be reached counts as comparing names exactly.
 bool folderIgnoresCase(const std::u16string &folder)
 {
-    const DWORD attributes = GetFileAttributesW(win32::fileSystemPath(folder).c_str());
+    const auto wide = win32::nameablePath(folder);
+    if (!wide)
+        return false;
+    const DWORD attributes = GetFileAttributesW(wide->c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -244,7 +257,8 @@ bool folderIgnoresCase(const std::u16string &folder)
 // denied, a device not ready) may hide an entry, so the name counts as taken.
 bool nameIsTaken(const std::u16string &path)
 {
-    if (GetFileAttributesW(win32::fileSystemPath(path).c_str()) != INVALID_FILE_ATTRIBUTES)
+    const auto wide = win32::nameablePath(path);
+    if (!wide || GetFileAttributesW(wide->c_str()) != INVALID_FILE_ATTRIBUTES)
         return true;
     const DWORD error = GetLastError();
     return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
@@ -254,7 +268,7 @@ bool nameIsTaken(const std::u16string &path)
 // the program says nothing when opening fails.
 bool openWithShell(const std::u16string &folder, const std::u16string &name)
 {
-    if (name.empty())
+    if (name.empty() || !isAcceptableWindowsPath(name) || !isAcceptableWindowsPath(folder))
         return false;
     std::u16string file = name;
     if (!folder.empty() && name.find_first_of(u"\\/") == std::u16string::npos)

@@ -70,7 +70,11 @@ TEST_F(CurrentFolder, FollowsSetCurrentFolderWhateverTheName)
 TEST_F(CurrentFolder, MissingFolderFailsAndKeepsTheCurrentOne)
 {
     ASSERT_TRUE(platform::setCurrentFolder(wide(folder.path().string())));
-    for (const std::u16string &name : {wide(folder.file("missing")), std::u16string(), std::u16string(1, u'\xD800')})
+    ASSERT_TRUE(std::filesystem::create_directory(folder.file("victim")));
+    // The system would stop reading at the NUL and make the victim current.
+    const std::u16string nulInside = wide(folder.file("victim")) + u'\0' + u"zzz";
+    for (const std::u16string &name :
+         {wide(folder.file("missing")), std::u16string(), std::u16string(1, u'\xD800'), nulInside})
         EXPECT_FALSE(platform::setCurrentFolder(name));
     EXPECT_EQ(platform::currentFolder(), wide(folder.path().string()));
 }
@@ -136,4 +140,5 @@ TEST(EngineText, IsUtf8AndCarriesTheBytesOfNamesExactly)
     EXPECT_EQ(platform::codepage::toEngineText(u"/a\xDCFF.txt"), "/a\xFF.txt");
     EXPECT_EQ(platform::codepage::fromEngineText("a\xFF"), u"a\xDCFF");
     EXPECT_FALSE(platform::codepage::toEngineText(u"a\xDC00").has_value());
+    EXPECT_FALSE(platform::codepage::toEngineText(std::u16string(u"/victim\0zzz/A.TXT", 17)).has_value());
 }
