@@ -217,29 +217,6 @@ RenameError renameNoReplace(const std::u16string &from, const std::u16string &to
     return moveNoReplace(from, to);
 }
 
-std::optional<std::string> readWholeFile(const std::u16string &path)
-{
-    HANDLE file = CreateFileW(win32::fileSystemPath(path).c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    std::optional<std::string> content(std::in_place);
-    char buffer[65536];
-    for (;;) {
-        DWORD got = 0;
-        if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
-            content.reset();
-            break;
-        }
-        if (got == 0)
-            break;
-        content->append(buffer, got);
-    }
-    CloseHandle(file);
-    return content;
-}
-
 // Windows compares names without regard to letter case on its own volumes, whatever the
 // file system could do: every name the program passes goes through calls that fold case.
 // (A folder switched to case-sensitive names for Linux tools is the rare exception, not
