@@ -80,11 +80,15 @@ TEST(ReadRegularFile, ReadsAFileUpToTheLimitAndRefusesEverythingElseWithTheReaso
     folder.write("ten", "0123456789");
     folder.write("empty", "");
     std::filesystem::create_directory(folder.path() / "folder");
+    // A device is no file: /dev/zero never ends, and Windows' null device is a name in
+    // every folder.
+    const std::u16string device = platform::usesDriveLetters() ? folder.pathText(u"NUL") : u"/dev/zero";
     const struct {
         const char *name;
         std::size_t limit;
         ReadRefusal refusal;
     } cases[] = {
+        {"", 100, ReadRefusal::NotRegularFile},  // the device
         {"ten", 10, ReadRefusal::None},
         {"ten", 9, ReadRefusal::TooLarge},
         {"ten", 0, ReadRefusal::TooLarge},
@@ -95,7 +99,8 @@ TEST(ReadRegularFile, ReadsAFileUpToTheLimitAndRefusesEverythingElseWithTheReaso
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.name) + " within " + std::to_string(c.limit));
-        const std::u16string path = folder.pathText(std::u16string(c.name, c.name + std::strlen(c.name)));
+        const std::u16string path =
+            *c.name ? folder.pathText(std::u16string(c.name, c.name + std::strlen(c.name))) : device;
         const platform::FileContent content = platform::readRegularFile(path, c.limit);
         EXPECT_EQ(content.refusal, c.refusal);
         EXPECT_EQ(content.bytes.has_value(), c.refusal == ReadRefusal::None);
