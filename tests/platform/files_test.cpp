@@ -1,5 +1,6 @@
 // Which text can name a file, and the small files the program reads or creates, on the
 // platform the tests run on (the rules of both platforms everywhere).
+#include "dictionary/ext_records.h"
 #include "platform/file_names.h"
 #include "platform/files.h"
 #include "platform/platform.h"
@@ -110,6 +111,22 @@ TEST(ReadRegularFile, ReadsAFileUpToTheLimitAndRefusesEverythingElseWithTheReaso
     }
     EXPECT_EQ(platform::readRegularFile(folder.pathText(u"ten") + u'\0', 100).refusal, ReadRefusal::Missing)
         << "a NUL after a name is no name";
+}
+
+// CI runs this again as an ordinary user (tests/as_ordinary_user.sh): permissions do not
+// bind the superuser.
+TEST(BadInput, AnUnreadableDataFileCountsAsMissingAndSaysWhy)
+{
+    if (!testsupport::permissionsDenyReading())
+        GTEST_SKIP() << "file modes keep nothing from this process (the superuser, or Windows)";
+    TempFolder folder;
+    const std::filesystem::path readme = folder.write("readme.txt", "-a-\r\nA\r\n-x-\r\n");
+    std::filesystem::permissions(readme, std::filesystem::perms::none);
+    EXPECT_EQ(platform::readRegularFile(folder.pathText(u"readme.txt"), 100).refusal, ReadRefusal::AccessDenied);
+    const extdic::DataFileText text = extdic::readDataFile(folder.pathText(u"readme.txt"));
+    EXPECT_FALSE(text.text);
+    EXPECT_NE(text.refusal.find(u"許可されていません"), std::u16string::npos);
+    std::filesystem::permissions(readme, std::filesystem::perms::owner_all);
 }
 
 // --- writing -----------------------------------------------------------------------------
