@@ -271,7 +271,7 @@ std::optional<JournalRecord> parseJournal(std::string_view text)
             indexInEntry[own[k]] = static_cast<int>(k);
     }
     for (const auto &[step, done] : marks)
-        record.hints[record.steps[step].entry] = indexInEntry[step] + (done ? 1 : 0);
+        record.hints[record.steps[step].entry] = {indexInEntry[step] + (done ? 1 : 0), done ? 1 : -1};
     if (temporary) {
         for (RenameStep &step : record.steps) {
             if (step.kind == StepKind::Park)
@@ -283,7 +283,10 @@ std::optional<JournalRecord> parseJournal(std::string_view text)
     return record;
 }
 
-RunJournal::RunJournal(std::unique_ptr<platform::LockedFile> file) : m_file(std::move(file)) {}
+RunJournal::RunJournal(std::unique_ptr<platform::LockedFile> file, bool marksAtOnce)
+    : m_file(std::move(file)), m_marksAtOnce(marksAtOnce)
+{
+}
 
 std::unique_ptr<RunJournal> RunJournal::begin(const std::u16string &stateFolder, const std::u16string &listFolder,
                                               const RenamePlan &plan, bool withFileNumbers)
@@ -311,7 +314,7 @@ std::unique_ptr<RunJournal> RunJournal::begin(const std::u16string &stateFolder,
         platform::removeFile(file->path());
         return nullptr;
     }
-    return std::unique_ptr<RunJournal>(new RunJournal(std::move(file)));
+    return std::unique_ptr<RunJournal>(new RunJournal(std::move(file), !withFileNumbers));
 }
 
 RunJournal::~RunJournal()
@@ -324,7 +327,7 @@ void RunJournal::mark(std::string_view word, std::size_t step)
     constexpr std::size_t MarkBatchBytes = 4096;
     m_pending += word;
     m_pending += ' ' + std::to_string(step) + '\n';
-    if (m_pending.size() >= MarkBatchBytes)
+    if (m_marksAtOnce || m_pending.size() >= MarkBatchBytes)
         flushMarks();
 }
 
@@ -434,6 +437,19 @@ bool namesDifferOnlyInCase(const JournalRecord &record, const std::vector<std::s
     return std::adjacent_find(folded.begin(), folded.end()) != folded.end();
 }
 
+// Two names may hold files alike in every stamped respect (copies or empty files made in
+// one second, where no file numbers tell them apart). A mark goes out before the next
+// step begins, so the file is where its last mark puts it, or one step on the way it was
+// going; only marks lost with the whole system leave the disk to guess.
+int settledByMarks(const std::vector<int> &matching, JournalRecord::Hint hint)
+{
+    for (const int p : {hint.position, hint.position + hint.way}) {
+        if (std::find(matching.begin(), matching.end(), p) != matching.end())
+            return p;
+    }
+    return matching.front();
+}
+
 } // namespace
 
 std::map<int, std::optional<int>> positionsOnDisk(const JournalRecord &record)
@@ -460,14 +476,10 @@ std::map<int, std::optional<int>> positionsOnDisk(const JournalRecord &record)
         }
         if (matching.empty())
             continue;
-        // Two names may hold files alike in every stamped respect (copies made at one
-        // moment, where no file numbers tell them apart); the last mark decides then.
         const auto hint = record.hints.find(entry);
-        if (matching.size() > 1 && hint != record.hints.end()
-            && std::find(matching.begin(), matching.end(), hint->second) != matching.end())
-            position = hint->second;
-        else
-            position = matching.front();
+        position = matching.size() == 1 ? matching.front()
+                                        : settledByMarks(matching, hint == record.hints.end() ? JournalRecord::Hint()
+                                                                                                : hint->second);
     }
     return positions;
 }
@@ -487,10 +499,14 @@ RecoveryOutcome recoverJournal(FoundJournal &journal, RecoveryWay way, const Jou
     // Until it ends, a put-back of a finished run is as unfinished as the run once was.
     if (record.finished && journal.file->append("reopened\n"))
         journal.file->sync();
-    // A reservation is removed only while it is still the empty entry the fallback made.
+    // A reservation is removed only while it is still the empty entry the fallback made,
+    // and never while the name could hold the step's own file instead: where no file
+    // numbers tell them apart, an empty file made in the same second looks just the same.
     for (const JournalRecord::Reservation &reservation : record.reservations) {
         const std::u16string path = record.folder + reservation.name;
-        if (holds(path, reservation.stamp))
+        const auto moved = record.stamps.find(record.steps[reservation.step].entry);
+        const bool mayBeTheStepsFile = moved != record.stamps.end() && moved->second && holds(path, *moved->second);
+        if (holds(path, reservation.stamp) && !mayBeTheStepsFile)
             platform::removeFile(path);
     }
     // A file caught under the temporary name of a change of letter case goes back to the

@@ -13,6 +13,9 @@
 
 #include <csignal>
 #include <cstdio>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -27,6 +30,9 @@ struct KillCase {
     const char *name;
     std::vector<std::pair<std::u16string, std::u16string>> renames;
     int steps;  // renames on disk: one per file, and one more per exchange
+    // Files alike in all a stamp holds where there are no file numbers (empty, of one
+    // time), so that only the run's marks tell them apart.
+    bool alike = false;
 };
 
 const KillCase KillCases[] = {
@@ -70,7 +76,19 @@ struct KilledRun : DiskList {
         Names olds;
         for (const auto &rename : c.renames)
             olds.push_back(rename.first);
-        createAndDrop(olds);
+        if (c.alike) {
+            // Both times given: exFAT through FUSE ignores a change of the modification
+            // time alone.
+            const std::time_t then = ::time(nullptr) - 3600;
+            const timespec anHourAgo[2] = {{then, 0}, {then, 0}};
+            for (const std::u16string &name : olds) {
+                testsupport::writeFile(pathOf(name), "");
+                ::utimensat(AT_FDCWD, pathOf(name).c_str(), anHourAgo, 0);
+            }
+            dropNames(olds, folderText());
+        } else {
+            createAndDrop(olds);
+        }
         before = contents();
         for (std::size_t k = 0; k < c.renames.size(); ++k) {
             core.RenNewName[k] = c.renames[k].second;
@@ -145,12 +163,15 @@ struct KilledRun : DiskList {
 // A change of letter case alone, where the folder ignores case: the file goes through a
 // temporary name, each of whose two steps the fallback makes with a reservation and a check.
 const KillCase CaseOnly = {"letter case only", {{u"A.TXT", u"a.txt"}, {u"B.txt", u"b.TXT"}}, 4};
+// Where no file numbers tell files apart, files alike are told apart by the run's marks.
+const std::vector<KillCase> Alike = {
+    {"swap of files alike", {{u"a", u"b"}, {u"b", u"a"}}, 3, true},
+    {"chain of files alike", {{u"f1", u"f0"}, {u"f2", u"f1"}, {u"f3", u"f2"}}, 3, true},
+};
 
-void killAtEveryPoint(bool inUndo, Points points, const fs::path &elsewhere = {})
+void killAtEveryPoint(bool inUndo, Points points, const fs::path &elsewhere = {},
+                      std::vector<KillCase> cases = {std::begin(KillCases), std::end(KillCases)})
 {
-    std::vector<KillCase> cases(std::begin(KillCases), std::end(KillCases));
-    if (!elsewhere.empty())
-        cases.push_back(CaseOnly);
     for (const KillCase &c : cases) {
         for (const RecoveryWay way : {RecoveryWay::PutBack, RecoveryWay::Finish}) {
             bool ranToTheEnd = false;
@@ -192,14 +213,40 @@ TEST(KilledRun, IsRecoveredBothWaysFromInsideTheFallbacksSubSteps)
 }
 
 // The same on a real exFAT stick, where every rename takes the fallback of its own
-// accord; and the runs and undos of every kind of proposal, a change of letter case
-// included, go through there whole.
+// accord; files alike are killed right after each rename of the run and of its undo too.
+// And the runs and undos of every kind of proposal, a change of letter case included, go
+// through there whole.
 TEST(KilledRun, OnExfatIsRecoveredBothWaysFromInsideTheFallbacksSubSteps)
 {
     testsupport::ExfatMount stick;
     if (!stick.mounted())
         GTEST_SKIP() << stick.skipReason();
-    killAtEveryPoint(false, Points::FallbackSubSteps, stick.path());
+    std::vector<KillCase> cases(std::begin(KillCases), std::end(KillCases));
+    cases.push_back(CaseOnly);
+    cases.insert(cases.end(), Alike.begin(), Alike.end());
+    killAtEveryPoint(false, Points::FallbackSubSteps, stick.path(), cases);
+    killAtEveryPoint(false, Points::Renames, stick.path(), Alike);
+    killAtEveryPoint(true, Points::Renames, stick.path(), Alike);
+}
+
+// Where no file numbers tell files apart, the marks do, and a kill loses none of them.
+TEST(KilledRun, LosesNoMarkWhereNoFileNumbersTellFilesApart)
+{
+    DiskList d;
+    renamer::RenamePlan plan;
+    plan.steps.push_back({0, renamer::StepKind::Direct, u"a", u"b"});
+    const pid_t child = ::fork();
+    if (child == 0) {
+        auto journal = renamer::RunJournal::begin(d.stateFolderText(), d.folderText(), plan, false);
+        journal->stepDone(0);
+        ::raise(SIGKILL);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    const renamer::FoundJournals found = renamer::findJournals(d.stateFolderText());
+    ASSERT_EQ(found.unfinished.size(), 1u);
+    ASSERT_EQ(found.unfinished.front().record.hints.count(0), 1u);
+    EXPECT_EQ(found.unfinished.front().record.hints.at(0).position, 1);
 }
 
 TEST(Fallback, OnExfatRunsAndUndoesEveryKindOfProposal)
