@@ -180,6 +180,16 @@ std::u16string folderOfPath(const std::u16string &path)
     return separator == std::u16string::npos ? std::u16string() : path.substr(0, separator + 1);
 }
 
+std::string reservedLine(std::size_t step, const std::u16string &name, const platform::FileStamp &stamp)
+{
+    return "reserved " + std::to_string(step) + ' ' + stampText(stamp) + ' ' + encoded(nameWithoutFolder(name)) + '\n';
+}
+
+std::string detourLine(std::size_t step, const std::u16string &temporary)
+{
+    return "detour " + std::to_string(step) + ' ' + encoded(nameWithoutFolder(temporary)) + '\n';
+}
+
 void removeOlderFinished(const std::u16string &stateFolder, const std::u16string &keep)
 {
     for (const std::u16string &name : platform::namesInFolder(stateFolder)) {
@@ -351,14 +361,14 @@ void RunJournal::stepUndone(std::size_t step)
 // Written at once: recovery removes a reservation only when the journal says it made it.
 void RunJournal::reserved(std::size_t step, const std::u16string &name, const platform::FileStamp &stamp)
 {
-    m_pending += "reserved " + std::to_string(step) + ' ' + stampText(stamp) + ' ' + encoded(nameWithoutFolder(name)) + '\n';
+    m_pending += reservedLine(step, name, stamp);
     flushMarks();
 }
 
 // Written before the file moves: a crash in between leaves it under a name the plan lacks.
 void RunJournal::detour(std::size_t step, const std::u16string &temporary)
 {
-    m_pending += "detour " + std::to_string(step) + ' ' + encoded(nameWithoutFolder(temporary)) + '\n';
+    m_pending += detourLine(step, temporary);
     flushMarks();
 }
 
@@ -509,13 +519,24 @@ RecoveryOutcome recoverJournal(FoundJournal &journal, RecoveryWay way, const Jou
         if (holds(path, reservation.stamp) && !mayBeTheStepsFile)
             platform::removeFile(path);
     }
+    // The recovery's own renames may take the fallback too: what it makes on the way goes
+    // into the journal under the step being taken, as the run's did.
+    std::size_t current = 0;
+    platform::RenameWatch watch;
+    watch.reserved = [&journal, &current](const std::u16string &name, const platform::FileStamp &stamp) {
+        journal.file->append(reservedLine(current, name, stamp));
+    };
+    watch.detour = [&journal, &current](const std::u16string &temporary) {
+        journal.file->append(detourLine(current, temporary));
+    };
     // A file caught under the temporary name of a change of letter case goes back to the
     // name its step took it from, where the plan knows it.
     for (const auto &[step, temporary] : record.detours) {
         const auto stamp = record.stamps.find(record.steps[step].entry);
         const std::u16string path = record.folder + temporary;
+        current = step;
         if (stamp != record.stamps.end() && stamp->second && holds(path, *stamp->second))
-            rename(path, record.folder + record.steps[step].from);
+            rename(path, record.folder + record.steps[step].from, &watch);
     }
     const auto byEntry = stepsByEntry(record);
     std::map<int, std::optional<int>> positions = positionsOnDisk(record);
@@ -532,7 +553,8 @@ RecoveryOutcome recoverJournal(FoundJournal &journal, RecoveryWay way, const Jou
         const std::u16string from = record.folder + (back ? step.to : step.from);
         const std::u16string to = record.folder + (back ? step.from : step.to);
         // Checked once more right before the move: the user may have been slow to answer.
-        if (!holds(from, *record.stamps.at(step.entry)) || rename(from, to) != platform::RenameError::None)
+        current = s;
+        if (!holds(from, *record.stamps.at(step.entry)) || rename(from, to, &watch) != platform::RenameError::None)
             continue;
         position = back ? index : index + 1;
         journal.file->append((back ? "undone " : "done ") + std::to_string(s) + '\n');

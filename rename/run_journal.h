@@ -120,7 +120,10 @@ struct RecoveryOutcome {
     int stepsTaken = 0;
 };
 
-using JournalRenameFn = std::function<platform::RenameError(const std::u16string &from, const std::u16string &to)>;
+// A rename of the recovery; `watch` records in the journal the reservations and temporary
+// names the rename fallback uses on the way, as a run's renames do.
+using JournalRenameFn = std::function<platform::RenameError(const std::u16string &from, const std::u16string &to,
+                                                            const platform::RenameWatch *watch)>;
 
 // How far each file of the journal has come, as read from the disk: the number of its
 // steps it has taken, or nothing when none of its names holds the file that was stamped.
@@ -128,8 +131,9 @@ std::map<int, std::optional<int>> positionsOnDisk(const JournalRecord &record);
 
 // Carries out a journal one way or the other. A file is moved only while the name it is
 // taken from still holds the very file stamped before the run; any other is left alone
-// and named. Leftover reservations of the fallback go first. Marks are appended as the
-// steps go, so a recovery cut short can be taken up again. Renames are given full paths.
+// and named. Leftover reservations of the fallback go first. Marks, and the fallback's
+// reservations and temporary names, are appended as the steps go, so a recovery cut short
+// can be taken up again. Renames are given full paths.
 RecoveryOutcome recoverJournal(FoundJournal &journal, RecoveryWay way, const JournalRenameFn &rename);
 
 // The number of steps the disk shows done, for telling the user how far a run came.

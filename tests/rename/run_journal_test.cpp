@@ -59,8 +59,9 @@ struct CutShort : DiskList {
         if (found.unfinished.empty())
             return {};
         return renamer::recoverJournal(found.unfinished.front(), way,
-                                       [](const std::u16string &from, const std::u16string &to) {
-                                           return platform::renameNoReplace(from, to);
+                                       [](const std::u16string &from, const std::u16string &to,
+                                          const platform::RenameWatch *watch) {
+                                           return platform::renameNoReplace(from, to, nullptr, watch);
                                        });
     }
 };
@@ -265,8 +266,9 @@ TEST(Offer, DoesWhatTheUserAnswersAndNothingWithoutAnAnswer)
             };
         };
         const auto tell = [&told](const std::u16string &text) { told.push_back(text); };
-        const auto rename = [](const std::u16string &from, const std::u16string &to) {
-            return platform::renameNoReplace(from, to);
+        const auto rename = [](const std::u16string &from, const std::u16string &to,
+                               const platform::RenameWatch *watch) {
+            return platform::renameNoReplace(from, to, nullptr, watch);
         };
         renamer::offerUnfinishedRuns(run.stateFolderText(), ask(RecoveryAnswer::Later), tell, rename);
         ASSERT_EQ(questions.size(), 1u);

@@ -59,6 +59,11 @@ RenameError renameThroughFallback(const std::u16string &from, const std::u16stri
     return platform::posix::renameNoReplaceWith(*fromBytes, *toBytes, fallback);
 }
 
+RenameError renameWatched(const std::u16string &from, const std::u16string &to, const platform::RenameWatch *watch)
+{
+    return platform::renameNoReplace(from, to, nullptr, watch);
+}
+
 struct KilledRun : DiskList {
     FolderContents before;
     FolderContents after;
@@ -153,10 +158,7 @@ struct KilledRun : DiskList {
             ADD_FAILURE() << found.unfinished.size() << " unfinished journals";
             return {};
         }
-        return renamer::recoverJournal(found.unfinished.front(), way, [](const std::u16string &from,
-                                                                         const std::u16string &to) {
-                   return platform::renameNoReplace(from, to);
-               }).leftAlone;
+        return renamer::recoverJournal(found.unfinished.front(), way, renameWatched).leftAlone;
     }
 };
 
@@ -227,6 +229,52 @@ TEST(KilledRun, OnExfatIsRecoveredBothWaysFromInsideTheFallbacksSubSteps)
     killAtEveryPoint(false, Points::FallbackSubSteps, stick.path(), cases);
     killAtEveryPoint(false, Points::Renames, stick.path(), Alike);
     killAtEveryPoint(true, Points::Renames, stick.path(), Alike);
+}
+
+// The undo of an earlier start's run, killed in its turn inside the fallback of a change of
+// letter case, is taken up again: what its own renames made on the way is in the journal
+// too.
+TEST(KilledRun, OnExfatItsRecoveryKilledInsideTheFallbackIsTakenUpAgain)
+{
+    testsupport::ExfatMount stick;
+    if (!stick.mounted())
+        GTEST_SKIP() << stick.skipReason();
+    int kills = 0;
+    for (int k = 1;; ++k) {
+        SCOPED_TRACE("the undo of an earlier start's run killed at point " + std::to_string(k));
+        KilledRun run(CaseOnly, stick.path());
+        run.core.runRename();
+        run.dropNames({});
+        ASSERT_EQ(run.contents(), run.after);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            int reached = 0;
+            const auto point = [&reached, k] {
+                if (++reached == k)
+                    ::raise(SIGKILL);
+            };
+            run.core.setPlatformRename([&point](const std::u16string &from, const std::u16string &to,
+                                                std::u16string *temporary, const platform::RenameWatch *journal) {
+                platform::RenameWatch watch = *journal;
+                watch.reserved = [journal, &point](const std::u16string &name, const platform::FileStamp &stamp) {
+                    journal->reserved(name, stamp);
+                    point();
+                };
+                watch.checked = point;
+                return platform::renameNoReplace(from, to, temporary, &watch);
+            });
+            run.core.undoLastRun();
+            std::_Exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        if (!WIFSIGNALED(status))
+            break;
+        ++kills;
+        EXPECT_TRUE(run.recover(RecoveryWay::PutBack).empty());
+        EXPECT_EQ(run.contents(), run.before);
+    }
+    EXPECT_EQ(kills, CaseOnly.steps * 2);
 }
 
 // Where no file numbers tell files apart, the marks do, and a kill loses none of them.
