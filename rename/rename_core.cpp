@@ -179,7 +179,8 @@ FormRenameCore::FormRenameCore(engine::Engine &engine, MessageFn message)
 }
 
 // A file the platform had to leave under a temporary name is named to the user at once:
-// the list knows it under neither of its names.
+// the list knows it under neither of its names. What the fallback makes on the way goes
+// into the run's journal, or into the journal of the earlier run being undone.
 platform::RenameError FormRenameCore::renameOnDisk(const std::u16string &from, const std::u16string &to)
 {
     std::u16string temporary;
@@ -192,7 +193,8 @@ platform::RenameError FormRenameCore::renameOnDisk(const std::u16string &from, c
         if (m_journal)
             m_journal->detour(m_currentStep, temporary);
     };
-    const platform::RenameError error = m_platformRename(from, to, &temporary, &watch);
+    const platform::RenameError error =
+        m_platformRename(from, to, &temporary, m_recoveryWatch ? m_recoveryWatch : &watch);
     if (error == platform::RenameError::LeftUnderTemporaryName)
         m_message(Messages::LeftUnderTemporaryName + platform::codepage::readableName(temporary));
     return error;

@@ -245,6 +245,8 @@ private:
     std::unique_ptr<RunJournal> m_journal;
     std::optional<std::u16string> m_journalFolder;
     std::size_t m_currentStep = 0;
+    // While the undo of an earlier start's run renames: what its journal records.
+    const platform::RenameWatch *m_recoveryWatch = nullptr;
 };
 
 } // namespace renamer

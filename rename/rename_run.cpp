@@ -230,7 +230,14 @@ void FormRenameCore::undoLastRun()
 {
     if (RenState != RenameState::NoFiles)
         return;
-    undoLastFinishedRun(journalFolder(), m_message, m_rename);
+    // The run's own rename, which keeps the window painted, hears the recovery's watch.
+    undoLastFinishedRun(journalFolder(), m_message,
+                        [this](const std::u16string &from, const std::u16string &to, const platform::RenameWatch *watch) {
+                            m_recoveryWatch = watch;
+                            const platform::RenameError error = m_rename(from, to);
+                            m_recoveryWatch = nullptr;
+                            return error;
+                        });
 }
 
 } // namespace renamer

@@ -180,6 +180,16 @@ std::u16string folderOfPath(const std::u16string &path)
     return separator == std::u16string::npos ? std::u16string() : path.substr(0, separator + 1);
 }
 
+std::string reservedLine(std::size_t step, const std::u16string &name, const platform::FileStamp &stamp)
+{
+    return "reserved " + std::to_string(step) + ' ' + stampText(stamp) + ' ' + encoded(nameWithoutFolder(name)) + '\n';
+}
+
+std::string detourLine(std::size_t step, const std::u16string &temporary)
+{
+    return "detour " + std::to_string(step) + ' ' + encoded(nameWithoutFolder(temporary)) + '\n';
+}
+
 void removeOlderFinished(const std::u16string &stateFolder, const std::u16string &keep)
 {
     for (const std::u16string &name : platform::namesInFolder(stateFolder)) {
@@ -271,7 +281,7 @@ std::optional<JournalRecord> parseJournal(std::string_view text)
             indexInEntry[own[k]] = static_cast<int>(k);
     }
     for (const auto &[step, done] : marks)
-        record.hints[record.steps[step].entry] = indexInEntry[step] + (done ? 1 : 0);
+        record.hints[record.steps[step].entry] = {indexInEntry[step] + (done ? 1 : 0), done ? 1 : -1};
     if (temporary) {
         for (RenameStep &step : record.steps) {
             if (step.kind == StepKind::Park)
@@ -283,7 +293,10 @@ std::optional<JournalRecord> parseJournal(std::string_view text)
     return record;
 }
 
-RunJournal::RunJournal(std::unique_ptr<platform::LockedFile> file) : m_file(std::move(file)) {}
+RunJournal::RunJournal(std::unique_ptr<platform::LockedFile> file, bool marksAtOnce)
+    : m_file(std::move(file)), m_marksAtOnce(marksAtOnce)
+{
+}
 
 std::unique_ptr<RunJournal> RunJournal::begin(const std::u16string &stateFolder, const std::u16string &listFolder,
                                               const RenamePlan &plan, bool withFileNumbers)
@@ -311,7 +324,7 @@ std::unique_ptr<RunJournal> RunJournal::begin(const std::u16string &stateFolder,
         platform::removeFile(file->path());
         return nullptr;
     }
-    return std::unique_ptr<RunJournal>(new RunJournal(std::move(file)));
+    return std::unique_ptr<RunJournal>(new RunJournal(std::move(file), !withFileNumbers));
 }
 
 RunJournal::~RunJournal()
@@ -324,7 +337,7 @@ void RunJournal::mark(std::string_view word, std::size_t step)
     constexpr std::size_t MarkBatchBytes = 4096;
     m_pending += word;
     m_pending += ' ' + std::to_string(step) + '\n';
-    if (m_pending.size() >= MarkBatchBytes)
+    if (m_marksAtOnce || m_pending.size() >= MarkBatchBytes)
         flushMarks();
 }
 
@@ -348,14 +361,14 @@ void RunJournal::stepUndone(std::size_t step)
 // Written at once: recovery removes a reservation only when the journal says it made it.
 void RunJournal::reserved(std::size_t step, const std::u16string &name, const platform::FileStamp &stamp)
 {
-    m_pending += "reserved " + std::to_string(step) + ' ' + stampText(stamp) + ' ' + encoded(nameWithoutFolder(name)) + '\n';
+    m_pending += reservedLine(step, name, stamp);
     flushMarks();
 }
 
 // Written before the file moves: a crash in between leaves it under a name the plan lacks.
 void RunJournal::detour(std::size_t step, const std::u16string &temporary)
 {
-    m_pending += "detour " + std::to_string(step) + ' ' + encoded(nameWithoutFolder(temporary)) + '\n';
+    m_pending += detourLine(step, temporary);
     flushMarks();
 }
 
@@ -434,6 +447,19 @@ bool namesDifferOnlyInCase(const JournalRecord &record, const std::vector<std::s
     return std::adjacent_find(folded.begin(), folded.end()) != folded.end();
 }
 
+// Two names may hold files alike in every stamped respect (copies or empty files made in
+// one second, where no file numbers tell them apart). A mark goes out before the next
+// step begins, so the file is where its last mark puts it, or one step on the way it was
+// going; only marks lost with the whole system leave the disk to guess.
+int settledByMarks(const std::vector<int> &matching, JournalRecord::Hint hint)
+{
+    for (const int p : {hint.position, hint.position + hint.way}) {
+        if (std::find(matching.begin(), matching.end(), p) != matching.end())
+            return p;
+    }
+    return matching.front();
+}
+
 } // namespace
 
 std::map<int, std::optional<int>> positionsOnDisk(const JournalRecord &record)
@@ -460,14 +486,10 @@ std::map<int, std::optional<int>> positionsOnDisk(const JournalRecord &record)
         }
         if (matching.empty())
             continue;
-        // Two names may hold files alike in every stamped respect (copies made at one
-        // moment, where no file numbers tell them apart); the last mark decides then.
         const auto hint = record.hints.find(entry);
-        if (matching.size() > 1 && hint != record.hints.end()
-            && std::find(matching.begin(), matching.end(), hint->second) != matching.end())
-            position = hint->second;
-        else
-            position = matching.front();
+        position = matching.size() == 1 ? matching.front()
+                                        : settledByMarks(matching, hint == record.hints.end() ? JournalRecord::Hint()
+                                                                                                : hint->second);
     }
     return positions;
 }
@@ -487,19 +509,34 @@ RecoveryOutcome recoverJournal(FoundJournal &journal, RecoveryWay way, const Jou
     // Until it ends, a put-back of a finished run is as unfinished as the run once was.
     if (record.finished && journal.file->append("reopened\n"))
         journal.file->sync();
-    // A reservation is removed only while it is still the empty entry the fallback made.
+    // A reservation is removed only while it is still the empty entry the fallback made,
+    // and never while the name could hold the step's own file instead: where no file
+    // numbers tell them apart, an empty file made in the same second looks just the same.
     for (const JournalRecord::Reservation &reservation : record.reservations) {
         const std::u16string path = record.folder + reservation.name;
-        if (holds(path, reservation.stamp))
+        const auto moved = record.stamps.find(record.steps[reservation.step].entry);
+        const bool mayBeTheStepsFile = moved != record.stamps.end() && moved->second && holds(path, *moved->second);
+        if (holds(path, reservation.stamp) && !mayBeTheStepsFile)
             platform::removeFile(path);
     }
+    // The recovery's own renames may take the fallback too: what it makes on the way goes
+    // into the journal under the step being taken, as the run's did.
+    std::size_t current = 0;
+    platform::RenameWatch watch;
+    watch.reserved = [&journal, &current](const std::u16string &name, const platform::FileStamp &stamp) {
+        journal.file->append(reservedLine(current, name, stamp));
+    };
+    watch.detour = [&journal, &current](const std::u16string &temporary) {
+        journal.file->append(detourLine(current, temporary));
+    };
     // A file caught under the temporary name of a change of letter case goes back to the
     // name its step took it from, where the plan knows it.
     for (const auto &[step, temporary] : record.detours) {
         const auto stamp = record.stamps.find(record.steps[step].entry);
         const std::u16string path = record.folder + temporary;
+        current = step;
         if (stamp != record.stamps.end() && stamp->second && holds(path, *stamp->second))
-            rename(path, record.folder + record.steps[step].from);
+            rename(path, record.folder + record.steps[step].from, &watch);
     }
     const auto byEntry = stepsByEntry(record);
     std::map<int, std::optional<int>> positions = positionsOnDisk(record);
@@ -516,7 +553,8 @@ RecoveryOutcome recoverJournal(FoundJournal &journal, RecoveryWay way, const Jou
         const std::u16string from = record.folder + (back ? step.to : step.from);
         const std::u16string to = record.folder + (back ? step.from : step.to);
         // Checked once more right before the move: the user may have been slow to answer.
-        if (!holds(from, *record.stamps.at(step.entry)) || rename(from, to) != platform::RenameError::None)
+        current = s;
+        if (!holds(from, *record.stamps.at(step.entry)) || rename(from, to, &watch) != platform::RenameError::None)
             continue;
         position = back ? index : index + 1;
         journal.file->append((back ? "undone " : "done ") + std::to_string(s) + '\n');

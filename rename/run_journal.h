@@ -27,7 +27,13 @@ struct JournalRecord {
     std::u16string folder;  // the list's drive and folder, with its closing separator
     std::vector<RenameStep> steps;
     std::map<int, std::optional<platform::FileStamp>> stamps;  // by entry; nothing: not stamped
-    std::map<int, int> hints;  // by entry: how many of its steps the last mark says are done
+    // By entry, from the last mark of its steps: how many of them were done then, and the
+    // way the next one goes (1 on, -1 back). An entry without a mark has not started.
+    struct Hint {
+        int position = 0;
+        int way = 1;
+    };
+    std::map<int, Hint> hints;
     // Empty entries the rename fallback made to hold names: the step, the name, the stamp.
     struct Reservation {
         std::size_t step;
@@ -75,7 +81,7 @@ public:
     RunJournal &operator=(const RunJournal &) = delete;
 
 private:
-    explicit RunJournal(std::unique_ptr<platform::LockedFile> file);
+    RunJournal(std::unique_ptr<platform::LockedFile> file, bool marksAtOnce);
     void mark(std::string_view word, std::size_t step);
     bool flushMarks();
 
@@ -83,6 +89,9 @@ private:
     // Marks of steps not yet written: they may lag, so they go out a few thousand bytes at
     // a time rather than in a call of their own per step.
     std::string m_pending;
+    // Where no file numbers tell files alike apart, the marks do, and each goes out at once
+    // so that a kill loses none.
+    bool m_marksAtOnce = false;
 };
 
 // A journal found in the state folder that no living run holds, now held by the caller.
@@ -111,7 +120,10 @@ struct RecoveryOutcome {
     int stepsTaken = 0;
 };
 
-using JournalRenameFn = std::function<platform::RenameError(const std::u16string &from, const std::u16string &to)>;
+// A rename of the recovery; `watch` records in the journal the reservations and temporary
+// names the rename fallback uses on the way, as a run's renames do.
+using JournalRenameFn = std::function<platform::RenameError(const std::u16string &from, const std::u16string &to,
+                                                            const platform::RenameWatch *watch)>;
 
 // How far each file of the journal has come, as read from the disk: the number of its
 // steps it has taken, or nothing when none of its names holds the file that was stamped.
@@ -119,8 +131,9 @@ std::map<int, std::optional<int>> positionsOnDisk(const JournalRecord &record);
 
 // Carries out a journal one way or the other. A file is moved only while the name it is
 // taken from still holds the very file stamped before the run; any other is left alone
-// and named. Leftover reservations of the fallback go first. Marks are appended as the
-// steps go, so a recovery cut short can be taken up again. Renames are given full paths.
+// and named. Leftover reservations of the fallback go first. Marks, and the fallback's
+// reservations and temporary names, are appended as the steps go, so a recovery cut short
+// can be taken up again. Renames are given full paths.
 RecoveryOutcome recoverJournal(FoundJournal &journal, RecoveryWay way, const JournalRenameFn &rename);
 
 // The number of steps the disk shows done, for telling the user how far a run came.

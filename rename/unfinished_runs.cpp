@@ -22,5 +22,7 @@ void offerUnfinishedRuns(QWidget *parent)
             return chosen >= 0 && chosen < 3 ? ByIndex[chosen] : renamer::RecoveryAnswer::Later;
         },
         [parent](const std::u16string &text) { shell::showMessage(parent, QString::fromStdU16String(text)); },
-        [](const std::u16string &from, const std::u16string &to) { return platform::renameNoReplace(from, to); });
+        [](const std::u16string &from, const std::u16string &to, const platform::RenameWatch *watch) {
+            return platform::renameNoReplace(from, to, nullptr, watch);
+        });
 }

@@ -21,13 +21,17 @@ void realMessage(QWidget *parent, const QString &text)
 int realQuestion(QWidget *parent, const QString &text, const QStringList &answers)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Sorvena"), text, QMessageBox::NoButton, parent);
-    QList<QAbstractButton *> buttons;
+    QList<QPushButton *> buttons;
     for (const QString &answer : answers)
         buttons.append(box.addButton(answer, QMessageBox::AcceptRole));
-    if (!buttons.isEmpty())
+    // The last answer is the one that changes nothing: a key pressed as the box comes up
+    // (Enter, the space bar) picks it, as closing the box does.
+    if (!buttons.isEmpty()) {
         box.setEscapeButton(buttons.last());
+        box.setDefaultButton(buttons.last());
+    }
     box.exec();
-    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    const qsizetype chosen = buttons.indexOf(qobject_cast<QPushButton *>(box.clickedButton()));
     return static_cast<int>(chosen < 0 ? answers.size() - 1 : chosen);
 }
 

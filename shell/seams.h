@@ -17,7 +17,8 @@ namespace shell {
 void showMessage(QWidget *parent, const QString &text);
 
 // A modal question with answers of its own, as buttons in the order given; the index of
-// the answer chosen. Closing the box counts as the last answer.
+// the answer chosen. The last answer is the default: closing the box, Enter or the space
+// bar as it comes up choose it.
 int askQuestion(QWidget *parent, const QString &text, const QStringList &answers);
 
 // Closes the given windows that are shown, in the order given, then ends the program.

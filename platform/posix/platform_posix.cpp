@@ -5,12 +5,17 @@
 #include "platform/posix/rename_posix.h"
 #include "platform/posix/spawn_posix.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
+#ifdef __linux__
+#include <sys/vfs.h>
+#endif
 #include <system_error>
 #include <unistd.h>
 
@@ -223,6 +228,23 @@ CaseProbe probeCase(const std::u16string &folder)
     return probe;
 }
 
+// File systems whose numbers Linux makes up as it first meets a file, afresh after the
+// file leaves its caches or the volume is mounted again: FAT (vfat, msdos) and exFAT,
+// and FUSE, whose file systems mostly make them up too. The probe cannot see that while
+// the file stays cached, nor at all in a folder whose names hold no letter.
+bool fileSystemMakesUpNumbers(const std::string &folder)
+{
+#ifdef __linux__
+    constexpr std::array<long, 3> MadeUp = {0x4d44 /* FAT */, 0x2011BAB0 /* exFAT */, 0x65735546 /* FUSE */};
+    struct statfs info {};
+    return ::statfs(folder.c_str(), &info) == 0
+           && std::find(MadeUp.begin(), MadeUp.end(), static_cast<long>(info.f_type)) != MadeUp.end();
+#else
+    (void)folder;
+    return false;
+#endif
+}
+
 } // namespace
 
 bool folderIgnoresCase(const std::u16string &folder)
@@ -232,7 +254,8 @@ bool folderIgnoresCase(const std::u16string &folder)
 
 bool folderKeepsFileNumbers(const std::u16string &folder)
 {
-    return probeCase(folder).keepsFileNumbers;
+    const auto bytes = codepage::nameToBytes(folder);
+    return bytes && !fileSystemMakesUpNumbers(*bytes) && probeCase(folder).keepsFileNumbers;
 }
 
 bool nameFitsFileSystem(const std::u16string &name)

@@ -240,6 +240,13 @@ TEST(RenameOnExfat, NeverReplacesChangesCaseAndIsToldApart)
     ASSERT_TRUE(writeFile(folder + "other.txt", "other"));
     EXPECT_TRUE(platform::folderIgnoresCase(folderName));
     EXPECT_FALSE(platform::folderKeepsFileNumbers(folderName));
+    // Nor in a folder whose names hold no letter to probe with: a number here is made up
+    // afresh once the stick is mounted again.
+    ASSERT_TRUE(std::filesystem::create_directory(folder + "2024"));
+    ASSERT_TRUE(writeFile(folder + "2024/001", "1"));
+    ASSERT_TRUE(writeFile(folder + "2024/002", "2"));
+    EXPECT_FALSE(platform::folderKeepsFileNumbers(folderName + u"2024/"));
+    std::filesystem::remove_all(folder + "2024");
     EXPECT_TRUE(platform::posix::isSameFileUnderOtherSpelling(folder + "Photo.JPG", folder + "photo.jpg"));
     EXPECT_FALSE(platform::posix::isSameFileUnderOtherSpelling(folder + "other.txt", folder + "photo.jpg"));
 

@@ -436,6 +436,16 @@ private slots:
         QCOMPARE(later.seams.questions.size(), 1);
         QCOMPARE(earlier.filesOnDisk(), names({"C.TXT", "a.txt", "b.txt"}));
         QCOMPARE(later.seams.messages.size(), 1);
+        // The real question: a key pressed as it comes up changes nothing either.
+        const shell::QuestionHandler recorded = shell::setQuestionHandler(earlier.seams.previousQuestion);
+        QTimer::singleShot(0, [] {
+            if (QWidget *box = QApplication::activeModalWidget())
+                QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
+        });
+        offerUnfinishedRuns(&later.form);
+        shell::setQuestionHandler(recorded);
+        QCOMPARE(earlier.filesOnDisk(), names({"C.TXT", "a.txt", "b.txt"}));
+        QCOMPARE(later.seams.messages.size(), 1);
         later.seams.answer = 1;  // 最後まで実行
         offerUnfinishedRuns(&later.form);
         QCOMPARE(earlier.filesOnDisk(), names({"a.txt", "b.txt", "c.txt"}));

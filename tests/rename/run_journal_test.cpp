@@ -59,8 +59,9 @@ struct CutShort : DiskList {
         if (found.unfinished.empty())
             return {};
         return renamer::recoverJournal(found.unfinished.front(), way,
-                                       [](const std::u16string &from, const std::u16string &to) {
-                                           return platform::renameNoReplace(from, to);
+                                       [](const std::u16string &from, const std::u16string &to,
+                                          const platform::RenameWatch *watch) {
+                                           return platform::renameNoReplace(from, to, nullptr, watch);
                                        });
     }
 };
@@ -178,19 +179,23 @@ TEST(Recovery, LeavesAFileThatChangedSinceAloneAndNamesIt)
 }
 
 // The fallback's empty reservation goes with the recovery; anything else under the name
-// (another program's file that replaced it) stays.
+// (another program's file that replaced it) stays, and so does the step's own file that
+// took the name, even where it looks just like the reservation (an empty file made in the
+// same second, where no file numbers tell the two apart).
 TEST(Recovery, RemovesAReservationOnlyWhileItIsTheEmptyFileMade)
 {
-    for (const bool replaced : {false, true}) {
-        SCOPED_TRACE(replaced ? "replaced" : "as made");
-        CutShort run(0);
+    enum class Under { Reservation, AnotherProgramsFile, TheStepsFileAlike };
+    for (const Under under : {Under::Reservation, Under::AnotherProgramsFile, Under::TheStepsFileAlike}) {
+        SCOPED_TRACE(static_cast<int>(under));
+        CutShort run(under == Under::TheStepsFileAlike ? 1 : 0);
         // The journal of the run, the reservation of its first step's new name, the crash.
         FoundJournals found = renamer::findJournals(run.stateFolderText());
         ASSERT_EQ(found.unfinished.size(), 1u);
         found.unfinished.clear();
         DiskList &d = run;
         const std::u16string reserved = run.plan.steps.front().to;
-        testsupport::writeFile(d.pathOf(reserved), "");
+        if (under != Under::TheStepsFileAlike)
+            testsupport::writeFile(d.pathOf(reserved), "");
         {
             auto again = renamer::findJournals(run.stateFolderText());
             auto file = std::move(again.unfinished.front().file);
@@ -200,10 +205,10 @@ TEST(Recovery, RemovesAReservationOnlyWhileItIsTheEmptyFileMade)
                          + std::to_string(stamp->headHash) + " 0 0 \"" + std::string(reserved.begin(), reserved.end())
                          + "\"\n");
         }
-        if (replaced)
+        if (under == Under::AnotherProgramsFile)
             testsupport::writeFile(d.pathOf(reserved), "another program's");
         const renamer::RecoveryOutcome outcome = run.recover(RecoveryWay::Finish);
-        if (replaced) {
+        if (under == Under::AnotherProgramsFile) {
             // The exchange cannot start without the name; the chain still goes through.
             EXPECT_EQ(outcome.leftAlone.size(), 2u);
             const FolderContents after = run.contents();
@@ -261,8 +266,9 @@ TEST(Offer, DoesWhatTheUserAnswersAndNothingWithoutAnAnswer)
             };
         };
         const auto tell = [&told](const std::u16string &text) { told.push_back(text); };
-        const auto rename = [](const std::u16string &from, const std::u16string &to) {
-            return platform::renameNoReplace(from, to);
+        const auto rename = [](const std::u16string &from, const std::u16string &to,
+                               const platform::RenameWatch *watch) {
+            return platform::renameNoReplace(from, to, nullptr, watch);
         };
         renamer::offerUnfinishedRuns(run.stateFolderText(), ask(RecoveryAnswer::Later), tell, rename);
         ASSERT_EQ(questions.size(), 1u);

@@ -13,6 +13,9 @@
 
 #include <csignal>
 #include <cstdio>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -27,6 +30,9 @@ struct KillCase {
     const char *name;
     std::vector<std::pair<std::u16string, std::u16string>> renames;
     int steps;  // renames on disk: one per file, and one more per exchange
+    // Files alike in all a stamp holds where there are no file numbers (empty, of one
+    // time), so that only the run's marks tell them apart.
+    bool alike = false;
 };
 
 const KillCase KillCases[] = {
@@ -53,6 +59,11 @@ RenameError renameThroughFallback(const std::u16string &from, const std::u16stri
     return platform::posix::renameNoReplaceWith(*fromBytes, *toBytes, fallback);
 }
 
+RenameError renameWatched(const std::u16string &from, const std::u16string &to, const platform::RenameWatch *watch)
+{
+    return platform::renameNoReplace(from, to, nullptr, watch);
+}
+
 struct KilledRun : DiskList {
     FolderContents before;
     FolderContents after;
@@ -70,7 +81,19 @@ struct KilledRun : DiskList {
         Names olds;
         for (const auto &rename : c.renames)
             olds.push_back(rename.first);
-        createAndDrop(olds);
+        if (c.alike) {
+            // Both times given: exFAT through FUSE ignores a change of the modification
+            // time alone.
+            const std::time_t then = ::time(nullptr) - 3600;
+            const timespec anHourAgo[2] = {{then, 0}, {then, 0}};
+            for (const std::u16string &name : olds) {
+                testsupport::writeFile(pathOf(name), "");
+                ::utimensat(AT_FDCWD, pathOf(name).c_str(), anHourAgo, 0);
+            }
+            dropNames(olds, folderText());
+        } else {
+            createAndDrop(olds);
+        }
         before = contents();
         for (std::size_t k = 0; k < c.renames.size(); ++k) {
             core.RenNewName[k] = c.renames[k].second;
@@ -135,22 +158,22 @@ struct KilledRun : DiskList {
             ADD_FAILURE() << found.unfinished.size() << " unfinished journals";
             return {};
         }
-        return renamer::recoverJournal(found.unfinished.front(), way, [](const std::u16string &from,
-                                                                         const std::u16string &to) {
-                   return platform::renameNoReplace(from, to);
-               }).leftAlone;
+        return renamer::recoverJournal(found.unfinished.front(), way, renameWatched).leftAlone;
     }
 };
 
 // A change of letter case alone, where the folder ignores case: the file goes through a
 // temporary name, each of whose two steps the fallback makes with a reservation and a check.
 const KillCase CaseOnly = {"letter case only", {{u"A.TXT", u"a.txt"}, {u"B.txt", u"b.TXT"}}, 4};
+// Where no file numbers tell files apart, files alike are told apart by the run's marks.
+const std::vector<KillCase> Alike = {
+    {"swap of files alike", {{u"a", u"b"}, {u"b", u"a"}}, 3, true},
+    {"chain of files alike", {{u"f1", u"f0"}, {u"f2", u"f1"}, {u"f3", u"f2"}}, 3, true},
+};
 
-void killAtEveryPoint(bool inUndo, Points points, const fs::path &elsewhere = {})
+void killAtEveryPoint(bool inUndo, Points points, const fs::path &elsewhere = {},
+                      std::vector<KillCase> cases = {std::begin(KillCases), std::end(KillCases)})
 {
-    std::vector<KillCase> cases(std::begin(KillCases), std::end(KillCases));
-    if (!elsewhere.empty())
-        cases.push_back(CaseOnly);
     for (const KillCase &c : cases) {
         for (const RecoveryWay way : {RecoveryWay::PutBack, RecoveryWay::Finish}) {
             bool ranToTheEnd = false;
@@ -192,14 +215,86 @@ TEST(KilledRun, IsRecoveredBothWaysFromInsideTheFallbacksSubSteps)
 }
 
 // The same on a real exFAT stick, where every rename takes the fallback of its own
-// accord; and the runs and undos of every kind of proposal, a change of letter case
-// included, go through there whole.
+// accord; files alike are killed right after each rename of the run and of its undo too.
+// And the runs and undos of every kind of proposal, a change of letter case included, go
+// through there whole.
 TEST(KilledRun, OnExfatIsRecoveredBothWaysFromInsideTheFallbacksSubSteps)
 {
     testsupport::ExfatMount stick;
     if (!stick.mounted())
         GTEST_SKIP() << stick.skipReason();
-    killAtEveryPoint(false, Points::FallbackSubSteps, stick.path());
+    std::vector<KillCase> cases(std::begin(KillCases), std::end(KillCases));
+    cases.push_back(CaseOnly);
+    cases.insert(cases.end(), Alike.begin(), Alike.end());
+    killAtEveryPoint(false, Points::FallbackSubSteps, stick.path(), cases);
+    killAtEveryPoint(false, Points::Renames, stick.path(), Alike);
+    killAtEveryPoint(true, Points::Renames, stick.path(), Alike);
+}
+
+// The undo of an earlier start's run, killed in its turn inside the fallback of a change of
+// letter case, is taken up again: what its own renames made on the way is in the journal
+// too.
+TEST(KilledRun, OnExfatItsRecoveryKilledInsideTheFallbackIsTakenUpAgain)
+{
+    testsupport::ExfatMount stick;
+    if (!stick.mounted())
+        GTEST_SKIP() << stick.skipReason();
+    int kills = 0;
+    for (int k = 1;; ++k) {
+        SCOPED_TRACE("the undo of an earlier start's run killed at point " + std::to_string(k));
+        KilledRun run(CaseOnly, stick.path());
+        run.core.runRename();
+        run.dropNames({});
+        ASSERT_EQ(run.contents(), run.after);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            int reached = 0;
+            const auto point = [&reached, k] {
+                if (++reached == k)
+                    ::raise(SIGKILL);
+            };
+            run.core.setPlatformRename([&point](const std::u16string &from, const std::u16string &to,
+                                                std::u16string *temporary, const platform::RenameWatch *journal) {
+                platform::RenameWatch watch = *journal;
+                watch.reserved = [journal, &point](const std::u16string &name, const platform::FileStamp &stamp) {
+                    journal->reserved(name, stamp);
+                    point();
+                };
+                watch.checked = point;
+                return platform::renameNoReplace(from, to, temporary, &watch);
+            });
+            run.core.undoLastRun();
+            std::_Exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        if (!WIFSIGNALED(status))
+            break;
+        ++kills;
+        EXPECT_TRUE(run.recover(RecoveryWay::PutBack).empty());
+        EXPECT_EQ(run.contents(), run.before);
+    }
+    EXPECT_EQ(kills, CaseOnly.steps * 2);
+}
+
+// Where no file numbers tell files apart, the marks do, and a kill loses none of them.
+TEST(KilledRun, LosesNoMarkWhereNoFileNumbersTellFilesApart)
+{
+    DiskList d;
+    renamer::RenamePlan plan;
+    plan.steps.push_back({0, renamer::StepKind::Direct, u"a", u"b"});
+    const pid_t child = ::fork();
+    if (child == 0) {
+        auto journal = renamer::RunJournal::begin(d.stateFolderText(), d.folderText(), plan, false);
+        journal->stepDone(0);
+        ::raise(SIGKILL);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    const renamer::FoundJournals found = renamer::findJournals(d.stateFolderText());
+    ASSERT_EQ(found.unfinished.size(), 1u);
+    ASSERT_EQ(found.unfinished.front().record.hints.count(0), 1u);
+    EXPECT_EQ(found.unfinished.front().record.hints.at(0).position, 1);
 }
 
 TEST(Fallback, OnExfatRunsAndUndoesEveryKindOfProposal)
