@@ -41,6 +41,11 @@ constexpr MainExtensionRow MainExtensionRows[] = {
     {"e01", "arj", "volume of an ARJ archive split by a backup tool"},
     {"e02", "arj", "volume of an ARJ archive split by a backup tool"},
     {"journal~", "journal", "a journal file set aside by systemd-journald"},
+    {"j01", "j", "volume 2 of a multi-volume JAR archive (ARJ Software)"},
+    {"j02", "j", "volume 3 of a multi-volume JAR archive (ARJ Software)"},
+    {"wxx", "123", "placeholder for a Lotus 1-2-3 worksheet of an unknown release"},
+    {"fxx", "fm3", "placeholder for Lotus 1-2-3 formatting data of an unknown release"},
+    {"bak", "zoo", "a backup copy's extension, as old Zoo archives often carry"},
     {"kicad_pcb-bak", "kicad-pcb", "the copy of a board that KiCad keeps when it saves"},
     {"kicad_sch-bak", "kicad-sch", "the copy of a schematic that KiCad keeps when it saves"},
 };

@@ -280,13 +280,42 @@ std::string_view consoleFont(Source &source)
     return "psf";
 }
 
-// GeoPackage marks its SQLite database with an application id.
+struct SqliteApplication {
+    uint32_t id;
+    std::string_view typeId;
+};
+
+// Programs that keep their own format in an SQLite database mark it with an application
+// id in the header (SQLite's register of them is public); a plain database has none.
+constexpr SqliteApplication SqliteApplications[] = {
+    {0x47504B47, "gpkg"}, // "GPKG"
+    {0x47503130, "gpkg"}, // "GP10"
+    {0x47503131, "gpkg"}, // "GP11"
+    {0x0F055111, "fossil"},
+    {0x0F055112, "fossil-checkout"},
+    {0x4D504258, "mbtiles"}, // "MPBX"
+    {0x5CDE09EF, "maple"},
+};
+
 std::string_view sqlite(Source &source)
 {
-    const ByteView head = source.head();
-    if (head.startsWith(68, "GPKG") || head.startsWith(68, "GP10") || head.startsWith(68, "GP11"))
-        return "gpkg";
+    const auto applicationId = source.head().u32be(68);
+    for (const SqliteApplication &application : SqliteApplications) {
+        if (applicationId == application.id)
+            return application.typeId;
+    }
     return "sqlite";
+}
+
+// The WAL index beside a database in write-ahead mode: its header, which starts with
+// the index format's version in the writer's byte order, is kept twice in a row.
+std::string_view sqliteWalIndex(Source &source)
+{
+    const ByteView head = source.head();
+    constexpr size_t HeaderSize = 48;
+    const auto first = head.chars(0, HeaderSize);
+    const auto second = head.chars(HeaderSize, HeaderSize);
+    return first && second && *first == *second && head.u8(12) == 1 ? "sqlite-shm"sv : std::string_view{};
 }
 
 // Bencoded dictionary: "d", a key length, ":", one of the keys a torrent starts with.

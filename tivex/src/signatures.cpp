@@ -120,8 +120,8 @@ constexpr Signature Signatures[] = {
     {0, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"sv, {}, {}, ole2},
     {0, "ITSF\x03\x00\x00\x00"sv, {}, "chm"},
     {0, "ITOLITLS"sv, {}, "lit"},
-    {0, "\x3F\x5F\x03\x00"sv, {}, "hlp"},
-    {0, "\xFFWPC"sv, {}, "wpd"},
+    {0, "\x3F\x5F\x03\x00"sv, {}, {}, winHelp},
+    {0, "\xFFWPC"sv, {}, {}, corelWpc},
     {0, "\x1B%-12345X"sv, {}, "pcl"},
     {0, "\x1B" "E\x1B"sv, {}, "pcl"},
     {0, ") HP-PCL XL"sv, {}, "pcl"},
@@ -131,11 +131,17 @@ constexpr Signature Signatures[] = {
     {60, "BOOKMOBI"sv, {}, "mobi"},
     {60, "TEXtREAd"sv, {}, "pdb-palm"},
 
+    // Office formats of the DOS and early Windows years
+    {0, "\x00\x00\x02\x00"sv, {}, {}, lotusClassic}, // after the cursor directory's row
+    {0, "\x00\x00\x1A\x00"sv, {}, {}, lotus},
+    {4, "\x00\x00\xFF\x99"sv, {}, {}, pageMaker},
+    {4, "\x00\x00\x99\xFF"sv, {}, {}, pageMaker},
+
     // Archives, compressed data and disk images
     {0, "PK\x03\x04"sv, {}, {}, zip},
     {0, "PK\x05\x06"sv, {}, "zip"},
     {0, "PK\x07\x08"sv, {}, {}, zip},
-    {0, "\x1F\x8B\x08"sv, {}, "gz"},
+    {0, "\x1F\x8B\x08"sv, {}, {}, gzip},
     {0, "BZh"sv, {}, {}, bzip2},
     {0, "BZ3v1"sv, {}, "bz3"},
     {0, "\xFD" "7zXZ\x00"sv, {}, "xz"},
@@ -172,7 +178,7 @@ constexpr Signature Signatures[] = {
     {0, "\xED\xAB\xEE\xDB"sv, {}, "rpm"},
     {2, "-lh\x00-"sv, "\xFF\xFF\xFF\x00\xFF"sv, "lzh"},
     {2, "-lz\x00-"sv, "\xFF\xFF\xFF\x00\xFF"sv, "lzh"},
-    {257, "ustar"sv, {}, "tar"},
+    {257, "ustar"sv, {}, {}, ustar},
     {0, "hsqs"sv, {}, "squashfs"},
     {0, "sqsh"sv, {}, "squashfs"},
     {0, "\x45\x3D\xCD\x28"sv, {}, "cramfs"},
@@ -184,6 +190,22 @@ constexpr Signature Signatures[] = {
     {0, "conectix"sv, {}, "vhd"},
     {0, "vhdxfile"sv, {}, "vhdx"},
     {0, "MSWIM\x00\x00\x00"sv, {}, "wim"},
+
+    // Archives of single programs and systems, and disk images of old computers
+    {14, "\x1AJar\x1B"sv, {}, "arj-jar"},
+    {0, "\xCE\x24\xB9\xA2\x20\x00\x00\x00"sv, {}, "tib"},
+    {0, "XBTF"sv, {}, "xbt"},
+    {1, "\xAD\xBE\xEF"sv, {}, {}, synologyArchive},
+    {0, "\x0E\x0F"sv, {}, {}, atariMsa},
+    {0, "XNB"sv, {}, {}, xnaContent},
+    {0, "CAR 2.00"sv, {}, "sar"},
+    {0, "CAR 2.01"sv, {}, "sar"},
+    {24, "FTCOMP"sv, {}, "pk2"},
+    {0, "\x25\x06\x78\x19\x01\x01\x00\x00"sv, {}, "fzip"},
+    {0, "\r\n\x1A" "CAZIP"sv, {}, "cazip"},
+    {0, "\x04\x00\x00\x00"sv, {}, {}, asar},
+    {0, "ZIM\x04"sv, {}, "zim"},
+    {0x52, "\x01\x00"sv, {}, {}, diskCopy},
 
     // Audio and video
     {0, "ID3"sv, {}, {}, id3},
@@ -324,6 +346,11 @@ constexpr Signature Signatures[] = {
     {0, "LPKSHHRH"sv, {}, "journal"},
     {0, "\xD0\x0D\xFE\xED"sv, {}, "dtb"},
     {0, "SQLite format 3\x00"sv, {}, {}, sqlite},
+    {0, "** This file contains an SQLite 2"sv, {}, "sqlite2"},
+    {0, "\x37\x7F\x06\x82\x00\x2D\xE2\x18"sv, {}, "sqlite-wal"}, // the magic, then format version 3007000
+    {0, "\x37\x7F\x06\x83\x00\x2D\xE2\x18"sv, {}, "sqlite-wal"},
+    {0, "\x18\xE2\x2D\x00"sv, {}, {}, sqliteWalIndex}, // version 3007000, little-endian writer
+    {0, "\x00\x2D\xE2\x18"sv, {}, {}, sqliteWalIndex},
     {0, "\x00\x01\x00\x00Standard Jet DB"sv, {}, "mdb"},
     {0, "\x00\x01\x00\x00Standard ACE DB"sv, {}, "accdb"},
     {12, "\x00\x06\x15\x61"sv, {}, "bdb"},
@@ -358,7 +385,7 @@ constexpr Signature Signatures[] = {
     {0, "L\x00\x00\x00\x01\x14\x02\x00"sv, {}, "lnk"},
     {0, "ElfFile\x00"sv, {}, "evtx"},
     {0, "regf"sv, {}, "regf"},
-    {0, "!BDN"sv, {}, "pst"},
+    {0, "!BDN"sv, {}, {}, outlookFolders},
     {0, "MDMP\x93\xA7"sv, {}, "dmp"},
     {0, "d"sv, {}, {}, torrent},
     {0, "\x30\x82"sv, {}, {}, derCertificate},
@@ -402,6 +429,77 @@ constexpr Signature Signatures[] = {
     {0, "\xFFtOc\x00\x00\x00"sv, {}, "git-pack-index"},
     {0, "DIRC\x00\x00\x00"sv, {}, "git-index"},
     {0, "Cr24"sv, {}, "crx"},
+
+    // Programs, drivers, tables and system files of MS-DOS, Windows and OS/2
+    {0, "\xFF\xFF\xFF\xFF"sv, {}, {}, dosDriver},
+    {0x171, "MICROSOFT PIFEX\x00"sv, {}, "pif"},
+    {0, "\xB8\xFE\x4C\xCD\x21"sv, {}, "c32"}, // mov eax, 21CD4CFEh: what a COM32 module starts with
+    {0, "\xB8\xFF\x4C\xCD\x21"sv, {}, "c32"},
+    {0, "\x31\xBE\x00\x00"sv, {}, {}, microsoftWrite},
+    {0, "\x32\xBE\x00\x00"sv, {}, {}, microsoftWrite},
+    {0, "\xFE\x32\x00\x00\x00\x00\x00\x00"sv, {}, "mcw"}, // Word for the Macintosh 1.0
+    {0, "\xFE\x34\x00\x00\x00\x00\x00\x00"sv, {}, "mcw"}, // 3.0
+    {0, "\xFE\x37\x00\x1C\x00\x00\x00\x00"sv, {}, "mcw"}, // 4.0
+    {0, "\xFE\x37\x00\x23\x00\x00\x00\x00"sv, {}, "mcw"}, // 5.0
+    {0, "NG\x00\x01\x00\x00"sv, {}, "ng"},
+    {0, "\x02"sv, {}, {}, dbase}, // FoxBase
+    {0, "\x03"sv, {}, {}, dbase}, // dBASE III, FoxBase+
+    {0, "\x04"sv, {}, {}, dbase}, // dBASE IV
+    {0, "\x05"sv, {}, {}, dbase}, // dBASE V
+    {0, "\x30"sv, {}, {}, dbase}, // Visual FoxPro
+    {0, "\x31"sv, {}, {}, dbase}, // Visual FoxPro with autoincrement fields
+    {0, "\x32"sv, {}, {}, dbase}, // Visual FoxPro with variable fields
+    {0, "\x43"sv, {}, {}, dbase}, // dBASE IV SQL table
+    {0, "\x63"sv, {}, {}, dbase}, // dBASE IV SQL system table
+    {0, "\x83"sv, {}, {}, dbase}, // dBASE III with memo
+    {0, "\x8B"sv, {}, {}, dbase}, // dBASE IV with memo
+    {0, "\xCB"sv, {}, {}, dbase}, // dBASE IV SQL table with memo
+    {0, "\xF5"sv, {}, {}, dbase}, // FoxPro 2 with memo
+    {0, "\xFB"sv, {}, {}, dbase}, // FoxBASE
+    {4, "\xEF\xCD\xAB\x89"sv, {}, {}, extensibleStorage},
+    {0, "// <!-- <mdb:mork:z v=\""sv, {}, "mork"},
+    {0, "\xCF\xAD\x12\xFE"sv, {}, "dbx"},
+    {0, "\x0D\xF0\xAD\xBA"sv, {}, "nk2"},
+    {0, "$SDI0001"sv, {}, "sdi"},
+    {0, "1giM"sv, {}, "mig"},
+    {0, "TAPE\x00\x00\x00\x00"sv, "\xFF\xFF\xFF\xFF\x00\x00\x00\x00"sv, {}, bkf},
+    {0, "\xE4\x52\x5C\x7B\x8C\xD8\xA7\x4D\xAE\xB1\x53\x78\xD0\x29\x96\xD3"sv, {}, "one"},
+    {0, "\xA1\x2F\xFF\x43\xD9\xEF\x76\x4C\x9E\xE2\x10\xEA\x57\x22\x76\x5F"sv, {}, "onetoc2"},
+    {0, "XBF\x00"sv, {}, "xbf"},
+    {0, "HyperTerminal "sv, {}, {}, hyperTerminal},
+    {0, "JASC-PAL\r\n"sv, {}, "psppalette"},
+    {0, "V\0e\0r\0s\0i\0o\0n\0=\0"sv, {}, {}, windowsErrorReport},
+    {0, "screen mode id:i:"sv, {}, "rdp"},
+    {0, "\xFF\xFEs\0c\0r\0e\0e\0n\0 \0m\0o\0d\0e\0 \0i\0d\0"sv, {}, "rdp"},
+    {0, "[Shell]\r\n"sv, {}, "scf"},
+    {0, "[OPTIONS]\r\n"sv, {}, "hhp"},
+    {0, "[Flatpak Ref]"sv, {}, "flatpakref"},
+    {0, "[Languages]"sv, {}, "lid"},
+    // Printers and the DTP programs of the time
+    {0, "*PPD-Adobe: "sv, {}, "ppd"},
+    {0, "IN;"sv, {}, {}, hpgl},
+    {0, "\x1B%-1B"sv, {}, "hpgl"},
+    {0, "@PJL ENTER LANGUAGE=FWUPDATE2"sv, {}, "ful2"},
+    {0, "<MakerFile "sv, {}, "framemaker"},
+    {0, "<BookFile "sv, {}, "framemaker-book"},
+    {0, "<MIFFile "sv, {}, "mif"},
+    {0, "<MakerDictionary "sv, {}, "framemaker-dict"},
+    {0, "<MakerScreenFont "sv, {}, "framemaker-font"},
+    // Firmware, boot loaders and installers
+    {0, "DfuSe\x01"sv, {}, "dfu"},
+    {0, "\xEB\x17\xA6\x03"sv, {}, "gbl"}, // the header tag of a Gecko bootloader image
+    {0, "\x1E\xF1\xEE\x0B"sv, {}, "ota"}, // the Zigbee OTA upgrade file identifier
+    {0, "GRUBLAYO"sv, {}, "gkb"},
+    {0, "\x77\x04\x02\xBE"sv, {}, "wpi"},
+    {0, "\x11HDD Raw Copy Tool"sv, {}, "imgc"},
+    {0, "{\\pwd"sv, {}, "pwd"},
+    {0, "SGA3"sv, {}, "sdg"},
+    {0, "Manifest-Version: "sv, {}, "mf"},
+    // Android
+    {0, "ANDROID BACKUP\n"sv, {}, "ab"},
+    {0, "\x02\x00\x0C\x00"sv, {}, {}, androidResources},
+    {0, "pro\x00"sv, {}, {}, artProfile},
+    {0, "prm\x00"sv, {}, {}, artProfile},
 
     // Data of sciences, games, consoles and tools
     {128, "DICM"sv, {}, "dicom"},
