@@ -176,7 +176,7 @@ constexpr TypeInfo Types[] = {
     {"jhd", "jhd", "", "ole2", "application/x-js-hanako", "花子 図形ファイル", "Hanako drawing", P, "PPx VFS_FCHK.C (root class id of Hanako 9)"},
     // Documents and binders are the same chain of BER elements; nothing in the header
     // tells them apart, so every DocuWorks name stays.
-    {"xdw", "xdw", "xbd xct", "", "application/vnd.fujixerox.docuworks", "DocuWorks 文書・バインダー", "DocuWorks document or binder", NoFlags, "PPx VFS_FCHK.C (DocuWorks header), Yang-analyze xdw.js (BER element chain), xdwlib documentation (extensions)"},
+    {"xdw", "xdw", "xbd xct", "", "application/vnd.fujixerox.docuworks", "DocuWorks ファイル（文書・バインダー）", "DocuWorks file (document or binder)", NoFlags, "PPx VFS_FCHK.C (DocuWorks header), Yang-analyze xdw.js (BER element chain), xdwlib documentation (extensions)"},
     {"oas", "oas", "oa2 oa3", "", "application/vnd.fujitsu.oasys", "OASYS 文書", "OASYS document", N, "IANA media types application/vnd.fujitsu.oasys, oasys2, oasys3; ooooasys project (file types by version)"},
     {"ooxml-encrypted", "", "docx xlsx pptx docm xlsm pptm", "ole2", "application/x-ole-storage", "暗号化された Office 文書", "encrypted Microsoft Office document", P, "Microsoft [MS-OFFCRYPTO]"},
     {"docx", "docx", "", "zip", "application/vnd.openxmlformats-officedocument.wordprocessingml.document", "Word 文書", "Microsoft Word document", P, "ECMA-376 (Office Open XML)"},
