@@ -26,6 +26,13 @@ std::string elfWithFlags1(uint64_t flags1)
     return file.data;
 }
 
+// A DocuWorks file: the header element around the given elements, then a block that holds
+// an offset index.
+std::string docuWorks(const std::string &headerElements)
+{
+    return "\x60"s + static_cast<char>(headerElements.size()) + headerElements + "\x61\x05\x65\x03\x80\x01\x01"s;
+}
+
 // ---- Special cases of the recognisers -------------------------------------------------
 
 TEST(RecognitionDetails, textEncodingIsNamedInTheDescription)
@@ -188,6 +195,28 @@ const VerdictCase VerdictCases[] = {
      "/* File: port.c:3 */\n\"Quay\" = \"Quay\";\n"s,
      "port.json", "strings"},
     {"quoted_pairs_then_prose", "\"north\" = \"14\";\n\"south\" = \"9\";\ncounted at dawn\n"s, "counts", "txt"},
+    // DocuWorks: the header element, tiled by short elements with the version among them,
+    // and a block after it; a document and a binder look alike, so each keeps its name.
+    {"docuworks_without_a_name", docuWorks("\x82\x01\x07" "\x80\x03\x00\x00\x01" "\x83\x04\x00\x00\x00\x00"s), "scan", "xdw"},
+    {"docuworks_binder_kept", docuWorks("\x82\x01\x07" "\x80\x03\x00\x00\x01" "\x83\x04\x00\x00\x00\x00"s), "scan.xbd", "xbd"},
+    {"docuworks_header_overrun", docuWorks("\x82\x01\x07" "\x80\x03\x00\x00\x01" "\x83\x05\x00\x00\x00\x00"s), "scan", ""},
+    {"docuworks_header_without_version", docuWorks("\x84\x01\x07" "\x80\x03\x00\x00\x01" "\x83\x04\x00\x00\x00\x00"s), "scan", ""},
+    {"docuworks_header_without_block",
+     [] { std::string bytes = docuWorks("\x82\x01\x07" "\x80\x03\x00\x00\x01" "\x83\x04\x00\x00\x00\x00"s); bytes[16] = '\x62'; return bytes; }(),
+     "scan", ""},
+    // JustSystems' summary streams without Ichitaro's text: another of its programs, not a document.
+    {"justsystems_streams_without_ichitaro_text", compoundFile({"\x05JSRV_SummaryInformation", "\x04JSRV_SegmentInformation"}),
+     "drawing.jhd", ""},
+    // Hanako and Sanshiro under DOS wrote Ichitaro's header with their own program's name.
+    {"hanako_dos_document_is_no_ichitaro",
+     "DOC"s + std::string(40, '\0') + "\x15"s + std::string(84, '\0') + "HANA.JEX"s + std::string(128, '\0'), "drawing.jaw", ""},
+    // ish: the title line alone, without the header three times over, is a note about one.
+    {"ish_title_over_other_lines_is_text",
+     "<<< tool.lzh for MS-DOS ( use jis7 ish ) [ 6 lines ] >>>\nfirst of the notes\nsecond of the notes\nthird of the notes\nfourth\n"s, "notes", "txt"},
+    {"ish_in_colour",
+     "\x1B[32m<<< tool.lzh for MS-DOS ( use jis7 ish ) [ 6 lines ] >>>\x1B[m\n"
+     "abcdefghijklmnop\nabcdefghijklmnop\nabcdefghijklmnop\nqrstuvwxyz012345\n"s,
+     "tool.txt", "ish"},
     {"android_package_with_resources",
      zipArchive({{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\n"}, {"AndroidManifest.xml", "\x03\0\x08\0"},
                  {"resources.arsc", "\x02\0\x0C\0"}}),

@@ -62,22 +62,43 @@ std::string asciiUpper(std::string text)
     return text;
 }
 
+std::vector<std::string> aliasList(std::string_view aliases)
+{
+    std::vector<std::string> list;
+    for (size_t at = 0; at < aliases.size();) {
+        const size_t end = std::min(aliases.find(' ', at), aliases.size());
+        if (end > at)
+            list.emplace_back(aliases.substr(at, end - at));
+        at = end + 1;
+    }
+    return list;
+}
+
 // A format without an extension of its own (a time zone file, a Git index) is recognised under
-// any name, and no name is proposed for it.
+// any name, and no name is proposed for it; the names its type accepts (old Ichitaro
+// documents) stay.
 std::vector<std::string> extensionlessProblems(const SampleRow &row, const std::string &bytes,
                                                const testsupport::TempFolder &folder)
 {
+    std::vector<NameCase> cases;
+    for (const std::string &name : {std::string("sample"), "sample." + nonsenseExtension(row), "sample." + row.otherExt})
+        cases.push_back({name, {}});
+    const Detection found = detectBytes(ByteView(bytes));
+    if (found.type) {
+        for (const std::string &alias : aliasList(found.type->aliases))
+            cases.push_back({"sample." + alias, alias});
+    }
     std::vector<std::string> problems;
-    for (const std::string &name : {std::string("sample"), "sample." + nonsenseExtension(row), "sample." + row.otherExt}) {
-        const std::string path = folder.write(name, bytes).string();
+    for (const NameCase &name : cases) {
+        const std::string path = folder.write(name.fileName, bytes).string();
         const Report report = checkFile(path);
         std::filesystem::remove(path);
         if (!report.ok())
-            problems.push_back(name + ": check failed: " + report.reason);
+            problems.push_back(name.fileName + ": check failed: " + report.reason);
         else if (!report.detection.type)
-            problems.push_back(name + ": not recognised");
-        else if (!report.proposedExt.empty())
-            problems.push_back(name + ": proposed '" + report.proposedExt + "' (" + report.descriptionEn + ")");
+            problems.push_back(name.fileName + ": not recognised");
+        else if (report.proposedExt != name.mustPropose)
+            problems.push_back(name.fileName + ": proposed '" + report.proposedExt + "' (" + report.descriptionEn + ")");
     }
     return problems;
 }
@@ -216,6 +237,7 @@ constexpr MisnamedCase MisnamedCases[] = {
     {"a sibling's name", "hello.exe", "tool.dll", "exe"},
     {"a sibling's name", "hand.jtd", "letter.doc", "jtd"},
     {"a sibling's name", "libreoffice.doc", "letter.jtd", "doc"},
+    {"a sibling's name", "hand.jtd", "letter.jfw", "jtd"},
     {"a sibling's name", "libreoffice.xls", "book.jtd", "xls"},
     {"a sibling's name", "hand.pal", "colours.wav", "pal"},
     {"a sibling's name", "sox.wav", "sound.pal", "wav"},

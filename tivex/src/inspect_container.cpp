@@ -467,6 +467,10 @@ constexpr StreamRule StreamRules[] = {
     {"\x05JSRV_SummaryInformation", false, "jtd"},
 };
 
+// The JSRV streams are JustSystems' and may stand in the files of its other programs
+// (Hanako's drawings); only Ichitaro's text stream makes a document of them.
+constexpr std::string_view IchitaroText = "DocumentText";
+
 struct ClassRule {
     std::array<uint8_t, 16> clsid;
     std::string_view typeId;
@@ -512,6 +516,9 @@ constexpr ClassRule RootClassRules[] = {
     {{0xE0, 0x99, 0x9C, 0xFB, 0x6D, 0x2C, 0x1C, 0x10, 0x8E, 0x2C, 0x00, 0x00, 0x1B, 0x4C, 0xC7, 0x11}, "sds"}, // StarOffice 3
     {{0xE0, 0xB7, 0xB3, 0x02, 0x25, 0x42, 0xD0, 0x11, 0x89, 0xCA, 0x00, 0x80, 0x29, 0xE4, 0xB0, 0xB1}, "sds"}, // StarOffice 4
     {{0x21, 0x43, 0x88, 0xBF, 0xDD, 0x85, 0xD1, 0x11, 0x89, 0xD0, 0x00, 0x80, 0x29, 0xE4, 0xB0, 0xB1}, "sds"}, // StarOffice 5
+    {{0x00, 0x70, 0x59, 0x78, 0x84, 0x1D, 0xCF, 0x11, 0x97, 0x13, 0x00, 0x20, 0xAF, 0xD8, 0x06, 0xF4}, "jfw"}, // Ichitaro 7
+    {{0x01, 0x70, 0x59, 0x78, 0x84, 0x1D, 0xCF, 0x11, 0x97, 0x13, 0x00, 0x20, 0xAF, 0xD8, 0x06, 0xF4}, "jtd"}, // Ichitaro 8-9
+    {{0x60, 0x27, 0xCE, 0x06, 0xA4, 0x93, 0xD1, 0x11, 0x90, 0x79, 0x00, 0x80, 0x5F, 0x1D, 0x74, 0x56}, "jhd"}, // Hanako 9
 };
 
 struct EntryName {
@@ -704,6 +711,7 @@ std::string_view ole2(Source &source)
         return "ole2";
     CompoundFile file(source, *shift);
     size_t bestRank = std::size(StreamRules);
+    bool ichitaroText = false;
     LeadingEntries leading;
     size_t entryIndex = 0;
     std::optional<uint32_t> sectorNumber = *firstDirectory;
@@ -724,6 +732,7 @@ std::string_view ole2(Source &source)
             if (entryIndex < NamedEntries)
                 leading.remember(entryIndex, name);
             bestRank = std::min(bestRank, streamRank(name));
+            ichitaroText = ichitaroText || name == IchitaroText;
         }
         if (bestRank == 0 && entryIndex >= NamedEntries)
             break;
@@ -733,7 +742,8 @@ std::string_view ole2(Source &source)
         if (const auto byPosition = positionVerdict(leading); !byPosition.empty())
             return byPosition;
     }
-    return bestRank < std::size(StreamRules) ? StreamRules[bestRank].typeId : "ole2"sv;
+    const std::string_view byStream = bestRank < std::size(StreamRules) ? StreamRules[bestRank].typeId : "ole2"sv;
+    return byStream == "jtd" && !ichitaroText ? "ole2"sv : byStream;
 }
 
 } // namespace tivex::inspect

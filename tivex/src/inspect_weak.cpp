@@ -2,6 +2,7 @@
 // bytes): a second look at the header keeps them from claiming ordinary text.
 #include "inflate.h"
 #include "inspectors.h"
+#include "text_util.h"
 
 #include <algorithm>
 #include <array>
@@ -492,6 +493,27 @@ struct GarminSubfileRule {
     std::string_view typeId;
 };
 
+// The DOS-era programs of JustSystems share one document header and put their program's
+// name at 0x80; these two are not Ichitaro.
+constexpr size_t JustSystemProgramAt = 0x80;
+constexpr std::string_view OtherJustSystemPrograms[] = {"HANA.JEX", "SNS.JEX"};
+
+// DocuWorks files are a chain of BER elements: a tag byte, then a length below 0x80, or
+// 0x81 to 0x84 followed by that many bytes of length.
+constexpr uint8_t DocuWorksHeaderTag = 0x60;
+constexpr uint8_t DocuWorksBlockTag = 0x61;
+constexpr uint8_t DocuWorksVersionTag = 0x82;
+constexpr uint8_t BerShortLengthEnd = 0x80;
+constexpr uint8_t BerLongestLengthForm = 0x84;
+constexpr uint8_t DocuWorksHeaderMin = 4;
+constexpr uint8_t DocuWorksHeaderMax = 64;
+
+bool namesProgram(ByteView head, std::string_view program)
+{
+    const auto field = head.chars(JustSystemProgramAt, program.size() + 1);
+    return field && startsWithIgnoringAsciiCase(*field, program) && field->back() == '\0';
+}
+
 constexpr GarminSubfileRule GarminSubfiles[] = {
     {"GMP", "garmin-gmp"}, {"LBL", "garmin-lbl"}, {"MDR", "garmin-mdr"}, {"NOD", "garmin-nod"},
     {"RGN", "garmin-rgn"}, {"TRE", "garmin-tre"}, {"TRF", "garmin-trf"},
@@ -521,8 +543,38 @@ std::string_view makichan(Source &source)
 // in byte 43.
 std::string_view ichitaroEarly(Source &source)
 {
-    const auto version = source.head().u8(43);
+    const ByteView head = source.head();
+    for (std::string_view program : OtherJustSystemPrograms) {
+        if (namesProgram(head, program))
+            return {};
+    }
+    const auto version = head.u8(43);
     return version && *version >= 0x14 && *version <= 0x16 ? "ichitaro-early"sv : std::string_view{};
+}
+
+// DocuWorks documents and binders: a header element of a few dozen bytes, exactly filled
+// by short elements among which the version, and then the first block of the file.
+std::string_view docuWorks(Source &source)
+{
+    const ByteView head = source.head();
+    const auto headerLength = head.u8(1);
+    if (head.u8(0) != DocuWorksHeaderTag || !headerLength || *headerLength < DocuWorksHeaderMin ||
+        *headerLength > DocuWorksHeaderMax)
+        return {};
+    const size_t headerEnd = 2 + size_t{*headerLength};
+    bool version = false;
+    for (size_t at = 2; at < headerEnd;) {
+        const auto tag = head.u8(at), length = head.u8(at + 1);
+        if (!tag || !length || *length >= BerShortLengthEnd)
+            return {};
+        version = version || (*tag == DocuWorksVersionTag && *length >= 1 && *length <= 2);
+        at += 2 + size_t{*length};
+        if (at > headerEnd)
+            return {};
+    }
+    const auto blockLength = head.u8(headerEnd + 1);
+    const bool lengthForm = blockLength && *blockLength != BerShortLengthEnd && *blockLength <= BerLongestLengthForm;
+    return version && head.u8(headerEnd) == DocuWorksBlockTag && lengthForm ? "xdw"sv : std::string_view{};
 }
 
 // GRIB and BUFR messages: the edition number follows the three-byte message length.

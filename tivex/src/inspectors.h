@@ -86,6 +86,7 @@ std::string_view sixel(Source &source);
 std::string_view makichan(Source &source);
 std::string_view yanagisawaPi(Source &source);
 std::string_view ichitaroEarly(Source &source);
+std::string_view docuWorks(Source &source);
 std::string_view meteorological(Source &source);
 std::string_view ipsPatch(Source &source);
 std::string_view aseprite(Source &source);

@@ -117,6 +117,7 @@ constexpr Signature Signatures[] = {
     {0, "\xC5\xD0\xD3\xC6"sv, {}, "eps"},
     {0, "{\\rtf"sv, {}, "rtf"},
     {0, "DOC"sv, {}, {}, ichitaroEarly},
+    {0, "\x60"sv, {}, {}, docuWorks},
     {0, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"sv, {}, {}, ole2},
     {0, "ITSF\x03\x00\x00\x00"sv, {}, "chm"},
     {0, "ITOLITLS"sv, {}, "lit"},

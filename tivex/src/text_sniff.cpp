@@ -1076,6 +1076,43 @@ bool isMicroDvd(std::string_view line)
     return true;
 }
 
+// The text after its first line end; empty when there is none.
+std::string_view afterFirstLine(std::string_view text)
+{
+    const size_t end = text.find('\n');
+    return end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+}
+
+// ish: the title line its encoders write, "<<< name for system ( use kind ish ) [ n lines ]
+// >>>" (in green when asked, with a part line after it in a multi-volume set), then the
+// encoded header line three times over.
+bool isIshText(std::string_view text)
+{
+    constexpr std::string_view Green = "\x1B[32m", Plain = "\x1B[m";
+    constexpr size_t ShortestHeaderLine = 8;
+    std::string_view title = firstLine(text);
+    if (title.starts_with(Green))
+        title.remove_prefix(Green.size());
+    if (title.ends_with(Plain))
+        title.remove_suffix(Plain.size());
+    if (!title.starts_with("<<< ") || !title.ends_with(" >>>") || !contains(title, " for ") ||
+        !contains(title, " ish ) [ "))
+        return false;
+    std::string_view rest = afterFirstLine(text);
+    if (firstLine(rest).starts_with("<<< Part "))
+        rest = afterFirstLine(rest);
+    const std::string_view header = firstLine(rest);
+    if (header.size() < ShortestHeaderLine || header.starts_with("<<<"))
+        return false;
+    for (int copy = 0; copy < 3; ++copy) {
+        if (firstLine(rest) != header)
+            return false;
+        rest = afterFirstLine(rest);
+    }
+    // Data lines follow the header.
+    return !rest.empty();
+}
+
 struct MarkerRule {
     std::string_view lineStart;   // what the first line starts with (empty: anything)
     std::string_view lineHas;     // what else it contains (empty: nothing needed)
@@ -1263,6 +1300,8 @@ TextShape textShape(std::string_view text, bool complete)
         return {"rtf", false};
     if (opensGraphvizGraph(text))
         return {"dot", false};
+    if (isIshText(text))
+        return {"ish", false};
     if (text.starts_with('<'))
         return markupOrDocument(text);
     if ((text.starts_with('{') || text.starts_with('[')) && looksLikeJson(text, complete))

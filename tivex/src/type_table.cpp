@@ -86,6 +86,7 @@ constexpr TypeInfo Types[] = {
     {"mag", "mag", "max", "", "image/x-mag", "MAG 画像（まきちゃん）", "MAKI-chan Graphics (MAG) image", NoFlags, "MAGBIBLE (Woody RINN), Mooncore makichan.htm, libmagic Magdir/pc98"},
     {"mki", "mki", "", "", "image/x-mki", "MKI 画像（まきちゃん v1）", "MAKI-chan v1 (MKI) image", NoFlags, "Mooncore makichan.htm, libmagic Magdir/pc98"},
     {"pi", "pi", "", "", "image/x-pi", "Pi 画像", "Yanagisawa Pi image", NoFlags, "PITECH.TXT (Yanagisawa), Mooncore pi-pic.htm, libmagic Magdir/pc98"},
+    {"q0", "q0", "", "", "image/x-q0", "Q0 画像", "Q0 image", N, "QVDLL 1.3 documentation (the image formats it shows)"},
     {"mng", "mng", "", "", "video/x-mng", "MNG アニメーション", "MNG animation", NoFlags, "MNG 1.0 specification (libpng.org)"},
     {"jng", "jng", "", "", "image/x-jng", "JNG 画像", "JPEG Network Graphics image", NoFlags, "JNG specification (libpng.org)"},
     {"ff", "ff", "farbfeld", "", "image/x-farbfeld", "farbfeld 画像", "farbfeld image", NoFlags, "farbfeld specification (suckless.org)"},
@@ -166,12 +167,17 @@ constexpr TypeInfo Types[] = {
     {"smf", "smf", "", "ole2", "application/vnd.stardivision.math", "StarMath 数式", "StarOffice StarMath formula", P, "libmagic Magdir/ole2compounddocs (StarMath root CLSIDs)"},
     {"sds", "sds", "", "ole2", "application/vnd.stardivision.chart", "StarChart グラフ", "StarOffice StarChart chart", P, "libmagic Magdir/ole2compounddocs (StarChart root CLSIDs)"},
     {"sdv", "sdv", "", "ole2", "application/x-star-sdv", "StarOffice ギャラリーの表示データ", "StarOffice Gallery view", P, "libmagic Magdir/ole2compounddocs (dd2 entries)"},
-    {"jtd", "jtd", "jtt jtdc", "ole2", "application/x-js-taro", "一太郎文書", "Ichitaro document", P, "TrID jtd definition (JSRV streams), ezpzjtd JTD-FORMAT notes"},
-    {"ichitaro-early", "", "", "", "application/x-ichitaro5", "一太郎 Ver.4〜6 文書", "Ichitaro 4 to 6 document", NoFlags, "libmagic Magdir/wordprocessors (ichitaro456)"},
-    {"jhd", "jhd", "", "", "application/x-js-hanako", "花子 図形ファイル", "Hanako drawing", N, "JustSystems Hanako (extension only; no structure published)"},
-    {"xdw", "xdw", "", "", "application/vnd.fujixerox.docuworks", "DocuWorks 文書", "DocuWorks document", N, "IANA media type application/vnd.fujixerox.docuworks"},
-    {"xbd", "xbd", "", "", "application/vnd.fujixerox.docuworks.binder", "DocuWorks バインダー", "DocuWorks binder", N, "IANA media type application/vnd.fujixerox.docuworks.binder"},
-    {"oas", "oas", "", "", "application/vnd.fujitsu.oasys", "OASYS 文書", "OASYS document", N, "IANA media type application/vnd.fujitsu.oasys"},
+    {"jtd", "jtd", "jtt jtdc", "ole2", "application/x-js-taro", "一太郎文書", "Ichitaro document", P, "TrID jtd definition (JSRV streams, DocumentText), ezpzjtd JTD-FORMAT notes, PPx VFS_FCHK.C (root class id of Ichitaro 8 and 9)"},
+    // Ichitaro 7 wrote compound files too, marked with its own class id and named .jfw.
+    {"jfw", "jfw", "", "ole2", "application/x-js-taro", "一太郎 Ver.7 文書", "Ichitaro 7 document", P, "PPx VFS_FCHK.C (root class id of Ichitaro 7), Ichitaro extension list (crosszeal.co.jp, 2013)"},
+    // Versions 2 to 6 named their documents .jxw, .jaw (5) and .jbw (6); the header does not
+    // tell which name a document was given, so each of them is kept and none is proposed.
+    {"ichitaro-early", "", "jxw jaw jbw", "", "application/x-ichitaro5", "一太郎 Ver.4〜6 文書", "Ichitaro 4 to 6 document", NoFlags, "libmagic Magdir/wordprocessors (ichitaro456), PPx VFS_FCHK.C (program name at 0x80), Ichitaro extension list (crosszeal.co.jp, 2013)"},
+    {"jhd", "jhd", "", "ole2", "application/x-js-hanako", "花子 図形ファイル", "Hanako drawing", P, "PPx VFS_FCHK.C (root class id of Hanako 9)"},
+    // Documents and binders are the same chain of BER elements; nothing in the header
+    // tells them apart, so every DocuWorks name stays.
+    {"xdw", "xdw", "xbd xct", "", "application/vnd.fujixerox.docuworks", "DocuWorks ファイル（文書・バインダー）", "DocuWorks file (document or binder)", NoFlags, "PPx VFS_FCHK.C (DocuWorks header), Yang-analyze xdw.js (BER element chain), xdwlib documentation (extensions)"},
+    {"oas", "oas", "oa2 oa3", "", "application/vnd.fujitsu.oasys", "OASYS 文書", "OASYS document", N, "IANA media types application/vnd.fujitsu.oasys, oasys2, oasys3; ooooasys project (file types by version)"},
     {"ooxml-encrypted", "", "docx xlsx pptx docm xlsm pptm", "ole2", "application/x-ole-storage", "暗号化された Office 文書", "encrypted Microsoft Office document", P, "Microsoft [MS-OFFCRYPTO]"},
     {"docx", "docx", "", "zip", "application/vnd.openxmlformats-officedocument.wordprocessingml.document", "Word 文書", "Microsoft Word document", P, "ECMA-376 (Office Open XML)"},
     // A macro-enabled document without macros is written (by LibreOffice, for one) with
@@ -924,7 +930,7 @@ constexpr TypeInfo Types[] = {
     {"srec", "srec", "s19 s28 s37 mot", "text", "text/x-srecord", "Motorola S レコード", "Motorola S-record", NoFlags, "Motorola S-record (srec(5))"},
     {"tekhex", "tek", "", "text", "text/x-tekhex", "Tektronix 拡張 HEX 形式データ", "Tektronix extended HEX data", NoFlags, "Tektronix extended hex (GNU binutils documentation)"},
     {"bio-seq", "fasta", "fa fna faa ffn frn fas fastq fq gff gff3 gtf bed sam wig nwk newick aln phy gb gbk embl pdb mol sdf cif xyz", "text", "text/plain", "生物・化学データ（テキスト）", "biological or chemical data", N, "FASTA and PDB format documentation"},
-    {"ish", "ish", "", "text", "text/x-ish", "ish 形式のテキスト化データ", "ish-encoded data", N, "ish converter documentation (ports.to converters/ish)"},
+    {"ish", "ish", "", "text", "text/x-ish", "ish 形式のテキスト化データ", "ish-encoded data", NoFlags, "ish encoders of UNIX ish (encode.c) and RLogin (CIsh): the title line, then the header line three times"},
     {"uue", "uue", "uu", "text", "text/x-uuencode", "uuencode データ", "uuencoded data", NoFlags, "POSIX.1-2017 uuencode"},
     {"lyx", "lyx", "", "text", "application/x-lyx", "LyX 文書", "LyX document", NoFlags, "LyX file format documentation"},
     {"fig", "fig", "", "text", "image/x-xfig", "Xfig 図形", "Xfig drawing", NoFlags, "Xfig FORMAT3.2"},

@@ -1250,6 +1250,22 @@ assembled hand.jtd "TrID jtd definition and ezpzjtd JTD-FORMAT notes (JSRV strea
   'compound(["\x04JSRV_SegmentInformation", "\x05JSRV_SummaryInformation", "DocumentText", "DocumentEditStyles", "DocumentViewStyles"])'
 assembled hand-ichitaro5 "libmagic Magdir/wordprocessors (ichitaro456: DOC, version in byte 43)" "Ichitaro v5" \
   'pad(b"DOC", 43) + b"\x15" + pad(b"", 212)'
+assembled_ole2 hand.jfw "PPx VFS_FCHK.C (root class id of Ichitaro 7)" "78597000-1D84-11CF-9713-0020AFD806F4" \
+  "ole2 hand.jfw 00705978841dcf1197130020afd806f4 $summary"
+assembled_ole2 hand-ichitaro8.jtd "PPx VFS_FCHK.C (root class id of Ichitaro 8 and 9)" "78597001-1D84-11CF-9713-0020AFD806F4" \
+  "ole2 hand-ichitaro8.jtd 01705978841dcf1197130020afd806f4 $summary"
+assembled_ole2 hand.jhd "PPx VFS_FCHK.C (root class id of Hanako 9)" "06CE2760-93A4-11D1-9079-00805F1D7456" \
+  "ole2 hand.jhd 6027ce06a493d111907900805f1d7456 $summary"
+# A DocuWorks document: the header element (version 7, as PPx's table shows it), then one
+# block holding an image object and the offset index (the element chain of Yang-analyze's
+# xdw.js).
+assembled hand.xdw "PPx VFS_FCHK.C (DocuWorks header), Yang-analyze xdw.js (BER element chain)" - \
+  'bytes.fromhex("600e 820107 8003000001 830400000000" "6123" "6416 810101 8211 800109 87020010 88020010 860400000000" "6509 800101 810410000000")'
+# ish: the title line and the header line three times over, as the encoders of UNIX ish and
+# RLogin write them. The encoded lines are stand-ins of the right shape: no program in
+# Debian writes ish.
+assembled hand.ish "UNIX ish encode.c and RLogin's ish encoder (title line, header written three times)" - \
+  'b"<<< hello.txt for MS-DOS ( use jis7 ish ) [ 8 lines ] >>>\r\n" + b"".join(bytes(0x21 + (row * 7 + column) % 90 for column in range(61)) + b"\r\n" for row in [0, 0, 0, 1, 2, 3, 4, 5])'
 assembled hand.mag "MAGBIBLE (Woody RINN), Mooncore makichan.htm" "Maki-chan v2 image" \
   'b"MAKI02  " + b"PC98" + b"SORVENA sample" + b"\x1a" + b"\x00" + b"\x00\x00\x00" + le16(0) + le16(0) + le16(7) + le16(1) + le32(80) + le32(2) + le32(82) + le32(2) + le32(84) + le32(4) + b"\x00\x00\x00" * 16 + b"\x80\x00" + b"\x80\x00" + b"\x00\x00\x00\x00"'
 assembled hand.mki "Mooncore makichan.htm (MKI)" "Maki-chan v1.A image" \
