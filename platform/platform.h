@@ -20,9 +20,25 @@ std::u16string programFolder();
 // without its folder.
 std::u16string programName();
 
-// The command-line words after the program name. POSIX: every non-blank argv element is
-// one word, at most 10. Windows: the raw argument text split as cmdline::splitArguments does.
+// The command-line words after the program name, all of them (the start-up keeps ten;
+// the renamer takes every path after its option). POSIX: every non-blank argv element is
+// one word. Windows: the raw argument text split as cmdline::splitArguments does.
 std::vector<std::u16string> argumentWords();
+
+// The full path a command-line word names: a full path as it stands, anything else taken
+// from the current folder, as the shell that started the program meant it. The folder
+// part is the one the system itself would reach ("sub/../a.txt" through a linked "sub"
+// included); the name at the end is kept exactly. A word that names nothing still gives
+// a path, for the check to refuse.
+std::u16string fullPathOf(const std::u16string &word);
+
+// The full paths of a folder's regular files (hidden ones included; no subfolders, no
+// links, nothing below), in the order the folder lists them; nothing when the folder
+// cannot be read.
+std::optional<std::vector<std::u16string>> filesOfFolder(const std::u16string &folder);
+
+// Whether a path names a folder (followed through links).
+bool isFolder(const std::u16string &path);
 
 // Makes a drive current. POSIX has no drives: the empty drive succeeds, any other fails.
 bool setCurrentDrive(const std::u16string &drive);

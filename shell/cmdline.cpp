@@ -38,8 +38,6 @@ std::vector<std::u16string> splitArguments(std::u16string_view text)
             continue;
         }
         if (!inWord) {
-            if (words.size() == MaxArgs)
-                break;
             words.emplace_back();
             inWord = true;
         }

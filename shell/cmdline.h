@@ -17,7 +17,8 @@ extern int16_t ArgCount;
 // Fills ArgList and ArgCount from words already split (a test or start-up may pass any).
 void setArgs(const std::vector<std::u16string> &words);
 
-// Splits raw argument text: blanks and tabs separate, no quoting, at most ten words.
+// Splits raw argument text: blanks and tabs separate, no quoting. Every word is kept;
+// setArgs keeps the first ten.
 std::vector<std::u16string> splitArguments(std::u16string_view text);
 
 } // namespace cmdline

@@ -7,7 +7,7 @@
 
 using Words = std::vector<std::u16string>;
 
-TEST(ArgumentSplitting, BlanksAndTabsAloneSeparateWordsAndTheEleventhEndsIt)
+TEST(ArgumentSplitting, BlanksAndTabsAloneSeparateWords)
 {
     const struct {
         const char *what;
@@ -20,10 +20,8 @@ TEST(ArgumentSplitting, BlanksAndTabsAloneSeparateWordsAndTheEleventhEndsIt)
         {"a path with blanks", u"C:\\My Files\\a.txt", {u"C:\\My", u"Files\\a.txt"}},
         {"quotes belong to their word", u"\"C:\\My Files\\a.txt\"", {u"\"C:\\My", u"Files\\a.txt\""}},
         {"other white space is part of a word", u"a\u3000b\nc", {u"a\u3000b\nc"}},
-        {"stops at the eleventh", u"1 2 3 4 5 6 7 8 9 10 11 12",
-         {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"10"}},
-        {"the tenth kept whole", u"1 2 3 4 5 6 7 8 9 tenth-word",
-         {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"tenth-word"}},
+        {"past the tenth", u"1 2 3 4 5 6 7 8 9 10 11 12",
+         {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"10", u"11", u"12"}},
         {"only blanks", u" \t \t", {}},
         {"empty", u"", {}},
     };
