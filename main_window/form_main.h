@@ -56,11 +56,13 @@ private slots:
     void CmdRenameDlg_Click();
     void CmdExtDic_Click();
     void CmdAbout_Click();
+    void myOpenFile();
 
 private:
     void createControls();
     void applyLayout();
     void myCheckPath(const std::u16string &path);
+    void checkChosenFile(const QString &path);
     void myShowResult();
     void myShowLabels();
     void myHideSubForms();

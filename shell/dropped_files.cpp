@@ -3,7 +3,9 @@
 #include "platform/codepage.h"
 #include "platform/platform.h"
 
+#include <QDir>
 #include <QMimeData>
+#include <QStringList>
 
 #include <optional>
 
@@ -145,6 +147,17 @@ std::vector<std::u16string> droppedFiles(const QMimeData *data)
     // of a name that is not UTF-8 with U+FFFD.
     const QByteArray list = data->data(type);
     return localFilesOfUriList(std::string_view(list.constData(), static_cast<std::size_t>(list.size())));
+}
+
+std::optional<std::vector<std::u16string>> chosenPaths(const QStringList &paths)
+{
+    std::vector<std::u16string> chosen;
+    for (const QString &path : paths) {
+        if (!platform::usesDriveLetters() && path.contains(QChar::ReplacementCharacter))
+            return std::nullopt;
+        chosen.push_back(QDir::toNativeSeparators(path).toStdU16String());
+    }
+    return chosen;
 }
 
 Qt::DropAction copyOrLinkAction(Qt::DropActions offered)

@@ -109,6 +109,23 @@ private slots:
         QVERIFY(seams.messages.isEmpty());
     }
 
+    // A section is read whole: the pane opens with room for thirty lines and takes
+    // whatever the window grows by; the window never gets shorter than it was drawn.
+    void theTextPaneGrowsWithTheWindow()
+    {
+        FormAbout about;
+        QWidget *pane = control(about, "TextDesc");
+        QVERIFY(pane->height() >= 30 * pane->fontMetrics().lineSpacing());
+        const QSize opened = pane->size();
+        about.show();
+        about.resize(about.width(), about.height() + 200);
+        QCOMPARE(pane->size(), opened + QSize(0, 200));
+        QCOMPARE(pane->pos(), QPoint(8, 72));
+        about.resize(100, 100);
+        QCOMPARE(about.size(), QSize(402, 225));
+        QCOMPARE(pane->height(), 144);
+    }
+
     void aMissingReadmeIsReportedAtLoadAndAtEveryClick()
     {
         Seams seams;
