@@ -3,6 +3,9 @@
 // written against drive + folder + name and never asks which platform it runs on.
 #pragma once
 
+#include "platform/state_files.h"
+
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,6 +64,15 @@ enum class RenameError {
     Other,
 };
 
+// What a rename tells its caller on the way, where a file system without a no-replace
+// rename makes it hold the new name with an empty file of its own first.
+struct RenameWatch {
+    // The empty reservation now holds the new name; the stamp tells it from any other file.
+    std::function<void(const FileStamp &reservation)> reserved;
+    // The reservation was found unchanged; the rename over it comes next.
+    std::function<void()> checked;
+};
+
 // Renames a file within one folder and never replaces an existing file. Both names are
 // paths as the caller has them (bare names are relative to the current folder). A change
 // that only alters the letter case of a name succeeds even where the file system
@@ -69,7 +81,7 @@ enum class RenameError {
 // `temporaryName`, when given, receives the path the file now bears, so the user can be
 // told where it is.
 RenameError renameNoReplace(const std::u16string &from, const std::u16string &to,
-                            std::u16string *temporaryName = nullptr);
+                            std::u16string *temporaryName = nullptr, const RenameWatch *watch = nullptr);
 
 // Whether the file system of a folder takes two names that differ only in letter case
 // for the same name (Windows volumes, FAT and exFAT, case-folding ext4 folders...). A
@@ -77,9 +89,18 @@ RenameError renameNoReplace(const std::u16string &from, const std::u16string &to
 // names byte for byte.
 bool folderIgnoresCase(const std::u16string &folder);
 
+// Whether a file keeps its volume and file number under every spelling of its name and
+// across renames in this folder, so that they may tell one file from another. Not so on
+// exFAT through FUSE, where each spelling gets a number of its own, nor on FAT.
+bool folderKeepsFileNumbers(const std::u16string &folder);
+
 // A name as a file system that ignores letter case sees it: two names are the same name
 // there when their folded forms are equal.
 std::u16string caseFolded(std::u16string_view name);
+
+// Whether a bare name is short enough for the file systems of this platform: 255 bytes
+// of the name's bytes on POSIX, 255 UTF-16 units on Windows.
+bool nameFitsFileSystem(const std::u16string &name);
 
 // Whether an entry of any kind (a file, a folder, a link even if it leads nowhere) has
 // this name. An entry whose presence cannot be ruled out counts as there.

@@ -182,7 +182,7 @@ FormRename::FormRename(engine::Engine &engine, QWidget *parent)
     // window repaint as the engine's calls do.
     m_core.setRenameFunction([this](const std::u16string &from, const std::u16string &to) {
         m_run.keepPainted();
-        return platform::renameNoReplace(from, to);
+        return m_core.renameOnDisk(from, to);
     });
     createControls();
     applyLayout();

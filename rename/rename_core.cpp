@@ -172,17 +172,36 @@ std::u16string_view markerOf(Mark mark, RenameState state)
 }
 
 FormRenameCore::FormRenameCore(engine::Engine &engine, MessageFn message)
-    : m_engine(engine), m_message(std::move(message)), m_split(Module1::mySplitPath)
+    : m_engine(engine), m_message(std::move(message)), m_platformRename(platform::renameNoReplace),
+      m_split(Module1::mySplitPath)
 {
-    // A file the platform had to leave under a temporary name is named to the user at once:
-    // the list knows it under neither of its names.
-    m_rename = [this](const std::u16string &from, const std::u16string &to) {
-        std::u16string temporary;
-        const platform::RenameError error = platform::renameNoReplace(from, to, &temporary);
-        if (error == platform::RenameError::LeftUnderTemporaryName)
-            m_message(Messages::LeftUnderTemporaryName + platform::codepage::readableName(temporary));
-        return error;
+    m_rename = [this](const std::u16string &from, const std::u16string &to) { return renameOnDisk(from, to); };
+}
+
+// A file the platform had to leave under a temporary name is named to the user at once:
+// the list knows it under neither of its names.
+platform::RenameError FormRenameCore::renameOnDisk(const std::u16string &from, const std::u16string &to)
+{
+    std::u16string temporary;
+    platform::RenameWatch watch;
+    watch.reserved = [this](const platform::FileStamp &reservation) {
+        if (m_journal)
+            m_journal->reserved(m_currentStep, reservation);
     };
+    const platform::RenameError error = m_platformRename(from, to, &temporary, &watch);
+    if (error == platform::RenameError::LeftUnderTemporaryName)
+        m_message(Messages::LeftUnderTemporaryName + platform::codepage::readableName(temporary));
+    return error;
+}
+
+void FormRenameCore::setPlatformRename(PlatformRenameFn rename)
+{
+    m_platformRename = std::move(rename);
+}
+
+void FormRenameCore::setJournalFolder(std::u16string folder)
+{
+    m_journalFolder = std::move(folder);
 }
 
 void FormRenameCore::setRenameFunction(RenameFn rename)
@@ -205,6 +224,8 @@ void FormRenameCore::MakeRenameList(const std::vector<std::u16string> &paths,
         m_message(Messages::TooManyFiles);
         return;
     }
+    // The last run can no longer be undone here; its journal stays for a later start.
+    m_journal.reset();
     RenState = RenameState::NoFiles;
     RenDrive.clear();
     RenFolder.clear();

@@ -10,9 +10,12 @@
 #include "engine/engine.h"
 #include "platform/platform.h"
 #include "rename/rename_plan.h"
+#include "rename/run_journal.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,6 +81,9 @@ inline constexpr char16_t LeftUnderTemporaryName[] = u"File Left As ";
 using MessageFn = std::function<void(const std::u16string &)>;
 using RenameFn =
     std::function<platform::RenameError(const std::u16string &from, const std::u16string &to)>;
+using PlatformRenameFn = std::function<platform::RenameError(const std::u16string &from, const std::u16string &to,
+                                                             std::u16string *temporaryName,
+                                                             const platform::RenameWatch *watch)>;
 using SplitPathFn = std::function<int16_t(const std::u16string &path, std::u16string &drive,
                                           std::u16string &folder, std::u16string &name,
                                           std::u16string &base, std::u16string &ext)>;
@@ -131,6 +137,16 @@ public:
     // Tests act between the steps of a run through these; the defaults are the platform's.
     void setRenameFunction(RenameFn rename);
     void setPathSplitter(SplitPathFn split);
+    // The platform's rename under renameOnDisk; tests put the fallback of file systems
+    // without a no-replace rename in its place.
+    void setPlatformRename(PlatformRenameFn rename);
+    // Where the runs keep their journals: the user's state folder unless told otherwise.
+    void setJournalFolder(std::u16string folder);
+
+    // The default rename of a run's step: the platform's, with a file it had to leave
+    // under a temporary name named to the user, and the fallback's reservation recorded
+    // in the run's journal.
+    platform::RenameError renameOnDisk(const std::u16string &from, const std::u16string &to);
 
     // The list, named as the window's contract names it.
     int RenCount = 0;
@@ -199,18 +215,29 @@ private:
     void proposeByRule();
     bool startRun(RenameState required);
     bool makeListFolderCurrent();
+    void refuseList();
     RenamePlan planRun() const;
-    void refuse(int entry);
-    bool walkBack(const std::vector<RenameStep> &done, const std::u16string &temporary);
+    void reportFailedStep(const RenameStep &step, platform::RenameError cause);
+    bool walkBack(const std::vector<RenameStep> &done);
+    std::vector<RenameStep> stepsToUndo() const;
+    std::u16string journalFolder() const;
+    bool beginJournal();
+    void dropJournal();
     void advanceSequenceNumber();
 
     engine::Engine &m_engine;
     MessageFn m_message;
     RenameFn m_rename;
+    PlatformRenameFn m_platformRename;
     SplitPathFn m_split;
 
     // What the last successful run did on disk, step by step, for its undo.
     RenamePlan m_lastRun;
+    // Its journal, held locked while the run can still be undone or has left files
+    // astray; released by the next drop or the end of the program.
+    std::unique_ptr<RunJournal> m_journal;
+    std::optional<std::u16string> m_journalFolder;
+    std::size_t m_currentStep = 0;
 };
 
 } // namespace renamer

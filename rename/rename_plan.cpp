@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <tuple>
 #include <unordered_map>
 
 namespace renamer {
@@ -46,20 +47,16 @@ public:
         }
     }
 
-    int firstConflict(const NameTakenFn &isTaken)
+    std::pair<int, PlanConflict> firstConflict(const NameTakenFn &isTaken)
     {
         for (int i = 0; i < count(); ++i) {
             if (!moves(i))
                 continue;
-            if (!isNameInFolder(m_old[at(i)]) || !isNameInFolder(m_new[at(i)]))
-                return i;
-            const std::u16string target = key(m_new[at(i)]);
-            if (!m_arriving.emplace(target, i).second)
-                return i;
-            if (!m_leaving.count(target) && isTaken(m_new[at(i)]))
-                return i;
+            const PlanConflict conflict = conflictOf(i, isTaken);
+            if (conflict != PlanConflict::None)
+                return {i, conflict};
         }
-        return None;
+        return {None, PlanConflict::None};
     }
 
     // Every chain is walked from the entry met first in list order to its free end and
@@ -93,6 +90,21 @@ public:
     }
 
 private:
+    PlanConflict conflictOf(int i, const NameTakenFn &isTaken)
+    {
+        if (!isNameInFolder(m_old[at(i)]) || !isNameInFolder(m_new[at(i)]))
+            return PlanConflict::NameLeavesFolder;
+        // Caught here, the cause can be told; at the rename it would read as any refusal.
+        if (!platform::nameFitsFileSystem(m_new[at(i)]))
+            return PlanConflict::NameTooLong;
+        const std::u16string target = key(m_new[at(i)]);
+        if (!m_arriving.emplace(target, i).second)
+            return PlanConflict::SameNewName;
+        if (!m_leaving.count(target) && isTaken(m_new[at(i)]))
+            return PlanConflict::NameTaken;
+        return PlanConflict::None;
+    }
+
     static std::size_t at(int i) { return static_cast<std::size_t>(i); }
     int count() const { return static_cast<int>(m_old.size()); }
     bool moves(int i) const { return m_moves[at(i)]; }
@@ -153,9 +165,12 @@ RenamePlan planRenames(const std::vector<std::u16string> &oldNames,
 {
     RenamePlan plan;
     Planner planner(oldNames, newNames, moves, ignoreCase);
-    plan.conflict = planner.firstConflict(isTaken);
-    if (plan.conflict == None)
+    std::tie(plan.conflict, plan.conflictKind) = planner.firstConflict(isTaken);
+    if (plan.conflict == None) {
         plan.conflict = planner.schedule(plan, isTaken);
+        if (plan.conflict != None)
+            plan.conflictKind = PlanConflict::NoTemporaryName;
+    }
     if (plan.conflict != None)
         plan.steps.clear();
     return plan;

@@ -2,23 +2,30 @@
 #include "platform/codepage.h"
 #include "rename/name_rules.h"
 #include "rename/rename_core.h"
+#include "rename/run_messages.h"
 
 #include <algorithm>
 
 namespace renamer {
 
 // A run starts only in its own state, and only once the list's folder is current: the
-// names are bare names in that folder. A folder that cannot be made current leaves the
-// disk in an unknown relation to the list.
+// names are bare names in that folder.
 bool FormRenameCore::startRun(RenameState required)
 {
     if (RenState != required || RenCount < 1)
         return false;
-    if (!makeListFolderCurrent()) {
+    if (makeListFolderCurrent())
+        return true;
+    // Nothing has been renamed. A list whose folder cannot be reached (gone, or a path no
+    // folder has, such as one cut short at a stray line end in the dropped list) is
+    // refused like a bad drop; there is no reason to end the program. An undo that cannot
+    // reach the folder leaves the files under their new names, so the disk no longer
+    // matches what the window could offer.
+    if (required == RenameState::CanRename)
+        refuseList();
+    else
         RenState = RenameState::MustQuit;
-        return false;
-    }
-    return true;
+    return false;
 }
 
 bool FormRenameCore::makeListFolderCurrent()
@@ -28,10 +35,20 @@ bool FormRenameCore::makeListFolderCurrent()
         return false;
     }
     if (!platform::setCurrentFolder(RenFolder)) {
-        m_message(Messages::CannotChangeFolder);
+        m_message(RunMessages::cannotChangeFolder(RenDrive + RenFolder, RenState == RenameState::CanRename));
         return false;
     }
     return true;
+}
+
+void FormRenameCore::refuseList()
+{
+    RenState = RenameState::NoFiles;
+    RenCount = 0;
+    for (auto *names : {&RenOldName, &RenBase, &RenExt, &RenNewName})
+        names->clear();
+    RenMark.clear();
+    m_lastRun = {};
 }
 
 RenamePlan FormRenameCore::planRun() const
@@ -43,11 +60,31 @@ RenamePlan FormRenameCore::planRun() const
                        platform::nameIsTaken);
 }
 
-void FormRenameCore::refuse(int entry)
+void FormRenameCore::reportFailedStep(const RenameStep &step, platform::RenameError cause)
 {
-    const std::size_t k = static_cast<std::size_t>(entry);
-    m_message(Messages::CannotRenameFrom + platform::codepage::readableName(RenOldName[k])
-              + Messages::CannotRenameTo + platform::codepage::readableName(RenNewName[k]));
+    const std::size_t k = static_cast<std::size_t>(step.entry);
+    if (step.kind == StepKind::Park)
+        m_message(RunMessages::cannotPark(RenOldName[k], RenNewName[k], step.to, cause));
+    else
+        m_message(RunMessages::cannotRename(RenOldName[k], RenNewName[k], cause));
+}
+
+std::u16string FormRenameCore::journalFolder() const
+{
+    return m_journalFolder ? *m_journalFolder : platform::stateFolder();
+}
+
+// Written and flushed before the first step: whatever happens to the program or the
+// machine from here on, the next start finds what was meant and what was done. A run
+// that moves nothing needs none.
+bool FormRenameCore::beginJournal()
+{
+    m_journal.reset();
+    if (m_lastRun.steps.empty())
+        return true;
+    const std::u16string folder = RenDrive + RenFolder;
+    m_journal = RunJournal::begin(journalFolder(), folder, m_lastRun, platform::folderKeepsFileNumbers(folder));
+    return m_journal != nullptr;
 }
 
 void FormRenameCore::runRename()
@@ -56,57 +93,75 @@ void FormRenameCore::runRename()
         return;
     m_lastRun = planRun();
     if (m_lastRun.conflict >= 0) {
-        refuse(m_lastRun.conflict);
+        const std::size_t k = static_cast<std::size_t>(m_lastRun.conflict);
+        m_message(RunMessages::cannotPlan(RenOldName[k], RenNewName[k], m_lastRun.conflictKind));
         RenState = RenameState::NeedList;
+        return;
+    }
+    if (!beginJournal()) {
+        m_message(RunMessages::cannotKeepJournal(journalFolder()));
         return;
     }
     const std::vector<RenameStep> &steps = m_lastRun.steps;
     for (std::size_t s = 0; s < steps.size(); ++s) {
-        if (m_rename(steps[s].from, steps[s].to) != platform::RenameError::None) {
-            refuse(steps[s].entry);
+        m_currentStep = s;
+        const platform::RenameError error = m_rename(steps[s].from, steps[s].to);
+        if (error != platform::RenameError::None) {
+            reportFailedStep(steps[s], error);
             const std::vector<RenameStep> done(steps.begin(), steps.begin() + static_cast<long>(s));
-            RenState = walkBack(done, m_lastRun.temporary) ? RenameState::NeedList
-                                                           : RenameState::MustQuit;
+            const bool allBack = walkBack(done);
+            RenState = allBack ? RenameState::NeedList : RenameState::MustQuit;
+            if (allBack)
+                dropJournal();
             return;
         }
+        if (m_journal)
+            m_journal->stepDone(s);
         if (steps[s].kind != StepKind::Park)
             RenMark[static_cast<std::size_t>(steps[s].entry)] = Mark::Renamed;
     }
+    if (m_journal)
+        m_journal->finish();
     if (RenMethod == Method::Sequence)
         advanceSequenceNumber();
     RenState = RenameState::CanUndo;
 }
 
+void FormRenameCore::dropJournal()
+{
+    if (m_journal)
+        m_journal->discard();
+    m_journal.reset();
+}
+
 // Undoes the steps done, the last first, so that each name is free again when its turn
 // comes. A file whose way back fails keeps the name it has, and its earlier steps are
-// left alone; the others still go back. A file left under the temporary name is named, so
+// left alone; the others still go back. Every file left under another name is named, so
 // the user can find it.
-bool FormRenameCore::walkBack(const std::vector<RenameStep> &done, const std::u16string &temporary)
+bool FormRenameCore::walkBack(const std::vector<RenameStep> &done)
 {
     std::vector<bool> stuck(RenMark.size(), false);
-    std::u16string stranded;
-    for (auto step = done.rbegin(); step != done.rend(); ++step) {
-        const std::size_t k = static_cast<std::size_t>(step->entry);
+    std::vector<StrandedFile> stranded;
+    for (std::size_t s = done.size(); s-- > 0;) {
+        const RenameStep &step = done[s];
+        const std::size_t k = static_cast<std::size_t>(step.entry);
         if (stuck[k])
             continue;
-        const std::u16string &from = step->kind == StepKind::Unpark ? temporary : step->from;
-        const std::u16string &to = step->kind == StepKind::Park ? temporary : step->to;
-        if (m_rename(to, from) != platform::RenameError::None) {
+        m_currentStep = s;
+        if (m_rename(step.to, step.from) != platform::RenameError::None) {
             stuck[k] = true;
-            if (step->kind == StepKind::Park)
-                stranded = Messages::CannotRenameFrom + temporary + Messages::CannotRenameTo
-                           + platform::codepage::readableName(RenOldName[k]);
+            stranded.push_back({step.to, RenOldName[k]});
             continue;
         }
-        if (step->kind != StepKind::Unpark)
+        if (m_journal)
+            m_journal->stepUndone(s);
+        if (step.kind != StepKind::Unpark)
             RenMark[k] = Mark::ToRename;
     }
-    if (std::find(stuck.begin(), stuck.end(), true) == stuck.end())
+    if (stranded.empty())
         return true;
-    if (!stranded.empty())
-        m_message(stranded);
     // The disk no longer matches the list; offering the list again would pretend it does.
-    m_message(Messages::CannotRename);
+    m_message(RunMessages::cannotRenameBack(stranded));
     return false;
 }
 
@@ -120,21 +175,46 @@ void FormRenameCore::advanceSequenceNumber()
         RenNumText = sequenceNumber(next, static_cast<int>(RenNumFormat.size()));
 }
 
-void FormRenameCore::runUndo()
+// The run's steps as they were made. The run's temporary name was free then; another
+// program may have taken it since, and the undo parks its file under a free one.
+std::vector<RenameStep> FormRenameCore::stepsToUndo() const
 {
-    if (!startRun(RenameState::CanUndo))
-        return;
-    // The run's temporary name was free then; another program may have taken it since.
     std::u16string temporary = m_lastRun.temporary;
     if (!temporary.empty() && platform::nameIsTaken(temporary))
         temporary = freeTemporaryName([this](const std::u16string &name) {
             return platform::nameIsTaken(name)
                    || std::find(RenOldName.begin(), RenOldName.end(), name) != RenOldName.end();
         });
-    if (!walkBack(m_lastRun.steps, temporary)) {
+    std::vector<RenameStep> steps = m_lastRun.steps;
+    for (RenameStep &step : steps) {
+        if (step.kind == StepKind::Park)
+            step.to = temporary;
+        else if (step.kind == StepKind::Unpark)
+            step.from = temporary;
+    }
+    return steps;
+}
+
+void FormRenameCore::runUndo()
+{
+    if (!startRun(RenameState::CanUndo))
+        return;
+    const std::vector<RenameStep> steps = stepsToUndo();
+    if (m_journal) {
+        if (!m_journal->reopen()) {
+            m_message(RunMessages::cannotKeepJournal(journalFolder()));
+            return;
+        }
+        const auto park = std::find_if(steps.begin(), steps.end(),
+                                       [](const RenameStep &step) { return step.kind == StepKind::Park; });
+        if (park != steps.end() && park->to != m_lastRun.temporary)
+            m_journal->useTemporary(park->to);
+    }
+    if (!walkBack(steps)) {
         RenState = RenameState::MustQuit;
         return;
     }
+    dropJournal();
     if (RenMethod == Method::Sequence)
         RenNumText = RenNumBack;
     RenState = RenameState::CanRename;

@@ -214,7 +214,7 @@ std::u16string currentFolder()
 }
 
 RenameError renameNoReplace(const std::u16string &from, const std::u16string &to,
-                            std::u16string *temporaryName)
+                            std::u16string *temporaryName, const RenameWatch *watch)
 {
     const auto fromBytes = codepage::nameToBytes(from);
     const auto toBytes = codepage::nameToBytes(to);
@@ -222,21 +222,31 @@ RenameError renameNoReplace(const std::u16string &from, const std::u16string &to
         return RenameError::InvalidName;
     std::string temporary;
     const RenameError error =
-        posix::renameNoReplaceWith(*fromBytes, *toBytes, posix::realRenameSystem(), &temporary);
+        posix::renameNoReplaceWith(*fromBytes, *toBytes, posix::realRenameSystem(watch), &temporary);
     if (temporaryName && error == RenameError::LeftUnderTemporaryName)
         *temporaryName = codepage::nameFromBytes(temporary);
     return error;
 }
 
+namespace {
+
+struct CaseProbe {
+    bool ignoresCase = false;
+    bool keepsFileNumbers = true;
+};
+
 // Linux has no call that answers this for every file system (case-folding ext4 folders,
 // FAT, exFAT, SMB shares and others each say it differently, or not at all), so the folder
-// is asked by example: a name of it with its letters' case swapped reaches the very same
-// file, and no entry is spelled that way.
-bool folderIgnoresCase(const std::u16string &folder)
+// is asked by example: a name of it with its letters' case swapped reaches a file, and no
+// entry is spelled that way. Whether that file has the same number as under its own
+// spelling tells whether file numbers can be trusted here: exFAT through FUSE gives every
+// spelling a number of its own.
+CaseProbe probeCase(const std::u16string &folder)
 {
+    CaseProbe probe;
     const auto folderBytes = codepage::nameToBytes(folder);
     if (!folderBytes)
-        return false;
+        return probe;
     const std::string prefix = folderBytes->empty() || folderBytes->back() == '/' ? *folderBytes
                                                                                  : *folderBytes + '/';
     FolderReader reader(*folderBytes);
@@ -248,24 +258,40 @@ bool folderIgnoresCase(const std::u16string &folder)
         struct stat other {};
         if (::lstat((prefix + *name).c_str(), &original) != 0)
             continue;
-        if (::lstat((prefix + swapped).c_str(), &other) != 0 || !sameFile(original, other))
-            return false;
-        // One file under one name is found under the other spelling: the folder folds case.
-        // A file with several links may simply have a second link spelled that way.
-        if (original.st_nlink == 1 || S_ISDIR(original.st_mode))
-            return true;
-        while (const auto later = reader.next()) {
-            if (*later == swapped)
-                return false;
-        }
+        if (::lstat((prefix + swapped).c_str(), &other) != 0)
+            return probe;
+        // Another entry spelled that way (a second file, or a second link to this one):
+        // a folder that ignores case could not hold both names.
         FolderReader again(*folderBytes);
-        while (const auto earlier = again.next()) {
-            if (*earlier == swapped)
-                return false;
+        while (const auto entry = again.next()) {
+            if (*entry == swapped)
+                return probe;
         }
-        return true;
+        probe.ignoresCase = true;
+        probe.keepsFileNumbers = sameFile(original, other);
+        return probe;
     }
-    return false;
+    return probe;
+}
+
+} // namespace
+
+bool folderIgnoresCase(const std::u16string &folder)
+{
+    return probeCase(folder).ignoresCase;
+}
+
+bool folderKeepsFileNumbers(const std::u16string &folder)
+{
+    return probeCase(folder).keepsFileNumbers;
+}
+
+bool nameFitsFileSystem(const std::u16string &name)
+{
+    // Linux's own limit (NAME_MAX) for every file system it mounts.
+    constexpr std::size_t MaxNameBytes = 255;
+    const auto bytes = codepage::nameToBytes(name);
+    return bytes && bytes->size() <= MaxNameBytes;
 }
 
 bool nameIsTaken(const std::u16string &path)

@@ -12,6 +12,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 #ifndef RENAME_NOREPLACE
 #define RENAME_NOREPLACE (1 << 0)
@@ -70,17 +71,17 @@ std::pair<std::string, std::string> splitFolderAndName(const std::string &path)
     return {path.substr(0, slash + 1), path.substr(slash + 1)};
 }
 
-bool folderHasEntryNamed(const std::string &folder, const std::string &name)
+// The entries of a folder whose names match `name` regardless of letter case.
+std::vector<std::string> entriesMatchingIgnoringCase(const std::string &folder, const std::string &name)
 {
+    std::vector<std::string> found;
     DIR *dir = ::opendir(folder.c_str());
     if (!dir)
-        return false;
-    bool found = false;
+        return found;
+    const std::u16string folded = caseFolded(codepage::nameFromBytes(name));
     while (const dirent *entry = ::readdir(dir)) {
-        if (name == entry->d_name) {
-            found = true;
-            break;
-        }
+        if (caseFolded(codepage::nameFromBytes(entry->d_name)) == folded)
+            found.emplace_back(entry->d_name);
     }
     ::closedir(dir);
     return found;
@@ -159,6 +160,43 @@ void unlinkIfStill(const std::string &path, const std::optional<FileIdentity> &f
         ::unlink(path.c_str());
 }
 
+// An empty file made by an exclusive create to hold a name, and what tells it apart.
+struct Reservation {
+    std::string path;
+    struct stat made {};
+    FileStamp stamp;
+
+    bool isUnchanged() const
+    {
+        struct stat now {};
+        return ::lstat(path.c_str(), &now) == 0 && S_ISREG(now.st_mode) && now.st_size == 0
+               && now.st_dev == made.st_dev && now.st_ino == made.st_ino
+               && now.st_mtim.tv_sec == made.st_mtim.tv_sec && now.st_mtim.tv_nsec == made.st_mtim.tv_nsec;
+    }
+};
+
+std::optional<Reservation> reserve(const std::string &path)
+{
+    int fd;
+    do {
+        fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return std::nullopt;
+    Reservation reservation;
+    reservation.path = path;
+    const bool known = ::fstat(fd, &reservation.made) == 0;
+    ::close(fd);
+    const auto stamp = fileStamp(codepage::nameFromBytes(path), false);
+    if (!known || !stamp) {
+        ::unlink(path.c_str());
+        errno = EIO;
+        return std::nullopt;
+    }
+    reservation.stamp = *stamp;
+    return reservation;
+}
+
 } // namespace
 
 RenameError renameErrorFromErrno(int error)
@@ -205,13 +243,40 @@ RenameError renameByLink(const std::string &from, const std::string &to,
     return RenameError::ChangedMeanwhile;
 }
 
-RenameError renameNoReplaceOrLink(const std::string &from, const std::string &to)
+RenameError renameNoReplaceOrLink(const std::string &from, const std::string &to, const RenameWatch *watch)
 {
     if (renameat2NoReplace(from.c_str(), to.c_str()) == 0)
         return RenameError::None;
     const int error = errno;
-    if (error == EINVAL || error == ENOSYS)
-        return renameByLink(from, to);
+    if (error != EINVAL && error != ENOSYS)
+        return renameErrorFromErrno(error);
+    const RenameError linked = renameByLink(from, to);
+    return linked == RenameError::Other ? renameByReservation(from, to, watch) : linked;
+}
+
+RenameError renameByReservation(const std::string &from, const std::string &to, const RenameWatch *watch)
+{
+    struct stat source {};
+    if (::lstat(from.c_str(), &source) != 0)
+        return renameErrorFromErrno(errno);
+    const std::optional<Reservation> reservation = reserve(to);
+    if (!reservation)
+        return renameErrorFromErrno(errno);
+    if (watch && watch->reserved)
+        watch->reserved(reservation->stamp);
+    if (!reservation->isUnchanged()) {
+        // Someone else has the name now; their file is left alone, ours is gone with it.
+        return RenameError::TargetExists;
+    }
+    if (watch && watch->checked)
+        watch->checked();
+    // From here to the rename another program could still replace the reservation, and
+    // its file would be lost to the rename: no call on these file systems closes that gap.
+    if (::rename(from.c_str(), to.c_str()) == 0)
+        return RenameError::None;
+    const int error = errno;
+    if (reservation->isUnchanged())
+        ::unlink(to.c_str());
     return renameErrorFromErrno(error);
 }
 
@@ -226,15 +291,15 @@ bool isSameFileUnderOtherSpelling(const std::string &from, const std::string &to
     struct stat toStat {};
     if (::lstat(from.c_str(), &fromStat) != 0 || ::lstat(to.c_str(), &toStat) != 0)
         return false;
-    if (fromStat.st_dev != toStat.st_dev || fromStat.st_ino != toStat.st_ino)
-        return false;
     const auto [folder, name] = splitFolderAndName(to);
-    return !folderHasEntryNamed(folder, name);
+    const std::vector<std::string> matching = entriesMatchingIgnoringCase(folder, name);
+    return matching.size() == 1 && matching.front() == splitFolderAndName(from).second;
 }
 
-RenameSystem realRenameSystem()
+RenameSystem realRenameSystem(const RenameWatch *watch)
 {
-    return {renameNoReplaceOrLink, isSameFileUnderOtherSpelling};
+    return {[watch](const std::string &from, const std::string &to) { return renameNoReplaceOrLink(from, to, watch); },
+            isSameFileUnderOtherSpelling};
 }
 
 RenameError renameNoReplaceWith(const std::string &from, const std::string &to,

@@ -12,8 +12,22 @@ namespace platform::posix {
 
 RenameError renameErrorFromErrno(int error);
 
-// renameat2 with RENAME_NOREPLACE; where the file system lacks it, renameByLink.
-RenameError renameNoReplaceOrLink(const std::string &from, const std::string &to);
+// renameat2 with RENAME_NOREPLACE; where the file system lacks it, renameByLink, and
+// where it has no hard links either (exFAT through FUSE, NTFS-3G, many network file
+// systems), renameByReservation.
+RenameError renameNoReplaceOrLink(const std::string &from, const std::string &to,
+                                  const RenameWatch *watch = nullptr);
+
+// The last fallback, for file systems that offer neither a no-replace rename nor hard
+// links: the new name is first taken with an empty file made by an exclusive create, so
+// that no other file can have it; that reservation is checked to be still the empty file
+// made; then the file is renamed over it with a plain rename. It never replaces a file
+// it did not create, with one exception that no call on such a file system rules out:
+// another program that replaces the reservation between the check and the rename loses
+// its file to the rename. `watch` hears of the reservation (the journal records it, so a
+// crash never leaves it unexplained) and of the check.
+RenameError renameByReservation(const std::string &from, const std::string &to,
+                                const RenameWatch *watch = nullptr);
 
 // The fallback on its own: a hard link under the new name, then the old name taken away.
 // Never replaces; a file system without hard links gives Other. Should another program
@@ -26,8 +40,10 @@ RenameError renameByLink(const std::string &from, const std::string &to,
 // True when the two names are the same apart from letter case (and not identical).
 bool namesDifferOnlyInCase(const std::string &a, const std::string &b);
 
-// True when `to` reaches the very file `from` names, yet the folder holds no entry
-// spelled exactly like `to`: the file system has matched the name regardless of case.
+// True when `to` reaches a file, yet the folder holds no entry spelled exactly like
+// `to`, and the only entry whose name matches it regardless of case is `from`: the file
+// system has matched the name regardless of case, and found `from`. Told from the
+// folder's entries, not from file numbers, which some file systems give each spelling.
 bool isSameFileUnderOtherSpelling(const std::string &from, const std::string &to);
 
 // What the rename logic needs from the system; tests put a model in its place.
@@ -36,7 +52,7 @@ struct RenameSystem {
     std::function<bool(const std::string &from, const std::string &to)> isSameFileUnderOtherSpelling;
 };
 
-RenameSystem realRenameSystem();
+RenameSystem realRenameSystem(const RenameWatch *watch = nullptr);
 
 // The whole rule on the bytes of names: a name renamed to itself is refused untouched; a
 // case-only change that is refused only because both names reach one file goes through a

@@ -244,7 +244,11 @@ RenameError renameCaseOnly(const std::u16string &from, const std::u16string &to,
 
 } // namespace
 
-RenameError renameNoReplace(const std::u16string &from, const std::u16string &to, std::u16string *temporaryName)
+// MoveFileExW never replaces without being asked to, on every file system Windows
+// mounts, so the reservation that POSIX needs on some of them has no place here and the
+// watch hears nothing.
+RenameError renameNoReplace(const std::u16string &from, const std::u16string &to, std::u16string *temporaryName,
+                            const RenameWatch *)
 {
     if (from == to)
         return RenameError::TargetExists;
@@ -286,6 +290,28 @@ bool folderIgnoresCase(const std::u16string &folder)
 {
     const DWORD attributes = GetFileAttributesW(win32::fileSystemPath(folder).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool nameFitsFileSystem(const std::u16string &name)
+{
+    // What NTFS, FAT and exFAT hold in one name, in UTF-16 units.
+    constexpr std::size_t MaxNameUnits = 255;
+    return name.size() <= MaxNameUnits;
+}
+
+// NTFS and ReFS give a file one number for life; FAT and exFAT make it up from where
+// the entry lies, which a rename changes.
+bool folderKeepsFileNumbers(const std::u16string &folder)
+{
+    std::wstring root(MAX_PATH + 1, L'\0');
+    if (!GetVolumePathNameW(win32::toWide(folder).c_str(), root.data(), static_cast<DWORD>(root.size())))
+        return false;
+    std::array<wchar_t, MAX_PATH + 1> system{};
+    if (!GetVolumeInformationW(root.c_str(), nullptr, 0, nullptr, nullptr, nullptr, system.data(),
+                               static_cast<DWORD>(system.size())))
+        return false;
+    const std::wstring_view name = system.data();
+    return name == L"NTFS" || name == L"ReFS";
 }
 
 // Only "no such file" and "no such folder" rule a name out; any other failure (access

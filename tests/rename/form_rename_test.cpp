@@ -113,6 +113,15 @@ struct Window {
     QString guidance() { return box("TextMes")->text(); }
 };
 
+// The first line of each message: the short English text, without the lines of cause.
+QStringList firstLines(const QStringList &messages)
+{
+    QStringList lines;
+    for (const QString &message : messages)
+        lines.append(message.section(QLatin1Char('\n'), 0, 0));
+    return lines;
+}
+
 QStringList names(std::initializer_list<const char *> list)
 {
     QStringList result;
@@ -185,10 +194,10 @@ private slots:
         if (state == QLatin1String("MustQuit")) {
             w.temp.write("-b.txt", "newcomer");  // another program takes a name back
             w.click("CmdRenGoBack");
-            QCOMPARE(w.seams.messages, QStringList{QStringLiteral("Cannot Rename")});
+            QCOMPARE(firstLines(w.seams.messages), QStringList{QStringLiteral("Cannot Rename")});
         }
         if (state == QLatin1String("NeedList"))
-            QCOMPARE(w.seams.messages, QStringList{QStringLiteral("Cannot Rename -b.txt ---> b.txt")});
+            QCOMPARE(firstLines(w.seams.messages), QStringList{QStringLiteral("Cannot Rename -b.txt ---> b.txt")});
 
         QCOMPARE(w.get("FrameOpt")->isEnabled(), frame);
         QStringList usableButtons;

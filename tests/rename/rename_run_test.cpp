@@ -1,6 +1,7 @@
 #include "platform/codepage.h"
 #include "platform/platform.h"
 #include "rename/rename_core.h"
+#include "rename/run_messages.h"
 #include "rename_support.h"
 #include "shell/module1.h"
 
@@ -12,6 +13,9 @@
 using namespace renametest;
 namespace Method = renamer::Method;
 namespace Messages = renamer::Messages;
+namespace RunMessages = renamer::RunMessages;
+using platform::RenameError;
+using renamer::PlanConflict;
 namespace fs = std::filesystem;
 
 namespace {
@@ -90,10 +94,12 @@ TEST(RenameRun, DoesNothingUnlessAProposalIsReady)
     EXPECT_TRUE(run.messages.empty());
 }
 
-// Before a run or before its undo, nothing is renamed; only a new drop brings the window
-// back and the methods stay locked. (Windows will not move a folder that is current; the
-// program has not left it, but another program may take it away while another folder is.)
-TEST(RenameRun, AFolderThatIsGoneEndsInMustQuitWithNothingRenamed)
+// Nothing is renamed. Before a run the list is refused as a bad drop would be: the disk
+// still matches it, so there is no reason to end the program. Before an undo the files
+// bear their new names and only a new drop brings the window back, the methods locked
+// meanwhile. (Windows will not move a folder that is current; the program has not left
+// it, but another program may take it away while another folder is.)
+TEST(RenameRun, AFolderThatIsGoneChangesNothingAndRefusesTheListBeforeARun)
 {
     for (const bool undo : {false, true}) {
         SCOPED_TRACE(undo ? "undo" : "run");
@@ -106,11 +112,14 @@ TEST(RenameRun, AFolderThatIsGoneEndsInMustQuitWithNothingRenamed)
         const fs::path moved = run.temp.path() / "moved";
         fs::rename(run.folder, moved);
         undo ? run.core.runUndo() : run.core.runRename();
-        EXPECT_EQ(run.messages, (Names{Messages::CannotChangeFolder}));
-        EXPECT_EQ(run.core.RenState, RenameState::MustQuit);
-        EXPECT_EQ(run.core.RenMark, Marks(5, undo ? Mark::Renamed : Mark::ToRename));
+        EXPECT_EQ(headlines(run.messages), (Names{Messages::CannotChangeFolder}));
+        ASSERT_EQ(run.messages.size(), 1u);
+        EXPECT_NE(run.messages[0].find(run.folderText()), std::u16string::npos);
+        EXPECT_EQ(run.core.RenState, undo ? RenameState::MustQuit : RenameState::NoFiles);
+        EXPECT_EQ(run.core.RenMark, undo ? Marks(5, Mark::Renamed) : Marks{});
+        EXPECT_TRUE(run.core.listRows().empty() || undo);
         run.core.selectMethod(Method::UpperCase);
-        EXPECT_EQ(run.core.RenMethod, Method::AddAtEnd);
+        EXPECT_EQ(run.core.RenMethod, undo ? Method::AddAtEnd : Method::UpperCase);
         fs::rename(moved, run.folder);
         EXPECT_EQ(run.contents(), before);
         run.createAndDrop({u"x.txt"});
@@ -118,7 +127,7 @@ TEST(RenameRun, AFolderThatIsGoneEndsInMustQuitWithNothingRenamed)
     }
 }
 
-TEST(RenameRun, ADriveThatCannotBeMadeCurrentEndsInMustQuit)
+TEST(RenameRun, ADriveThatCannotBeMadeCurrentRefusesTheList)
 {
     DiskList r;
     r.core.setPathSplitter(Module1::splitDriveLetterPath);
@@ -128,7 +137,7 @@ TEST(RenameRun, ADriveThatCannotBeMadeCurrentEndsInMustQuit)
     r.interceptCall(0, {});
     r.core.runRename();
     EXPECT_EQ(r.messages, (Names{Messages::CannotChangeDrive}));
-    EXPECT_EQ(r.core.RenState, RenameState::MustQuit);
+    EXPECT_EQ(r.core.RenState, RenameState::NoFiles);
     EXPECT_EQ(r.renameCalls, 0);
 }
 
@@ -172,7 +181,10 @@ TEST_P(RollBack, PutsEveryNameBackAndAsksForANewList)
 
     run.core.runRename();
 
-    EXPECT_EQ(run.messages, (Names{cannotRename(FiveFiles[failing], FiveRenamed[failing])}));
+    static const RenameError causes[] = {RenameError::TargetExists, RenameError::SourceMissing,
+                                         RenameError::AccessDenied};
+    EXPECT_EQ(run.messages, (Names{RunMessages::cannotRename(FiveFiles[failing], FiveRenamed[failing],
+                                                             causes[static_cast<int>(fault)])}));
     EXPECT_EQ(run.core.RenState, RenameState::NeedList);
     EXPECT_EQ(run.core.RenMark, Marks(5, Mark::ToRename));
     EXPECT_EQ(run.core.RenNewName, FiveRenamed);
@@ -204,7 +216,8 @@ TEST(RollBack, ARollBackThatFailsEndsInMustQuit)
         return platform::renameNoReplace(from, to);
     });
     run.core.runRename();
-    EXPECT_EQ(run.messages, (Names{cannotRename(u"c.txt", u"c-.txt"), Messages::CannotRename}));
+    EXPECT_EQ(headlines(run.messages), (Names{cannotRename(u"c.txt", u"c-.txt"), Messages::CannotRename}));
+    EXPECT_EQ(run.messages.back(), RunMessages::cannotRenameBack({{u"a-.txt", u"a.txt"}}));
     EXPECT_EQ(run.core.RenState, RenameState::MustQuit);
     EXPECT_EQ(run.core.RenMark,
               (Marks{Mark::Renamed, Mark::ToRename, Mark::ToRename, Mark::ToRename, Mark::ToRename}));
@@ -226,7 +239,7 @@ TEST(RollBack, AFolderLeftReadOnlyMakesTheRollBackFailToo)
         fs::permissions(run.folder, fs::perms::owner_write, fs::perm_options::remove);
     });
     run.core.runRename();
-    EXPECT_EQ(run.messages, (Names{cannotRename(u"b.txt", u"b-.txt"), Messages::CannotRename}));
+    EXPECT_EQ(headlines(run.messages), (Names{cannotRename(u"b.txt", u"b-.txt"), Messages::CannotRename}));
     EXPECT_EQ(run.core.RenState, RenameState::MustQuit);
     EXPECT_TRUE(run.exists(u"a-.txt"));
 }
@@ -259,7 +272,8 @@ TEST(NamesThatWouldMoveAFile, AreRefusedBeforeAnythingChanges)
         const FolderContents before = d.contents();
         ASSERT_EQ(d.core.RenNewName.at(0), c.expectedNewName);
         d.core.runRename();
-        EXPECT_EQ(d.messages, (Names{cannotRename(c.files[0], c.expectedNewName)}));
+        EXPECT_EQ(d.messages, (Names{RunMessages::cannotPlan(c.files[0], c.expectedNewName,
+                                                             PlanConflict::NameLeavesFolder)}));
         EXPECT_EQ(d.core.RenState, RenameState::NeedList);
         EXPECT_EQ(d.contents(), before);
         EXPECT_TRUE(fs::is_empty(d.folder / "sub"));
@@ -359,7 +373,7 @@ TEST(RenameOrder, AFailureAtAnyStepPutsEveryFileBack)
                 return platform::RenameError::AccessDenied;
             });
             d.core.runRename();
-            EXPECT_EQ(d.messages, (Names{failed}));
+            EXPECT_EQ(headlines(d.messages), (Names{failed}));
             EXPECT_EQ(d.core.RenState, RenameState::NeedList);
             EXPECT_EQ(d.core.RenMark, Marks(c.renames.size(), Mark::ToRename));
             EXPECT_EQ(d.contents(), d.before);
@@ -375,14 +389,22 @@ TEST(RenameOrder, NamesNoOrderCanGiveAreRefusedBeforeAnythingChanges)
         Names proposed;
         Names unlisted;
         std::u16string message;
+        PlanConflict cause;
     };
+    const std::u16string longest = std::u16string(251, u'n') + u".txt";
     const Case cases[] = {
-        {"two files, one name", {u"a", u"b", u"c"}, {u"z", u"c2", u"z"}, {}, cannotRename(u"c", u"z")},
-        {"a name an unlisted file has", {u"a", u"b"}, {u"b2", u"z"}, {u"z"}, cannotRename(u"b", u"z")},
-        {"a name a listed file keeps", {u"a", u"b"}, {u"b", u"b"}, {}, cannotRename(u"a", u"b")},
+        {"two files, one name", {u"a", u"b", u"c"}, {u"z", u"c2", u"z"}, {}, cannotRename(u"c", u"z"),
+         PlanConflict::SameNewName},
+        {"a name an unlisted file has", {u"a", u"b"}, {u"b2", u"z"}, {u"z"}, cannotRename(u"b", u"z"),
+         PlanConflict::NameTaken},
+        {"a name a listed file keeps", {u"a", u"b"}, {u"b", u"b"}, {}, cannotRename(u"a", u"b"),
+         PlanConflict::NameTaken},
         {"the first conflict in list order", {u"a", u"b", u"c"}, {u"q", u"z", u"q"}, {u"z"},
-         cannotRename(u"b", u"z")},
-        {"a file listed twice", {u"a.txt", u"a.txt"}, {u"a-.txt", u"a-.txt"}, {}, cannotRename(u"a.txt", u"a-.txt")},
+         cannotRename(u"b", u"z"), PlanConflict::NameTaken},
+        {"a file listed twice", {u"a.txt", u"a.txt"}, {u"a-.txt", u"a-.txt"}, {},
+         cannotRename(u"a.txt", u"a-.txt"), PlanConflict::SameNewName},
+        {"a name one unit past the longest a file system holds", {u"a", u"b"}, {u"b2", longest + u"x"}, {},
+         cannotRename(u"b", longest + u"x"), PlanConflict::NameTooLong},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -397,7 +419,7 @@ TEST(RenameOrder, NamesNoOrderCanGiveAreRefusedBeforeAnythingChanges)
         }
         d.interceptCall(0, {});
         d.core.runRename();
-        EXPECT_EQ(d.messages, (Names{c.message}));
+        EXPECT_EQ(d.messages, (Names{c.message + u'\n' + RunMessages::causeOf(c.cause)}));
         EXPECT_EQ(d.core.RenState, RenameState::NeedList);
         EXPECT_EQ(d.renameCalls, 0);
         EXPECT_EQ(d.contents(), before);
@@ -443,10 +465,33 @@ TEST(RenameOrder, AFileLeftUnderTheTemporaryNameIsNamed)
         return platform::renameNoReplace(from, to);
     });
     d.core.runRename();
-    EXPECT_EQ(d.messages, (Names{cannotRename(u"a.txt", u"b.txt"), cannotRename(parked, u"a.txt"),
-                                 Messages::CannotRename}));
+    EXPECT_EQ(d.messages, (Names{RunMessages::cannotRename(u"a.txt", u"b.txt", RenameError::AccessDenied),
+                                 RunMessages::cannotRenameBack({{parked, u"a.txt"}})}));
+    EXPECT_NE(d.messages.back().find(parked), std::u16string::npos);
     EXPECT_EQ(d.core.RenState, RenameState::MustQuit);
     EXPECT_EQ(d.contents(), (FolderContents{{parked, d.before.at(u"a.txt")}, {u"b.txt", d.before.at(u"b.txt")}}));
+}
+
+// The first step of an exchange moves a file aside; when that fails, the message says
+// under which name it was to wait, since that name is nowhere in the list.
+TEST(RenameOrder, AFailedParkStepNamesTheTemporaryName)
+{
+    Ordered d(OrderCases[0]);
+    std::u16string parked;
+    d.core.setRenameFunction([&](const std::u16string &from, const std::u16string &to) {
+        if (++d.renameCalls == 1) {
+            parked = to;
+            return RenameError::AccessDenied;
+        }
+        return platform::renameNoReplace(from, to);
+    });
+    d.core.runRename();
+    EXPECT_EQ(parked, u".sorvena-swap-1");
+    EXPECT_EQ(headlines(d.messages), (Names{cannotRename(u"a.txt", u"b.txt")}));
+    ASSERT_EQ(d.messages.size(), 1u);
+    EXPECT_NE(d.messages[0].find(u"「.sorvena-swap-1」"), std::u16string::npos);
+    EXPECT_EQ(d.core.RenState, RenameState::NeedList);
+    EXPECT_EQ(d.contents(), d.before);
 }
 
 // The undo goes back from the last rename of the run to the first. A file whose way
@@ -460,7 +505,7 @@ TEST(Undo, ThatFailsMidwayEndsInMustQuitWithEveryOtherFileBack)
     d.core.runRename();
     testsupport::writeFile(d.pathOf(u"b.txt"), "newcomer");  // another program takes b.txt's old name
     d.core.runUndo();
-    EXPECT_EQ(d.messages, (Names{Messages::CannotRename}));
+    EXPECT_EQ(d.messages, (Names{RunMessages::cannotRenameBack({{u"b-.txt", u"b.txt"}})}));
     EXPECT_EQ(d.core.RenState, RenameState::MustQuit);
     EXPECT_EQ(d.core.RenMark, (Marks{Mark::ToRename, Mark::Renamed, Mark::ToRename}));
     expected[u"b-.txt"] = expected.at(u"b.txt");
@@ -484,7 +529,7 @@ TEST(Undo, ThatStrandsAFileUnderTheTemporaryNameSaysWhere)
         return platform::renameNoReplace(from, to);
     });
     d.core.runUndo();
-    EXPECT_EQ(d.messages, (Names{cannotRename(parked, u"a.txt"), Messages::CannotRename}));
+    EXPECT_EQ(d.messages, (Names{RunMessages::cannotRenameBack({{parked, u"a.txt"}})}));
     EXPECT_EQ(d.core.RenState, RenameState::MustQuit);
     EXPECT_EQ(d.contents().at(parked), d.before.at(u"a.txt"));
 }

@@ -25,6 +25,16 @@ inline std::string narrow(const std::u16string &text)
     return std::filesystem::path(text).string();
 }
 
+// The first line of each message: the run's short English text, without the Japanese
+// lines that tell the cause.
+inline Names headlines(const Names &messages)
+{
+    Names lines;
+    for (const std::u16string &message : messages)
+        lines.push_back(message.substr(0, message.find(u'\n')));
+    return lines;
+}
+
 // A core whose messages are kept in order. Its dropped paths never reach the disk, so
 // they are written in the POSIX form on every platform and split as such.
 struct Recorder {
@@ -55,12 +65,20 @@ struct DiskList : Recorder {
     testsupport::CurrentFolderGuard restoreCurrentFolder;
     testsupport::TempFolder temp;
     std::filesystem::path folder = temp.path() / "list";
+    // The runs' journals, apart from the list's folder and what lies beside it.
+    testsupport::TempFolder state;
 
     // Real files: paths in the platform's own form.
     DiskList()
     {
         core.setPathSplitter(Module1::mySplitPath);
+        core.setJournalFolder(stateFolderText());
         std::filesystem::create_directory(folder);
+    }
+
+    std::u16string stateFolderText() const
+    {
+        return state.path().u16string() + static_cast<char16_t>(std::filesystem::path::preferred_separator);
     }
 
     // The list's folder as a dropped path carries it, and a full path in it.
