@@ -197,8 +197,22 @@ void FormMain::Form_Load(const std::vector<std::u16string> &words, const std::u1
         m_core.StartMode = 1;
         hide();
         CmdRenameDlg_Click();
+        takeRenameWords(words);
         break;
     }
+}
+
+// Every word after the option, not only the ten the start-up keeps, is a file or a
+// folder for the renamer's list.
+void FormMain::takeRenameWords(const std::vector<std::u16string> &words)
+{
+    std::vector<std::u16string> paths;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        if (!words[i].empty())
+            paths.push_back(platform::fullPathOf(words[i]));
+    }
+    if (auto *rename = qobject_cast<FormRename *>(m_formRename.data()); rename && !paths.empty())
+        rename->takeCommandLine(paths);
 }
 
 void FormMain::myCheckPath(const std::u16string &path)

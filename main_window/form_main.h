@@ -63,6 +63,7 @@ private:
     void applyLayout();
     void myCheckPath(const std::u16string &path);
     void checkChosenFile(const QString &path);
+    void takeRenameWords(const std::vector<std::u16string> &words);
     void myShowResult();
     void myShowLabels();
     void myHideSubForms();

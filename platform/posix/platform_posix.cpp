@@ -156,15 +156,21 @@ std::u16string fullPathOf(const std::u16string &word)
         return word;
     const std::u16string joined = here + (here.back() == u'/' ? u"" : u"/") + word;
     const std::size_t slash = joined.rfind(u'/');
-    const std::u16string name = joined.substr(slash + 1);
-    const auto folderBytes = codepage::nameToBytes(joined.substr(0, slash + 1));
-    if (name.empty() || name == u"." || name == u".." || !folderBytes)
+    std::u16string name = joined.substr(slash + 1);
+    // "." and ".." name folders, never a file of their own: the whole path is resolved.
+    const bool folderItself = name == u"." || name == u"..";
+    if (folderItself)
+        name.clear();
+    const auto folderBytes = codepage::nameToBytes(folderItself ? joined : joined.substr(0, slash + 1));
+    if ((name.empty() && !folderItself) || !folderBytes)
         return joined;
     char *resolved = ::realpath(folderBytes->c_str(), nullptr);
     if (!resolved)
         return joined;
     std::string folder(resolved);
     std::free(resolved);
+    if (folderItself)
+        return codepage::nameFromBytes(folder);
     if (folder.back() != '/')
         folder += '/';
     return codepage::nameFromBytes(folder) + name;

@@ -95,7 +95,8 @@ TEST_F(CurrentFolder, ACommandLineWordBecomesAFullPathFromTheCurrentFolder)
         {"link/../a.txt", dir + "/deep/a.txt"},
         {"sub/b\xFF", dir + "/sub/b\xFF"},
         {"missing/../a.txt", dir + "/missing/../a.txt"},
-        {"..", dir + "/.."},
+        {"..", folder.path().parent_path().string()},
+        {"sub/.", dir + "/sub"},
         {"/elsewhere/../a.txt", "/elsewhere/../a.txt"},
         {"", ""},
     };
