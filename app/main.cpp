@@ -1,6 +1,7 @@
 #include "engine/engine.h"
 #include "main_window/form_main.h"
 #include "platform/platform.h"
+#include "rename/unfinished_runs.h"
 #include "shell/application.h"
 #include "shell/module1.h"
 
@@ -57,6 +58,14 @@ int main(int argc, char **argv)
     // program as soon as the first frame is out.
     if (quitWhenShown)
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    // Runs that a crash left unfinished are put to the user once the windows are up;
+    // the hooks that end the program at once leave them for a start that stays.
+    if (!quitWhenShown && grabTo.isEmpty()) {
+        QTimer::singleShot(0, &app, [&formMain] {
+            QWidget *shown = formMain.isVisible() ? static_cast<QWidget *>(&formMain) : QApplication::activeWindow();
+            offerUnfinishedRuns(shown);
+        });
+    }
     // A picture of the window as it first shows (for the README and the check that the
     // Windows folder works as shipped), then the program ends; exit status 3 when the
     // picture could not be written.

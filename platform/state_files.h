@@ -61,7 +61,7 @@ private:
 // The names of the entries of a folder (without "." and ".."), in no particular order.
 std::vector<std::u16string> namesInFolder(const std::u16string &folder);
 
-// Removes a file; false when it could not be removed.
+// Removes a file, or an empty folder; false when it could not be removed.
 bool removeFile(const std::u16string &path);
 
 } // namespace platform

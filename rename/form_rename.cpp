@@ -1,6 +1,7 @@
 #include "rename/form_rename.h"
 
 #include "rename/rename_list_model.h"
+#include "rename/run_messages.h"
 #include "shell/dropped_files.h"
 #include "shell/seams.h"
 #include "shell/ui_controls.h"
@@ -8,6 +9,7 @@
 #include "shell/ui_units.h"
 #include "shell/version.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -277,6 +279,13 @@ void FormRename::createControls()
     connect(CmdRenGo, &QPushButton::clicked, this, &FormRename::CmdRenGo_Click);
     connect(CmdRenGoBack, &QPushButton::clicked, this, &FormRename::CmdRenGoBack_Click);
     connect(CmdRenExit, &QPushButton::clicked, this, &FormRename::CmdRenExit_Click);
+    ActRenUndoLast = new QAction(QString::fromUtf16(renamer::RunMessages::UndoLastRunAction), this);
+    ActRenUndoLast->setObjectName(QStringLiteral("ActRenUndoLast"));
+    ActRenUndoLast->setShortcut(QKeySequence::Undo);
+    ActRenUndoLast->setShortcutContext(Qt::WindowShortcut);
+    ActRenUndoLast->setEnabled(false);
+    addAction(ActRenUndoLast);
+    connect(ActRenUndoLast, &QAction::triggered, this, &FormRename::ActRenUndoLast_Triggered);
     // The guidance lies over the frame's lower right corner and must stay readable.
     TextMes->raise();
 }
@@ -410,6 +419,7 @@ void FormRename::ShowRenameList()
     const RenameState state = m_core.RenState;
     const renamer::StateLook &look = renamer::lookOf(state);
     TextMes->setText(text(m_core.guidance()));
+    ActRenUndoLast->setEnabled(m_core.lastRunCanBeUndone());
     // The disk and the list may disagree: everything but the exit stays unusable, and
     // the name boxes ignore changes until a new list is dropped. The focus leaves the
     // button that just became unusable for the one way on.
@@ -508,6 +518,16 @@ void FormRename::showNumberText()
     RenUpdating = true;
     TxtFnameNum->setText(QString::fromStdU16String(m_core.RenNumText));
     RenUpdating = false;
+}
+
+void FormRename::ActRenUndoLast_Triggered()
+{
+    if (!m_core.lastRunCanBeUndone())
+        return;
+    m_run.run([this] {
+        m_core.undoLastRun();
+        ShowRenameList();
+    });
 }
 
 void FormRename::CmdRenExit_Click()
@@ -727,6 +747,12 @@ void FormRename::showContextMenu(QWidget *on, const QPoint &position)
     files->setObjectName(QStringLiteral("ActionAddFiles"));
     QAction *folder = menu->addAction(QString::fromUtf16(AddFolderText), this, &FormRename::myAddFolder);
     folder->setObjectName(QStringLiteral("ActionAddFolder"));
+    // The list's menu also offers the undo of a run finished before a restart, while it can
+    // be made.
+    if (on == ListViewFiles) {
+        menu->addSeparator();
+        menu->addAction(ActRenUndoLast);
+    }
     const QWidget *origin = on == ListViewFiles ? ListViewFiles->viewport() : on;
     menu->popup(origin->mapToGlobal(position));
 }

@@ -15,6 +15,7 @@
 #include <chrono>
 #include <string>
 
+class QAction;
 class QButtonGroup;
 class QFrame;
 class QLabel;
@@ -63,6 +64,7 @@ private slots:
     void CmdRenGo_Click();
     void CmdRenGoBack_Click();
     void CmdRenExit_Click();
+    void ActRenUndoLast_Triggered();
     void OptRenSort_Click(int index);
     void TxtFnameHead_Change();
     void TxtFnameNum_Change();
@@ -128,4 +130,7 @@ private:
     QLineEdit *TxtFnameExt = nullptr;
     QLabel *Label1 = nullptr;
     QButtonGroup *OptRenSort = nullptr;
+    // Undoes the last finished run of an earlier start; offered only while no files are
+    // listed, from the list's context menu and with Ctrl+Z.
+    QAction *ActRenUndoLast = nullptr;
 };

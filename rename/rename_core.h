@@ -242,6 +242,13 @@ public:
     // of the run.
     void runUndo();
 
+    // The last finished run of an earlier start (or of this one, once a new list replaced
+    // it), offered for undo while the window has no files: the window's states stay as
+    // they are, the undo is an action of its own. Each file goes back only while it is
+    // still the file the run renamed; the user is told which were left alone.
+    bool lastRunCanBeUndone() const;
+    void undoLastRun();
+
     // What the window draws; names in their readable form (platform::codepage::readableName).
     NameBoxesView nameBoxes() const;
     std::u16string folderText() const;

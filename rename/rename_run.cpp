@@ -3,6 +3,7 @@
 #include "rename/name_rules.h"
 #include "rename/rename_core.h"
 #include "rename/run_messages.h"
+#include "rename/run_recovery.h"
 
 #include <algorithm>
 
@@ -242,6 +243,18 @@ void FormRenameCore::runUndo()
     if (RenMethod == Method::Sequence)
         RenNumText = RenNumBack;
     RenState = RenameState::CanRename;
+}
+
+bool FormRenameCore::lastRunCanBeUndone() const
+{
+    return RenState == RenameState::NoFiles && lastFinishedRunExists(journalFolder());
+}
+
+void FormRenameCore::undoLastRun()
+{
+    if (RenState != RenameState::NoFiles)
+        return;
+    undoLastFinishedRun(journalFolder(), m_message, m_rename);
 }
 
 } // namespace renamer

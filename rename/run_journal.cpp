@@ -242,8 +242,10 @@ std::optional<JournalRecord> parseJournal(std::string_view text)
             temporary = decoded(words[1]);
         } else if (what == "finished") {
             record.finished = true;
+            record.undoing = false;
         } else if (what == "reopened") {
             record.finished = false;
+            record.undoing = true;
         }
     }
     if (!signed_)

@@ -107,6 +107,36 @@ std::u16string cannotRenameBack(const std::vector<StrandedFile> &stranded)
     return text;
 }
 
+std::u16string unfinishedRunQuestion(const std::u16string &folder, int stepsDone, int stepsInAll, bool undoing)
+{
+    const std::string done = std::to_string(stepsDone);
+    const std::string all = std::to_string(stepsInAll);
+    return std::u16string(undoing ? u"前回のリネームの取り消しが途中で終わっています。" : u"前回のリネームが途中で終わっています。")
+           + u"\nフォルダー：「" + readable(folder) + u"」（" + std::u16string(all.begin(), all.end()) + u" 段階のうち "
+           + std::u16string(done.begin(), done.end()) + u" 段階を実行済み）"
+           + (undoing ? u"\n元に戻す：取り消しの前の名前（リネーム後の名前）に戻します"
+                        u"\n最後まで実行：取り消しを最後まで行い、リネーム前の名前にします"
+                      : u"\n元に戻す：すべてのファイルをリネーム前の名前に戻します"
+                        u"\n最後まで実行：残りのリネームを行います")
+           + u"\n後で：今は何もせず、次の起動時にもう一度たずねます";
+}
+
+std::u16string recovered(const std::u16string &folder, bool toNamesBeforeTheRun,
+                         const std::vector<StrandedFile> &leftAlone)
+{
+    std::u16string text = u"フォルダー「" + readable(folder) + u"」の"
+                          + (leftAlone.empty() ? u"" : u"次に挙げるもののほかの")
+                          + (toNamesBeforeTheRun ? u"ファイルをリネーム前の名前に戻しました。" : u"リネームを最後まで行いました。");
+    if (leftAlone.empty())
+        return text;
+    text += u"\n次のファイルは記録された時から変わっているか見つからないため、そのままにしました：";
+    for (const StrandedFile &file : leftAlone) {
+        text += file.presentName.empty() ? u"\n（見つかりません）" : u"\n「" + readable(file.presentName) + u"」";
+        text += u"（予定していた名前「" + readable(file.ownName) + u"」）";
+    }
+    return text;
+}
+
 std::u16string cannotChangeFolder(const std::u16string &folder, bool listRefused)
 {
     return std::u16string(CannotChangeFolderLine) + u"\nフォルダー「" + readable(folder)

@@ -48,6 +48,20 @@ std::u16string cannotChangeFolder(const std::u16string &folder, bool listRefused
 // The journal that makes the run recoverable could not be written; nothing was renamed.
 std::u16string cannotKeepJournal(const std::u16string &journalFolder);
 
+// The start-up question about a run that did not end, and its three answers in order:
+// put everything back, finish the run, ask again next time.
+std::u16string unfinishedRunQuestion(const std::u16string &folder, int stepsDone, int stepsInAll, bool undoing);
+inline constexpr char16_t PutBackAnswer[] = u"元に戻す";
+inline constexpr char16_t FinishAnswer[] = u"最後まで実行";
+inline constexpr char16_t LaterAnswer[] = u"後で";
+
+// What a recovery did: every file under the names asked for, or the files left alone.
+std::u16string recovered(const std::u16string &folder, bool toNamesBeforeTheRun,
+                         const std::vector<StrandedFile> &leftAlone);
+
+// The action that undoes the last finished run of an earlier start.
+inline constexpr char16_t UndoLastRunAction[] = u"前回のリネームを取り消す";
+
 // What a cause is, in one Japanese line.
 std::u16string causeOf(platform::RenameError cause);
 std::u16string causeOf(PlanConflict conflict);

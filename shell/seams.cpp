@@ -2,8 +2,10 @@
 
 #include "platform/platform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 namespace shell {
@@ -14,6 +16,19 @@ void realMessage(QWidget *parent, const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Sorvena"), text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+int realQuestion(QWidget *parent, const QString &text, const QStringList &answers)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Sorvena"), text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton *> buttons;
+    for (const QString &answer : answers)
+        buttons.append(box.addButton(answer, QMessageBox::AcceptRole));
+    if (!buttons.isEmpty())
+        box.setEscapeButton(buttons.last());
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return static_cast<int>(chosen < 0 ? answers.size() - 1 : chosen);
 }
 
 void realEnd(const QList<QWidget *> &windowsInOrder)
@@ -37,6 +52,12 @@ EndHandler &endHandler()
     return handler;
 }
 
+QuestionHandler &questionHandler()
+{
+    static QuestionHandler handler = realQuestion;
+    return handler;
+}
+
 OpenHandler &openHandler()
 {
     static OpenHandler handler = platform::openWithShell;
@@ -56,6 +77,11 @@ Handler swapHandler(Handler &slot, Handler replacement)
 void showMessage(QWidget *parent, const QString &text)
 {
     messageHandler()(parent, text);
+}
+
+int askQuestion(QWidget *parent, const QString &text, const QStringList &answers)
+{
+    return questionHandler()(parent, text, answers);
 }
 
 void endProgram(const QList<QWidget *> &windowsInOrder)
@@ -81,6 +107,11 @@ EndHandler setEndHandler(EndHandler handler)
 OpenHandler setOpenHandler(OpenHandler handler)
 {
     return swapHandler(openHandler(), std::move(handler));
+}
+
+QuestionHandler setQuestionHandler(QuestionHandler handler)
+{
+    return swapHandler(questionHandler(), std::move(handler));
 }
 
 } // namespace shell

@@ -160,36 +160,58 @@ void unlinkIfStill(const std::string &path, const std::optional<FileIdentity> &f
         ::unlink(path.c_str());
 }
 
-// An empty file made by an exclusive create to hold a name, and what tells it apart.
+// An empty entry made to hold a name, of the kind a rename may replace with the entry
+// being renamed: a file made by an exclusive create, or, for a folder, an empty folder
+// (making one fails on a name that exists just the same). What tells it apart follows.
 struct Reservation {
     std::string path;
+    bool folder = false;
     struct stat made {};
     FileStamp stamp;
 
     bool isUnchanged() const
     {
         struct stat now {};
-        return ::lstat(path.c_str(), &now) == 0 && S_ISREG(now.st_mode) && now.st_size == 0
-               && now.st_dev == made.st_dev && now.st_ino == made.st_ino
+        if (::lstat(path.c_str(), &now) != 0)
+            return false;
+        const bool sameKind = folder ? S_ISDIR(now.st_mode) : S_ISREG(now.st_mode) && now.st_size == 0;
+        return sameKind && now.st_dev == made.st_dev && now.st_ino == made.st_ino
                && now.st_mtim.tv_sec == made.st_mtim.tv_sec && now.st_mtim.tv_nsec == made.st_mtim.tv_nsec;
+    }
+
+    void release() const
+    {
+        if (isUnchanged())
+            folder ? ::rmdir(path.c_str()) : ::unlink(path.c_str());
     }
 };
 
-std::optional<Reservation> reserve(const std::string &path)
+std::optional<Reservation> reserve(const std::string &path, bool folder)
 {
-    int fd;
-    do {
-        fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        return std::nullopt;
     Reservation reservation;
     reservation.path = path;
-    const bool known = ::fstat(fd, &reservation.made) == 0;
-    ::close(fd);
+    reservation.folder = folder;
+    if (folder) {
+        if (::mkdir(path.c_str(), 0700) != 0 || ::lstat(path.c_str(), &reservation.made) != 0)
+            return std::nullopt;
+    } else {
+        int fd;
+        do {
+            fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        } while (fd < 0 && errno == EINTR);
+        if (fd < 0)
+            return std::nullopt;
+        const bool known = ::fstat(fd, &reservation.made) == 0;
+        ::close(fd);
+        if (!known) {
+            ::unlink(path.c_str());
+            errno = EIO;
+            return std::nullopt;
+        }
+    }
     const auto stamp = fileStamp(codepage::nameFromBytes(path), false);
-    if (!known || !stamp) {
-        ::unlink(path.c_str());
+    if (!stamp) {
+        reservation.release();
         errno = EIO;
         return std::nullopt;
     }
@@ -259,7 +281,7 @@ RenameError renameByReservation(const std::string &from, const std::string &to, 
     struct stat source {};
     if (::lstat(from.c_str(), &source) != 0)
         return renameErrorFromErrno(errno);
-    const std::optional<Reservation> reservation = reserve(to);
+    const std::optional<Reservation> reservation = reserve(to, S_ISDIR(source.st_mode));
     if (!reservation)
         return renameErrorFromErrno(errno);
     if (watch && watch->reserved)
@@ -275,8 +297,7 @@ RenameError renameByReservation(const std::string &from, const std::string &to, 
     if (::rename(from.c_str(), to.c_str()) == 0)
         return RenameError::None;
     const int error = errno;
-    if (reservation->isUnchanged())
-        ::unlink(to.c_str());
+    reservation->release();
     return renameErrorFromErrno(error);
 }
 

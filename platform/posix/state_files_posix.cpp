@@ -216,7 +216,7 @@ std::vector<std::u16string> namesInFolder(const std::u16string &folder)
 bool removeFile(const std::u16string &path)
 {
     const auto bytes = codepage::nameToBytes(path);
-    return bytes && ::unlink(bytes->c_str()) == 0;
+    return bytes && (::unlink(bytes->c_str()) == 0 || ((errno == EISDIR || errno == EPERM) && ::rmdir(bytes->c_str()) == 0));
 }
 
 } // namespace platform

@@ -187,7 +187,8 @@ std::vector<std::u16string> namesInFolder(const std::u16string &folder)
 
 bool removeFile(const std::u16string &path)
 {
-    return DeleteFileW(win32::fileSystemPath(path).c_str()) != FALSE;
+    const std::wstring wide = win32::fileSystemPath(path);
+    return DeleteFileW(wide.c_str()) != FALSE || RemoveDirectoryW(wide.c_str()) != FALSE;
 }
 
 } // namespace platform

@@ -2,6 +2,7 @@
 #include "platform/platform.h"
 #include "platform/posix/rename_posix.h"
 
+#include "support/exfat_mount.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +60,7 @@ protected:
     TempFolder m_folder;
 };
 
-enum class Mover { Public, ByLink };
+enum class Mover { Public, ByLink, ByReservation };
 
 struct DiskCase {
     const char *what;
@@ -100,6 +101,20 @@ TEST_F(RenameOnDisk, EachRenameMovesOnlyItsFileAndNeverReplaces)
         {"link: missing source", Mover::ByLink, {}, u"gone", u"new", RenameError::SourceMissing, {}},
         {"link: a folder stays", Mover::ByLink, {{"dir", FolderEntry}}, u"dir", u"moved", RenameError::Other,
          {{"dir", FolderEntry}}},
+        {"reservation: moves", Mover::ByReservation, {{"a.dat", "x"}}, u"a.dat", u"a.png", RenameError::None,
+         {{"a.png", "x"}}},
+        {"reservation: never replaces a file", Mover::ByReservation, two, u"a.txt", u"b.txt",
+         RenameError::TargetExists, two},
+        {"reservation: never replaces an empty file", Mover::ByReservation, Listing{{"a.txt", "x"}, {"b.txt", ""}},
+         u"a.txt", u"b.txt", RenameError::TargetExists, (Listing{{"a.txt", "x"}, {"b.txt", ""}})},
+        {"reservation: never replaces an empty folder", Mover::ByReservation, Listing{{"dir", FolderEntry}, {"b", FolderEntry}},
+         u"dir", u"b", RenameError::TargetExists, (Listing{{"dir", FolderEntry}, {"b", FolderEntry}})},
+        {"reservation: missing source, nothing left", Mover::ByReservation, {}, u"gone", u"new",
+         RenameError::SourceMissing, {}},
+        {"reservation: a folder moves", Mover::ByReservation, {{"dir", FolderEntry}}, u"dir", u"moved",
+         RenameError::None, {{"moved", FolderEntry}}},
+        {"reservation: a file onto a folder's name", Mover::ByReservation, Listing{{"a", "x"}, {"d", FolderEntry}}, u"a",
+         u"d", RenameError::TargetExists, (Listing{{"a", "x"}, {"d", FolderEntry}})},
     };
     for (const DiskCase &c : cases) {
         SCOPED_TRACE(c.what);
@@ -107,10 +122,12 @@ TEST_F(RenameOnDisk, EachRenameMovesOnlyItsFileAndNeverReplaces)
             std::filesystem::remove_all(entry.path());
         create(c.before);
         const std::u16string folder = nameOf("");
-        const RenameError got = c.mover == Mover::Public
-            ? platform::renameNoReplace(folder + c.from, folder + c.to)
-            : platform::posix::renameByLink(*platform::codepage::nameToBytes(folder + c.from),
-                                            *platform::codepage::nameToBytes(folder + c.to));
+        // The public call takes names that have no bytes too; the fallbacks only bytes.
+        const std::string from = platform::codepage::nameToBytes(folder + c.from).value_or("");
+        const std::string to = platform::codepage::nameToBytes(folder + c.to).value_or("");
+        const RenameError got = c.mover == Mover::Public   ? platform::renameNoReplace(folder + c.from, folder + c.to)
+                                : c.mover == Mover::ByLink ? platform::posix::renameByLink(from, to)
+                                                           : platform::posix::renameByReservation(from, to);
         EXPECT_EQ(got, c.expected);
         EXPECT_EQ(listing(), c.after);
     }
@@ -171,6 +188,78 @@ TEST_F(RenameOnDisk, LinkFallbackNeverDeletesAFileSavedOverTheOldNameMeanwhile)
     EXPECT_EQ(platform::posix::renameByLink(path("notes.txt"), path("notes.md"), editorSaves),
               RenameError::ChangedMeanwhile);
     EXPECT_EQ(listing(), (Listing{{"notes.txt", "newer"}}));
+}
+
+// Another program takes the new name right after the reservation was made: its file
+// stays and the rename is refused. The reservation is made and checked in that order,
+// and it is recorded as it is made.
+TEST_F(RenameOnDisk, ReservationFallbackLeavesARacersFileAlone)
+{
+    const struct {
+        const char *what;
+        bool racerReplaces;  // renames its own file over the reservation, or removes it and makes its own
+    } racers[] = {{"replaces", true}, {"removes and makes anew", false}};
+    for (const auto &racer : racers) {
+        SCOPED_TRACE(racer.what);
+        for (const auto &entry : std::filesystem::directory_iterator(m_folder.path()))
+            std::filesystem::remove_all(entry.path());
+        create({{"photo.dat", "mine"}, {"theirs.tmp", "theirs"}});
+        std::vector<std::string> events;
+        platform::RenameWatch watch;
+        watch.reserved = [&](const platform::FileStamp &stamp) {
+            events.push_back("reserved");
+            EXPECT_EQ(stamp.size, 0u);
+            EXPECT_EQ(readFile(path("photo.png")), "");
+            if (racer.racerReplaces) {
+                ASSERT_EQ(::rename(path("theirs.tmp").c_str(), path("photo.png").c_str()), 0);
+            } else {
+                ASSERT_EQ(::unlink(path("photo.png").c_str()), 0);
+                ASSERT_EQ(::rename(path("theirs.tmp").c_str(), path("photo.png").c_str()), 0);
+            }
+        };
+        watch.checked = [&] { events.push_back("checked"); };
+        EXPECT_EQ(platform::posix::renameByReservation(path("photo.dat"), path("photo.png"), &watch),
+                  RenameError::TargetExists);
+        EXPECT_EQ(events, std::vector<std::string>{"reserved"});
+        EXPECT_EQ(listing(), (Listing{{"photo.dat", "mine"}, {"photo.png", "theirs"}}));
+    }
+}
+
+// On a real exFAT stick through FUSE: neither a no-replace rename nor hard links, names
+// matched regardless of case, a file number for every spelling. Renames still never
+// replace, a change of letter case goes through, and the probe tells the folder right.
+TEST(RenameOnExfat, NeverReplacesChangesCaseAndIsToldApart)
+{
+    testsupport::ExfatMount stick;
+    if (!stick.mounted())
+        GTEST_SKIP() << stick.skipReason();
+    const std::string folder = stick.path().string() + '/';
+    const std::u16string folderName = platform::codepage::nameFromBytes(folder);
+    ASSERT_TRUE(writeFile(folder + "Photo.JPG", "jpeg"));
+    ASSERT_TRUE(writeFile(folder + "other.txt", "other"));
+    EXPECT_TRUE(platform::folderIgnoresCase(folderName));
+    EXPECT_FALSE(platform::folderKeepsFileNumbers(folderName));
+    EXPECT_TRUE(platform::posix::isSameFileUnderOtherSpelling(folder + "Photo.JPG", folder + "photo.jpg"));
+    EXPECT_FALSE(platform::posix::isSameFileUnderOtherSpelling(folder + "other.txt", folder + "photo.jpg"));
+
+    EXPECT_EQ(platform::renameNoReplace(folderName + u"other.txt", folderName + u"PHOTO.jpg"), RenameError::TargetExists);
+    EXPECT_EQ(platform::renameNoReplace(folderName + u"Photo.JPG", folderName + u"photo.jpg"), RenameError::None);
+    EXPECT_EQ(platform::renameNoReplace(folderName + u"other.txt", folderName + u"note.md"), RenameError::None);
+    Listing found;
+    for (const auto &entry : std::filesystem::directory_iterator(stick.path()))
+        found[entry.path().filename().string()] = readFile(entry.path()).value_or("<unreadable>");
+    EXPECT_EQ(found, (Listing{{"photo.jpg", "jpeg"}, {"note.md", "other"}}));
+
+    // A racer that takes the reserved name keeps its file here too.
+    ASSERT_TRUE(writeFile(folder + "theirs.tmp", "theirs"));
+    platform::RenameWatch watch;
+    watch.reserved = [&](const platform::FileStamp &) {
+        ASSERT_EQ(::rename((folder + "theirs.tmp").c_str(), (folder + "new.md").c_str()), 0);
+    };
+    EXPECT_EQ(platform::renameNoReplace(folderName + u"note.md", folderName + u"new.md", nullptr, &watch),
+              RenameError::TargetExists);
+    EXPECT_EQ(readFile(folder + "new.md"), "theirs");
+    EXPECT_EQ(readFile(folder + "note.md"), "other");
 }
 
 // --- telling a case-only change apart --------------------------------------------------

@@ -1,6 +1,8 @@
 #include "main_window/form_main.h"
 #include "main_window/sub_form_place.h"
 #include "rename/form_rename.h"
+#include "rename/run_journal.h"
+#include "rename/unfinished_runs.h"
 #include "shell/seams.h"
 #include "support/drop_files.h"
 #include "support/fake_engine.h"
@@ -8,6 +10,7 @@
 #include "support/temp_folder.h"
 #include "support/widgets.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDialog>
@@ -36,6 +39,7 @@ const QColor LightBlue(0xC0, 0xC0, 0xFF);
 const QString Drop = QStringLiteral("ファイルをドロップして下さい");
 const QString Stale = QStringLiteral("リネームリストを作成して下さい");
 
+using renamer::RunJournal;
 using testsupport::Seams;
 
 // An engine that acts once, in the middle of the first file it is asked about, as a user
@@ -476,6 +480,53 @@ private slots:
         QCOMPARE(w.column(1), QStringList(5, QStringLiteral("-->")));
         QCOMPARE(w.box("TxtFnameNum")->text(), QStringLiteral("001"));
         QVERIFY(w.seams.messages.isEmpty());
+    }
+
+    // After a restart, a window with no files offers the undo of the last finished run as
+    // an action of its own; its states and buttons stay as they are. At start-up, a run
+    // left unfinished is put as a question, and "later" changes nothing.
+    void theLastRunCanBeUndoneAfterARestartAndAnUnfinishedOneIsAskedAbout()
+    {
+        // A state folder of the test's own, on either platform.
+        TempFolder state;
+        const QByteArray savedState = qgetenv("XDG_STATE_HOME");
+        const QByteArray savedLocal = qgetenv("LOCALAPPDATA");
+        qputenv("XDG_STATE_HOME", QByteArray::fromStdString(state.path().string()));
+        qputenv("LOCALAPPDATA", QByteArray::fromStdString(state.path().string()));
+        Window earlier;
+        earlier.click(earlier.method(5));
+        earlier.createAndDrop(names({"a.txt", "b.txt"}));
+        earlier.click("CmdRenGo");
+        QCOMPARE(earlier.filesOnDisk(), names({"A.TXT", "B.TXT"}));
+        QVERIFY(!earlier.get<QAction>("ActRenUndoLast")->isEnabled());
+        Window later;
+        QAction *undoLast = later.get<QAction>("ActRenUndoLast");
+        QVERIFY(!undoLast->isEnabled());  // the earlier window can still undo it itself
+        earlier.createAndDrop(names({"c.txt"}));  // and now it cannot
+        activate(earlier.form);
+        activate(later.form);
+        QVERIFY(undoLast->isEnabled());
+        QCOMPARE(later.guidance(), Drop);
+        QVERIFY(!later.get("CmdRenGoBack")->isEnabled());
+        undoLast->trigger();
+        QCOMPARE(earlier.filesOnDisk(), names({"a.txt", "b.txt", "c.txt"}));
+        QCOMPARE(later.seams.messages.size(), 1);
+        QVERIFY(!undoLast->isEnabled());
+
+        earlier.click("CmdRenGo");  // a run whose program never ends it, as after a crash
+        renamer::RenamePlan plan;
+        plan.steps.push_back({0, renamer::StepKind::Direct, u"C.TXT", u"c.txt"});
+        RunJournal::begin(platform::stateFolder(), earlier.temp.folderText(), plan, false).reset();
+        offerUnfinishedRuns(&later.form);
+        QCOMPARE(later.seams.questions.size(), 1);
+        QCOMPARE(earlier.filesOnDisk(), names({"C.TXT", "a.txt", "b.txt"}));
+        QCOMPARE(later.seams.messages.size(), 1);
+        later.seams.answer = 1;  // 最後まで実行
+        offerUnfinishedRuns(&later.form);
+        QCOMPARE(earlier.filesOnDisk(), names({"a.txt", "b.txt", "c.txt"}));
+        QCOMPARE(later.seams.messages.size(), 2);
+        qputenv("XDG_STATE_HOME", savedState);
+        qputenv("LOCALAPPDATA", savedLocal);
     }
 
     void aRunRefusesClicksKeysAndDropsAndKeepsTheWindowServed()

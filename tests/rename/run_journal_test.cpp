@@ -5,6 +5,8 @@
 #include "platform/state_files.h"
 #include "rename/rename_core.h"
 #include "rename/run_journal.h"
+#include "rename/run_messages.h"
+#include "rename/run_recovery.h"
 #include "rename_support.h"
 
 #include <gtest/gtest.h>
@@ -224,4 +226,85 @@ TEST(Recovery, RemovesAJournalThatNeverGotItsWholePlanWithoutAsking)
     const FoundJournals found = renamer::findJournals(d.stateFolderText());
     EXPECT_TRUE(found.unfinished.empty());
     EXPECT_EQ(journalCount(d), 0u);
+}
+
+// At start-up every unfinished run is put to the user; "later" leaves all as it is, and
+// the answer given is carried out and reported.
+TEST(Offer, DoesWhatTheUserAnswersAndNothingWithoutAnAnswer)
+{
+    using renamer::RecoveryAnswer;
+    const struct {
+        RecoveryAnswer answer;
+        bool undoing;
+        bool toBefore;  // nothing: left as it is
+    } cases[] = {
+        {RecoveryAnswer::PutBack, false, true},
+        {RecoveryAnswer::Finish, false, false},
+        {RecoveryAnswer::PutBack, true, false},
+        {RecoveryAnswer::Finish, true, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::to_string(static_cast<int>(c.answer)) + (c.undoing ? " undoing" : " running"));
+        CutShort run(2);
+        if (c.undoing) {
+            auto found = renamer::findJournals(run.stateFolderText());
+            ASSERT_EQ(found.unfinished.size(), 1u);
+            found.unfinished.front().file->append("finished\nreopened\n");
+        }
+        const FolderContents midway = run.contents();
+        Names questions, told;
+        const auto ask = [&questions](RecoveryAnswer answer) {
+            return [&questions, answer](const std::u16string &question) {
+                questions.push_back(question);
+                return answer;
+            };
+        };
+        const auto tell = [&told](const std::u16string &text) { told.push_back(text); };
+        const auto rename = [](const std::u16string &from, const std::u16string &to) {
+            return platform::renameNoReplace(from, to);
+        };
+        renamer::offerUnfinishedRuns(run.stateFolderText(), ask(RecoveryAnswer::Later), tell, rename);
+        ASSERT_EQ(questions.size(), 1u);
+        EXPECT_NE(questions[0].find(run.folderText()), std::u16string::npos);
+        EXPECT_NE(questions[0].find(u"5 段階のうち 2 段階"), std::u16string::npos);
+        EXPECT_TRUE(told.empty());
+        EXPECT_EQ(run.contents(), midway);
+        renamer::offerUnfinishedRuns(run.stateFolderText(), ask(c.answer), tell, rename);
+        EXPECT_EQ(run.contents(), c.toBefore ? run.before : run.after);
+        EXPECT_EQ(told, (Names{renamer::RunMessages::recovered(run.folderText(), c.toBefore, {})}));
+        renamer::offerUnfinishedRuns(run.stateFolderText(), ask(c.answer), tell, rename);
+        EXPECT_EQ(questions.size(), 2u) << "a recovered run is not offered again";
+    }
+}
+
+// After a restart the last finished run can still be undone, file by file as long as
+// each is the file the run renamed.
+TEST(Offer, OfTheLastFinishedRunUndoesItWhileNoFilesAreListed)
+{
+    DiskList earlier;
+    earlier.core.RenMethod = renamer::Method::AddAtEnd;
+    earlier.createAndDrop({u"a.txt", u"b.txt", u"c.txt"});
+    const FolderContents before = earlier.contents();
+    earlier.core.runRename();
+    ASSERT_EQ(earlier.core.RenState, RenameState::CanUndo);
+    EXPECT_FALSE(earlier.core.lastRunCanBeUndone()) << "not while this run is under way";
+    testsupport::writeFile(earlier.pathOf(u"b-.txt"), "edited since");
+
+    renametest::Recorder later;  // the next start, with the same state folder
+    later.core.setJournalFolder(earlier.stateFolderText());
+    earlier.dropNames({});  // the earlier start lets go of its journal
+    EXPECT_TRUE(later.core.lastRunCanBeUndone());
+    later.dropNames({u"x.txt"});
+    EXPECT_FALSE(later.core.lastRunCanBeUndone()) << "only while no files are listed";
+    later.dropNames({});
+    ASSERT_EQ(later.core.RenState, RenameState::NoFiles);
+    later.messages.clear();
+    later.core.undoLastRun();
+    FolderContents expected = before;
+    expected.erase(u"b.txt");
+    expected[u"b-.txt"] = std::hash<std::string>{}("edited since");
+    EXPECT_EQ(earlier.contents(), expected);
+    EXPECT_EQ(later.messages,
+              (Names{renamer::RunMessages::recovered(earlier.folderText(), true, {{u"", u"b.txt"}})}));
+    EXPECT_EQ(later.core.RenState, RenameState::NoFiles);
 }

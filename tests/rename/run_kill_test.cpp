@@ -7,10 +7,12 @@
 #include "rename/rename_core.h"
 #include "rename/run_journal.h"
 #include "rename_support.h"
+#include "support/exfat_mount.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -54,8 +56,15 @@ struct KilledRun : DiskList {
     FolderContents before;
     FolderContents after;
 
-    explicit KilledRun(const KillCase &c)
+    // Files in the list's usual folder, or in a folder of their own elsewhere (on an
+    // exFAT stick); the journal stays in the test's state folder.
+    explicit KilledRun(const KillCase &c, const fs::path &elsewhere = {})
     {
+        if (!elsewhere.empty()) {
+            folder = elsewhere / "list";
+            fs::remove_all(folder);
+            fs::create_directory(folder);
+        }
         core.RenMethod = renamer::Method::UpperCase;
         Names olds;
         for (const auto &rename : c.renames)
@@ -64,6 +73,7 @@ struct KilledRun : DiskList {
         before = contents();
         for (std::size_t k = 0; k < c.renames.size(); ++k) {
             core.RenNewName[k] = c.renames[k].second;
+            core.RenMark[k] = Mark::ToRename;
             after[c.renames[k].second] = before.at(c.renames[k].first);
         }
     }
@@ -71,7 +81,7 @@ struct KilledRun : DiskList {
     // Runs the rename, and then its undo when `inUndo`, in a child that kills itself at
     // kill point `k` of the rename, or of the undo. False when the child ended without
     // reaching point k.
-    bool killedAt(int k, bool inUndo, Points points)
+    bool killedAt(int k, bool inUndo, Points points, bool forceFallback = true)
     {
         bool armed = !inUndo;
         int reached = 0;
@@ -86,7 +96,7 @@ struct KilledRun : DiskList {
             return result;
         });
         if (points == Points::FallbackSubSteps) {
-            core.setPlatformRename([point](const std::u16string &from, const std::u16string &to, std::u16string *temporary,
+            core.setPlatformRename([point, forceFallback](const std::u16string &from, const std::u16string &to, std::u16string *temporary,
                                            const platform::RenameWatch *journal) {
                 platform::RenameWatch watch;
                 watch.reserved = [journal, point](const platform::FileStamp &stamp) {
@@ -94,7 +104,8 @@ struct KilledRun : DiskList {
                     point();
                 };
                 watch.checked = point;
-                return renameThroughFallback(from, to, temporary, &watch);
+                return forceFallback ? renameThroughFallback(from, to, temporary, &watch)
+                                     : platform::renameNoReplace(from, to, temporary, &watch);
             });
         }
         const pid_t child = ::fork();
@@ -103,6 +114,8 @@ struct KilledRun : DiskList {
             armed = true;
             if (inUndo)
                 core.runUndo();
+            for (const std::u16string &message : messages)
+                std::fprintf(stderr, "%s\n", narrow(message).c_str());
             std::_Exit(core.RenState == (inUndo ? RenameState::CanRename : RenameState::CanUndo) ? 0 : 1);
         }
         int status = 0;
@@ -127,7 +140,7 @@ struct KilledRun : DiskList {
     }
 };
 
-void killAtEveryPoint(bool inUndo, Points points)
+void killAtEveryPoint(bool inUndo, Points points, const fs::path &elsewhere = {})
 {
     for (const KillCase &c : KillCases) {
         for (const RecoveryWay way : {RecoveryWay::PutBack, RecoveryWay::Finish}) {
@@ -136,8 +149,8 @@ void killAtEveryPoint(bool inUndo, Points points)
             for (int k = 1; !ranToTheEnd; ++k) {
                 SCOPED_TRACE(std::string(c.name) + (way == RecoveryWay::PutBack ? ", put back" : ", finished")
                              + ", killed at point " + std::to_string(k));
-                KilledRun run(c);
-                if (!run.killedAt(k, inUndo, points)) {
+                KilledRun run(c, elsewhere);
+                if (!run.killedAt(k, inUndo, points, elsewhere.empty())) {
                     ranToTheEnd = true;
                     continue;
                 }
@@ -167,4 +180,34 @@ TEST(KilledRun, IsRecoveredBothWaysFromEveryStepOfItsUndo)
 TEST(KilledRun, IsRecoveredBothWaysFromInsideTheFallbacksSubSteps)
 {
     killAtEveryPoint(false, Points::FallbackSubSteps);
+}
+
+// The same on a real exFAT stick, where every rename takes the fallback of its own
+// accord; and the runs and undos of every kind of proposal, a change of letter case
+// included, go through there whole.
+TEST(KilledRun, OnExfatIsRecoveredBothWaysFromInsideTheFallbacksSubSteps)
+{
+    testsupport::ExfatMount stick;
+    if (!stick.mounted())
+        GTEST_SKIP() << stick.skipReason();
+    killAtEveryPoint(false, Points::FallbackSubSteps, stick.path());
+}
+
+TEST(Fallback, OnExfatRunsAndUndoesEveryKindOfProposal)
+{
+    testsupport::ExfatMount stick;
+    if (!stick.mounted())
+        GTEST_SKIP() << stick.skipReason();
+    std::vector<KillCase> cases(std::begin(KillCases), std::end(KillCases));
+    cases.push_back({"letter case only", {{u"A.TXT", u"a.txt"}, {u"B.txt", u"b.TXT"}}, 2});
+    for (const KillCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        KilledRun run(c, stick.path());
+        run.core.runRename();
+        EXPECT_TRUE(run.messages.empty()) << narrow(run.messages.empty() ? u"" : run.messages.front());
+        EXPECT_EQ(run.contents(), run.after);
+        run.core.runUndo();
+        EXPECT_TRUE(run.messages.empty());
+        EXPECT_EQ(run.contents(), run.before);
+    }
 }

@@ -15,6 +15,9 @@ struct Seams {
     QStringList messages;
     QList<QList<QWidget *>> ends;
     QList<QPair<QString, QString>> opens;  // folder and name
+    QStringList questions;
+    int answer = -1;  // the index of the answer every question gets; -1: the last
+    shell::QuestionHandler previousQuestion;
     shell::MessageHandler previousMessage;
     shell::EndHandler previousEnd;
     shell::OpenHandler previousOpen;
@@ -26,12 +29,17 @@ struct Seams {
         });
         previousMessage = shell::setMessageHandler([this](QWidget *, const QString &text) { messages.append(text); });
         previousEnd = shell::setEndHandler([this](const QList<QWidget *> &windows) { ends.append(windows); });
+        previousQuestion = shell::setQuestionHandler([this](QWidget *, const QString &text, const QStringList &answers) {
+            questions.append(text);
+            return answer < 0 ? static_cast<int>(answers.size()) - 1 : answer;
+        });
     }
     ~Seams()
     {
         shell::setMessageHandler(previousMessage);
         shell::setEndHandler(previousEnd);
         shell::setOpenHandler(previousOpen);
+        shell::setQuestionHandler(previousQuestion);
     }
     Seams(const Seams &) = delete;
     Seams &operator=(const Seams &) = delete;
