@@ -114,6 +114,11 @@ void File::close()
 File File::open(std::string_view path, OpenError &error)
 {
     File file;
+    // The system takes the path up to a NUL and would open the file its first part names.
+    if (path.find('\0') != std::string_view::npos) {
+        error = OpenError::NotFound;
+        return file;
+    }
     const std::wstring wide = fileSystemPath(widen(path));
     if (wide.empty()) {
         error = OpenError::NotFound;
