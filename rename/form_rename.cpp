@@ -668,9 +668,10 @@ void FormRename::dropEvent(QDropEvent *event)
 
 void FormRename::MakeRenameList(const QMimeData *data)
 {
-    m_core.MakeRenameList(shell::droppedFiles(data), TxtFnameHead->text().toStdU16String(),
-                          TxtFnameNum->text().toStdU16String(),
-                          TxtFnameExt->text().toStdU16String());
+    const shell::DroppedItems dropped = shell::droppedItems(data);
+    m_core.MakeRenameList(dropped.files, TxtFnameHead->text().toStdU16String(),
+                          TxtFnameNum->text().toStdU16String(), TxtFnameExt->text().toStdU16String(),
+                          dropped.leftOut);
     // A refused drop leaves the screen as it was until the next redraw.
     if (m_core.RenState != RenameState::NoFiles)
         ShowRenameList();

@@ -1,6 +1,7 @@
 #include "rename/rename_core.h"
 
 #include "platform/codepage.h"
+#include "platform/file_names.h"
 #include "rename/name_rules.h"
 #include "shell/module1.h"
 
@@ -173,6 +174,21 @@ std::u16string noFiles()
     return line(u"リストに入れられるファイルがありません");
 }
 
+// One line each, in their readable form.
+std::u16string listed(const std::vector<std::u16string> &items)
+{
+    std::u16string lines;
+    for (const std::u16string &item : items)
+        lines += line(platform::codepage::readableName(item));
+    return lines;
+}
+
+std::u16string noFilesAmong(const std::vector<std::u16string> &leftOut)
+{
+    return line(u"ファイルではないもの（Web のアドレス、ほかのコンピューターのファイルなど）はリストに入れられません:")
+           + listed(leftOut);
+}
+
 std::u16string tooManyFiles(std::size_t count)
 {
     return line(u"一度にリストに入れられるのは " + decimal(MaxFiles) + u" 件までです（" + decimal(static_cast<int>(count))
@@ -181,6 +197,8 @@ std::u16string tooManyFiles(std::size_t count)
 
 std::u16string notAFilePath(const std::u16string &path)
 {
+    if (!platform::isAcceptablePath(path))
+        return line(quoted(path) + u" には名前に使えない文字があり、どのファイルか確かめられません");
     return line(quoted(path) + u" はフォルダーの中のファイルを指すフルパスではありません");
 }
 
@@ -281,7 +299,7 @@ void FormRenameCore::setNameTakenFunction(NameTakenFn isTaken)
 
 void FormRenameCore::MakeRenameList(const std::vector<std::u16string> &paths,
                                     const std::u16string &headText, const std::u16string &numText,
-                                    const std::u16string &extText)
+                                    const std::u16string &extText, const std::vector<std::u16string> &leftOut)
 {
     // Refused before anything is touched, so the list on the screen, and its undo, stay
     // usable.
@@ -304,7 +322,7 @@ void FormRenameCore::MakeRenameList(const std::vector<std::u16string> &paths,
     RenKept.assign(count, false);
     RenBlock.assign(count, RowBlock::None);
     if (RenCount < 1) {
-        m_message(Messages::IllegalDroppedFiles + Causes::noFiles());
+        m_message(Messages::IllegalDroppedFiles + (leftOut.empty() ? Causes::noFiles() : Causes::noFilesAmong(leftOut)));
         return;
     }
     for (std::size_t i = 0; i < count; ++i) {
@@ -330,6 +348,8 @@ void FormRenameCore::MakeRenameList(const std::vector<std::u16string> &paths,
     takeBoxTexts(headText, numText, extText);
     RenState = RenameState::NeedList;
     ApplyRenameRule();
+    if (!leftOut.empty())
+        m_message(LeftOutHeading + decimal(static_cast<int>(leftOut.size())) + NotRenamedCount + Causes::listed(leftOut));
 }
 
 void FormRenameCore::MakeRenameListOfFolders(const std::vector<std::u16string> &paths,

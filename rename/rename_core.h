@@ -126,6 +126,10 @@ inline constexpr char16_t NoExtensionGuidance[] = u"拡張子の欄が空なの�
 inline constexpr char16_t NotRenamedHeading[] = u"リネームしなかったファイル: ";
 inline constexpr char16_t NotRenamedCount[] = u" 件";
 
+// After a drop that held things other than files: how many were left out; each follows on
+// a line of its own.
+inline constexpr char16_t LeftOutHeading[] = u"ファイルではないのでリストに入れなかったもの: ";
+
 // The three name boxes: which setting each shows under the current method, and whether
 // it can be edited.
 enum class NameBox { Head, Number, Extension };
@@ -199,9 +203,11 @@ public:
 
     // A drop: the paths in drop order and the texts of the head, number and extension
     // boxes. Ends with a fresh proposal, or at a message with the state NoFiles (a drop
-    // of too many files changes nothing at all).
+    // of too many files changes nothing at all). `leftOut` are the things dropped with the
+    // files that are no files here (web addresses...): the user is told which.
     void MakeRenameList(const std::vector<std::u16string> &paths, const std::u16string &headText,
-                        const std::u16string &numText, const std::u16string &extText);
+                        const std::u16string &numText, const std::u16string &extText,
+                        const std::vector<std::u16string> &leftOut = {});
 
     // The same from paths named on the command line or chosen as a folder: a folder among
     // them stands for its regular files (hidden ones too, none from below), then the list

@@ -1,6 +1,7 @@
 #include "rename/row_checks.h"
 
 #include "platform/codepage.h"
+#include "platform/file_names.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -15,18 +16,13 @@ namespace {
 // Characters no file name may hold: a separator or NUL everywhere, and on Windows the
 // characters its file systems refuse, control characters included.
 constexpr std::u16string_view PosixRefused{u"/\0", 2};
-constexpr std::u16string_view WindowsRefused = u"\\/:*?\"<>|";
 
 bool holdsRefusedCharacter(std::u16string_view name)
 {
     if constexpr (platform::usesDriveLetters()) {
         // Windows drops a trailing blank or period from a name, so the file would not
         // bear the name shown.
-        if (name.back() == u' ' || name.back() == u'.')
-            return true;
-        return std::any_of(name.begin(), name.end(), [](char16_t c) {
-            return c < 0x20 || WindowsRefused.find(c) != std::u16string_view::npos;
-        });
+        return name.back() == u' ' || name.back() == u'.' || !platform::isAcceptableWindowsName(name);
     }
     return name.find_first_of(PosixRefused) != std::u16string_view::npos;
 }

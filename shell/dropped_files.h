@@ -27,6 +27,16 @@ std::vector<std::u16string> droppedFiles(const QMimeData *data);
 // The same from the bytes of a text/uri-list: one address a line, '#' lines are comments.
 std::vector<std::u16string> localFilesOfUriList(std::string_view list);
 
+// A drop taken apart: its local files as droppedFiles gives them, and the entries that name
+// no local file (a web address, a file on another host), as the source wrote them, so
+// that a window can say what it left out.
+struct DroppedItems {
+    std::vector<std::u16string> files;
+    std::vector<std::u16string> leftOut;
+};
+DroppedItems droppedItems(const QMimeData *data);
+DroppedItems localItemsOfUriList(std::string_view list);
+
 // The paths the file dialog chose, in the platform's form, or nothing when one of them
 // cannot be trusted: where names are bytes, the dialog shows a byte that is not UTF-8 as
 // U+FFFD and hands back that spelling, which may be another file's name.

@@ -321,6 +321,10 @@ private slots:
                                                       u"/tmp/victim\0zzz/A.TXT"s, u"/tmp/victim/B.TXT\0"s,
                                                       u"/tmp/escaped\0nul"s, u"/tmp/last.txt"};
         QCOMPARE(shell::localFilesOfUriList(list), expected);
+        // What names no local file is kept as written, for the renamer to say it left it out.
+        const std::vector<std::u16string> leftOut = {u"file://otherhost/tmp/remote.txt", u"https://example.org/web.png",
+                                                     u"file:///tmp/slash%2Fin-name", u"file:///tmp/broken%4"};
+        QCOMPARE(shell::localItemsOfUriList(list).leftOut, leftOut);
     }
 
     // A dropped path with a NUL would reach the system cut short, naming the victim's

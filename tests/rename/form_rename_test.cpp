@@ -337,7 +337,7 @@ private slots:
                                                           + QByteArray("victim\0zzz/B.TXT\r\n", 18));
         const QPoint list = testsupport::middleOf(&w.form, w.get("ListViewFiles"));
         QCOMPARE(testsupport::dragAndDrop(&w.form, data, list, list), Qt::CopyAction);
-        QCOMPARE(w.seams.messages, names({"Illegal Path Format(1)"}));
+        QCOMPARE(firstLines(w.seams.messages), names({"Illegal Path Format(1)"}));
         QVERIFY(w.form.core().RenState == renamer::RenameState::NoFiles);
         QVERIFY(!w.get<QPushButton>("CmdRenGo")->isEnabled());
         QMetaObject::invokeMethod(&w.form, "CmdRenGo_Click");
@@ -346,6 +346,26 @@ private slots:
             victims.append(QString::fromStdU16String(entry.path().filename().u16string()));
         victims.sort();
         QCOMPARE(victims, names({"A.TXT", "B.TXT"}));
+    }
+
+    // A drop of files and of things that are no files here lists the files and says what
+    // it left out.
+    void aMixedDropListsTheFilesAndNamesWhatItLeftOut()
+    {
+        Window w;
+        w.create(names({"a.txt", "b.txt"}));
+        const QList<QUrl> urls = {QUrl(QStringLiteral("https://example.org/a.png")), QUrl::fromLocalFile(w.path(QStringLiteral("b.txt"))),
+                                  QUrl::fromLocalFile(w.path(QStringLiteral("a.txt")))};
+        const QPoint list = testsupport::middleOf(&w.form, w.get("ListViewFiles"));
+        QCOMPARE(testsupport::dragAndDrop(&w.form, urls, list, list), Qt::CopyAction);
+        QCOMPARE(w.column(0), names({"a.txt", "b.txt"}));
+        QCOMPARE(w.seams.messages,
+                 QStringList{QStringLiteral("ファイルではないのでリストに入れなかったもの: 1 件\nhttps://example.org/a.png")});
+        w.seams.messages.clear();
+        testsupport::dragAndDrop(&w.form, {urls.front()}, list, list);
+        QCOMPARE(w.seams.messages.size(), 1);
+        QVERIFY(w.seams.messages.front().startsWith(QStringLiteral("Illegal Dropped Files\n")));
+        QVERIFY(w.seams.messages.front().endsWith(QStringLiteral("\nhttps://example.org/a.png")));
     }
 
     // A method button redraws the proposal at once, writing the sequence method's boxes

@@ -1,3 +1,4 @@
+#include "platform/codepage.h"
 #include "rename/rename_core.h"
 #include "rename_support.h"
 #include "shell/module1.h"
@@ -137,7 +138,8 @@ TEST(ListRefusals, SayWhyAndLeaveNoList)
         ASSERT_EQ(r.messages.size(), std::size_t{1});
         const std::u16string cause = r.messages.front().substr(r.messages.front().find(u'\n') + 1);
         EXPECT_TRUE(std::any_of(c.paths.begin(), c.paths.end(), [&cause](const std::u16string &path) {
-            return cause.find(path.substr(path.find_last_of(u"/\\") + 1)) != std::u16string::npos;
+            return cause.find(platform::codepage::readableName(path.substr(path.find_last_of(u"/\\") + 1)))
+                   != std::u16string::npos;
         }) || c.paths.empty());
         EXPECT_FALSE(cause.empty());
         EXPECT_EQ(r.core.RenState, RenameState::NoFiles);
