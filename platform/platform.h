@@ -40,6 +40,11 @@ std::u16string fullPathOf(const std::u16string &word);
 // cannot be read.
 std::optional<std::vector<std::u16string>> filesOfFolder(const std::u16string &folder);
 
+// The name of every entry of a folder, of any kind ("." and ".." left out; on Windows each
+// short 8.3 alias too, which names the same file); nothing when it cannot be listed, so
+// that a folder that cannot be read never passes for an empty one.
+std::optional<std::vector<std::u16string>> readFolderNames(const std::u16string &folder);
+
 // Whether a path names a folder (followed through links).
 bool isFolder(const std::u16string &path);
 

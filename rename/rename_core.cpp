@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <numeric>
 #include <optional>
+#include <unordered_set>
 
 namespace renamer {
 
@@ -251,7 +253,7 @@ std::u16string_view markerOf(Mark mark, RenameState state)
 
 FormRenameCore::FormRenameCore(engine::Engine &engine, MessageFn message)
     : m_engine(engine), m_message(std::move(message)), m_platformRename(platform::renameNoReplace),
-      m_split(Module1::mySplitPath), m_nameTaken(platform::nameIsTaken)
+      m_split(Module1::mySplitPath)
 {
     m_rename = [this](const std::u16string &from, const std::u16string &to) { return renameOnDisk(from, to); };
 }
@@ -457,8 +459,28 @@ void FormRenameCore::markBlockedRows()
     for (std::size_t k = 0; k < RenMark.size(); ++k)
         proposed[k] = RenMark[k] == Mark::ToRename && !RenKept[k];
     const std::u16string folder = RenDrive + RenFolder;
-    RenBlock = blockedRows({RenOldName, RenNewName, proposed}, platform::folderIgnoresCase(folder),
-                           [this, &folder](const std::u16string &name) { return m_nameTaken(folder + name); });
+    const bool ignoreCase = platform::folderIgnoresCase(folder);
+    if (m_nameTaken) {
+        RenBlock = blockedRows({RenOldName, RenNewName, proposed}, ignoreCase,
+                               [this, &folder](const std::u16string &name) { return m_nameTaken(folder + name); });
+        return;
+    }
+    // The folder is read once rather than asked name by name; a folder that cannot be
+    // listed is asked name by name.
+    const std::optional<std::vector<std::u16string>> names = platform::readFolderNames(folder);
+    if (!names) {
+        RenBlock = blockedRows({RenOldName, RenNewName, proposed}, ignoreCase,
+                               [&folder](const std::u16string &name) { return platform::nameIsTaken(folder + name); });
+        return;
+    }
+    std::vector<std::u16string> folded;
+    if (ignoreCase)
+        std::transform(names->begin(), names->end(), std::back_inserter(folded), platform::caseFolded);
+    const std::vector<std::u16string> &keys = ignoreCase ? folded : *names;
+    const std::unordered_set<std::u16string_view> present(keys.begin(), keys.end());
+    RenBlock = blockedRows({RenOldName, RenNewName, proposed}, ignoreCase, [&](const std::u16string &name) {
+        return present.count(ignoreCase ? std::u16string_view(platform::caseFolded(name)) : name) > 0;
+    });
 }
 
 bool FormRenameCore::toggleKept(int row)

@@ -159,7 +159,7 @@ public:
     void setRenameFunction(RenameFn rename);
     void setPathSplitter(SplitPathFn split);
     // How the proposal asks whether a name is taken in the list's folder (a full path);
-    // the default asks the disk.
+    // without one it reads the folder.
     void setNameTakenFunction(NameTakenFn isTaken);
     // The platform's rename under renameOnDisk; tests put the fallback of file systems
     // without a no-replace rename in its place.

@@ -41,12 +41,20 @@ constexpr std::array BlockTexts = {
     BlockText{RowBlock::CharacterRefused, u"新しい名前「%1」にはファイル名に使えない文字があるため、名前を変えません"},
 };
 
+// Names are compared through views into the lists (or into their folded forms where the
+// folder ignores case): tens of thousands of rows take no copy of a name each.
 class Marker {
 public:
     Marker(const RowProposal &proposal, bool ignoreCase)
-        : m_old(proposal.oldNames), m_new(proposal.newNames), m_moves(proposal.moves), m_ignoreCase(ignoreCase),
-          m_blocks(proposal.oldNames.size(), RowBlock::None)
+        : m_old(proposal.oldNames), m_new(proposal.newNames), m_moves(proposal.moves),
+          m_blocks(proposal.oldNames.size(), RowBlock::None), m_nextArriving(proposal.oldNames.size(), None)
     {
+        if (!ignoreCase)
+            return;
+        for (const std::u16string &name : m_old)
+            m_foldedOld.push_back(platform::caseFolded(name));
+        for (const std::u16string &name : m_new)
+            m_foldedNew.push_back(platform::caseFolded(name));
     }
 
     std::vector<RowBlock> run(const NameTakenFn &isTaken)
@@ -58,10 +66,9 @@ public:
         while (!m_newlyMarked.empty()) {
             const int row = m_newlyMarked.front();
             m_newlyMarked.pop_front();
-            const auto waiting = m_arriving.find(key(m_old[at(row)]));
-            if (waiting == m_arriving.end())
-                continue;
-            for (const int other : waiting->second) {
+            const auto waiting = m_arriving.find(oldKey(row));
+            for (int other = waiting == m_arriving.end() ? None : waiting->second; other != None;
+                 other = m_nextArriving[at(other)]) {
                 if (other != row)
                     mark(other, RowBlock::NameHeld);
             }
@@ -70,13 +77,12 @@ public:
     }
 
 private:
+    static constexpr int None = -1;
     static std::size_t at(int i) { return static_cast<std::size_t>(i); }
     int count() const { return static_cast<int>(m_old.size()); }
     bool moving(int i) const { return m_moves[at(i)] && m_blocks[at(i)] == RowBlock::None; }
-    std::u16string key(const std::u16string &name) const
-    {
-        return m_ignoreCase ? platform::caseFolded(name) : name;
-    }
+    std::u16string_view oldKey(int i) const { return m_foldedOld.empty() ? m_old[at(i)] : m_foldedOld[at(i)]; }
+    std::u16string_view newKey(int i) const { return m_foldedNew.empty() ? m_new[at(i)] : m_foldedNew[at(i)]; }
 
     void mark(int i, RowBlock block)
     {
@@ -86,22 +92,28 @@ private:
         m_newlyMarked.push_back(i);
     }
 
+    // Every proposed row is chained to the others proposing the same name.
     void markFaultyNames()
     {
+        m_arriving.reserve(m_old.size());
         for (int i = 0; i < count(); ++i) {
             if (!m_moves[at(i)])
                 continue;
-            m_arriving[key(m_new[at(i)])].push_back(i);
+            auto [first, added] = m_arriving.emplace(newKey(i), i);
+            if (!added) {
+                m_nextArriving[at(i)] = first->second;
+                first->second = i;
+            }
             mark(i, nameFault(m_old[at(i)], m_new[at(i)]));
         }
     }
 
     void markSharedNames()
     {
-        for (const auto &[name, rows] : m_arriving) {
-            if (rows.size() < 2)
+        for (const auto &[name, first] : m_arriving) {
+            if (m_nextArriving[at(first)] == None)
                 continue;
-            for (const int i : rows)
+            for (int i = first; i != None; i = m_nextArriving[at(i)])
                 mark(i, RowBlock::NameShared);
         }
     }
@@ -110,13 +122,14 @@ private:
     // it; a listed file that stays holds its name even where the disk is not asked.
     void markHeldNames(const NameTakenFn &isTaken)
     {
-        std::unordered_map<std::u16string, int> listed;
+        std::unordered_map<std::u16string_view, int> listed;
+        listed.reserve(m_old.size());
         for (int i = 0; i < count(); ++i)
-            listed.emplace(key(m_old[at(i)]), i);
+            listed.emplace(oldKey(i), i);
         for (int i = 0; i < count(); ++i) {
             if (!moving(i))
                 continue;
-            const auto holder = listed.find(key(m_new[at(i)]));
+            const auto holder = listed.find(newKey(i));
             const bool held = holder == listed.end() ? isTaken(m_new[at(i)])
                                                      : holder->second != i && !moving(holder->second);
             if (held)
@@ -127,9 +140,10 @@ private:
     const std::vector<std::u16string> &m_old;
     const std::vector<std::u16string> &m_new;
     const std::vector<bool> &m_moves;
-    bool m_ignoreCase;
+    std::vector<std::u16string> m_foldedOld, m_foldedNew;
     std::vector<RowBlock> m_blocks;
-    std::unordered_map<std::u16string, std::vector<int>> m_arriving;  // folded new name -> rows
+    std::unordered_map<std::u16string_view, int> m_arriving;  // new name -> last row proposing it
+    std::vector<int> m_nextArriving;                          // the row before it with that name
     std::deque<int> m_newlyMarked;
 };
 
@@ -145,7 +159,10 @@ RowBlock nameFault(std::u16string_view oldName, std::u16string_view newName)
         return RowBlock::CharacterRefused;
     if (newName.front() == u'.' && !oldName.starts_with(u'.'))
         return RowBlock::OnlyExtension;
-    if (!platform::nameFitsFileSystem(std::u16string(newName)))
+    // No UTF-16 unit takes more than three bytes in a name, so short names are not
+    // converted to be measured.
+    constexpr std::size_t SurelyFitting = 255 / 3;
+    if (newName.size() > SurelyFitting && !platform::nameFitsFileSystem(std::u16string(newName)))
         return RowBlock::NameTooLong;
     return RowBlock::None;
 }

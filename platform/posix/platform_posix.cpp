@@ -194,6 +194,20 @@ std::optional<std::vector<std::u16string>> filesOfFolder(const std::u16string &f
     return files;
 }
 
+std::optional<std::vector<std::u16string>> readFolderNames(const std::u16string &folder)
+{
+    const auto folderBytes = codepage::nameToBytes(folder);
+    if (!folderBytes || folderBytes->empty())
+        return std::nullopt;
+    FolderReader reader(*folderBytes);
+    if (!reader.opened())
+        return std::nullopt;
+    std::vector<std::u16string> names;
+    while (const auto name = reader.next())
+        names.push_back(codepage::nameFromBytes(*name));
+    return names;
+}
+
 bool isFolder(const std::u16string &path)
 {
     const auto bytes = codepage::nameToBytes(path);

@@ -155,6 +155,28 @@ std::optional<std::vector<std::u16string>> filesOfFolder(const std::u16string &f
     return files;
 }
 
+std::optional<std::vector<std::u16string>> readFolderNames(const std::u16string &folder)
+{
+    if (folder.empty())
+        return std::nullopt;
+    const std::u16string prefix = folder.back() == u'\\' || folder.back() == u'/' ? folder : folder + u'\\';
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(win32::fileSystemPath(prefix + u'*').c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::vector<std::u16string> names;
+    do {
+        const std::u16string name = win32::fromWide(found.cFileName);
+        if (name == u"." || name == u"..")
+            continue;
+        names.push_back(name);
+        if (found.cAlternateFileName[0] != L'\0')
+            names.push_back(win32::fromWide(found.cAlternateFileName));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
 bool isFolder(const std::u16string &path)
 {
     const DWORD attributes = GetFileAttributesW(win32::fileSystemPath(path).c_str());

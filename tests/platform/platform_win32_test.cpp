@@ -112,6 +112,11 @@ TEST(Folder, ItsFilesAreTheFilesInItHiddenOnesIncluded)
     EXPECT_FALSE(platform::filesOfFolder(dir + u"\\missing").has_value());
     EXPECT_TRUE(platform::isFolder(dir + u"\\sub"));
     EXPECT_FALSE(platform::isFolder(dir + u"\\a.txt"));
+    auto names = platform::readFolderNames(dir);
+    ASSERT_TRUE(names.has_value());
+    for (const std::u16string name : {u"a.txt", u"hidden.txt", u"sub"})
+        EXPECT_NE(std::find(names->begin(), names->end(), name), names->end()) << std::string(name.begin(), name.end());
+    EXPECT_FALSE(platform::readFolderNames(dir + u"\\missing").has_value());
 }
 
 TEST(Program, FolderAndNameAreThoseOfTheRunningExecutable)

@@ -135,6 +135,12 @@ TEST_F(CurrentFolder, AFoldersFilesAreItsRegularFilesHiddenOnesIncluded)
     EXPECT_FALSE(platform::filesOfFolder(dir + u"/a.txt").has_value());
     EXPECT_TRUE(platform::isFolder(dir + u"/sub"));
     EXPECT_FALSE(platform::isFolder(dir + u"/a.txt"));
+    // Every entry by name, for the proposal's look at which names are taken.
+    auto names = platform::readFolderNames(dir);
+    ASSERT_TRUE(names.has_value());
+    std::sort(names->begin(), names->end());
+    EXPECT_EQ(*names, (Words{u".hidden", u"a.txt", u"bad\xDCFF", u"link.txt", u"sub"}));
+    EXPECT_FALSE(platform::readFolderNames(dir + u"/missing").has_value());
 }
 
 // --- program and arguments -------------------------------------------------------------

@@ -82,7 +82,7 @@ struct DiskList : Recorder {
     DiskList()
     {
         core.setPathSplitter(Module1::mySplitPath);
-        core.setNameTakenFunction(platform::nameIsTaken);
+        core.setNameTakenFunction(nullptr);
         core.setJournalFolder(stateFolderText());
         std::filesystem::create_directory(folder);
     }
