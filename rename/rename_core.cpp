@@ -3,6 +3,7 @@
 #include "platform/codepage.h"
 #include "platform/file_names.h"
 #include "rename/name_rules.h"
+#include "rename/run_messages.h"
 #include "shell/module1.h"
 
 #include <algorithm>
@@ -270,7 +271,8 @@ platform::RenameError FormRenameCore::renameOnDisk(const std::u16string &from, c
     };
     const platform::RenameError error = m_platformRename(from, to, &temporary, &watch);
     if (error == platform::RenameError::LeftUnderTemporaryName)
-        m_message(Messages::LeftUnderTemporaryName + platform::codepage::readableName(temporary));
+        m_message(Messages::LeftUnderTemporaryName + platform::codepage::readableName(temporary)
+                  + RunMessages::strandedCause());
     return error;
 }
 

@@ -32,7 +32,7 @@ bool FormRenameCore::startRun(RenameState required)
 bool FormRenameCore::makeListFolderCurrent()
 {
     if (!platform::setCurrentDrive(RenDrive)) {
-        m_message(Messages::CannotChangeDrive);
+        m_message(Messages::CannotChangeDrive + RunMessages::driveCause(RenDrive, RenState == RenameState::CanRename));
         return false;
     }
     if (!platform::setCurrentFolder(RenFolder)) {

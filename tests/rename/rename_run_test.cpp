@@ -145,9 +145,25 @@ TEST(RenameRun, ADriveThatCannotBeMadeCurrentRefusesTheList)
     r.core.MakeRenameList({u"1:\\nowhere\\a.txt"}, {}, {}, {});
     r.interceptCall(0, {});
     r.core.runRename();
-    EXPECT_EQ(r.messages, (Names{Messages::CannotChangeDrive}));
+    EXPECT_EQ(r.messages, (Names{Messages::CannotChangeDrive + std::u16string(u"\nドライブ「1:」に移動できません。何も変更していません。"
+                                                                            u"ファイルをもう一度ドロップして下さい")}));
     EXPECT_EQ(r.core.RenState, RenameState::NoFiles);
     EXPECT_EQ(r.renameCalls, 0);
+}
+
+// A file the platform could neither rename nor put back is named at once, with why.
+TEST(RenameRun, AFileLeftUnderATemporaryNameIsNamedAtOnce)
+{
+    FiveFileRun run;
+    run.core.setPlatformRename([](const std::u16string &, const std::u16string &, std::u16string *temporary,
+                                  const platform::RenameWatch *) {
+        *temporary = u"a-.txt.sorvena-rename-1";
+        return platform::RenameError::LeftUnderTemporaryName;
+    });
+    run.core.runRename();
+    ASSERT_FALSE(run.messages.empty());
+    EXPECT_EQ(run.messages.front(), u"File Left As a-.txt.sorvena-rename-1\n"
+                                    u"名前を変えることも元に戻すこともできず、ファイルは今この一時的な名前になっています");
 }
 
 // The k-th rename of a run of five fails, in one of these ways.
