@@ -468,11 +468,14 @@ void FormRenameCore::markBlockedRows()
         return;
     }
     // The folder is read once rather than asked name by name; a folder that cannot be
-    // listed is asked name by name.
+    // listed is asked name by name. One that cannot be reached at all holds no name a
+    // marker could point to: the run says what is wrong with the folder itself.
     const std::optional<std::vector<std::u16string>> names = platform::readFolderNames(folder);
     if (!names) {
-        RenBlock = blockedRows({RenOldName, RenNewName, proposed}, ignoreCase,
-                               [&folder](const std::u16string &name) { return platform::nameIsTaken(folder + name); });
+        const bool reachable = platform::isFolder(folder);
+        RenBlock = blockedRows({RenOldName, RenNewName, proposed}, ignoreCase, [&](const std::u16string &name) {
+            return reachable && platform::nameIsTaken(folder + name);
+        });
         return;
     }
     std::vector<std::u16string> folded;
