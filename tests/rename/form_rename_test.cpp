@@ -366,6 +366,11 @@ private slots:
         QCOMPARE(w.seams.messages.size(), 1);
         QVERIFY(w.seams.messages.front().startsWith(QStringLiteral("Illegal Dropped Files\n")));
         QVERIFY(w.seams.messages.front().endsWith(QStringLiteral("\nhttps://example.org/a.png")));
+        // A folder dropped as such is a row of its own, not its files.
+        std::filesystem::create_directory(w.temp.path() / "album");
+        w.create(names({"album/inside.jpg"}));
+        w.drop(names({"album", "a.txt"}));
+        QCOMPARE(w.column(0), names({"a.txt", "album"}));
     }
 
     // A method button redraws the proposal at once, writing the sequence method's boxes
