@@ -2,10 +2,11 @@
 // bare work underneath it measured in the same run: the engine's own calls for method 0,
 // the platform's renames for the run and its undo.
 //
-//   rename_bench [files-for-the-run]      (default 10000)
+//   rename_bench [files-for-the-run [journal]]      (default 10000; "journal": that part alone)
 #include "engine/engine.h"
 #include "platform/platform.h"
 #include "rename/rename_core.h"
+#include "rename/run_journal.h"
 
 #include <algorithm>
 #include <chrono>
@@ -185,6 +186,9 @@ RunTimes timeRunAndUndo(int files, Choose choose)
     }
     NoEngine none;
     renamer::FormRenameCore core(none, ignoreMessage);
+    // The run's journal goes where the files are, never to the user's state folder.
+    TempFolder state;
+    core.setJournalFolder(state.folderText());
     choose(core);
     core.MakeRenameList(paths, core.RenHead, core.RenNumText, core.RenSeqExt);
     RunTimes times;
@@ -243,14 +247,65 @@ void benchRun(int files)
                 (independent.run + independent.undo) / bare);
 }
 
+// What the journal adds to a run and its undo: the same operations the runs make on it
+// (the plan with a stamp of every file, flushed with its folder; a mark per step; the
+// flushes at the end of the run and at the start of the undo), on the plan of the
+// independent renames, over the same files. Medians of five, each next to a run and
+// undo of the same files with the journal, measured in the same round.
+void benchJournal(int files)
+{
+    constexpr int Rounds = 5;
+    std::vector<double> journal, whole;
+    for (int round = 0; round < Rounds; ++round) {
+        TempFolder folder;
+        TempFolder state;
+        std::vector<std::u16string> olds, news;
+        for (int i = 1; i <= files; ++i) {
+            std::ofstream(folder.path / fs::path(paddedName(i))) << i;
+            olds.push_back(paddedName(i));
+            news.push_back(paddedName(i) + u"-");
+        }
+        const renamer::RenamePlan plan = renamer::planRenames(
+            olds, news, std::vector<bool>(olds.size(), true), false, [](const std::u16string &) { return false; });
+        auto start = Clock::now();
+        auto kept = renamer::RunJournal::begin(state.folderText(), folder.folderText(), plan, true);
+        for (std::size_t s = 0; s < plan.steps.size(); ++s)
+            kept->stepDone(s);
+        kept->finish();
+        kept->reopen();
+        for (std::size_t s = plan.steps.size(); s-- > 0;)
+            kept->stepUndone(s);
+        kept->discard();
+        journal.push_back(millisecondsSince(start));
+        const RunTimes times = timeRunAndUndo(files, [](renamer::FormRenameCore &core) {
+            core.RenMethod = renamer::Method::AddAtEnd;
+            core.RenAffix = u"-";
+        });
+        whole.push_back(times.run + times.undo);
+    }
+    std::sort(journal.begin(), journal.end());
+    std::sort(whole.begin(), whole.end());
+    const double kept = journal[Rounds / 2];
+    const double all = whole[Rounds / 2];
+    std::printf("\njournal of %d renames, run and undo: %.0f ms of %.0f ms (medians of %d); "
+                "cost over the run without it %.1f %% (aim: at most 15 %%)\n",
+                files, kept, all, Rounds, 100.0 * kept / (all - kept));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     platform::initArguments(argc, argv);
     const int runFiles = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
+    // "rename_bench N journal" measures the journal alone.
+    if (argc > 2 && std::string(argv[2]) == "journal") {
+        benchJournal(runFiles);
+        return 0;
+    }
     benchRules();
     benchEngine();
     benchRun(runFiles);
+    benchJournal(runFiles);
     return 0;
 }

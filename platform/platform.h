@@ -72,8 +72,11 @@ enum class RenameError {
 // What a rename tells its caller on the way, where a file system without a no-replace
 // rename makes it hold the new name with an empty file of its own first.
 struct RenameWatch {
-    // The empty reservation now holds the new name; the stamp tells it from any other file.
-    std::function<void(const FileStamp &reservation)> reserved;
+    // An empty reservation now holds a name (the new one, or a temporary one); the stamp
+    // tells it from any other file.
+    std::function<void(const std::u16string &name, const FileStamp &reservation)> reserved;
+    // A change of letter case is about to move the file to this temporary name first.
+    std::function<void(const std::u16string &temporary)> detour;
     // The reservation was found unchanged; the rename over it comes next.
     std::function<void()> checked;
 };

@@ -17,9 +17,9 @@ namespace platform {
 std::u16string stateFolder();
 
 // Enough of a file to tell, later, whether a name still holds the same file with the
-// same content: its size, its modification time and a hash of its first 64 KiB, and,
-// where the file system keeps them fixed, its volume and file number. A folder has its
-// time alone.
+// same content: its size and modification time, and either its volume and file number,
+// where the file system keeps them fixed, or else a hash of its first 64 KiB. A folder
+// has its time (and number) alone.
 struct FileStamp {
     std::uint64_t size = 0;
     std::int64_t modified = 0;

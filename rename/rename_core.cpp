@@ -265,9 +265,13 @@ platform::RenameError FormRenameCore::renameOnDisk(const std::u16string &from, c
 {
     std::u16string temporary;
     platform::RenameWatch watch;
-    watch.reserved = [this](const platform::FileStamp &reservation) {
+    watch.reserved = [this](const std::u16string &name, const platform::FileStamp &reservation) {
         if (m_journal)
-            m_journal->reserved(m_currentStep, reservation);
+            m_journal->reserved(m_currentStep, name, reservation);
+    };
+    watch.detour = [this](const std::u16string &temporary) {
+        if (m_journal)
+            m_journal->detour(m_currentStep, temporary);
     };
     const platform::RenameError error = m_platformRename(from, to, &temporary, &watch);
     if (error == platform::RenameError::LeftUnderTemporaryName)

@@ -1,5 +1,7 @@
 #include "rename/run_journal.h"
 
+#include "platform/platform.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -166,6 +168,12 @@ std::u16string newJournalName()
     return std::u16string(JournalPrefix) + std::u16string(digits.begin(), digits.end()) + std::u16string(JournalSuffix);
 }
 
+std::u16string nameWithoutFolder(const std::u16string &path)
+{
+    const std::size_t separator = path.find_last_of(u"/\\");
+    return separator == std::u16string::npos ? path : path.substr(separator + 1);
+}
+
 std::u16string folderOfPath(const std::u16string &path)
 {
     const std::size_t separator = path.find_last_of(u"/\\");
@@ -233,11 +241,18 @@ std::optional<JournalRecord> parseJournal(std::string_view text)
             const auto step = numberOf<std::size_t>(words[1]);
             if (step && *step < record.steps.size())
                 marks.emplace_back(*step, what == "done");
-        } else if (what == "reserved" && words.size() == 7) {
+        } else if (what == "reserved" && words.size() == 8) {
             const auto step = numberOf<std::size_t>(words[1]);
-            const auto stamp = stampOf(words, 2);
-            if (step && stamp && *step < record.steps.size())
-                record.reservations.emplace_back(*step, *stamp);
+            const std::vector<std::string_view> stampWords(words.begin(), words.begin() + 7);
+            const auto stamp = stampOf(stampWords, 2);
+            const auto name = decoded(words[7]);
+            if (step && stamp && name && *step < record.steps.size())
+                record.reservations.push_back({*step, *name, *stamp});
+        } else if (what == "detour" && words.size() == 3) {
+            const auto step = numberOf<std::size_t>(words[1]);
+            const auto name = decoded(words[2]);
+            if (step && name && *step < record.steps.size())
+                record.detours.emplace_back(*step, *name);
         } else if (what == "temporary" && words.size() == 2) {
             temporary = decoded(words[1]);
         } else if (what == "finished") {
@@ -299,11 +314,25 @@ std::unique_ptr<RunJournal> RunJournal::begin(const std::u16string &stateFolder,
     return std::unique_ptr<RunJournal>(new RunJournal(std::move(file)));
 }
 
+RunJournal::~RunJournal()
+{
+    flushMarks();
+}
+
 void RunJournal::mark(std::string_view word, std::size_t step)
 {
-    std::string line(word);
-    line += ' ' + std::to_string(step) + '\n';
-    m_file->append(line);
+    constexpr std::size_t MarkBatchBytes = 4096;
+    m_pending += word;
+    m_pending += ' ' + std::to_string(step) + '\n';
+    if (m_pending.size() >= MarkBatchBytes)
+        flushMarks();
+}
+
+bool RunJournal::flushMarks()
+{
+    const bool written = m_pending.empty() || m_file->append(m_pending);
+    m_pending.clear();
+    return written;
 }
 
 void RunJournal::stepDone(std::size_t step)
@@ -316,19 +345,30 @@ void RunJournal::stepUndone(std::size_t step)
     mark("undone", step);
 }
 
-void RunJournal::reserved(std::size_t step, const platform::FileStamp &stamp)
+// Written at once: recovery removes a reservation only when the journal says it made it.
+void RunJournal::reserved(std::size_t step, const std::u16string &name, const platform::FileStamp &stamp)
 {
-    m_file->append("reserved " + std::to_string(step) + ' ' + stampText(stamp) + '\n');
+    m_pending += "reserved " + std::to_string(step) + ' ' + stampText(stamp) + ' ' + encoded(nameWithoutFolder(name)) + '\n';
+    flushMarks();
+}
+
+// Written before the file moves: a crash in between leaves it under a name the plan lacks.
+void RunJournal::detour(std::size_t step, const std::u16string &temporary)
+{
+    m_pending += "detour " + std::to_string(step) + ' ' + encoded(nameWithoutFolder(temporary)) + '\n';
+    flushMarks();
 }
 
 void RunJournal::useTemporary(const std::u16string &temporary)
 {
-    m_file->append("temporary " + encoded(temporary) + '\n');
+    m_pending += "temporary " + encoded(temporary) + '\n';
+    flushMarks();
 }
 
 bool RunJournal::finish()
 {
-    if (!m_file->append("finished\n") || !m_file->sync())
+    m_pending += "finished\n";
+    if (!flushMarks() || !m_file->sync())
         return false;
     removeOlderFinished(folderOfPath(m_file->path()), m_file->path());
     return true;
@@ -336,11 +376,13 @@ bool RunJournal::finish()
 
 bool RunJournal::reopen()
 {
-    return m_file->append("reopened\n") && m_file->sync();
+    m_pending += "reopened\n";
+    return flushMarks() && m_file->sync();
 }
 
 void RunJournal::discard()
 {
+    m_pending.clear();
     platform::removeFile(m_file->path());
 }
 
@@ -379,17 +421,41 @@ FoundJournals findJournals(const std::u16string &stateFolder)
     return found;
 }
 
+namespace {
+
+// Whether two of an entry's names differ only in letter case: a folder that ignores case
+// finds the file under either, and only the spelling on disk tells where it is.
+bool namesDifferOnlyInCase(const JournalRecord &record, const std::vector<std::size_t> &steps)
+{
+    std::vector<std::u16string> folded;
+    for (int p = 0; p <= static_cast<int>(steps.size()); ++p)
+        folded.push_back(platform::caseFolded(nameAt(record, steps, p)));
+    std::sort(folded.begin(), folded.end());
+    return std::adjacent_find(folded.begin(), folded.end()) != folded.end();
+}
+
+} // namespace
+
 std::map<int, std::optional<int>> positionsOnDisk(const JournalRecord &record)
 {
     std::map<int, std::optional<int>> positions;
+    std::optional<std::vector<std::u16string>> spelled;  // the folder's entries, read once when needed
     for (const auto &[entry, steps] : stepsByEntry(record)) {
         const auto stamp = record.stamps.find(entry);
         std::optional<int> &position = positions[entry];
         if (stamp == record.stamps.end() || !stamp->second)
             continue;
+        const bool bySpelling = namesDifferOnlyInCase(record, steps);
+        if (bySpelling && !spelled) {
+            spelled = platform::namesInFolder(record.folder);
+            std::sort(spelled->begin(), spelled->end());
+        }
         std::vector<int> matching;
         for (int p = static_cast<int>(steps.size()); p >= 0; --p) {
-            if (holds(record.folder + nameAt(record, steps, p), *stamp->second))
+            const std::u16string name = nameAt(record, steps, p);
+            if (bySpelling && !std::binary_search(spelled->begin(), spelled->end(), name))
+                continue;
+            if (holds(record.folder + name, *stamp->second))
                 matching.push_back(p);
         }
         if (matching.empty())
@@ -421,11 +487,19 @@ RecoveryOutcome recoverJournal(FoundJournal &journal, RecoveryWay way, const Jou
     // Until it ends, a put-back of a finished run is as unfinished as the run once was.
     if (record.finished && journal.file->append("reopened\n"))
         journal.file->sync();
-    // A reservation is removed only while it is still the empty file the fallback made.
-    for (const auto &[step, stamp] : record.reservations) {
-        const std::u16string path = record.folder + record.steps[step].to;
-        if (holds(path, stamp))
+    // A reservation is removed only while it is still the empty entry the fallback made.
+    for (const JournalRecord::Reservation &reservation : record.reservations) {
+        const std::u16string path = record.folder + reservation.name;
+        if (holds(path, reservation.stamp))
             platform::removeFile(path);
+    }
+    // A file caught under the temporary name of a change of letter case goes back to the
+    // name its step took it from, where the plan knows it.
+    for (const auto &[step, temporary] : record.detours) {
+        const auto stamp = record.stamps.find(record.steps[step].entry);
+        const std::u16string path = record.folder + temporary;
+        if (stamp != record.stamps.end() && stamp->second && holds(path, *stamp->second))
+            rename(path, record.folder + record.steps[step].from);
     }
     const auto byEntry = stepsByEntry(record);
     std::map<int, std::optional<int>> positions = positionsOnDisk(record);

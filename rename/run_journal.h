@@ -28,7 +28,15 @@ struct JournalRecord {
     std::vector<RenameStep> steps;
     std::map<int, std::optional<platform::FileStamp>> stamps;  // by entry; nothing: not stamped
     std::map<int, int> hints;  // by entry: how many of its steps the last mark says are done
-    std::vector<std::pair<std::size_t, platform::FileStamp>> reservations;  // by step
+    // Empty entries the rename fallback made to hold names: the step, the name, the stamp.
+    struct Reservation {
+        std::size_t step;
+        std::u16string name;
+        platform::FileStamp stamp;
+    };
+    std::vector<Reservation> reservations;
+    // Temporary names a change of letter case moves a step's file to on the way.
+    std::vector<std::pair<std::size_t, std::u16string>> detours;
     bool ready = false;     // the plan was written whole; without it nothing was touched
     bool finished = false;  // the run completed; kept so that it can be undone later
     bool undoing = false;   // an undo of the completed run began and did not end
@@ -45,8 +53,10 @@ public:
 
     void stepDone(std::size_t step);
     void stepUndone(std::size_t step);
-    // The rename fallback holds a step's new name with an empty file of its own.
-    void reserved(std::size_t step, const platform::FileStamp &stamp);
+    // The rename fallback holds a name with an empty file of its own for a step.
+    void reserved(std::size_t step, const std::u16string &name, const platform::FileStamp &stamp);
+    // A change of letter case is about to move the step's file to a temporary name.
+    void detour(std::size_t step, const std::u16string &temporary);
     // The undo parks the file of an exchange under another free name than the run did.
     void useTemporary(const std::u16string &temporary);
 
@@ -60,11 +70,19 @@ public:
 
     const std::u16string &path() const;
 
+    ~RunJournal();
+    RunJournal(const RunJournal &) = delete;
+    RunJournal &operator=(const RunJournal &) = delete;
+
 private:
     explicit RunJournal(std::unique_ptr<platform::LockedFile> file);
     void mark(std::string_view word, std::size_t step);
+    bool flushMarks();
 
     std::unique_ptr<platform::LockedFile> m_file;
+    // Marks of steps not yet written: they may lag, so they go out a few thousand bytes at
+    // a time rather than in a call of their own per step.
+    std::string m_pending;
 };
 
 // A journal found in the state folder that no living run holds, now held by the caller.

@@ -107,6 +107,8 @@ RenameError renameThroughTemporary(const std::string &from, const std::string &t
 {
     for (int attempt = 0; attempt < TemporaryNameAttempts; ++attempt) {
         const std::string temporary = temporaryNameBeside(to, attempt);
+        if (system.beforeDetour)
+            system.beforeDetour(temporary);
         const RenameError parked = system.renameNoReplace(from, temporary);
         if (parked == RenameError::TargetExists)
             continue;
@@ -285,7 +287,7 @@ RenameError renameByReservation(const std::string &from, const std::string &to, 
     if (!reservation)
         return renameErrorFromErrno(errno);
     if (watch && watch->reserved)
-        watch->reserved(reservation->stamp);
+        watch->reserved(codepage::nameFromBytes(to), reservation->stamp);
     if (!reservation->isUnchanged()) {
         // Someone else has the name now; their file is left alone, ours is gone with it.
         return RenameError::TargetExists;
@@ -320,7 +322,11 @@ bool isSameFileUnderOtherSpelling(const std::string &from, const std::string &to
 RenameSystem realRenameSystem(const RenameWatch *watch)
 {
     return {[watch](const std::string &from, const std::string &to) { return renameNoReplaceOrLink(from, to, watch); },
-            isSameFileUnderOtherSpelling};
+            isSameFileUnderOtherSpelling,
+            [watch](const std::string &temporary) {
+                if (watch && watch->detour)
+                    watch->detour(codepage::nameFromBytes(temporary));
+            }};
 }
 
 RenameError renameNoReplaceWith(const std::string &from, const std::string &to,

@@ -50,6 +50,8 @@ bool isSameFileUnderOtherSpelling(const std::string &from, const std::string &to
 struct RenameSystem {
     std::function<RenameError(const std::string &from, const std::string &to)> renameNoReplace;
     std::function<bool(const std::string &from, const std::string &to)> isSameFileUnderOtherSpelling;
+    // Told the temporary name before a change of letter case moves the file there.
+    std::function<void(const std::string &temporary)> beforeDetour = {};
 };
 
 RenameSystem realRenameSystem(const RenameWatch *watch = nullptr);

@@ -2,6 +2,7 @@
 #include "platform/state_files.h"
 
 #include "platform/codepage.h"
+#include "platform/content_hash.h"
 
 #include <array>
 #include <cerrno>
@@ -17,17 +18,6 @@ namespace platform {
 namespace {
 
 constexpr std::size_t HeadBytes = 64 * 1024;
-
-// FNV-1a: quick, and plenty to tell a changed file from an unchanged one.
-std::uint64_t hashOf(const unsigned char *bytes, std::size_t size)
-{
-    std::uint64_t hash = 14695981039346656037ull;
-    for (std::size_t i = 0; i < size; ++i) {
-        hash ^= bytes[i];
-        hash *= 1099511628211ull;
-    }
-    return hash;
-}
 
 bool makeFolders(const std::string &path)
 {
@@ -98,6 +88,11 @@ std::optional<FileStamp> fileStamp(const std::u16string &path, bool withFileNumb
     if (!S_ISREG(info.st_mode))
         return stamp;
     stamp.size = static_cast<std::uint64_t>(info.st_size);
+    // A file number that stays with the file names it; with size and time it tells the
+    // file and its version apart, and the content need not be read. Only where numbers
+    // come and go does the content have to speak for the file.
+    if (withFileNumber)
+        return stamp;
     const int fd = retryingOpen(bytes->c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return std::nullopt;
@@ -111,7 +106,7 @@ std::optional<FileStamp> fileStamp(const std::u16string &path, bool withFileNumb
             break;
     }
     ::close(fd);
-    stamp.headHash = hashOf(head.data(), filled);
+    stamp.headHash = contentHash(head.data(), filled);
     return stamp;
 }
 

@@ -254,12 +254,15 @@ bool sameIgnoringCase(const std::u16string &a, const std::u16string &b)
 // place; some file systems report success and keep the old spelling (Wine over a
 // case-sensitive one does). The spelling is checked, and where it stayed the file goes
 // through a temporary name beside it, put back if the second step fails.
-RenameError renameCaseOnly(const std::u16string &from, const std::u16string &to, std::u16string *temporaryName)
+RenameError renameCaseOnly(const std::u16string &from, const std::u16string &to, std::u16string *temporaryName,
+                           const RenameWatch *watch)
 {
     const RenameError direct = moveNoReplace(from, to);
     if (direct != RenameError::None || spelledName(to) == nameOf(to))
         return direct;
     const std::u16string temporary = to + u".sorvena-rename-" + win32::fromWide(std::to_wstring(GetCurrentProcessId()));
+    if (watch && watch->detour)
+        watch->detour(temporary);
     const RenameError parked = moveNoReplace(from, temporary);
     if (parked != RenameError::None)
         return parked;
@@ -277,17 +280,17 @@ RenameError renameCaseOnly(const std::u16string &from, const std::u16string &to,
 } // namespace
 
 // MoveFileExW never replaces without being asked to, on every file system Windows
-// mounts, so the reservation that POSIX needs on some of them has no place here and the
-// watch hears nothing.
+// mounts, so the reservation that POSIX needs on some of them has no place here; the
+// watch hears only of the detour of a change of letter case.
 RenameError renameNoReplace(const std::u16string &from, const std::u16string &to, std::u16string *temporaryName,
-                            const RenameWatch *)
+                            const RenameWatch *watch)
 {
     if (from == to)
         return RenameError::TargetExists;
     if (from.empty() || to.empty())
         return RenameError::InvalidName;
     if (sameIgnoringCase(from, to))
-        return renameCaseOnly(from, to, temporaryName);
+        return renameCaseOnly(from, to, temporaryName, watch);
     return moveNoReplace(from, to);
 }
 

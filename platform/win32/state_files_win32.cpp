@@ -1,6 +1,7 @@
 // The state folder and the locked journal files on Windows.
 #include "platform/state_files.h"
 
+#include "platform/content_hash.h"
 #include "platform/win32/wide_text.h"
 
 #include <windows.h>
@@ -13,16 +14,6 @@ namespace {
 
 constexpr DWORD HeadBytes = 64 * 1024;
 constexpr DWORD ShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-
-std::uint64_t hashOf(const unsigned char *bytes, std::size_t size)
-{
-    std::uint64_t hash = 14695981039346656037ull;
-    for (std::size_t i = 0; i < size; ++i) {
-        hash ^= bytes[i];
-        hash *= 1099511628211ull;
-    }
-    return hash;
-}
 
 HANDLE handleOf(std::intptr_t handle)
 {
@@ -79,6 +70,9 @@ std::optional<FileStamp> fileStamp(const std::u16string &path, bool withFileNumb
         }
         if (!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
             stamp->size = joined(info.nFileSizeHigh, info.nFileSizeLow);
+        }
+        // As on POSIX: a lasting file number names the file, and its content is not read.
+        if (!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !withFileNumber) {
             std::array<unsigned char, HeadBytes> head;
             DWORD filled = 0;
             while (filled < HeadBytes) {
@@ -87,7 +81,7 @@ std::optional<FileStamp> fileStamp(const std::u16string &path, bool withFileNumb
                     break;
                 filled += got;
             }
-            stamp->headHash = hashOf(head.data(), filled);
+            stamp->headHash = contentHash(head.data(), filled);
         }
     }
     CloseHandle(file);

@@ -206,8 +206,9 @@ TEST_F(RenameOnDisk, ReservationFallbackLeavesARacersFileAlone)
         create({{"photo.dat", "mine"}, {"theirs.tmp", "theirs"}});
         std::vector<std::string> events;
         platform::RenameWatch watch;
-        watch.reserved = [&](const platform::FileStamp &stamp) {
+        watch.reserved = [&](const std::u16string &name, const platform::FileStamp &stamp) {
             events.push_back("reserved");
+            EXPECT_EQ(name, nameOf("photo.png"));
             EXPECT_EQ(stamp.size, 0u);
             EXPECT_EQ(readFile(path("photo.png")), "");
             if (racer.racerReplaces) {
@@ -253,7 +254,7 @@ TEST(RenameOnExfat, NeverReplacesChangesCaseAndIsToldApart)
     // A racer that takes the reserved name keeps its file here too.
     ASSERT_TRUE(writeFile(folder + "theirs.tmp", "theirs"));
     platform::RenameWatch watch;
-    watch.reserved = [&](const platform::FileStamp &) {
+    watch.reserved = [&](const std::u16string &, const platform::FileStamp &) {
         ASSERT_EQ(::rename((folder + "theirs.tmp").c_str(), (folder + "new.md").c_str()), 0);
     };
     EXPECT_EQ(platform::renameNoReplace(folderName + u"note.md", folderName + u"new.md", nullptr, &watch),

@@ -136,6 +136,23 @@ TEST(RenameRun, AFolderThatIsGoneChangesNothingAndRefusesTheListBeforeARun)
     }
 }
 
+// A dropped list whose two entries a lone CR joined into one path names a folder that
+// does not exist: nothing can have changed, so the list is refused, not the program ended.
+TEST(RenameRun, AListJoinedAtALoneCarriageReturnIsRefused)
+{
+    DiskList d;
+    d.core.RenMethod = Method::UpperCase;
+    d.create({u"a.txt", u"b.txt"});
+    const FolderContents before = d.contents();
+    d.core.MakeRenameList({d.pathText(u"a.txt") + u"\r" + d.pathText(u"b.txt")}, {}, {}, {});
+    ASSERT_EQ(d.core.RenState, RenameState::CanRename);
+    d.core.runRename();
+    EXPECT_EQ(headlines(d.messages), (Names{Messages::CannotChangeFolder}));
+    EXPECT_EQ(d.core.RenState, RenameState::NoFiles);
+    EXPECT_NE(renamer::lookOf(d.core.RenState).guidance, u"You must quit NOW!!");
+    EXPECT_EQ(d.contents(), before);
+}
+
 TEST(RenameRun, ADriveThatCannotBeMadeCurrentRefusesTheList)
 {
     DiskList r;

@@ -197,7 +197,8 @@ TEST(Recovery, RemovesAReservationOnlyWhileItIsTheEmptyFileMade)
             const auto stamp = platform::fileStamp(d.pathText(reserved), false);
             ASSERT_TRUE(stamp);
             file->append("reserved 0 " + std::to_string(stamp->size) + ' ' + std::to_string(stamp->modified) + ' '
-                         + std::to_string(stamp->headHash) + " 0 0\n");
+                         + std::to_string(stamp->headHash) + " 0 0 \"" + std::string(reserved.begin(), reserved.end())
+                         + "\"\n");
         }
         if (replaced)
             testsupport::writeFile(d.pathOf(reserved), "another program's");
