@@ -219,29 +219,6 @@ TEST_F(RenameFolder, APathNoWindowsNameCanHoldIsRefusedByEveryService)
     EXPECT_EQ(listing(folder.path()), (std::vector<std::u16string>{u"a1.txt", u"victim"}));
 }
 
-// --- the program's data files --------------------------------------------------------------
-
-// Only a file on a disk is read: the null device (a name in every folder) and a folder are
-// refused without a read, and so is a file over the limit.
-TEST(DataFiles, OnlyFilesOnADiskAreReadAndNoneOverTheLimit)
-{
-    TempFolder folder;
-    folder.write("ten", "0123456789");
-    fs::create_directory(folder.path() / "folder");
-    const struct {
-        std::u16string path;
-        std::size_t limit;
-        platform::ReadRefusal refusal;
-    } cases[] = {
-        {folder.pathText(u"NUL"), 100, platform::ReadRefusal::NotRegularFile},
-        {folder.pathText(u"folder"), 100, platform::ReadRefusal::NotRegularFile},
-        {folder.pathText(u"ten"), 9, platform::ReadRefusal::TooLarge},
-        {folder.pathText(u"ten"), 10, platform::ReadRefusal::None},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(platform::readRegularFile(c.path, c.limit).refusal, c.refusal) << fs::path(c.path).string();
-}
-
 // --- shell open and the engine's library -------------------------------------------------
 
 TEST(OpenWithShell, AMissingFileIsReportedWithoutADialog)
