@@ -46,10 +46,14 @@ std::u16string sectionText(std::u16string_view readme, std::u16string_view mark)
 
 ReadmeView showReadme(const std::u16string &path, std::u16string_view mark)
 {
-    const std::optional<std::u16string> readme = extdic::readDataFile(path);
-    if (!readme)
-        return {std::u16string(MissingReadme), true};
-    std::u16string text = sectionText(*readme, mark);
+    const extdic::DataFileText readme = extdic::readDataFile(path);
+    if (!readme.text) {
+        std::u16string text(MissingReadme);
+        if (!readme.refusal.empty())
+            text += u"\r\n" + readme.refusal;
+        return {std::move(text), true};
+    }
+    std::u16string text = sectionText(*readme.text, mark);
     if (text.empty())
         text = NoDescription;
     return {std::move(text), false};

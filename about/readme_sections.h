@@ -26,8 +26,9 @@ struct ReadmeView {
     bool missing = false;     // readme.txt could not be read: the message is also shown
 };
 
-// Reads the readme afresh and picks the section, with the texts for a missing file and for
-// a section that says nothing.
+// Reads the readme afresh and picks the section, with the texts for a missing file (and,
+// for a file that is there but was refused, a second line that says why) and for a
+// section that says nothing.
 ReadmeView showReadme(const std::u16string &path, std::u16string_view mark);
 
 } // namespace about

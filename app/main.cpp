@@ -1,5 +1,6 @@
 #include "engine/engine.h"
 #include "main_window/form_main.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 #include "rename/unfinished_runs.h"
 #include "shell/application.h"
@@ -7,7 +8,9 @@
 #include "shell/module1.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,6 +32,40 @@ QString startupReport(const FormMain &formMain)
                   (QFileInfo(file).isReadable() ? QStringLiteral("\n") : QStringLiteral(" (missing)\n"));
     }
     return report;
+}
+
+// Exit statuses of the picture hook: the picture could not be made or written, or a file
+// of that name was there already (and was left alone).
+constexpr int PictureNotWritten = 3;
+constexpr int PictureNameTaken = 4;
+
+// The format the name's extension asks for, PNG where it names no picture format.
+QByteArray pictureFormat(const QString &path)
+{
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    return QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray("png");
+}
+
+// The picture goes only into a new file: the hook ships in the program, and a name given
+// to it by mistake must never cost anyone a file.
+int writePicture(QWidget *shown, const QString &path)
+{
+    QByteArray picture;
+    QBuffer buffer(&picture);
+    if (!shown || !buffer.open(QIODevice::WriteOnly) || !shown->grab().save(&buffer, pictureFormat(path).constData()))
+        return PictureNotWritten;
+    const std::string_view bytes(picture.constData(), static_cast<std::size_t>(picture.size()));
+    switch (platform::writeNewFile(path.toStdU16String(), bytes)) {
+    case platform::NewFileOutcome::Written:
+        return 0;
+    case platform::NewFileOutcome::Exists:
+        std::fprintf(stderr, "sorvena: SORVENA_GRAB_TO: %s exists already and was left as it was\n",
+                     path.toLocal8Bit().constData());
+        return PictureNameTaken;
+    case platform::NewFileOutcome::Failed:
+        break;
+    }
+    return PictureNotWritten;
 }
 
 } // namespace
@@ -68,13 +105,11 @@ int main(int argc, char **argv)
         });
     }
     // A picture of the window as it first shows (for the README and the check that the
-    // Windows folder works as shipped), then the program ends; exit status 3 when the
-    // picture could not be written.
+    // Windows folder works as shipped), written to a new file; then the program ends.
     if (!grabTo.isEmpty()) {
         QTimer::singleShot(0, &app, [&formMain, grabTo] {
             QWidget *shown = formMain.isVisible() ? static_cast<QWidget *>(&formMain) : QApplication::activeWindow();
-            const bool saved = shown && shown->grab().save(grabTo);
-            QCoreApplication::exit(saved ? 0 : 3);
+            QCoreApplication::exit(writePicture(shown, grabTo));
         });
     }
     return app.exec();

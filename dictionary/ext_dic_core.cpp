@@ -28,8 +28,8 @@ bool engineMarkSet(const std::u16string &mark)
 
 RecordReader openDataFile(const std::u16string &path)
 {
-    std::optional<std::u16string> text = readDataFile(path);
-    return RecordReader(text ? std::move(*text) : std::u16string());
+    DataFileText file = readDataFile(path);
+    return RecordReader(file.text ? std::move(*file.text) : std::u16string());
 }
 
 } // namespace
@@ -86,13 +86,14 @@ void ExtDicCore::loadCategories()
 
 void ExtDicCore::loadPrograms(const MessageSink &message)
 {
-    std::optional<std::u16string> text = readDataFile(m_progCsvPath);
-    if (!text) {
+    DataFileText file = readDataFile(m_progCsvPath);
+    if (!file.text) {
         if (message)
-            message(ProgMissingText);
+            message(file.refusal.empty() ? std::u16string(ProgMissingText)
+                                         : std::u16string(ProgMissingText) + u"\n" + file.refusal);
         return;
     }
-    RecordReader reader(std::move(*text));
+    RecordReader reader(std::move(*file.text));
     while (reader.hasMoreData()) {
         const auto fields = reader.readRecord(ProgFieldCount);
         if (!fields || isEndRecord(*fields))

@@ -49,7 +49,8 @@ using MessageSink = std::function<void(std::u16string_view)>;
 class ExtDicCore {
 public:
     // The window's load: the no-more-data entry, then the tables from both files. A missing
-    // prog.csv is reported through `message`; a missing ext.csv leaves no categories.
+    // prog.csv is reported through `message` (a refused one with a second line that says
+    // why); a missing or refused ext.csv leaves no categories.
     void Form_Load(const std::u16string &extCsvPath, const std::u16string &progCsvPath,
                    const MessageSink &message);
 

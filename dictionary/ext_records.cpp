@@ -1,13 +1,35 @@
 #include "dictionary/ext_records.h"
 
 #include "platform/codepage.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
+#include <algorithm>
+#include <array>
 #include <utility>
 
 namespace extdic {
 
 namespace {
+
+struct RefusalLine {
+    platform::ReadRefusal refusal;
+    std::u16string_view line;
+};
+
+constexpr std::array RefusalLines{
+    RefusalLine{platform::ReadRefusal::NotRegularFile,
+                u"通常のファイルではないため（フォルダー、名前付きパイプ、デバイスなど）、読み込みませんでした"},
+    RefusalLine{platform::ReadRefusal::TooLarge, u"4 MiB を超えるため、読み込みませんでした"},
+    RefusalLine{platform::ReadRefusal::AccessDenied, u"読み取りが許可されていません"},
+    RefusalLine{platform::ReadRefusal::Unreadable, u"読み取り中にエラーが起きました"},
+};
+
+std::u16string refusalLine(platform::ReadRefusal refusal)
+{
+    const auto it = std::find_if(RefusalLines.begin(), RefusalLines.end(),
+                                 [refusal](const RefusalLine &r) { return r.refusal == refusal; });
+    return it == RefusalLines.end() ? std::u16string() : std::u16string(it->line);
+}
 
 bool isBlank(char16_t unit)
 {
@@ -111,12 +133,12 @@ std::u16string lowerCase(std::u16string_view text)
     return out;
 }
 
-std::optional<std::u16string> readDataFile(const std::u16string &path)
+DataFileText readDataFile(const std::u16string &path)
 {
-    const std::optional<std::string> bytes = platform::readWholeFile(path);
-    if (!bytes)
-        return std::nullopt;
-    return platform::codepage::decodeDataFile(*bytes);
+    const platform::FileContent content = platform::readRegularFile(path, MaxDataFileBytes);
+    if (!content.bytes)
+        return {std::nullopt, refusalLine(content.refusal)};
+    return {platform::codepage::decodeDataFile(*content.bytes), {}};
 }
 
 } // namespace extdic

@@ -3,6 +3,7 @@
 // next fixed number of them, wherever the line ends fall.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -56,8 +57,21 @@ private:
 // Lower case for the letters an extension is written in: ASCII and full-width Latin.
 std::u16string lowerCase(std::u16string_view text);
 
-// The text of a data file (UTF-8 when it is valid UTF-8, CP932 otherwise), or nothing
-// when the file cannot be read.
-std::optional<std::u16string> readDataFile(const std::u16string &path);
+// The largest data file that is read. The shipped ones are a few dozen kilobytes; a larger
+// "file" is a mistake or a trap (a device that never ends), and would stall the window.
+inline constexpr std::size_t MaxDataFileBytes = 4 * 1024 * 1024;
+
+struct DataFileText {
+    // UTF-8 when the file is valid UTF-8, CP932 otherwise; nothing when it was not read.
+    std::optional<std::u16string> text;
+    // Why a file that is there was not read, as a line for the user: it is not a regular
+    // file, it is larger than MaxDataFileBytes, or it cannot be read. Empty when the text
+    // was read or no file has the name.
+    std::u16string refusal;
+};
+
+// Reads a data file, without ever waiting on a fifo or a device. A refused file counts as
+// missing; its refusal says why.
+DataFileText readDataFile(const std::u16string &path);
 
 } // namespace extdic

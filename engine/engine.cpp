@@ -1,6 +1,7 @@
 #include "engine/engine.h"
 
 #include "platform/codepage.h"
+#include "platform/file_names.h"
 #include "platform/library.h"
 #include "platform/platform.h"
 #include "shell/module1.h"
@@ -33,6 +34,15 @@ struct OutBuffer {
         return result;
     }
 };
+
+// A path the engine could be handed: none that holds a character no name can hold, which
+// the engine's file calls would cut the path at or read as syntax.
+std::optional<std::string> enginePath(const std::u16string &path)
+{
+    if (!platform::isAcceptablePath(path))
+        return std::nullopt;
+    return platform::codepage::toEngineText(path);
+}
 
 } // namespace
 
@@ -82,7 +92,7 @@ CheckResult LibraryEngine::check(const std::u16string &path)
     if (!ensureLoaded())
         return out;
     out.loaded = true;
-    const std::optional<std::string> narrowPath = platform::codepage::toEngineText(path);
+    const std::optional<std::string> narrowPath = enginePath(path);
     if (!narrowPath) {
         out.desc = UnencodablePathText;
         return out;
@@ -127,7 +137,7 @@ CheckExtResult LibraryEngine::checkExt(const std::u16string &path)
     if (!ensureLoaded())
         return out;
     out.loaded = true;
-    const std::optional<std::string> narrowPath = platform::codepage::toEngineText(path);
+    const std::optional<std::string> narrowPath = enginePath(path);
     if (!narrowPath)
         return out;
     OutBuffer<ExtWidth> ext;

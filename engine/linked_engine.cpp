@@ -2,10 +2,19 @@
 
 #include <tivex_wide.h>
 
+#include "platform/file_names.h"
+
 namespace engine {
 
 CheckResult LinkedEngine::check(const std::u16string &path)
 {
+    // The same refusal as the library's path: a name no file can bear is never looked up.
+    if (!platform::isAcceptablePath(path)) {
+        CheckResult refused;
+        refused.loaded = true;
+        refused.desc = UnencodablePathText;
+        return refused;
+    }
     tivex::wide::Check found = tivex::wide::check(path);
     CheckResult out;
     out.loaded = true;
@@ -31,6 +40,8 @@ CheckExtResult LinkedEngine::checkExt(const std::u16string &path)
 {
     CheckExtResult out;
     out.loaded = true;
+    if (!platform::isAcceptablePath(path))
+        return out;
     out.result = low16(tivex::wide::checkExt(path, out.ext));
     return out;
 }

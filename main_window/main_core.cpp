@@ -1,6 +1,7 @@
 #include "main_window/main_core.h"
 
 #include "platform/codepage.h"
+#include "platform/file_names.h"
 
 #include <algorithm>
 #include <array>
@@ -84,6 +85,11 @@ const Notice FolderRefusal = {
     u"ファイルのあるフォルダーに移動できません。フォルダーが移動または削除されたようです"};
 
 const Notice EngineMissing = {u"型判定エンジンを読み込めません", engine::NotLoadedText};
+
+const Notice UnnameablePath = {
+    u"ファイル名に使えない文字を含むパスです",
+    u"パスにファイル名として使えない文字（NUL 文字など）が含まれています。"
+    u"そのままでは別のファイルを指してしまうため、確認も名前の変更もしません"};
 
 const Notice NameMismatch = {
     u"ファイルの場所を確かめられません",
@@ -175,6 +181,13 @@ void FormMainCore::myCheckPath(const std::u16string &path)
 void FormMainCore::myCheckFile()
 {
     WhatExt.clear();
+    // The system would end such a path at the character and check, make current and
+    // rename whatever its first part names.
+    if (!platform::isAcceptablePath(DropPath)) {
+        Notice = UnnameablePath;
+        CheckState = State::Failed;
+        return;
+    }
     const engine::CheckResult result = m_engine.check(DropPath);
     if (!result.loaded) {
         // Without the engine nothing can be judged; the state stays at "checking" so no

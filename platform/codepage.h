@@ -25,7 +25,8 @@ std::string utf16ToUtf8(std::u16string_view text);
 // round trip exactly; a replaced byte would name a different file.
 std::u16string nameFromBytes(std::string_view bytes);
 // nullopt when the name holds a surrogate that stands for no byte (a lone high surrogate,
-// or U+DC00..U+DC7F).
+// or U+DC00..U+DC7F), or a NUL: the system would take the name to end there and act on
+// the file that its first part names.
 std::optional<std::string> nameToBytes(std::u16string_view name);
 
 // A name or path as a person should read it, in one spelling that no other name shares:
@@ -36,7 +37,7 @@ std::u16string readableName(std::u16string_view name);
 
 // Narrow text as the type-check engine takes and gives it: on POSIX the bytes of names
 // (see nameFromBytes), on Windows the ANSI code page. nullopt when a character cannot be
-// carried.
+// carried, and for a NUL, which would end the text early.
 std::optional<std::string> toEngineText(std::u16string_view text);
 std::u16string fromEngineText(std::string_view bytes);
 

@@ -2,6 +2,7 @@
 // reading of data files, which only needs the code-page call for the CP932 part.
 #include "platform/codepage.h"
 
+#include "platform/file_names.h"
 #include "platform/platform.h"
 
 #include <cstddef>
@@ -284,6 +285,8 @@ std::u16string nameFromBytes(std::string_view bytes)
 
 std::optional<std::string> nameToBytes(std::u16string_view name)
 {
+    if (!isAcceptablePosixPath(name))
+        return std::nullopt;
     std::string out;
     out.reserve(name.size());
     std::size_t pos = 0;

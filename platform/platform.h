@@ -103,7 +103,8 @@ bool nameIsTaken(const std::u16string &path);
 // folder; starts it detached and never waits for it. False when it could not be started.
 bool openWithShell(const std::u16string &folder, const std::u16string &name);
 
-// The whole content of a file, or nothing when it cannot be opened or read.
+// The whole content of a regular file, or nothing when it is none or cannot be read. A
+// fifo or a device is never opened (see readRegularFile in platform/files.h).
 std::optional<std::string> readWholeFile(const std::u16string &path);
 
 // Path separator of file names on this platform ('/' on POSIX, '\\' on Windows).

@@ -42,12 +42,12 @@ int hexValue(char c)
 }
 
 // "%FF" is the byte 0xFF, whatever the bytes around it; nothing for a broken escape.
-// An escaped separator or NUL is refused too: no file name holds one, so decoding it
-// would only name some other file.
+// An escaped separator is refused too: no file name holds one, so decoding it would only
+// name some other file. An escaped NUL becomes a NUL like a raw one, which keeps the
+// entry in its place to be refused whole where it would become a name.
 std::optional<std::string> percentDecodedPath(std::string_view text)
 {
-    const std::string_view forbidden =
-        platform::usesDriveLetters() ? std::string_view("/\\\0", 3) : std::string_view("/\0", 2);
+    const std::string_view forbidden = platform::usesDriveLetters() ? "/\\" : "/";
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -112,7 +112,8 @@ std::optional<std::u16string> localPathOf(std::string_view uri)
 
 std::string_view trimmed(std::string_view line)
 {
-    constexpr std::string_view Blanks(" \t\r\n\0", 5);
+    // A NUL is no blank: cut off, it would leave the part of the name before it.
+    constexpr std::string_view Blanks = " \t\r\n";
     const std::size_t first = line.find_first_not_of(Blanks);
     if (first == std::string_view::npos)
         return {};
@@ -123,6 +124,9 @@ std::string_view trimmed(std::string_view line)
 
 std::vector<std::u16string> localFilesOfUriList(std::string_view list)
 {
+    // Some sources end the list with a NUL, as a C string; that one ends the list, not a name.
+    while (list.ends_with('\0'))
+        list.remove_suffix(1);
     std::vector<std::u16string> files;
     while (!list.empty()) {
         const std::size_t end = list.find('\n');

@@ -14,7 +14,11 @@ namespace shell {
 
 // The local files of a drop, in the order the source gave them, as native paths with
 // their bytes kept exactly (see platform::codepage::nameFromBytes). Entries that name no
-// local file (web addresses, other hosts, malformed addresses) are left out.
+// local file (web addresses, other hosts, malformed addresses) are left out. A path that
+// holds a character no name can hold (a NUL, raw or escaped; on Windows also a control
+// character or < > : " | ? * inside a name) stays in its place as it came, never cut
+// there: the windows refuse it whole (platform::isAcceptablePath) rather than act on the
+// file its first part names.
 std::vector<std::u16string> droppedFiles(const QMimeData *data);
 
 // The same from the bytes of a text/uri-list: one address a line, '#' lines are comments.

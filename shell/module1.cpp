@@ -1,9 +1,11 @@
 #include "shell/module1.h"
 
+#include "platform/file_names.h"
 #include "platform/platform.h"
 
 #include <tivex_name_rule.h>
 
+#include <algorithm>
 #include <limits>
 #include <string_view>
 
@@ -52,6 +54,16 @@ void splitFolder(PathParts &parts, const std::u16string &rest, char16_t separato
     splitName(parts);
 }
 
+// Every name between the backslashes after the drive. A '/' is refused with the other
+// characters no name holds: the system would take it for a separator, and a name split
+// there names a file in another folder.
+bool holdsOnlyWindowsNames(std::u16string_view rest)
+{
+    return std::all_of(rest.begin(), rest.end(), [](const char16_t &c) {
+        return c == u'\\' || platform::isAcceptableWindowsName(std::u16string_view(&c, 1));
+    });
+}
+
 int16_t deliver(const PathParts &parts, std::u16string &drive, std::u16string &folder,
                 std::u16string &name, std::u16string &base, std::u16string &ext)
 {
@@ -88,7 +100,7 @@ int16_t splitDriveLetterPath(const std::u16string &path, std::u16string &drive,
 {
     // The letter itself is not examined: "1:\a.txt" passes, as it always has.
     if (path.size() < 3 || path.size() > MaxPathLength || path.compare(1, 2, u":\\") != 0
-        || path.back() == u'\\')
+        || path.back() == u'\\' || !holdsOnlyWindowsNames(std::u16string_view(path).substr(2)))
         return -1;
     PathParts parts;
     parts.drive = path.substr(0, 2);
@@ -101,8 +113,9 @@ int16_t splitPosixPath(const std::u16string &path, std::u16string &drive, std::u
 {
     // "//server/share/a.txt" is an absolute path on POSIX (the leading double slash is
     // merely implementation-defined), so it is taken apart like any other.
+    // A NUL would end the path early for the system, which would then act on its first part.
     if (path.size() < 2 || path.size() > MaxPathLength || path.front() != u'/'
-        || path.back() == u'/')
+        || path.back() == u'/' || !platform::isAcceptablePosixPath(path))
         return -1;
     PathParts parts;
     splitFolder(parts, path, u'/');

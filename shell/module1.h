@@ -16,7 +16,8 @@ void mySetPath();
 // Takes an absolute file path apart. 0 on success, -1 when the path has not the required
 // form (then no output is written). On POSIX the path begins with '/' and does not end
 // with '/'; the drive is empty and the folder runs from the first '/' to the last '/'.
-// On Windows it is the drive-letter form "X:\...\name".
+// On Windows it is the drive-letter form "X:\...\name". A path with a character that no
+// name may hold (NUL; on Windows also a control character or < > : " / | ? *) is refused.
 int16_t mySplitPath(const std::u16string &path, std::u16string &drive, std::u16string &folder,
                     std::u16string &name, std::u16string &base, std::u16string &ext);
 

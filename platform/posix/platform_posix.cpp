@@ -269,36 +269,6 @@ bool openWithShell(const std::u16string &folder, const std::u16string &name)
     return posix::spawnDetached(*opener, {"xdg-open", *nameBytes}, *folderBytes);
 }
 
-std::optional<std::string> readWholeFile(const std::u16string &path)
-{
-    const auto bytes = codepage::nameToBytes(path);
-    if (!bytes)
-        return std::nullopt;
-    const int fd = ::open(bytes->c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    // A folder opens for reading too; only its first read would fail.
-    struct stat info {};
-    std::optional<std::string> content;
-    if (::fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode)) {
-        content.emplace();
-        char buffer[65536];
-        for (;;) {
-            const ssize_t got = ::read(fd, buffer, sizeof buffer);
-            if (got > 0) {
-                content->append(buffer, static_cast<std::size_t>(got));
-            } else if (got == 0) {
-                break;
-            } else if (errno != EINTR) {
-                content.reset();
-                break;
-            }
-        }
-    }
-    ::close(fd);
-    return content;
-}
-
 char16_t pathSeparator()
 {
     return u'/';

@@ -79,8 +79,11 @@ std::optional<std::string> utf16ToCp932(std::u16string_view text)
     return fromUtf16(Cp932, text);
 }
 
+// The engine takes NUL-terminated text: a NUL inside would end it early.
 std::optional<std::string> toEngineText(std::u16string_view text)
 {
+    if (text.find(u'\0') != std::u16string_view::npos)
+        return std::nullopt;
     return fromUtf16(CP_ACP, text);
 }
 

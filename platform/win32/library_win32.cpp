@@ -1,5 +1,6 @@
 #include "platform/library.h"
 
+#include "platform/file_names.h"
 #include "platform/win32/wide_text.h"
 
 #include <windows.h>
@@ -21,7 +22,7 @@ bool isFullPath(const std::u16string &path)
 
 std::unique_ptr<SharedLibrary> SharedLibrary::open(const std::u16string &path)
 {
-    if (!isFullPath(path))
+    if (!isFullPath(path) || !isAcceptableWindowsPath(path))
         return nullptr;
     // The library's own dependencies are looked for beside it first; system DLLs come
     // from the system folders. A missing library must not raise the system's error box.

@@ -2,6 +2,7 @@
 // the file system holds can be reached whatever the ANSI code page.
 #include "platform/platform.h"
 
+#include "platform/file_names.h"
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/wide_text.h"
 
@@ -122,7 +123,8 @@ bool setCurrentDrive(const std::u16string &drive)
 
 bool setCurrentFolder(const std::u16string &folder)
 {
-    return !folder.empty() && SetCurrentDirectoryW(win32::toWide(folder).c_str()) != 0;
+    return !folder.empty() && isAcceptableWindowsPath(folder)
+           && SetCurrentDirectoryW(win32::toWide(folder).c_str()) != 0;
 }
 
 std::u16string currentFolder()
@@ -142,7 +144,11 @@ namespace {
 // MOVEFILE_COPY_ALLOWED never copies: a rename stays a rename within its volume.
 RenameError moveNoReplace(const std::u16string &from, const std::u16string &to)
 {
-    if (MoveFileExW(win32::fileSystemPath(from).c_str(), win32::fileSystemPath(to).c_str(), 0))
+    const auto wideFrom = win32::nameablePath(from);
+    const auto wideTo = win32::nameablePath(to);
+    if (!wideFrom || !wideTo)
+        return RenameError::InvalidName;
+    if (MoveFileExW(wideFrom->c_str(), wideTo->c_str(), 0))
         return RenameError::None;
     return win32::renameErrorFromCode(GetLastError());
 }
@@ -150,8 +156,12 @@ RenameError moveNoReplace(const std::u16string &from, const std::u16string &to)
 // The name the folder holds for a path, as the file system spells it.
 std::u16string spelledName(const std::u16string &path)
 {
+    // A wildcard would find some other file; such a path holds no name of its own.
+    const auto wide = win32::nameablePath(path);
+    if (!wide)
+        return {};
     WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW(win32::fileSystemPath(path).c_str(), &found);
+    HANDLE search = FindFirstFileW(wide->c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return {};
     FindClose(search);
@@ -213,36 +223,16 @@ RenameError renameNoReplace(const std::u16string &from, const std::u16string &to
     return moveNoReplace(from, to);
 }
 
-std::optional<std::string> readWholeFile(const std::u16string &path)
-{
-    HANDLE file = CreateFileW(win32::fileSystemPath(path).c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    std::optional<std::string> content(std::in_place);
-    char buffer[65536];
-    for (;;) {
-        DWORD got = 0;
-        if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
-            content.reset();
-            break;
-        }
-        if (got == 0)
-            break;
-        content->append(buffer, got);
-    }
-    CloseHandle(file);
-    return content;
-}
-
 // Windows compares names without regard to letter case on its own volumes, whatever the
 // file system could do: every name the program passes goes through calls that fold case.
 // (A folder switched to case-sensitive names for Linux tools is the rare exception, not
 // told apart here.) A folder that cannot be reached counts as comparing names exactly.
 bool folderIgnoresCase(const std::u16string &folder)
 {
-    const DWORD attributes = GetFileAttributesW(win32::fileSystemPath(folder).c_str());
+    const auto wide = win32::nameablePath(folder);
+    if (!wide)
+        return false;
+    const DWORD attributes = GetFileAttributesW(wide->c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -272,7 +262,8 @@ bool folderKeepsFileNumbers(const std::u16string &folder)
 // denied, a device not ready) may hide an entry, so the name counts as taken.
 bool nameIsTaken(const std::u16string &path)
 {
-    if (GetFileAttributesW(win32::fileSystemPath(path).c_str()) != INVALID_FILE_ATTRIBUTES)
+    const auto wide = win32::nameablePath(path);
+    if (!wide || GetFileAttributesW(wide->c_str()) != INVALID_FILE_ATTRIBUTES)
         return true;
     const DWORD error = GetLastError();
     return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
@@ -282,7 +273,7 @@ bool nameIsTaken(const std::u16string &path)
 // the program says nothing when opening fails.
 bool openWithShell(const std::u16string &folder, const std::u16string &name)
 {
-    if (name.empty())
+    if (name.empty() || !isAcceptableWindowsPath(name) || !isAcceptableWindowsPath(folder))
         return false;
     std::u16string file = name;
     if (!folder.empty() && name.find_first_of(u"\\/") == std::u16string::npos)

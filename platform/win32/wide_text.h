@@ -2,6 +2,9 @@
 // strings hold the same units; these copy between the two types without conversion.
 #pragma once
 
+#include "platform/file_names.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +35,16 @@ inline std::wstring fileSystemPath(std::u16string_view path)
             c = L'\\';
     }
     return L"\\\\?\\" + wide;
+}
+
+// The path for a file-system call, or nothing when it holds a character no Windows name
+// can hold: the wide calls would stop at a NUL, take '?' and '*' as wildcards, ':' as a
+// stream and '<' '>' '"' as their DOS forms, and so reach some other file.
+inline std::optional<std::wstring> nameablePath(std::u16string_view path)
+{
+    if (!isAcceptableWindowsPath(path))
+        return std::nullopt;
+    return fileSystemPath(path);
 }
 
 } // namespace platform::win32

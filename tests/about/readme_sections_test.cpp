@@ -55,8 +55,13 @@ TEST(ReadmeSections, ReadsTheFileAfreshAndNamesWhatIsMissing)
     const std::u16string path = folder.pathText(u"readme.txt");
     EXPECT_EQ(about::showReadme(path, u"-a-").text, about::MissingReadme);
     EXPECT_TRUE(about::showReadme(path, u"-a-").missing);
+    // A readme that is there but refused reads as missing, with a line that says why.
+    const std::u16string missing = u"Readme.txt ファイルがありません\r\n";
     std::filesystem::create_directory(folder.path() / "readme.txt");
-    EXPECT_TRUE(about::showReadme(path, u"-a-").missing) << "a folder is no readme";
+    const about::ReadmeView view = about::showReadme(path, u"-a-");
+    EXPECT_TRUE(view.missing) << "a folder is no readme";
+    EXPECT_EQ(view.text.substr(0, missing.size()), missing);
+    EXPECT_NE(view.text.find(u"通常のファイルではない", missing.size()), std::u16string::npos);
     std::filesystem::remove(folder.path() / "readme.txt");
 
     // The file as shipped: CP932 with CR LF.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -164,6 +165,49 @@ TEST_F(Dictionary, MissingFilesAreReportedOnceOrSearchedAsEmpty)
     EXPECT_FALSE(empty.FindOpen);
     EXPECT_EQ(empty.shown.Sort, u"**** No More data!! ****");
     EXPECT_EQ(empty.focus, FocusRequest::ExtExt);
+}
+
+// A data file that is there but is no regular file, or is larger than 4 MiB, counts as
+// missing, and the message for a missing file gets a second line that says why. A file of
+// exactly 4 MiB is read.
+TEST_F(Dictionary, RefusedFilesCountAsMissingAndTheMessageSaysWhy)
+{
+    const std::string category = "img,0,0,,,,,,Pictures,,,,\r\n";
+    const std::string fourMiB = category + ExtEnd + std::string(4 * 1024 * 1024 - category.size() - ExtEnd.size(), '\n');
+    const struct {
+        const char *what;
+        std::string ext;
+        bool progIsFolder;
+        std::string prog;
+        int categories;
+        std::u16string reason;  // empty: no message
+    } cases[] = {
+        {"four MiB", fourMiB, false, ProgEnd, 1, u""},
+        {"over four MiB", fourMiB + "\n", false, fourMiB + "\n", 0, u"4 MiB を超える"},
+        {"a folder", fourMiB, true, "", 1, u"通常のファイルではない"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder files;
+        files.write("ext.csv", c.ext);
+        if (c.progIsFolder)
+            std::filesystem::create_directory(files.path() / "prog.csv");
+        else
+            files.write("prog.csv", c.prog);
+        ExtDicCore dictionary;
+        std::vector<std::u16string> said;
+        dictionary.Form_Load(files.pathText(u"ext.csv"), files.pathText(u"prog.csv"),
+                             [&said](std::u16string_view text) { said.emplace_back(text); });
+        EXPECT_EQ(dictionary.sortTable.count, c.categories);
+        if (c.reason.empty()) {
+            EXPECT_TRUE(said.empty());
+            continue;
+        }
+        ASSERT_EQ(said.size(), 1u);
+        const std::u16string missing = u"Prog.csv ファイルがありません\n";
+        EXPECT_EQ(said.front().substr(0, missing.size()), missing);
+        EXPECT_NE(said.front().find(c.reason, missing.size()), std::u16string::npos) << "the reason on its own line";
+    }
 }
 
 TEST_F(Dictionary, SearchMatchesWholeExtensionsIgnoringCase)

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 using engine::LibraryEngine;
 using testsupport::TempFolder;
@@ -110,6 +111,27 @@ TEST(EngineResults, AreReadAsSigned16BitValues)
     const engine::WhatResult none = fake.what(1, u"none");
     EXPECT_EQ(none.result, -1);
     EXPECT_TRUE(none.desc.empty());
+}
+
+// The fake answers every path it is handed with success: a refused path never reaches it.
+TEST(EngineResults, APathNoNameCanHoldIsRefusedBeforeTheEngine)
+{
+    LibraryEngine fake(fakeEngineFolder(u"full"));
+    std::vector<std::u16string> refused = {std::u16string(u"/victim\0zzz/A.TXT", 17),
+                                           std::u16string(u"C:\\victim\\A.TXT\0", 16)};
+    if (platform::usesDriveLetters()) {
+        for (const std::u16string path : {u"C:\\a<b.txt", u"C:\\a?.txt", u"C:\\a.txt:stream", u"C:\\a\x01.txt"})
+            refused.push_back(path);
+    }
+    for (const std::u16string &path : refused) {
+        const engine::CheckResult r = fake.check(path);
+        EXPECT_TRUE(r.loaded);
+        EXPECT_EQ(r.result, 0);
+        EXPECT_EQ(r.desc, engine::UnencodablePathText);
+        EXPECT_EQ(fake.checkExt(path).result, 0);
+    }
+    EXPECT_EQ(fake.check(u"/a<b>?.txt").result, platform::usesDriveLetters() ? 0 : 1);
+    EXPECT_EQ(fake.what(0, std::u16string(u"png\0", 4)).result, -1) << "an extension that would end early";
 }
 
 TEST(EngineResults, BuffersFilledToTheirFullWidthAreReadWhole)

@@ -20,6 +20,7 @@
 
 #include <filesystem>
 
+using namespace std::string_literals;
 using testsupport::control;
 using testsupport::FakeEngine;
 using testsupport::TempFolder;
@@ -246,18 +247,71 @@ private slots:
     {
         if (!testsupport::namesAreBytes())
             QSKIP("this list is POSIX's: on Windows names are UTF-16, separators are backslashes and a host names a network share");
-        const QByteArray list = "# a comment\r\n"
-                                "file:///tmp/a%20b.txt\r\n"
-                                "file://localhost/tmp/%E5%86%99.jpg\n"
-                                "FILE:/tmp/c%ff\r\n"
-                                "file://otherhost/tmp/remote.txt\r\n"
-                                "https://example.org/web.png\r\n"
-                                "file:///tmp/slash%2Fin-name\r\n"
-                                "file:///tmp/broken%4\r\n"
-                                "file:///tmp/query?x#y\r\n";
-        const std::vector<std::u16string> expected = {u"/tmp/a b.txt", u"/tmp/写.jpg", u"/tmp/c\xDCFF",
-                                                      u"/tmp/query"};
-        QCOMPARE(shell::localFilesOfUriList(std::string_view(list.constData(), list.size())), expected);
+        // A NUL, raw or escaped, stays where it is (the windows refuse such a path whole);
+        // only NULs that end the whole list, as a C string ends, are no part of a name.
+        const std::string list = "# a comment\r\n"
+                                 "file:///tmp/a%20b.txt\r\n"
+                                 "file://localhost/tmp/%E5%86%99.jpg\n"
+                                 "FILE:/tmp/c%ff\r\n"
+                                 "file://otherhost/tmp/remote.txt\r\n"
+                                 "https://example.org/web.png\r\n"
+                                 "file:///tmp/slash%2Fin-name\r\n"
+                                 "file:///tmp/broken%4\r\n"
+                                 "file:///tmp/query?x#y\r\n"
+                                 "file:///tmp/victim\0zzz/A.TXT\r\n"
+                                 "file:///tmp/victim/B.TXT\0\r\n"
+                                 "file:///tmp/escaped%00nul\r\n"
+                                 "file:///tmp/last.txt\0\0"s;
+        const std::vector<std::u16string> expected = {u"/tmp/a b.txt", u"/tmp/写.jpg", u"/tmp/c\xDCFF", u"/tmp/query",
+                                                      u"/tmp/victim\0zzz/A.TXT"s, u"/tmp/victim/B.TXT\0"s,
+                                                      u"/tmp/escaped\0nul"s, u"/tmp/last.txt"};
+        QCOMPARE(shell::localFilesOfUriList(list), expected);
+    }
+
+    // A dropped path with a NUL would reach the system cut short, naming the victim's
+    // A.TXT (which the real engine would find misnamed and the arrow would rename), or
+    // making the victim folder current. It is refused whole: state 11 with the reason,
+    // and nothing on disk or in the process changes.
+    void aPathWithANulIsNotCheckedAndTouchesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("tail");  // after the folder's address
+        QTest::newRow("NUL after the name") << QByteArray("victim/A.TXT\0zzz", 16);
+        QTest::newRow("NUL in the folder") << QByteArray("victim\0zzz/A.TXT", 16);
+        QTest::newRow("escaped NUL") << QByteArray("victim/A.TXT%00zzz");
+    }
+
+    void aPathWithANulIsNotCheckedAndTouchesNothing()
+    {
+        QFETCH(QByteArray, tail);
+        testsupport::Seams seams;
+        testsupport::CurrentFolderGuard restoreCurrentFolder;
+        TempFolder elsewhere, folder;
+        QVERIFY(platform::setCurrentFolder(elsewhere.path().u16string()));
+        std::filesystem::create_directory(folder.path() / "victim");
+        testsupport::writeFile(folder.path() / "victim" / "A.TXT", "plain text\n");
+        engine::LibraryEngine real(platform::programFolder());
+        FormMain form(real);
+        form.Form_Load({}, u"sorvena");
+        form.show();
+        QMimeData data;
+        data.setData(QStringLiteral("text/uri-list"),
+                     QUrl::fromLocalFile(q(folder.folderText())).toEncoded() + tail + "\r\n");
+        const QPoint box = testsupport::middleOf(&form, control<QWidget>(form, "TextDir"));
+        QCOMPARE(testsupport::dragAndDrop(&form, data, box, box), Qt::CopyAction);
+        QCOMPARE(form.core().CheckState, int16_t(11));
+        QCOMPARE(visibleArrow(form), QStringLiteral("ArrowQuestion"));
+        QCOMPARE(control<QLineEdit>(form, "TextDesc")->text(), QStringLiteral("ファイル名に使えない文字を含むパスです"));
+        // The path shows as dropped, the NUL readably.
+        const QString shown = control<QLineEdit>(form, "TextDir")->text() + control<QLineEdit>(form, "TextOldName")->text();
+        QVERIFY(shown.endsWith(QDir::toNativeSeparators(QString::fromLatin1(tail))
+                                   .replace(QStringLiteral("%00"), QStringLiteral("\\x00"))
+                                   .replace(QChar(u'\0'), QStringLiteral("\\x00"))));
+        QCOMPARE(std::filesystem::current_path(), elsewhere.path());
+        std::vector<std::u16string> names;
+        for (const auto &entry : std::filesystem::directory_iterator(folder.path() / "victim"))
+            names.push_back(entry.path().filename().u16string());
+        QCOMPARE(names, std::vector<std::u16string>{u"A.TXT"});
+        QVERIFY(seams.messages.isEmpty());
     }
 
     void extensionSearchRunsFromTheButtonAndFromEnter()

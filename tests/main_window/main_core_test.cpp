@@ -81,13 +81,16 @@ TEST(CheckStates, TheGuardCoversEveryExtensionOfTheEnginesProgramTypes)
 // successful check makes the file's folder current.
 TEST(CheckStates, ACheckThatCannotGoOnSaysWhyAndLeavesTheCurrentFolderAlone)
 {
-    enum Way { Missing, NoEngine, FolderGone, AnswerForAnotherFolder, Checks };
+    enum Way { Missing, NoEngine, FolderGone, AnswerForAnotherFolder, NulInName, Checks };
     const struct {
         const char *name;
         Way way;
         int16_t state;
         std::u16string desc, tooltip;  // the tooltip holds the whole reason, or includes this
     } cases[] = {
+        // The system would end the path at the NUL: the engine would check a.dat, and the
+        // arrow would rename it. Refused before the engine is asked.
+        {"a NUL in the name", NulInName, State::Failed, u"ファイル名に使えない文字を含むパスです", u"NUL 文字"},
         {"missing", Missing, State::Failed, u"ファイルが見つかりません", u"ファイルが見つかりません"},
         {"no engine", NoEngine, State::Checking, u"型判定エンジンを読み込めません", engine::NotLoadedText},
         {"folder gone", FolderGone, State::Checking, u"フォルダーに移動できません", u"フォルダーが移動または削除された"},
@@ -104,7 +107,8 @@ TEST(CheckStates, ACheckThatCannotGoOnSaysWhyAndLeavesTheCurrentFolderAlone)
         std::u16string folder = checked.folder.folderText();
         if (c.way == FolderGone)
             folder += u"gone" + std::u16string(1, platform::pathSeparator());
-        const std::u16string path = checked.folder.driveText() + folder + u"a.dat";
+        const std::u16string tail = c.way == NulInName ? std::u16string(u"\0zzz", 4) : std::u16string();
+        const std::u16string path = checked.folder.driveText() + folder + u"a.dat" + tail;
         checked.engine.loaded = c.way != NoEngine;
         if (c.way != Missing)
             checked.engine.answer(path, c.way == AnswerForAnotherFolder ? u"/elsewhere/" : folder, u"a", u"dat", u"jpg");
@@ -113,8 +117,9 @@ TEST(CheckStates, ACheckThatCannotGoOnSaysWhyAndLeavesTheCurrentFolderAlone)
         const mainwin::ResultView v = checked.core.resultView();
         // A decided check shows the folder as the engine gave it, an undecided one as dropped.
         EXPECT_EQ(v.dir, (c.way == Checks ? std::u16string() : checked.folder.driveText()) + folder);
-        EXPECT_EQ(v.oldName, u"a.dat");
+        EXPECT_EQ(v.oldName, c.way == NulInName ? u"a.dat\\x00zzz" : u"a.dat");
         EXPECT_EQ(std::filesystem::current_path(), c.way == Checks ? checked.folder.path() : elsewhere.path());
+        EXPECT_EQ(checked.engine.checkedPaths.size(), c.way == NulInName ? 0u : 1u);
         if (c.way == Checks)
             continue;
         EXPECT_EQ(v.desc, c.desc);

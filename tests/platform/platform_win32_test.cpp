@@ -1,5 +1,6 @@
 // The Windows half of the platform layer, on a real (Wine or Windows) file system.
 #include "platform/codepage.h"
+#include "platform/files.h"
 #include "platform/library.h"
 #include "platform/platform.h"
 #include "platform/win32/platform_win32.h"
@@ -16,6 +17,7 @@
 #include <string>
 #include <vector>
 
+using namespace std::string_literals;
 using platform::RenameError;
 using testsupport::CurrentFolderGuard;
 using testsupport::TempFolder;
@@ -147,6 +149,30 @@ TEST_F(RenameFolder, EachRefusalSaysWhy)
     EXPECT_EQ(platform::renameNoReplace(path(u"a.txt"), path(u"b.txt")), RenameError::None);
 }
 
+// A path with a character no Windows name holds would reach another file: the calls read a
+// path up to a NUL, FindFirstFileW takes '?' and '*' as wildcards, and ':' names a stream.
+// Every service refuses such a path before any call.
+TEST_F(RenameFolder, APathNoWindowsNameCanHoldIsRefusedByEveryService)
+{
+    CurrentFolderGuard guard;
+    create(u"a1.txt", "a");
+    fs::create_directory(folder.path() / u"victim");
+    ASSERT_TRUE(platform::setCurrentFolder(folder.path().u16string()));
+    EXPECT_EQ(platform::renameNoReplace(path(u"a?.txt"), path(u"b.txt")), RenameError::InvalidName);
+    EXPECT_EQ(platform::renameNoReplace(path(u"a1.txt"), path(u"a1.txt:hidden")), RenameError::InvalidName);
+    EXPECT_EQ(platform::renameNoReplace(path(u"a1.txt\0zzz"s), path(u"b.txt")), RenameError::InvalidName);
+    EXPECT_EQ(platform::renameNoReplace(u"a1.txt", u"b\x01.txt"), RenameError::InvalidName);
+    EXPECT_FALSE(platform::setCurrentFolder(path(u"victim\0zzz"s)));
+    EXPECT_FALSE(platform::setCurrentFolder(path(u"vic*")));
+    EXPECT_TRUE(fs::equivalent(fs::path(platform::currentFolder()), folder.path()));
+    EXPECT_TRUE(platform::nameIsTaken(path(u"gone.txt\0zzz"s))) << "a name that cannot be looked up counts as taken";
+    EXPECT_FALSE(platform::folderIgnoresCase(path(u"victim\0zzz"s)));
+    EXPECT_EQ(platform::readRegularFile(path(u"a1.txt\0zzz"s), 100).refusal, platform::ReadRefusal::Missing);
+    EXPECT_EQ(platform::writeNewFile(path(u"new.txt\0zzz"s), "x"), platform::NewFileOutcome::Failed);
+    EXPECT_EQ(platform::SharedLibrary::open(platform::programFolder() + u"\\tivex.dll\0.txt"s), nullptr);
+    EXPECT_EQ(listing(folder.path()), (std::vector<std::u16string>{u"a1.txt", u"victim"}));
+}
+
 // --- shell open and the engine's library -------------------------------------------------
 
 TEST(OpenWithShell, AMissingFileIsReportedWithoutADialog)
@@ -177,4 +203,5 @@ TEST(EngineText, IsTheAnsiCodePageAndRefusesWhatItCannotCarry)
     // No best fit: "é" must not quietly become "e" and name another file.
     EXPECT_EQ(platform::codepage::toEngineText(u"caf\u00E9.txt"), std::nullopt);
     EXPECT_EQ(platform::codepage::toEngineText(u"a\xDC80.txt"), std::nullopt);
+    EXPECT_EQ(platform::codepage::toEngineText(u"C:\\victim\0zzz\\A.TXT"s), std::nullopt) << "a NUL would end it";
 }

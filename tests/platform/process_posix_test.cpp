@@ -1,9 +1,16 @@
+#include "about/readme_sections.h"
+#include "dictionary/ext_dic_core.h"
 #include "platform/codepage.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -70,7 +77,11 @@ TEST_F(CurrentFolder, FollowsSetCurrentFolderWhateverTheName)
 TEST_F(CurrentFolder, MissingFolderFailsAndKeepsTheCurrentOne)
 {
     ASSERT_TRUE(platform::setCurrentFolder(wide(folder.path().string())));
-    for (const std::u16string &name : {wide(folder.file("missing")), std::u16string(), std::u16string(1, u'\xD800')})
+    ASSERT_TRUE(std::filesystem::create_directory(folder.file("victim")));
+    // The system would stop reading at the NUL and make the victim current.
+    const std::u16string nulInside = wide(folder.file("victim")) + u'\0' + u"zzz";
+    for (const std::u16string &name :
+         {wide(folder.file("missing")), std::u16string(), std::u16string(1, u'\xD800'), nulInside})
         EXPECT_FALSE(platform::setCurrentFolder(name));
     EXPECT_EQ(platform::currentFolder(), wide(folder.path().string()));
 }
@@ -138,4 +149,103 @@ TEST(EngineText, IsUtf8AndCarriesTheBytesOfNamesExactly)
     EXPECT_EQ(platform::codepage::toEngineText(u"/a\xDCFF.txt"), "/a\xFF.txt");
     EXPECT_EQ(platform::codepage::fromEngineText("a\xFF"), u"a\xDCFF");
     EXPECT_FALSE(platform::codepage::toEngineText(u"a\xDC00").has_value());
+    EXPECT_FALSE(platform::codepage::toEngineText(std::u16string(u"/victim\0zzz/A.TXT", 17)).has_value());
+}
+
+// --- data files and new files ----------------------------------------------------------
+
+namespace {
+
+// Tells whether anything opened a file since the watch began: the kernel reports every
+// open to inotify at once.
+class OpenWatch {
+public:
+    // An empty path watches nothing.
+    explicit OpenWatch(const std::string &path) : m_fd(path.empty() ? -1 : ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        if (m_fd >= 0 && ::inotify_add_watch(m_fd, path.c_str(), IN_OPEN) < 0) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
+    }
+    ~OpenWatch()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    OpenWatch(const OpenWatch &) = delete;
+    OpenWatch &operator=(const OpenWatch &) = delete;
+
+    bool watching() const { return m_fd >= 0; }
+    bool sawAnOpen() const
+    {
+        char event[sizeof(inotify_event) + 256];
+        return ::read(m_fd, event, sizeof event) > 0;
+    }
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+// A fifo (whose open would wait for a writer) and a device that never ends are refused
+// without being read, the fifo without being opened, and a data file that is one reads as
+// missing with the reason.
+TEST(DataFiles, FifosAndDevicesAreRefusedWithoutBeingRead)
+{
+    TempFolder folder;
+    ASSERT_TRUE(folder.valid());
+    ASSERT_EQ(::mkfifo(folder.file("fifo").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", folder.path() / "zero");
+    const std::u16string reason = u"通常のファイルではない";  // a word of the line that says why
+    for (const std::string name : {"fifo", "zero"}) {
+        SCOPED_TRACE(name);
+        const std::u16string path = wide(folder.file(name));
+        // Only the fifo is watched: a watch through the link would see every open of the device.
+        const OpenWatch watch(name == "fifo" ? folder.file(name) : std::string());
+        EXPECT_EQ(platform::readRegularFile(path, 4 * 1024 * 1024).refusal, platform::ReadRefusal::NotRegularFile);
+
+        const about::ReadmeView readme = about::showReadme(path, u"-a-");
+        EXPECT_TRUE(readme.missing);
+        std::vector<std::u16string> messages;
+        extdic::ExtDicCore dictionary;
+        dictionary.Form_Load(path, path, [&messages](std::u16string_view text) { messages.emplace_back(text); });
+        dictionary.myFindFirst(u"txt");
+        EXPECT_EQ(dictionary.sortTable.count, 0);
+        EXPECT_EQ(dictionary.shown.Sort, extdic::NoMoreText);
+        if (watch.watching()) {
+            EXPECT_FALSE(watch.sawAnOpen()) << "the fifo was opened";
+        }
+        // The words for a missing file, then a line that says why.
+        const std::u16string missingReadme = u"Readme.txt ファイルがありません\r\n";
+        EXPECT_EQ(readme.text.substr(0, missingReadme.size()), missingReadme);
+        EXPECT_NE(readme.text.find(reason, missingReadme.size()), std::u16string::npos);
+        ASSERT_EQ(messages.size(), 1u);
+        const std::u16string missingProg = u"Prog.csv ファイルがありません\n";
+        EXPECT_EQ(messages.front().substr(0, missingProg.size()), missingProg);
+        EXPECT_NE(messages.front().find(reason, missingProg.size()), std::u16string::npos);
+    }
+}
+
+// Files under /proc report no size and are read until they end: the limit holds there too.
+TEST(DataFiles, AFileThatReportsNoSizeIsReadUpToTheLimitOnly)
+{
+    const platform::FileContent whole = platform::readRegularFile(u"/proc/self/status", 1 << 20);
+    ASSERT_TRUE(whole.bytes);
+    EXPECT_NE(whole.bytes->find("Pid:"), std::string::npos);
+    EXPECT_EQ(platform::readRegularFile(u"/proc/self/status", 16).refusal, platform::ReadRefusal::TooLarge);
+}
+
+TEST(WriteNewFile, NeverFollowsALinkThatHasTheName)
+{
+    TempFolder folder;
+    ASSERT_TRUE(folder.valid());
+    folder.write("report.doc", "keep");
+    std::filesystem::create_symlink(folder.path() / "report.doc", folder.path() / "to-report.png");
+    std::filesystem::create_symlink(folder.path() / "nowhere.doc", folder.path() / "to-nowhere.png");
+    for (const char *link : {"to-report.png", "to-nowhere.png"})
+        EXPECT_EQ(platform::writeNewFile(wide(folder.file(link)), "picture"), platform::NewFileOutcome::Exists) << link;
+    EXPECT_EQ(TempFolder::read(folder.path() / "report.doc"), "keep");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "nowhere.doc"));
 }

@@ -18,6 +18,7 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -308,6 +309,31 @@ private slots:
         QCOMPARE(w.seams.messages, names({"Illegal Dropped Files", "Illegal Path Format(2)"}));
         QCOMPARE(w.column(0), names({"x.txt"}));
         QVERIFY(w.form.core().RenState == renamer::RenameState::NoFiles);
+    }
+
+    // The system would stop at the NUL: the victim folder would be made current and its
+    // files renamed to lower case.
+    void aDropWithANulIsRefusedAndTheVictimKeepsItsNames()
+    {
+        Window w;
+        std::filesystem::create_directory(w.temp.path() / "victim");
+        w.create({QStringLiteral("victim/A.TXT"), QStringLiteral("victim/B.TXT")});
+        w.click(w.method(renamer::Method::LowerCase));
+        const QByteArray folder = QUrl::fromLocalFile(w.path(QString())).toEncoded();
+        QMimeData data;
+        data.setData(QStringLiteral("text/uri-list"), folder + QByteArray("victim\0zzz/A.TXT\r\n", 18) + folder
+                                                          + QByteArray("victim\0zzz/B.TXT\r\n", 18));
+        const QPoint list = testsupport::middleOf(&w.form, w.get("ListViewFiles"));
+        QCOMPARE(testsupport::dragAndDrop(&w.form, data, list, list), Qt::CopyAction);
+        QCOMPARE(w.seams.messages, names({"Illegal Path Format(1)"}));
+        QVERIFY(w.form.core().RenState == renamer::RenameState::NoFiles);
+        QVERIFY(!w.get<QPushButton>("CmdRenGo")->isEnabled());
+        QMetaObject::invokeMethod(&w.form, "CmdRenGo_Click");
+        QStringList victims;
+        for (const auto &entry : std::filesystem::directory_iterator(w.temp.path() / "victim"))
+            victims.append(QString::fromStdU16String(entry.path().filename().u16string()));
+        victims.sort();
+        QCOMPARE(victims, names({"A.TXT", "B.TXT"}));
     }
 
     // A method button redraws the proposal at once, writing the sequence method's boxes

@@ -7,6 +7,7 @@
 #include <optional>
 
 using namespace renametest;
+using namespace std::string_literals;
 namespace Method = renamer::Method;
 namespace Messages = renamer::Messages;
 
@@ -111,6 +112,13 @@ TEST(ListRefusals, SayWhyAndLeaveNoList)
         {"a bare name", false, {u"a.txt"}, Messages::IllegalPathFormat1},
         {"an empty path", false, {u""}, Messages::IllegalPathFormat1},
         {"nothing", false, {}, Messages::IllegalDroppedFiles, Names{}, u""},
+        // The system would stop at the NUL and rename in the folder the first part names.
+        {"a NUL in the folder", false, {u"/data/victim\0zzz/A.TXT"s}, Messages::IllegalPathFormat1, Names{u""}},
+        {"a NUL after the name", false, {u"/data/a.txt", u"/data/victim/A.TXT\0zzz"s}, Messages::IllegalPathFormat1,
+         Names{u"a.txt", u""}, u"/data/"},
+        {"a wildcard on Windows", true, {u"C:\\a\\x.txt", u"C:\\a\\*.txt"}, Messages::IllegalPathFormat1,
+         Names{u"x.txt", u""}, u"\\a\\"},
+        {"a slash on Windows", true, {u"C:\\a\\victim/A.TXT"}, Messages::IllegalPathFormat1},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+using namespace std::string_literals;
+
 namespace {
 
 using SplitFunction = int16_t (*)(const std::u16string &, std::u16string &, std::u16string &,
@@ -37,8 +39,7 @@ TEST(PathSplit, TakesFilePathsApartInEitherForm)
         {u"D:\\写真\\旅行.JPG", u"D:|\\写真\\|旅行.JPG|旅行|JPG"},
         {u"C:\\dir\\Makefile", u"C:|\\dir\\|Makefile|Makefile|"},
         {u"C:\\dir.d\\Makefile", u"C:|\\dir.d\\|Makefile|Makefile|"},
-        {u"1:\\a.txt", u"1:|\\|a.txt|a|txt"},        // the letter itself is not examined
-        {u"C:\\a/b.txt", u"C:|\\|a/b.txt|a/b|txt"},  // the slash is an ordinary character
+        {u"1:\\a.txt", u"1:|\\|a.txt|a|txt"},  // the letter itself is not examined
     };
     for (const auto &[path, parts] : driveLetter)
         EXPECT_EQ(split(Module1::splitDriveLetterPath, path), parts);
@@ -48,6 +49,7 @@ TEST(PathSplit, TakesFilePathsApartInEitherForm)
         {u"/dir/Makefile", u"|/dir/|Makefile|Makefile|"},
         {u"/home/写真/旅行.JPG", u"|/home/写真/|旅行.JPG|旅行|JPG"},
         {u"/a\\b.txt", u"|/|a\\b.txt|a\\b|txt"},  // the backslash is an ordinary character
+        {u"/a<b>:\"|?*\x01.txt", u"|/|a<b>:\"|?*\x01.txt|a<b>:\"|?*\x01|txt"},  // so are all but NUL
         {u"//server/share/a.txt", u"|//server/share/|a.txt|a|txt"},
     };
     for (const auto &[path, parts] : posix)
@@ -57,15 +59,22 @@ TEST(PathSplit, TakesFilePathsApartInEitherForm)
 TEST(PathSplit, RefusesWhatIsNotAnAbsoluteFilePathOfItsForm)
 {
     using Paths = std::u16string[];
+    // A character no Windows name holds would end the path early (NUL), or be read as a
+    // separator ('/'), a stream (':') or a wildcard by the system, which would then act on
+    // some other file than the one the path spells.
     for (const std::u16string &path : Paths{u"C:\\dir\\sub\\", u"C:\\", u"\\\\server\\share\\a.txt", u"dir\\a.txt",
                                             u"C:a.txt", u"C:/a.txt", u"/home/a.txt", u"C:", u"C", u"",
-                                            u"C:\\" + std::u16string(32765, u'a')})
+                                            u"C:\\" + std::u16string(32765, u'a'), u"C:\\victim\0zzz\\A.TXT"s,
+                                            u"C:\\dir\\A.TXT\0"s, u"C:\\a/b.txt", u"C:\\a\x01.txt", u"C:\\a:b\\c.txt",
+                                            u"C:\\*.txt"})
         EXPECT_EQ(split(Module1::splitDriveLetterPath, path), u"refused") << path.size() << " units";
     const std::u16string longest = u"/" + std::u16string(32764, u'a') + u".b";  // a 16-bit count's worth
     ASSERT_EQ(longest.size(), 32767u);
     EXPECT_TRUE(split(Module1::splitPosixPath, longest).ends_with(u"|b"));
+    // A NUL would end the path early: the system would act on the file its first part names.
     for (const std::u16string &path : Paths{u"/dir/sub/", u"/", u"//", u"dir/a.txt", u"a.txt", u"C:\\a.txt",
-                                            u"./a.txt", u"", u"x", longest + u"c"})
+                                            u"./a.txt", u"", u"x", longest + u"c", u"/victim\0zzz/A.TXT"s,
+                                            u"/dir/A.TXT\0"s, u"/dir/\0"s})
         EXPECT_EQ(split(Module1::splitPosixPath, path), u"refused") << path.size() << " units";
 }
 
@@ -94,6 +103,9 @@ TEST(PathSplit, BothFormsSplitNamesAsTheEngineDoes)
     };
     for (const auto &[name, baseAndExt] : names) {
         EXPECT_EQ(split(Module1::splitPosixPath, u"/dir/" + name), u"|/dir/|" + name + u"|" + baseAndExt);
-        EXPECT_EQ(split(Module1::splitDriveLetterPath, u"C:\\dir\\" + name), u"C:|\\dir\\|" + name + u"|" + baseAndExt);
+        // No Windows name holds a control character such as the tab.
+        const bool windowsName = name.find(u'\t') == std::u16string::npos;
+        EXPECT_EQ(split(Module1::splitDriveLetterPath, u"C:\\dir\\" + name),
+                  windowsName ? u"C:|\\dir\\|" + name + u"|" + baseAndExt : u"refused");
     }
 }

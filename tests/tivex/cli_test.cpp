@@ -142,6 +142,8 @@ TEST_F(Command, namesWithAnyBytesPrintEscapedInLinesAndRawWithPrint0)
         GTEST_SKIP() << why;
     const std::string odd = m_dir.write("two\nlines\t\x1b\xff", pngImage());
     const std::string shown = m_dir.at("two\\012lines\\011\\033\\377");
+    // A backslash in a name is doubled, or these two names would print alike.
+    const std::string byte = m_dir.write("one\x01", pngImage()), backslash = m_dir.write("one\\001", gifImage());
     const std::string list0 = m_dir.write("list0", odd + '\0' + m_dir.write("plain", gifImage()) + '\0');
     const std::string error = "\",\"error\":\"ファイルが見つかりません\"}\n";
     const struct {
@@ -150,6 +152,7 @@ TEST_F(Command, namesWithAnyBytesPrintEscapedInLinesAndRawWithPrint0)
     } cases[] = {
         {{odd}, shown + ": PNG 画像 [png]\n"},
         {{"-e", odd}, shown + "\tpng\n"},
+        {{"-e", byte, backslash}, m_dir.at("one\\001") + "\tpng\n" + m_dir.at("one\\\\001") + "\tgif\n"},
         {{"--print0", "-e", odd, odd}, odd + '\0' + "png" + '\0' + odd + '\0' + "png" + '\0'},
         {{"--print0", "-b", odd}, "PNG 画像 [png]"s + '\0'},
         // A list of NUL-separated entries keeps the newline in the name.

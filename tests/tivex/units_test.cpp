@@ -10,7 +10,9 @@
 #include "samples.h"
 #include "signatures.h"
 #include "source.h"
+#include "test_support.h"
 #include "text_util.h"
+#include "tivex_engine.h"
 #include "type_table.h"
 
 using namespace std::literals;
@@ -97,6 +99,17 @@ TEST(Source, smallFilesAreReadOnceAsHeadAndTail)
     EXPECT_TRUE(source.headIsWhole());
     EXPECT_EQ(source.tail().data(), source.head().data());
     EXPECT_EQ(source.tail().size(), bytes.size());
+}
+
+// The file system would read a path only up to a NUL and open the file its first part
+// names; such a path names no file.
+TEST(Source, aPathWithANulOpensNothing)
+{
+    const TempDir dir;
+    const std::string picture = dir.write("victim.png", pngImage());
+    ASSERT_TRUE(checkFile(picture).ok());
+    for (const std::string &path : {picture + '\0', picture + "\0zzz"s, dir.at("victim.png\0.txt"s)})
+        EXPECT_FALSE(checkFile(path).ok()) << path.size();
 }
 
 // ---- Inflate ----------------------------------------------------------------------------

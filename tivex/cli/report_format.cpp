@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 
 #include "os.h"
 
@@ -87,6 +88,11 @@ void appendOctal(std::string &out, uint8_t byte)
     out += static_cast<char>('0' + ((byte >> 3) & 7));
     out += static_cast<char>('0' + (byte & 7));
 }
+
+// Where a backslash can stand in a name, it is doubled, so that a name holding a backslash
+// and three digits never prints like a name holding the byte those digits stand for.
+// Where it only separates folders, no name holds it and it stays single.
+constexpr bool BackslashIsNamePart = std::filesystem::path::preferred_separator != '\\';
 
 // U+0080..U+009F, the C1 controls, are as unprintable as the C0 ones.
 bool isC1Control(std::string_view character)
@@ -230,6 +236,8 @@ std::string printablePath(std::string_view callerPath)
         if (length == 0 || (length == 1 && (byte < 0x20 || byte == 0x7F)) || isC1Control(character)) {
             for (const char c : character)
                 appendOctal(out, static_cast<uint8_t>(c));
+        } else if (byte == '\\' && BackslashIsNamePart) {
+            out += "\\\\";
         } else {
             out += character;
         }

@@ -30,7 +30,9 @@ std::string formatLine(std::string_view path, const Report &report, const LineSt
 
 // A path (in the text the command was given it) as the line formats print it, in UTF-8,
 // the way `file` does: a control character or a byte that is not UTF-8 as a backslash
-// and three octal digits, so a name cannot break a line or drive the terminal.
+// and three octal digits, so a name cannot break a line or drive the terminal. Where a
+// name can hold a backslash (everywhere but Windows), it prints as two, so two different
+// names never print alike.
 std::string printablePath(std::string_view path);
 
 // text as a JSON string literal, quotes included. A byte that is not UTF-8 becomes the

@@ -70,6 +70,11 @@ OpenError errorFromErrno(int code)
 File File::open(std::string_view path, OpenError &error)
 {
     File file;
+    // The system takes the path up to a NUL and would open the file its first part names.
+    if (path.find('\0') != std::string_view::npos) {
+        error = OpenError::NotFound;
+        return file;
+    }
     const std::string terminated(path);
     // The type is asked of the file system before anything is opened: opening a fifo
     // wakes a writer that waits for a reader and breaks its pipe on closing, and opening
