@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "rename/unfinished_runs.h"
 #include "shell/application.h"
+#include "shell/cmdline.h"
 #include "shell/module1.h"
 
 #include <QApplication>
@@ -81,7 +82,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     shell::nameApplication();
     FormMain formMain(engine::programEngine());
-    formMain.Form_Load(platform::argumentWords(), platform::programName());
+    formMain.Form_Load(cmdline::wordsOf(platform::commandLine()), platform::programName());
     formMain.showAtStart();
     // scripts/run, on a machine that may have no screen, asks for what the windows show
     // as text (on the offscreen platform).

@@ -3,6 +3,9 @@
 # tests and the program start from there, and `cmake --install` laying out a folder a
 # Windows user can unzip and run.
 
+# The program's icon, version information and manifest.
+enable_language(RC)
+
 function(sorvena_add_googletest)
   set(source /usr/src/googletest)
   if(NOT EXISTS ${source}/CMakeLists.txt)
@@ -51,6 +54,22 @@ function(sorvena_copy_beside_programs target subfolder)
   set_property(TARGET ${target} APPEND PROPERTY SOURCES ${outputs})
 endfunction()
 
+# Installs the copyright file of each Debian package (NAME PACKAGE pairs) as
+# licenses/NAME.txt: the notice of the library of that name that ships in the Windows
+# folder, with every copyright holder and licence text.
+function(sorvena_install_notices)
+  set(pairs ${ARGN})
+  while(pairs)
+    list(POP_FRONT pairs name package)
+    set(notice /usr/share/doc/${package}/copyright)
+    if(NOT EXISTS ${notice})
+      message(FATAL_ERROR "${notice} is missing: the Windows folder must carry ${name}'s notice "
+                          "(scripts/setup windows installs ${package})")
+    endif()
+    install(FILES ${notice} DESTINATION licenses RENAME ${name}.txt)
+  endwhile()
+endfunction()
+
 function(sorvena_windows_runtime)
   add_custom_target(windows_runtime ALL)
   sorvena_mingw_runtime_dlls(runtime)
@@ -60,9 +79,28 @@ function(sorvena_windows_runtime)
   install(TARGETS tivex_cli RUNTIME DESTINATION .)
   install(FILES ${SORVENA_BIN_DIR}/readme.txt ${SORVENA_BIN_DIR}/ext.csv ${SORVENA_BIN_DIR}/prog.csv
           DESTINATION .)
+  # The program's licence, and the notices of what ships beside it or inside it: the
+  # MinGW runtime is in every build (tivex.dll carries it statically), Qt and the
+  # libraries built into it only with the windows.
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+  install(FILES ${PROJECT_SOURCE_DIR}/app/windows/licenses/README.txt DESTINATION licenses)
+  sorvena_install_notices(
+    GCC-runtime gcc-mingw-w64-base
+    MinGW-w64 mingw-w64-common)
   if(NOT SORVENA_GUI)
     return()
   endif()
+  sorvena_install_notices(
+    FreeType libfreetype6
+    HarfBuzz libharfbuzz0b
+    libpng libpng16-16
+    libjpeg libjpeg62-turbo
+    zlib zlib1g
+    PCRE2 libpcre2-16-0
+    double-conversion libdouble-conversion3)
+  foreach(licence LGPL-3 GPL-3)
+    install(FILES /usr/share/common-licenses/${licence} DESTINATION licenses RENAME ${licence}.txt)
+  endforeach()
   get_filename_component(qt_prefix "${Qt6_DIR}/../../.." ABSOLUTE)
   set(qt_dlls)
   foreach(module Core Gui Widgets Svg)

@@ -44,12 +44,6 @@ std::optional<std::string> enginePath(const std::u16string &path)
     return platform::codepage::toEngineText(path);
 }
 
-// The engine's results are read as signed 16-bit values, as the program always has.
-int16_t low16(int32_t value)
-{
-    return static_cast<int16_t>(static_cast<uint16_t>(static_cast<uint32_t>(value) & 0xFFFFu));
-}
-
 } // namespace
 
 struct LibraryEngine::Loaded {
@@ -150,12 +144,6 @@ CheckExtResult LibraryEngine::checkExt(const std::u16string &path)
     out.result = low16(m_lib->checkExt(narrowPath->c_str(), ext.data()));
     out.ext = ext.text();
     return out;
-}
-
-Engine &programEngine()
-{
-    static LibraryEngine engine(platform::programFolder());
-    return engine;
 }
 
 } // namespace engine

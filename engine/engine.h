@@ -20,6 +20,12 @@ inline constexpr int DriveWidth = TIVEX_DRIVE_WIDTH;
 inline constexpr int FolderWidth = TIVEX_FOLDER_WIDTH;
 inline constexpr int BaseWidth = TIVEX_BASE_WIDTH;
 
+// The engine's results are read as signed 16-bit values, as the program always has.
+inline int16_t low16(int32_t value)
+{
+    return static_cast<int16_t>(static_cast<uint16_t>(static_cast<uint32_t>(value) & 0xFFFFu));
+}
+
 struct CheckResult {
     bool loaded = false;  // false: the engine could not be called at all
     int16_t result = 0;   // the engine's result, read as a signed 16-bit value
@@ -71,7 +77,18 @@ private:
     bool m_tried = false;
 };
 
-// The engine beside the running program.
+// The engine linked into the program, through its wide-character path (built where the
+// program links the engine in: Windows). Names reach it in UTF-16, so every name the file
+// system holds can be checked, whatever the ANSI code page.
+class LinkedEngine final : public Engine {
+public:
+    CheckResult check(const std::u16string &path) override;
+    WhatResult what(int32_t mode, const std::u16string &ext) override;
+    CheckExtResult checkExt(const std::u16string &path) override;
+};
+
+// The engine the program uses: on Windows the one linked into it; elsewhere the library
+// beside the running program.
 Engine &programEngine();
 
 // Texts the program shows when the engine cannot be used.

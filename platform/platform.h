@@ -23,10 +23,16 @@ std::u16string programFolder();
 // without its folder.
 std::u16string programName();
 
-// The command-line words after the program name, all of them (the start-up keeps ten;
-// the renamer takes every path after its option). POSIX: every non-blank argv element is
-// one word. Windows: the raw argument text split as cmdline::splitArguments does.
-std::vector<std::u16string> argumentWords();
+// What the system hands the program after its own name. A POSIX shell has already split
+// and unquoted the words: `words` holds every non-blank argv element, all of them (the
+// start-up keeps ten; the renamer takes every path after its option), and there is no
+// text. Windows hands one text: `text` is everything after the program's own path,
+// untouched, for the program to split by its own rule, and `words` is empty.
+struct CommandLine {
+    std::optional<std::u16string> text;
+    std::vector<std::u16string> words;
+};
+CommandLine commandLine();
 
 // The full path a command-line word names: a full path as it stands, anything else taken
 // from the current folder, as the shell that started the program meant it. The folder

@@ -28,22 +28,39 @@ void setArgs(const std::vector<std::u16string> &words)
         ArgList.emplace_back();
 }
 
+// A quoted word ends at its closing quote, and whatever follows that quote starts a new
+// word; an unclosed quote runs to the end of the text. An empty pair of quotes names
+// nothing and makes no word.
 std::vector<std::u16string> splitArguments(std::u16string_view text)
 {
     std::vector<std::u16string> words;
-    bool inWord = false;
-    for (const char16_t c : text) {
-        if (isSeparator(c)) {
-            inWord = false;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        if (isSeparator(text[pos])) {
+            ++pos;
             continue;
         }
-        if (!inWord) {
-            words.emplace_back();
-            inWord = true;
+        std::u16string word;
+        if (text[pos] == u'"') {
+            const std::size_t closing = text.find(u'"', pos + 1);
+            const std::size_t end = closing == std::u16string_view::npos ? text.size() : closing;
+            word = text.substr(pos + 1, end - pos - 1);
+            pos = closing == std::u16string_view::npos ? end : closing + 1;
+        } else {
+            const std::size_t start = pos;
+            while (pos < text.size() && !isSeparator(text[pos]))
+                ++pos;
+            word = text.substr(start, pos - start);
         }
-        words.back().push_back(c);
+        if (!word.empty())
+            words.push_back(std::move(word));
     }
     return words;
+}
+
+std::vector<std::u16string> wordsOf(const platform::CommandLine &commandLine)
+{
+    return commandLine.text ? splitArguments(*commandLine.text) : commandLine.words;
 }
 
 } // namespace cmdline

@@ -12,12 +12,12 @@ if [ "$(id -u)" -ne 0 ] || [ -z "${SORVENA_TEST_USER:-}" ]; then
   exit 77
 fi
 # The user may not reach the build folder, so the programs run from a copy, beside the
-# engine they load from their own folder.
+# engine they load and the tivex command they run from their own folder.
 copy=$(mktemp -d)
 trap 'rm -rf "$copy"' EXIT
 chmod 755 "$copy"
 for program in "$@"; do cp "$bin/$program" "$copy/"; done
-cp "$bin/libtivex.so" "$copy/"
+cp "$bin/libtivex.so" "$bin/tivex" "$copy/"
 status=0
 for program in "$@"; do
   output=$(cd "$copy" && runuser -u "$SORVENA_TEST_USER" -- "$copy/$program" --gtest_filter="$filter" 2>&1) || status=1

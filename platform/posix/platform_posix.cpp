@@ -133,15 +133,15 @@ std::u16string programName()
 
 // Each word keeps its bytes exactly (see codepage::nameFromBytes): a byte that is not UTF-8,
 // replaced or dropped, could make the word name a different, existing file.
-std::vector<std::u16string> argumentWords()
+CommandLine commandLine()
 {
     const auto &arguments = storedArguments();
-    std::vector<std::u16string> words;
+    CommandLine given;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         if (!isBlankWord(arguments[i]))
-            words.push_back(codepage::nameFromBytes(arguments[i]));
+            given.words.push_back(codepage::nameFromBytes(arguments[i]));
     }
-    return words;
+    return given;
 }
 
 // Only the folder part is resolved: the system reaches "sub/../a.txt" through wherever a

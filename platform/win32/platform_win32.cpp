@@ -5,7 +5,6 @@
 #include "platform/file_names.h"
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/wide_text.h"
-#include "shell/cmdline.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -61,7 +60,7 @@ constexpr std::array ErrorMappings{
 namespace win32 {
 
 // The rest after the program's path is kept untouched: splitting it is the program's own
-// rule (cmdline::splitArguments), not the C runtime's.
+// rule, not the C runtime's.
 std::u16string argumentTextOf(std::u16string_view line)
 {
     std::size_t pos = 0;
@@ -108,9 +107,9 @@ std::u16string programName()
     return win32::fromWide(separator == std::wstring::npos ? path : path.substr(separator + 1));
 }
 
-std::vector<std::u16string> argumentWords()
+CommandLine commandLine()
 {
-    return cmdline::splitArguments(win32::argumentTextOf(win32::fromWide(GetCommandLineW())));
+    return {win32::argumentTextOf(win32::fromWide(GetCommandLineW())), {}};
 }
 
 // A drive-letter path ("C:\...") or a network path stands as given; every other form

@@ -38,18 +38,32 @@ TEST(EngineLoading, TheRealEngineBesideTheProgramChecksAFile)
     EXPECT_FALSE(r.desc.empty());
 }
 
-TEST(EngineLoading, NamesOutsideTheJapaneseCodePageCrossTheBoundary)
+// Every name the file system holds reaches the program's engine, whatever the ANSI code
+// page (the tests on Windows run under code page 932, which has neither character).
+TEST(ProgramEngine, NamesOutsideTheJapaneseCodePageAreCheckedAndDescribed)
 {
-    if (!platform::codepage::toEngineText(u"\U0001F4F7 \u00E9t\u00E9"))
-        GTEST_SKIP() << "the engine's text here is the ANSI code page, which cannot carry these names";
     TempFolder folder;
     const std::string name = "\xF0\x9F\x93\xB7 \xC3\xA9t\xC3\xA9";  // camera emoji, "été"
     folder.write(name + ".dat", testsupport::tinyPng());
-    LibraryEngine real(platform::programFolder());
-    const engine::CheckResult r = real.check(folder.pathText(u"\U0001F4F7 \u00E9t\u00E9.dat"));
+    folder.write("caf\xC3\xA9.txt", testsupport::tinyPng());
+    engine::Engine &program = engine::programEngine();
+    const engine::CheckResult r = program.check(folder.pathText(u"\U0001F4F7 \u00E9t\u00E9.dat"));
     EXPECT_EQ(r.result, 1);
+    EXPECT_EQ(r.drive, folder.driveText());
+    EXPECT_EQ(r.folder, folder.folderText());
     EXPECT_EQ(r.base, u"\U0001F4F7 \u00E9t\u00E9");
+    EXPECT_EQ(r.presentExt, u"dat");
     EXPECT_EQ(r.trueExt, u"png");
+    EXPECT_EQ(r.desc, u"PNG 画像");
+    const engine::CheckExtResult ext = program.checkExt(folder.pathText(u"caf\u00E9.txt"));
+    EXPECT_EQ(ext.result, 1);
+    EXPECT_EQ(ext.ext, u"png");
+    // The descriptions are the engine's own, and the next one follows on.
+    const engine::WhatResult first = program.what(0, u".TIF");
+    EXPECT_EQ(first.result, 0);
+    EXPECT_EQ(first.desc, u"TIFF 画像");
+    EXPECT_EQ(program.what(1, u"tif").desc, u"BigTIFF 画像");
+    EXPECT_EQ(program.what(1, u"tif").result, -1);
 }
 
 TEST(EngineLoading, AProgramFolderWhoseNameIsNotUtf8StillFindsTheEngine)

@@ -257,8 +257,7 @@ class BadInput : public ::testing::Test {
 protected:
     testsupport::CurrentFolderGuard restoreCurrentFolder;
     TempFolder folder;
-    engine::LibraryEngine real{platform::programFolder()};
-    FormMainCore core{real};
+    FormMainCore core{engine::programEngine()};
 };
 
 TEST_F(BadInput, AFolderFailsAndAnEmptyFileSaysItIsEmpty)
@@ -285,25 +284,26 @@ TEST_F(BadInput, AnUnreadableFileFailsWithAReason)
     EXPECT_FALSE(core.resultView().desc.empty());
 }
 
-// Names as people write them: a long Japanese name, a title with a version number,
-// periods at either end, and one outside the Japanese code page. The proposal keeps every
-// character the user wrote, and the arrow back restores the name exactly as it was.
+// Names as people write them: Japanese names short and long, a title with a version
+// number, periods at either end, and names outside the Japanese code page. The proposal
+// keeps every character the user wrote, and the arrow back restores the name exactly as
+// it was.
 TEST_F(BadInput, NamesAsPeopleWriteThemAreCheckedAndRenamedBackExactly)
 {
     const std::u16string japanese(22, u'報');
+    const std::u16string longJapanese(80, u'報');
     const struct {
         std::u16string name, proposed;
     } cases[] = {
         {japanese + u".dat", japanese + u".png"},
+        {longJapanese + u".dat", longJapanese + u".png"},
+        {u"caf\u00E9.txt", u"caf\u00E9.png"},
         {u"Report v1.0 final draft for review", u"Report v1.0 final draft for review.png"},
         {u".photo", u".photo.png"},
         {u"photo.", u"photo.png"},
         {u"\U0001F30A \u00E9t\u00E9.dat", u"\U0001F30A \u00E9t\u00E9.png"},
     };
     for (const auto &c : cases) {
-        // Where the engine's text is the ANSI code page, it cannot carry every name.
-        if (!platform::codepage::toEngineText(c.name))
-            continue;
         const std::filesystem::path onDisk = folder.path() / c.name;
         std::ofstream(onDisk, std::ios::binary) << testsupport::tinyPng();
         core.myCheckPath(folder.pathText(c.name));

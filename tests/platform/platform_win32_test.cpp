@@ -29,7 +29,7 @@ using Words = std::vector<std::u16string>;
 
 Words wordsOf(std::u16string_view commandLine)
 {
-    return cmdline::splitArguments(platform::win32::argumentTextOf(commandLine));
+    return cmdline::wordsOf({platform::win32::argumentTextOf(commandLine), {}});
 }
 
 // What the folder holds, spelled exactly as the file system keeps it.
@@ -63,6 +63,8 @@ TEST(CommandLine, TheProgramPathIsCutOffQuotedOrNotAndTheRestSplitByTheProgramsR
     } cases[] = {
         {u"\"C:\\Program Files\\sorvena.exe\" C:\\a.txt", {u"C:\\a.txt"}},
         {u"C:\\bin\\sorvena.exe\tC:\\My Files\\a.txt", {u"C:\\My", u"Files\\a.txt"}},
+        {u"\"C:\\Program Files\\Quenbrook\\sorvena.exe\" \"C:\\ソフト表\\画像 (1).bmp\"",
+         {u"C:\\ソフト表\\画像 (1).bmp"}},
         {u"\"C:\\x\\sorvena.exe\"-about", {u"-about"}},
         {u"sorvena.exe", {}},
         {u"\"C:\\unclosed quote", {}},

@@ -190,7 +190,9 @@ TEST(ArgumentWords, EachNonBlankArgumentIsOneWordPastTheTenthToo)
     };
     for (const auto &c : cases) {
         FakeCommandLine commandLine(c.arguments);
-        EXPECT_EQ(platform::argumentWords(), c.words) << c.what;
+        const platform::CommandLine given = platform::commandLine();
+        EXPECT_EQ(given.words, c.words) << c.what;
+        EXPECT_FALSE(given.text.has_value()) << c.what;
     }
 }
 

@@ -178,18 +178,22 @@ TEST(MethodAuto, TheRealEngineJudgesRealFilesByTheirContent)
     folder.write("report", "%PDF-1.4\n1 0 obj<<>>endobj\ntrailer<<>>\n%%EOF\n");
     folder.write("notes.txt", "Plain text, written by hand.\nA second line.\n");
     folder.write("copy.PNG", testsupport::tinyPng());
+    // A name outside code page 932, which the engine's library could not be handed there.
+    const std::u16string photo = u"\U0001F4F7 caf\u00E9";
+    folder.write("\xF0\x9F\x93\xB7 caf\xC3\xA9.dat", testsupport::tinyPng());
 
-    engine::LibraryEngine real(platform::programFolder());
     std::vector<std::u16string> messages;
-    renamer::FormRenameCore core(real, [&messages](const std::u16string &m) { messages.push_back(m); });
+    renamer::FormRenameCore core(engine::programEngine(),
+                                 [&messages](const std::u16string &m) { messages.push_back(m); });
     core.MakeRenameList({folder.pathText(u"picture.dat"), folder.pathText(u"report"), folder.pathText(u"notes.txt"),
-                         folder.pathText(u"copy.PNG")},
+                         folder.pathText(u"copy.PNG"), folder.pathText(photo + u".dat")},
                         {}, {}, {});
 
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(core.RenOldName, (Names{u"copy.PNG", u"notes.txt", u"picture.dat", u"report"}));
-    EXPECT_EQ(core.RenNewName, (Names{u"copy.PNG", u"notes.txt", u"picture.png", u"report.pdf"}));
-    EXPECT_EQ(core.RenMark, (Marks{Mark::SameName, Mark::SameName, Mark::ToRename, Mark::ToRename}));
+    EXPECT_EQ(core.RenOldName, (Names{u"copy.PNG", u"notes.txt", u"picture.dat", u"report", photo + u".dat"}));
+    EXPECT_EQ(core.RenNewName, (Names{u"copy.PNG", u"notes.txt", u"picture.png", u"report.pdf", photo + u".png"}));
+    EXPECT_EQ(core.RenMark,
+              (Marks{Mark::SameName, Mark::SameName, Mark::ToRename, Mark::ToRename, Mark::ToRename}));
 }
 
 // Typed into the number box after the drop, as an empty box would otherwise be filled

@@ -233,20 +233,49 @@ TEST_F(Command, aCurrentFolderLongerThanTheLongestPathIsNamedAsTheCause)
     EXPECT_EQ(run.out, "error: フォルダーのパスが長すぎます（4095 バイトまで）\n");
 }
 
+// A system that gives no thread at all (a limit on the user's processes) leaves every
+// check to the thread that reads the list, in order, rather than ending the command.
+TEST_F(Command, threadsTheSystemRefusesLeaveEveryCheckToTheReadingThread)
+{
+    for (const Needs need : {Needs::PosixShell, Needs::ProcessLimits}) {
+        if (const std::string why = whyUnavailable(need); !why.empty())
+            GTEST_SKIP() << why;
+    }
+    std::string list;
+    for (int i = 0; i < 600; ++i)
+        list += m_dir.write("f" + std::to_string(i), i % 2 ? pngImage() : gifImage()) + "\n";
+    const std::string listPath = m_dir.write("list", list);
+    const ProgramRun single = tivex({"-e", "-f", listPath});
+    const ProgramRun limited = runProgram(
+        "/bin/bash", {"-c", "ulimit -u 1 && exec \"$0\" -j2 -e -f \"$1\"", builtProgram("tivex"), listPath});
+    EXPECT_EQ(limited.exitCode, 0) << limited.err;
+    EXPECT_EQ(limited.out, single.out);
+}
+
 // Standard output and standard error keep the order of the list, whatever the threads.
+// The list is several times longer than the paths the command keeps in flight, and a
+// refused entry's error has its place among the checks' own.
 TEST_F(Command, threadsKeepTheInputOrder)
 {
     const std::string samples[] = {pngImage(), gifImage(), pdfDocument(), "plain text\n", ""};
     std::string list;
-    for (int i = 0; i < 300; ++i)
+    for (int i = 0; i < 2000; ++i) {
         list += (i % 3 == 2 ? m_dir.at("missing" + std::to_string(i)) : m_dir.write("f" + std::to_string(i), samples[i % 5])) + "\n";
+        if (i == 1500)
+            list += std::string(5000, 'x') + "\n";
+    }
     const std::string listPath = m_dir.write("list", list);
     const ProgramRun single = tivex({"-e", "-f", listPath});
-    const ProgramRun threaded = tivex({"-j", "3", "-e", "-f", listPath});
-    EXPECT_EQ(threaded.out, single.out);
-    EXPECT_EQ(threaded.err, single.err);
+    for (const std::string threads : {"2", "3"}) {
+        const ProgramRun threaded = tivex({"-j", threads, "-e", "-f", listPath});
+        EXPECT_EQ(threaded.out, single.out) << threads << " threads";
+        EXPECT_EQ(threaded.err, single.err) << threads << " threads";
+        EXPECT_EQ(threaded.exitCode, 1);
+    }
     EXPECT_EQ(single.exitCode, 1);
-    EXPECT_EQ(threaded.exitCode, 1);
+    EXPECT_NE(single.err.find("missing1499"), std::string::npos);
+    EXPECT_LT(single.err.find("missing1499"), single.err.find("longer than the longest path"));
+    EXPECT_LT(single.err.find("longer than the longest path"), single.err.find("missing1502"));
     EXPECT_EQ(single.out.substr(0, single.out.find('\n')), m_dir.at("f0") + "\tpng");
     EXPECT_EQ(single.err.substr(0, single.err.find('\n')),
               "tivex: " + m_dir.at("missing2") + ": " + engineText("ファイルが見つかりません"));

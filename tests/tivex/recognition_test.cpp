@@ -72,6 +72,10 @@ const VerdictCase VerdictCases[] = {
     {"log_plain_text_kept", "started\n"s, "run.log", "log"},
     {"c_source_kept", "int main(void) { return 0; }\n"s, "main.c", "c"},
     {"plain_text_unknown_ext_kept", "hello\n"s, "notes.qqq", "qqq"},
+    // Old binary formats took these words as extensions; text carries them as often.
+    {"latex_contents_kept", "\\contentsline {section}{\\numberline {1}Intro}{1}\n"s, "paper.toc", "toc"},
+    {"word_list_kept", "apple\nbanana\ncherry\n"s, "fruit.dict", "dict"},
+    {"backup_copy_kept", "[core]\n\tbare = false\n"s, "config.bk", "bk"},
     {"plain_text_not_svg", "hello\n"s, "notes.svg", "txt"},
     {"svg_named_txt", "<svg xmlns=\"http://www.w3.org/2000/svg\"/>"s, "drawing.txt", "svg"},
     {"docx_named_zip", zipArchive({{"[Content_Types].xml", "<T/>"}, {"word/document.xml", "<w/>"}}), "report.zip", "docx"},

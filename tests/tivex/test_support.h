@@ -48,6 +48,7 @@ enum class Needs {
     BuffersHoldEveryName,  // the engine's widths take every name and path the system takes
     UnreadableFiles,       // a file that file modes keep this process from reading
     LongPaths,             // folders past 260 characters, walked with the ordinary calls
+    ProcessLimits,         // a limit on the user's processes that a shell lowers and that binds
 };
 std::string whyUnavailable(Needs need);
 

@@ -20,6 +20,7 @@ constexpr Lack Lacks[] = {
     {Needs::SizelessFiles, "Windows has no /proc: a regular file always reports its size"},
     {Needs::SymbolicLinks, "links to folders need a privilege on Windows that a user usually lacks"},
     {Needs::PosixShell, "Windows has no POSIX shell"},
+    {Needs::ProcessLimits, "Windows has no limit on a user's processes that a shell lowers"},
     {Needs::LongPaths, "Windows' ordinary calls stop at paths of 260 characters (MAX_PATH)"},
     {Needs::AnyBytesInNames, "Windows names are UTF-16 text without control characters"},
     {Needs::BuffersHoldEveryName,

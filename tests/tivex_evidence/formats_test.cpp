@@ -16,8 +16,9 @@ namespace tivex::evidence {
 namespace {
 
 constexpr size_t MaxSampleSize = 64 * 1024;
-// A name that says nothing about the content: every recognised type replaces it.
-constexpr std::string_view NonsenseExt = "dat";
+// Names that say nothing about the content: every recognised type replaces them. A registry
+// hive is customarily .dat, so its sample gets the second.
+constexpr std::string_view NonsenseExts[] = {"dat", "bin"};
 
 std::vector<SampleRow> tableOrEmpty()
 {
@@ -28,6 +29,17 @@ std::vector<SampleRow> tableOrEmpty()
 bool contains(const std::vector<std::string> &list, const std::string &value)
 {
     return std::find(list.begin(), list.end(), value) != list.end();
+}
+
+// The first name that says nothing and that this content does not claim; empty when it
+// claims them all.
+std::string nonsenseExtension(const SampleRow &row)
+{
+    for (std::string_view ext : NonsenseExts) {
+        if (!contains(row.accepted, std::string(ext)))
+            return std::string(ext);
+    }
+    return {};
 }
 
 std::string joined(const std::vector<std::string> &list)
@@ -50,17 +62,39 @@ std::string asciiUpper(std::string text)
     return text;
 }
 
+// A format without an extension of its own (a time zone file, a Git index) is recognised under
+// any name, and no name is proposed for it.
+std::vector<std::string> extensionlessProblems(const SampleRow &row, const std::string &bytes,
+                                               const testsupport::TempFolder &folder)
+{
+    std::vector<std::string> problems;
+    for (const std::string &name : {std::string("sample"), "sample." + nonsenseExtension(row), "sample." + row.otherExt}) {
+        const std::string path = folder.write(name, bytes).string();
+        const Report report = checkFile(path);
+        std::filesystem::remove(path);
+        if (!report.ok())
+            problems.push_back(name + ": check failed: " + report.reason);
+        else if (!report.detection.type)
+            problems.push_back(name + ": not recognised");
+        else if (!report.proposedExt.empty())
+            problems.push_back(name + ": proposed '" + report.proposedExt + "' (" + report.descriptionEn + ")");
+    }
+    return problems;
+}
+
 // What went wrong for this sample under each name; empty when every verdict is right.
 std::vector<std::string> verdictProblems(const SampleRow &row, const std::string &bytes,
                                          const testsupport::TempFolder &folder)
 {
+    if (row.accepted.empty())
+        return extensionlessProblems(row, bytes, folder);
     std::vector<std::string> problems;
     const std::string own = ownExtension(row.file);
     std::vector<NameCase> cases = {
         {"sample", {}},
         {"sample." + own, asciiLower(own)},
         {"SAMPLE." + asciiUpper(own), asciiLower(own)},
-        {"sample." + std::string(NonsenseExt), {}},
+        {"sample." + nonsenseExtension(row), {}},
         {"sample." + row.otherExt, {}},
     };
     // The other extensions of the type found, among those this content may carry, stay too.
@@ -130,9 +164,13 @@ TEST(SampleTable, listsEverySampleOnceWithConsistentRows)
         EXPECT_TRUE(listed.insert(row.file).second) << row.file << " is listed twice";
         EXPECT_TRUE(std::binary_search(files.begin(), files.end(), row.file)) << row.file << " is listed but missing";
         const std::string own = asciiLower(ownExtension(row.file));
-        EXPECT_TRUE(contains(row.accepted, own)) << row.file << ": its own extension must be accepted";
+        if (row.accepted.empty()) {
+            EXPECT_TRUE(own.empty()) << row.file << ": a format without an extension has a sample without one";
+        } else {
+            EXPECT_TRUE(contains(row.accepted, own)) << row.file << ": its own extension must be accepted";
+        }
         EXPECT_FALSE(contains(row.accepted, asciiLower(row.otherExt))) << row.file << ": the other extension is accepted";
-        EXPECT_FALSE(contains(row.accepted, std::string(NonsenseExt))) << row.file;
+        EXPECT_FALSE(nonsenseExtension(row).empty()) << row.file << ": every name that says nothing is accepted";
         if (const auto bytes = readSample(row.file)) {
             EXPECT_LT(bytes->size(), MaxSampleSize) << row.file;
         }
@@ -176,6 +214,15 @@ constexpr MisnamedCase MisnamedCases[] = {
     {"a parent under its child's name", "video.mkv", "clip.webm", "mkv"},
     {"a parent under its child's name", "video.mp4", "clip.mov", "mov"},
     {"a sibling's name", "hello.exe", "tool.dll", "exe"},
+    {"a sibling's name", "hand.jtd", "letter.doc", "jtd"},
+    {"a sibling's name", "libreoffice.doc", "letter.jtd", "doc"},
+    {"a sibling's name", "libreoffice.xls", "book.jtd", "xls"},
+    {"a sibling's name", "hand.pal", "colours.wav", "pal"},
+    {"a sibling's name", "sox.wav", "sound.pal", "wav"},
+    {"a sibling's name", "hand.4xm", "intro.avi", "4xm"},
+    {"a sibling's name", "video.avi", "intro.4xm", "avi"},
+    {"a sibling's name", "hand.grib", "forecast.bufr", "grib"},
+    {"a sibling's name", "hand.kicad_pcb", "board.kicad_sch", "kicad_pcb"},
 };
 
 TEST(Misnamed, everyRuleOfTheVerdictHoldsOnRealSamples)

@@ -17,7 +17,8 @@ namespace {
 constexpr std::string_view TableName = "expected.tsv";
 constexpr std::string_view ScriptName = "make_samples.sh";
 
-// file, accepted extensions (blank-separated), another type's extension, and an optional gap.
+// file, accepted extensions (blank-separated, or "-" for a format without an extension of its
+// own), another type's extension, and an optional gap.
 std::optional<SampleRow> parseRow(const std::string &line)
 {
     std::vector<std::string> columns;
@@ -29,10 +30,10 @@ std::optional<SampleRow> parseRow(const std::string &line)
     if (columns.size() < 3 || columns.size() > 4 || columns[0].empty())
         return std::nullopt;
     SampleRow row{columns[0], {}, columns[2], columns.size() == 4 ? columns[3] : std::string()};
-    std::istringstream accepted(columns[1]);
+    std::istringstream accepted(columns[1] == "-" ? std::string() : columns[1]);
     for (std::string ext; accepted >> ext;)
         row.accepted.push_back(ext);
-    if (row.accepted.empty() || row.otherExt.empty())
+    if ((row.accepted.empty() && columns[1] != "-") || row.otherExt.empty())
         return std::nullopt;
     return row;
 }

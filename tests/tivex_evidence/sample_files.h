@@ -11,7 +11,8 @@ namespace tivex::evidence {
 // One row of expected.tsv.
 struct SampleRow {
     std::string file;                  // name in the samples folder
-    std::vector<std::string> accepted; // extensions a file of this content may carry
+    std::vector<std::string> accepted; // extensions a file of this content may carry; none when
+                                       // the format has no extension of its own
     std::string otherExt;              // a real extension of some other type
     std::string gap;                   // why the engine does not pass yet; empty when it must
 };

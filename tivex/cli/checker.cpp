@@ -1,8 +1,7 @@
 #include "checker.h"
 
-#include <atomic>
 #include <optional>
-#include <thread>
+#include <system_error>
 
 #include "os.h"
 
@@ -10,16 +9,18 @@ namespace tivex::cli {
 
 namespace {
 
-// Enough work per thread that starting them is cheap against the checks, few enough
-// that the first lines of a long list appear soon.
-constexpr size_t ItemsPerThreadInBatch = 64;
+// Items in flight per thread: far more than one slow file takes to check among fast
+// ones, so no thread waits for the writer, and few enough that memory stays small.
+// The command's ordering test lists several windows' worth of files.
+constexpr size_t WindowPerThread = 256;
 
 } // namespace
 
 Checker::Checker(const LineStyle &style, unsigned threads, std::FILE *out)
     : m_style(style), m_threads(threads == 0 ? 1 : threads), m_out(out)
 {
-    m_batch.reserve(m_threads * ItemsPerThreadInBatch);
+    if (m_threads > 1)
+        m_ring = std::vector<Slot>(m_threads * WindowPerThread);
 }
 
 Checker::~Checker() { finish(); }
@@ -32,20 +33,6 @@ void Checker::add(std::string path)
 void Checker::note(std::string message)
 {
     queue({{}, {}, std::move(message), true, true});
-}
-
-void Checker::queue(Item item)
-{
-    m_batch.push_back(std::move(item));
-    if (m_threads == 1 || m_batch.size() >= m_threads * ItemsPerThreadInBatch)
-        checkBatch();
-}
-
-void Checker::finish()
-{
-    if (!m_batch.empty())
-        checkBatch();
-    std::fflush(m_out);
 }
 
 void Checker::checkOne(Item &item) const
@@ -61,31 +48,12 @@ void Checker::checkOne(Item &item) const
         report.reason = failureReason(Failure::FolderTooLong, os::maxPathLength());
     }
     item.ok = report.ok();
-    item.line = formatLine(item.path, report, m_style);
+    // Copied into the item's own buffers rather than moved: on several threads those
+    // were made by whichever thread used the slot before, and freeing another thread's
+    // memory takes that thread's heap lock.
+    item.line.assign(formatLine(item.path, report, m_style));
     if (!item.ok && m_style.mode == OutputMode::Extension)
-        item.error = printablePath(item.path) + ": " + report.reason;
-}
-
-void Checker::checkBatch()
-{
-    if (m_threads == 1 || m_batch.size() == 1) {
-        for (Item &item : m_batch)
-            checkOne(item);
-    } else {
-        std::atomic<size_t> next{0};
-        const auto work = [&] {
-            for (size_t i = next++; i < m_batch.size(); i = next++)
-                checkOne(m_batch[i]);
-        };
-        std::vector<std::jthread> workers;
-        const size_t helpers = std::min<size_t>(m_threads, m_batch.size()) - 1;
-        for (size_t i = 0; i < helpers; ++i)
-            workers.emplace_back(work);
-        work();
-    }
-    for (const Item &item : m_batch)
-        write(item);
-    m_batch.clear();
+        item.error.assign(printablePath(item.path) + ": " + report.reason);
 }
 
 void Checker::write(const Item &item)
@@ -96,6 +64,140 @@ void Checker::write(const Item &item)
         return;
     os::writeOutput(m_out, item.line, m_style.mode == OutputMode::Json);
     m_allChecked = m_allChecked && item.ok;
+}
+
+void Checker::queue(Item &&item)
+{
+    if (m_threads == 1) {
+        checkOne(item);
+        write(item);
+        return;
+    }
+    // A helper for each item up to the number asked for: a short list starts no more
+    // threads than it has files.
+    if (m_helpers.size() + 1 < m_threads && !m_noMoreHelpers)
+        startHelper();
+    while (m_added - m_written == m_ring.size()) {
+        writeFinished();
+        if (m_added - m_written < m_ring.size())
+            break;
+        if (!checkNextWaiting())
+            waitForOldest();
+    }
+    // The slot's last item is written and no thread looks at it until it is counted in.
+    // Its buffers are kept for the new item (see checkOne).
+    Slot &free = slot(m_added);
+    free.item.path.assign(item.path);
+    free.item.line.clear();
+    free.item.error.assign(item.error);
+    free.item.ok = item.ok;
+    free.item.isNote = item.isNote;
+    free.done.store(false, std::memory_order_relaxed);
+    {
+        const std::lock_guard lock(m_lock);
+        ++m_added;
+        if (m_idleHelpers > 0)
+            m_itemsArrived.notify_one();
+    }
+    writeFinished();
+}
+
+void Checker::finish()
+{
+    if (!m_ring.empty()) {
+        {
+            const std::lock_guard lock(m_lock);
+            m_noMoreItems = true;
+        }
+        m_itemsArrived.notify_all();
+        while (m_written < m_added) {
+            writeFinished();
+            if (m_written < m_added && !checkNextWaiting())
+                waitForOldest();
+        }
+        m_helpers.clear();
+    }
+    std::fflush(m_out);
+}
+
+void Checker::startHelper()
+{
+    try {
+        m_helpers.emplace_back([this] { helpUntilDone(); });
+    } catch (const std::system_error &) {
+        // The system gives no more threads (a limit on processes, say): the ones that
+        // run, the reading thread at least, check the rest.
+        m_noMoreHelpers = true;
+    }
+}
+
+void Checker::helpUntilDone()
+{
+    // A helper only opens and closes the files it checks; the reading thread keeps the
+    // shared table for the lists and the output.
+    os::useOwnFileTable();
+    std::unique_lock lock(m_lock);
+    for (;;) {
+        if (m_taken == m_added) {
+            if (m_noMoreItems)
+                return;
+            ++m_idleHelpers;
+            m_itemsArrived.wait(lock, [this] { return m_taken < m_added || m_noMoreItems; });
+            --m_idleHelpers;
+            continue;
+        }
+        Slot &taken = slot(m_taken++);
+        lock.unlock();
+        checkOne(taken.item);
+        markDone(taken);
+        lock.lock();
+    }
+}
+
+// The reading thread's share of the checks: false when every waiting item is taken.
+bool Checker::checkNextWaiting()
+{
+    Slot *taken = nullptr;
+    {
+        const std::lock_guard lock(m_lock);
+        if (m_taken == m_added)
+            return false;
+        taken = &slot(m_taken++);
+    }
+    checkOne(taken->item);
+    markDone(*taken);
+    return true;
+}
+
+// Hands a checked item to the writing thread, waking it when it waits. Either it sees
+// the item done or this sees it waiting: both flags are sequentially consistent, and
+// the lock keeps the wake-up from coming between its last look and its sleep.
+void Checker::markDone(Slot &checked)
+{
+    checked.done.store(true);
+    if (m_waitingForOldest.load()) {
+        { const std::lock_guard lock(m_lock); }
+        m_oldestDone.notify_one();
+    }
+}
+
+// Writes the oldest items as far as they are checked, in the order they came.
+void Checker::writeFinished()
+{
+    for (; m_written < m_added; ++m_written) {
+        const Slot &oldest = slot(m_written);
+        if (!oldest.done.load(std::memory_order_acquire))
+            break;
+        write(oldest.item);
+    }
+}
+
+void Checker::waitForOldest()
+{
+    std::unique_lock lock(m_lock);
+    m_waitingForOldest.store(true);
+    m_oldestDone.wait(lock, [this] { return slot(m_written).done.load(); });
+    m_waitingForOldest.store(false);
 }
 
 } // namespace tivex::cli

@@ -109,7 +109,7 @@ FeedResult feedList(std::FILE *in, std::string_view listName, bool nulSeparated,
         length = 0;
         holdsNul = false;
     };
-    for (int c = std::getc(in); c != EOF; c = std::getc(in)) {
+    for (int c = os::readByteUnshared(in); c != EOF; c = os::readByteUnshared(in)) {
         if (c == separator) {
             handOn();
             continue;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "check_steps.h"
 #include "os.h"
 #include "signatures.h"
 #include "text_util.h"
@@ -14,6 +15,25 @@ constexpr std::string_view EmptyFileJa = "空のファイル（0 バイト）";
 constexpr std::string_view EmptyFileEn = "empty file (0 bytes)";
 constexpr std::string_view UnknownJa = "種類を判別できないデータ（バイナリ）";
 constexpr std::string_view UnknownEn = "unrecognised binary data";
+
+struct LimitCheck {
+    size_t length;
+    size_t limit;
+    Failure failure;
+};
+
+std::string withEncoding(std::string_view description, TextEncoding encoding)
+{
+    std::string text(description);
+    if (encoding != TextEncoding::None) {
+        text += "（";
+        text += encodingName(encoding);
+        text += "）";
+    }
+    return text;
+}
+
+} // namespace
 
 Failure failureFrom(os::PathError error)
 {
@@ -47,32 +67,13 @@ Failure failureFrom(os::OpenError error)
     return Failure::ReadError;
 }
 
-Report failed(Failure failure, size_t limit = 0)
+Report failed(Failure failure, size_t limit, LimitUnit unit)
 {
     Report report;
     report.failure = failure;
-    report.reason = failureReason(failure, limit);
+    report.reason = failureReason(failure, limit, unit);
     return report;
 }
-
-struct LimitCheck {
-    size_t length;
-    size_t limit;
-    Failure failure;
-};
-
-std::string withEncoding(std::string_view description, TextEncoding encoding)
-{
-    std::string text(description);
-    if (encoding != TextEncoding::None) {
-        text += "（";
-        text += encodingName(encoding);
-        text += "）";
-    }
-    return text;
-}
-
-} // namespace
 
 Detection detect(Source &source)
 {
@@ -138,6 +139,28 @@ std::vector<std::string_view> describeExtension(std::string_view ext)
     return descriptions;
 }
 
+int32_t DescriptionWalk::step(int32_t mode, std::string_view ext, std::string_view &description)
+{
+    if (mode != 0 && mode != 1)
+        return -1;
+    const std::string wanted = normalizeExtension(ext);
+    const std::lock_guard guard(m_lock);
+    if (mode == 0) {
+        m_ext = wanted;
+        m_next = 0;
+        m_active = true;
+    } else if (!m_active || m_ext != wanted) {
+        return -1;
+    }
+    const auto descriptions = describeExtension(m_ext);
+    if (m_next >= descriptions.size()) {
+        m_active = false;
+        return -1;
+    }
+    description = descriptions[m_next];
+    return static_cast<int32_t>(m_next++);
+}
+
 Report checkFile(std::string_view path, const NameLimits *limits)
 {
     os::PathError pathError = os::PathError::None;
@@ -163,15 +186,20 @@ Report checkFile(std::string_view path, const NameLimits *limits)
     os::File file = os::File::open(path, openError);
     if (!file.isOpen())
         return failed(failureFrom(openError));
-    Source source(file);
-    if (!source.load())
-        return failed(Failure::ReadError);
-
     Report report;
     report.drive = parts->drive;
     report.folder = parts->folder;
     report.base = std::string(name.base);
     report.presentExt = std::string(name.ext);
+    return recognise(file, std::move(report));
+}
+
+Report recognise(os::File &file, Report named)
+{
+    Source source(file);
+    if (!source.load())
+        return failed(Failure::ReadError);
+    Report report = std::move(named);
     report.detection = detect(source);
     report.proposedExt = proposeExtension(report.detection, report.presentExt, report.base);
     report.description = describeJa(report.detection);

@@ -4,9 +4,9 @@
 #include <tivex.h>
 
 #include <cstring>
-#include <mutex>
 #include <string>
 
+#include "check_steps.h"
 #include "os.h"
 #include "text_util.h"
 #include "tivex_engine.h"
@@ -14,7 +14,6 @@
 namespace {
 
 constexpr tivex::NameLimits ContractLimits{TIVEX_DRIVE_WIDTH, TIVEX_FOLDER_WIDTH, TIVEX_BASE_WIDTH, TIVEX_EXT_WIDTH};
-constexpr std::string_view InternalErrorJa = "内部エラーのため調べられませんでした";
 
 void writeBytes(char *out, std::string_view text)
 {
@@ -72,43 +71,23 @@ int32_t check(const char *path, const CheckBuffers &out)
     return 1;
 }
 
-// Where the description search stands between calls: the extension of the last mode-0
-// call and the index of the next description to give.
-struct WhatState {
-    std::mutex lock;
-    std::string ext;
-    size_t next = 0;
-    bool active = false;
-};
-
-WhatState &whatState()
+// The description search keeps its place between calls, for all callers of the library.
+tivex::DescriptionWalk &descriptionWalk()
 {
-    static WhatState state;
-    return state;
+    static tivex::DescriptionWalk walk;
+    return walk;
 }
 
 int32_t what(int32_t mode, const char *ext, char *desc)
 {
     writeText(desc, 0, {});
-    if (!ext || (mode != 0 && mode != 1))
+    if (!ext)
         return -1;
-    const std::string wanted = tivex::normalizeExtension(ext);
-    WhatState &state = whatState();
-    const std::lock_guard guard(state.lock);
-    if (mode == 0) {
-        state.ext = wanted;
-        state.next = 0;
-        state.active = true;
-    } else if (!state.active || state.ext != wanted) {
-        return -1;
-    }
-    const auto descriptions = tivex::describeExtension(state.ext);
-    if (state.next >= descriptions.size()) {
-        state.active = false;
-        return -1;
-    }
-    writeText(desc, TIVEX_DESC_WIDTH, descriptions[state.next]);
-    return static_cast<int32_t>(state.next++);
+    std::string_view description;
+    const int32_t index = descriptionWalk().step(mode, ext, description);
+    if (index >= 0)
+        writeText(desc, TIVEX_DESC_WIDTH, description);
+    return index;
 }
 
 int32_t checkExt(const char *path, char *ext)
@@ -137,7 +116,7 @@ TIVEX_API int32_t TIVEX_CALL TivexCheck(const char *path, char *trueExt, char *d
         return check(path, out);
     } catch (...) {
         out.clear();
-        writeText(desc, TIVEX_DESC_WIDTH, InternalErrorJa);
+        writeText(desc, TIVEX_DESC_WIDTH, tivex::InternalErrorJa);
         return 0;
     }
 }

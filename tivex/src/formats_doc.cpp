@@ -54,9 +54,10 @@ std::string formatsDocument()
     out += "Regenerate with `build/bin/tivex_formats_doc > docs/formats.md`.\n\n";
     out += std::to_string(types.size()) + " types, " + std::to_string(detected) +
            " of them recognised from the content. The others are known by their extensions only: "
-           "TivexWhat describes them, and text named with them keeps its name.\n\n";
-    out += "| id | extension | also accepted | parent | recognised | MIME type | 説明 | description |\n";
-    out += "|---|---|---|---|---|---|---|---|\n";
+           "TivexWhat describes them, and text named with them keeps its name. Each row names the "
+           "public document its facts come from.\n\n";
+    out += "| id | extension | also accepted | parent | recognised | MIME type | 説明 | description | source |\n";
+    out += "|---|---|---|---|---|---|---|---|---|\n";
     for (const TypeInfo &type : types) {
         out += '|';
         appendCell(out, type.id);
@@ -67,6 +68,7 @@ std::string formatsDocument()
         appendCell(out, type.mime);
         appendCell(out, type.descJa);
         appendCell(out, type.descEn);
+        appendCell(out, type.source);
         out += '\n';
     }
     return out;

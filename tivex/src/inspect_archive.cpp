@@ -207,6 +207,8 @@ std::string_view diskImage(Source &source)
     const bool fat = head.startsWith(54, "FAT") || head.startsWith(82, "FAT32");
     if (jump && (*jump == 0xEB || *jump == 0xE9) && fat)
         return "img";
+    if (jump && (*jump == 0xEB || *jump == 0xE9) && head.startsWith(3, "NTFS    "))
+        return "ntfs";
     // A partition table: four entries whose status bytes are 0x00 or 0x80, one in use.
     bool used = false;
     for (size_t entry = 0; entry < 4; ++entry) {

@@ -199,6 +199,8 @@ constexpr TagRule DocTypeRules[] = {{"webm", "webm"}, {"matroska", "mkv"}};
 constexpr TagRule RiffRules[] = {
     {"WAVE", "wav"}, {"AVI ", "avi"}, {"AVIX", "avi"}, {"WEBP", "webp"}, {"RMID", "rmi"}, {"ACON", "ani"},
     {"sfbk", "sf2"}, {"DLS ", "dls"}, {"QLCM", "qcp"}, {"CDXA", "mpg"}, {"RMP3", "mp3"}, {"XWMA", "wma"},
+    {"PAL ", "riff-pal"}, {"RDIB", "rdib"}, {"RMMP", "mmm"}, {"4XMV", "4xm"}, {"AMV ", "amv"}, {"MIDS", "mds"},
+    {"VDRM", "vdr"}, {"TRID", "trd"},
 };
 
 constexpr TagRule IffRules[] = {

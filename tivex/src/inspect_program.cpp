@@ -167,8 +167,8 @@ std::string_view pe(Source &source)
         if (const auto header = source.bytesAt(*headerAt, 24)) {
             if (header->startsWith(0, "PE\0\0"sv))
                 return portableExecutableKind(source, *headerAt, *header);
-            if (header->startsWith(0, "NE") || header->startsWith(0, "LE") || header->startsWith(0, "LX"))
-                return "exe";
+            if (const auto kind = newExecutable(*header); !kind.empty())
+                return kind;
         }
     }
     // A plain MS-DOS program: the page counts in its header must make sense.

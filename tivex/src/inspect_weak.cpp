@@ -280,13 +280,42 @@ std::string_view consoleFont(Source &source)
     return "psf";
 }
 
-// GeoPackage marks its SQLite database with an application id.
+struct SqliteApplication {
+    uint32_t id;
+    std::string_view typeId;
+};
+
+// Programs that keep their own format in an SQLite database mark it with an application
+// id in the header (SQLite's register of them is public); a plain database has none.
+constexpr SqliteApplication SqliteApplications[] = {
+    {0x47504B47, "gpkg"}, // "GPKG"
+    {0x47503130, "gpkg"}, // "GP10"
+    {0x47503131, "gpkg"}, // "GP11"
+    {0x0F055111, "fossil"},
+    {0x0F055112, "fossil-checkout"},
+    {0x4D504258, "mbtiles"}, // "MPBX"
+    {0x5CDE09EF, "maple"},
+};
+
 std::string_view sqlite(Source &source)
 {
-    const ByteView head = source.head();
-    if (head.startsWith(68, "GPKG") || head.startsWith(68, "GP10") || head.startsWith(68, "GP11"))
-        return "gpkg";
+    const auto applicationId = source.head().u32be(68);
+    for (const SqliteApplication &application : SqliteApplications) {
+        if (applicationId == application.id)
+            return application.typeId;
+    }
     return "sqlite";
+}
+
+// The WAL index beside a database in write-ahead mode: its header, which starts with
+// the index format's version in the writer's byte order, is kept twice in a row.
+std::string_view sqliteWalIndex(Source &source)
+{
+    const ByteView head = source.head();
+    constexpr size_t HeaderSize = 48;
+    const auto first = head.chars(0, HeaderSize);
+    const auto second = head.chars(HeaderSize, HeaderSize);
+    return first && second && *first == *second && head.u8(12) == 1 ? "sqlite-shm"sv : std::string_view{};
 }
 
 // Bencoded dictionary: "d", a key length, ":", one of the keys a torrent starts with.
@@ -436,6 +465,187 @@ std::string_view sixel(Source &source)
             return {};
     }
     return {};
+}
+
+namespace {
+
+// Bytes a MAG writer may leave between the comment's end mark and the header.
+constexpr size_t CommentTrailLimit = 256;
+
+// The offset of the end-of-comment mark (0x1A) that the Japanese PC image formats put
+// between their signature and their header; the comment is at most a few hundred bytes.
+std::optional<size_t> commentEnd(ByteView head, size_t from)
+{
+    constexpr size_t CommentLimit = 512;
+    for (size_t at = from; at < from + CommentLimit; ++at) {
+        const auto c = head.u8(at);
+        if (!c)
+            return std::nullopt;
+        if (*c == 0x1A)
+            return at;
+    }
+    return std::nullopt;
+}
+
+struct GarminSubfileRule {
+    std::string_view code;
+    std::string_view typeId;
+};
+
+constexpr GarminSubfileRule GarminSubfiles[] = {
+    {"GMP", "garmin-gmp"}, {"LBL", "garmin-lbl"}, {"MDR", "garmin-mdr"}, {"NOD", "garmin-nod"},
+    {"RGN", "garmin-rgn"}, {"TRE", "garmin-tre"}, {"TRF", "garmin-trf"},
+};
+
+} // namespace
+
+// MAG (MAKI02): the signature, a machine name and a comment closed by 0x1A, after which
+// the header begins at the next zero byte.
+std::string_view makichan(Source &source)
+{
+    const ByteView head = source.head();
+    const auto end = commentEnd(head, 12);
+    if (!end)
+        return {};
+    for (size_t at = *end + 1; at <= *end + CommentTrailLimit; ++at) {
+        const auto c = head.u8(at);
+        if (!c)
+            return {};
+        if (*c == 0)
+            return "mag";
+    }
+    return {};
+}
+
+// Ichitaro before its compound-document years (versions 4 to 6): "DOC" and the version
+// in byte 43.
+std::string_view ichitaroEarly(Source &source)
+{
+    const auto version = source.head().u8(43);
+    return version && *version >= 0x14 && *version <= 0x16 ? "ichitaro-early"sv : std::string_view{};
+}
+
+// GRIB and BUFR messages: the edition number follows the three-byte message length.
+std::string_view meteorological(Source &source)
+{
+    const ByteView head = source.head();
+    const auto edition = head.u8(7);
+    if (!edition)
+        return {};
+    if (head.startsWith(0, "GRIB"))
+        return *edition == 1 || *edition == 2 ? "grib"sv : std::string_view{};
+    return *edition >= 2 && *edition <= 4 ? "bufr"sv : std::string_view{};
+}
+
+// IPS: "PATCH", records of a three-byte offset and a two-byte size, and "EOF" at the end
+// (a three-byte truncation length may follow it).
+std::string_view ipsPatch(Source &source)
+{
+    const uint64_t size = source.size();
+    for (const uint64_t trailer : {uint64_t{3}, uint64_t{6}}) {
+        if (size < 5 + trailer)
+            continue;
+        const auto tail = source.bytesAt(size - trailer, 3);
+        if (tail && tail->startsWith(0, "EOF"))
+            return "ips";
+    }
+    return {};
+}
+
+// Aseprite: the file size, the magic 0xA5E0, a frame count, the canvas and a colour depth
+// of 8, 16 or 32 bits.
+std::string_view aseprite(Source &source)
+{
+    const ByteView head = source.head();
+    const auto frames = head.u16le(6), width = head.u16le(8), height = head.u16le(10), depth = head.u16le(12);
+    if (!frames || !width || !height || !depth || *frames == 0 || *width == 0 || *height == 0)
+        return {};
+    return *depth == 8 || *depth == 16 || *depth == 32 ? "aseprite"sv : std::string_view{};
+}
+
+// An ACPI table dumped to a file: the header's length is the file's size.
+std::string_view acpiTable(Source &source)
+{
+    const auto length = source.head().u32le(4);
+    return length && *length >= 36 && *length == source.size() ? "acpi"sv : std::string_view{};
+}
+
+// A MIDI System Exclusive message: 0xF0, a manufacturer, seven-bit data and 0xF7 at the end.
+std::string_view systemExclusive(Source &source)
+{
+    const ByteView head = source.head();
+    if (!source.headIsWhole() || head.size() < 3 || head.u8(head.size() - 1) != 0xF7)
+        return {};
+    for (size_t at = 1; at + 1 < head.size(); ++at) {
+        if (*head.u8(at) >= 0x80)
+            return {};
+    }
+    return "syx";
+}
+
+// 3D Studio: the main chunk, then a version chunk of ten bytes and the editor chunk.
+std::string_view studio3ds(Source &source)
+{
+    const ByteView head = source.head();
+    return head.u16le(6) == 0x0002 && head.u32le(8) == 10 && head.u16le(16) == 0x3D3D ? "3ds"sv : std::string_view{};
+}
+
+// A subfile of a Garmin map: the header's length, "GARMIN " and the subfile's type.
+std::string_view garminSubfile(Source &source)
+{
+    const ByteView head = source.head();
+    const auto headerLength = head.u16le(0);
+    if (!headerLength || *headerLength >= 0x1000)
+        return {};
+    for (const GarminSubfileRule &rule : GarminSubfiles) {
+        if (head.startsWith(9, rule.code))
+            return rule.typeId;
+    }
+    return {};
+}
+
+// A Macintosh resource fork: data at 256, the map after the data, and a map of sane size.
+std::string_view resourceFork(Source &source)
+{
+    const ByteView head = source.head();
+    const auto mapOffset = head.u32be(4), dataLength = head.u32be(8), mapLength = head.u32be(12);
+    if (!mapOffset || !dataLength || !mapLength || *mapOffset <= 0xFF || *mapLength >= 0x8001 || *mapLength < 30)
+        return {};
+    const uint64_t dataEnd = uint64_t{0x100} + *dataLength;
+    if (dataEnd > *mapOffset || uint64_t{*mapOffset} + *mapLength > source.size())
+        return {};
+    return "rsrc";
+}
+
+// PlayStation TIM: the identifier 0x10, flags of the pixel mode and the colour table, and a
+// first block that fits in the file.
+std::string_view playstationTim(Source &source)
+{
+    const ByteView head = source.head();
+    const auto flags = head.u32le(4), block = head.u32le(8);
+    if (!flags || !block || (*flags & 0xFFFFFFF0u) != 0 || (*flags & 7) > 4 || *block < 12)
+        return {};
+    return uint64_t{*block} + 8 <= source.size() ? "tim"sv : std::string_view{};
+}
+
+// GEM XIMG: a GEM raster header of version 1 or 2 whose length covers the XIMG extension.
+std::string_view gemXimg(Source &source)
+{
+    const ByteView head = source.head();
+    const auto version = head.u16be(0), headerWords = head.u16be(2);
+    return version && headerWords && *version < 3 && *headerWords > 9 ? "ximg"sv : std::string_view{};
+}
+
+// Pi: "Pi", a comment closed by 0x1A and 0x00, then the mode, the aspect ratio and the
+// bits per pixel, which are 4 or 8.
+std::string_view yanagisawaPi(Source &source)
+{
+    const ByteView head = source.head();
+    const auto end = commentEnd(head, 2);
+    if (!end || head.u8(*end + 1) != 0)
+        return {};
+    const auto depth = head.u8(*end + 5);
+    return depth && (*depth == 4 || *depth == 8) ? "pi"sv : std::string_view{};
 }
 
 // Truevision TGA has no magic at the start; version 2 files end with a footer, and

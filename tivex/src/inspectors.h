@@ -76,15 +76,59 @@ std::string_view printerFontBinary(Source &source);
 std::string_view consoleFont(Source &source);
 std::string_view postScript(Source &source);
 std::string_view sqlite(Source &source);
+std::string_view sqliteWalIndex(Source &source);
 std::string_view torrent(Source &source);
 std::string_view derCertificate(Source &source);
 std::string_view openPgp(Source &source);
 std::string_view openPgpCompressed(Source &source);
 std::string_view pickle(Source &source);
 std::string_view sixel(Source &source);
+std::string_view makichan(Source &source);
+std::string_view yanagisawaPi(Source &source);
+std::string_view ichitaroEarly(Source &source);
+std::string_view meteorological(Source &source);
+std::string_view ipsPatch(Source &source);
+std::string_view aseprite(Source &source);
+std::string_view acpiTable(Source &source);
+std::string_view systemExclusive(Source &source);
+std::string_view studio3ds(Source &source);
+std::string_view garminSubfile(Source &source);
+std::string_view resourceFork(Source &source);
+std::string_view playstationTim(Source &source);
+std::string_view gemXimg(Source &source);
 std::string_view truevisionTga(Source &source);
 std::string_view binaryStl(Source &source);
 std::string_view pdfAfterJunk(Source &source);
+
+// Office formats of the DOS and early Windows years
+std::string_view corelWpc(Source &source);
+std::string_view pageMaker(Source &source);
+std::string_view lotusClassic(Source &source);
+std::string_view lotus(Source &source);
+
+// What a gzip stream or a tar archive holds
+std::string_view gzip(Source &source);
+std::string_view ustar(Source &source);
+std::string_view synologyArchive(Source &source);
+std::string_view atariMsa(Source &source);
+std::string_view xnaContent(Source &source);
+std::string_view asar(Source &source);
+std::string_view diskCopy(Source &source);
+
+// Programs, drivers and tables of MS-DOS, 16-bit Windows and OS/2
+std::string_view newExecutable(ByteView header); // the header at the MZ header's pointer
+std::string_view dosDriver(Source &source);
+std::string_view dbase(Source &source);
+std::string_view extensibleStorage(Source &source);
+std::string_view microsoftWrite(Source &source);
+std::string_view outlookFolders(Source &source);
+std::string_view bkf(Source &source);
+std::string_view windowsErrorReport(Source &source);
+std::string_view hpgl(Source &source);
+std::string_view androidResources(Source &source);
+std::string_view artProfile(Source &source);
+std::string_view hyperTerminal(Source &source);
+std::string_view winHelp(Source &source);
 
 } // namespace inspect
 } // namespace tivex

@@ -7,17 +7,17 @@ namespace {
 
 struct FailureText {
     Failure failure;
-    std::string_view text; // "{}" stands for the byte limit
+    std::string_view text; // "{}" stands for the limit and its unit
 };
 
 constexpr FailureText FailureTexts[] = {
     {Failure::EmptyPath, "ファイルが指定されていません"},
     {Failure::NotAbsolute, "フルパスで指定してください"},
     {Failure::NoFileName, "ファイル名がありません。ファイルを指定してください"},
-    {Failure::DriveTooLong, "ドライブ名が長すぎます（{} バイトまで）"},
-    {Failure::FolderTooLong, "フォルダーのパスが長すぎます（{} バイトまで）"},
-    {Failure::BaseTooLong, "ファイル名が長すぎます（{} バイトまで）"},
-    {Failure::ExtTooLong, "拡張子が長すぎます（{} バイトまで）"},
+    {Failure::DriveTooLong, "ドライブ名が長すぎます（{}まで）"},
+    {Failure::FolderTooLong, "フォルダーのパスが長すぎます（{}まで）"},
+    {Failure::BaseTooLong, "ファイル名が長すぎます（{}まで）"},
+    {Failure::ExtTooLong, "拡張子が長すぎます（{}まで）"},
     {Failure::NotFound, "ファイルが見つかりません"},
     {Failure::IsFolder, "フォルダーです。ファイルを指定してください"},
     {Failure::AccessDenied, "ファイルを読み込めません（アクセスが拒否されました）"},
@@ -27,14 +27,14 @@ constexpr FailureText FailureTexts[] = {
 
 } // namespace
 
-std::string failureReason(Failure failure, size_t limit)
+std::string failureReason(Failure failure, size_t limit, LimitUnit unit)
 {
     for (const FailureText &entry : FailureTexts) {
         if (entry.failure != failure)
             continue;
         std::string text(entry.text);
         if (const size_t at = text.find("{}"); at != std::string::npos)
-            text.replace(at, 2, std::to_string(limit));
+            text.replace(at, 2, std::to_string(limit) + (unit == LimitUnit::Bytes ? " バイト" : " 文字"));
         return text;
     }
     return {};

@@ -29,6 +29,9 @@ public:
     File &operator=(const File &) = delete;
 
     static File open(std::string_view path, OpenError &error);
+    // Windows only, for the wide-character path: a full path in UTF-16, the file
+    // system's own text, so that a name outside the ANSI code page can be opened.
+    static File open(std::u16string_view path, OpenError &error);
 
     bool isOpen() const { return m_handle != invalidHandle; }
     uint64_t size() const override { return m_size; }
@@ -86,6 +89,15 @@ std::optional<std::string> callerTextOf(const std::filesystem::path &name);
 // command composes its output in. A byte that starts no character is kept as it is, so
 // that the output escapes it rather than showing another name.
 std::string utf8FromCallerText(std::string_view text);
+
+// Gives the calling thread a table of open files of its own, where the system has such a
+// thing (Linux): threads that open and close files one after another then stop taking
+// turns at one table's lock. Elsewhere, or when the system refuses, nothing changes.
+void useOwnFileTable();
+
+// The next byte of a stream that no other thread reads, or EOF. Without the stream's
+// lock, which a plain getc takes anew for every byte once the process runs threads.
+int readByteUnshared(std::FILE *stream);
 
 // Writes a piece of the command's output (UTF-8) to stream in the one encoding the
 // reader expects for all of it. POSIX: the bytes as they are. Windows: a console gets

@@ -113,14 +113,17 @@ void File::close()
 
 File File::open(std::string_view path, OpenError &error)
 {
+    // Bytes the code page cannot read widen to nothing, which opens nothing.
+    const std::wstring wide = widen(path);
+    return open(std::u16string(wide.begin(), wide.end()), error);
+}
+
+File File::open(std::u16string_view path, OpenError &error)
+{
     File file;
-    // The system takes the path up to a NUL and would open the file its first part names.
-    if (path.find('\0') != std::string_view::npos) {
-        error = OpenError::NotFound;
-        return file;
-    }
-    const std::wstring wide = fileSystemPath(widen(path));
-    if (wide.empty()) {
+    const std::wstring wide = fileSystemPath(std::wstring(path.begin(), path.end()));
+    // A NUL would end the name early, at another file's name.
+    if (wide.empty() || wide.find(L'\0') != std::wstring::npos) {
         error = OpenError::NotFound;
         return file;
     }
@@ -259,6 +262,11 @@ std::string utf8FromCallerText(std::string_view text)
 // UTF-16, which it shows whatever its own code page; a redirected stream gets one
 // encoding throughout.
 std::string_view outputEncoding() { return "console text, or the ANSI code page when redirected (JSON: UTF-8)"; }
+
+// Windows keeps one handle table per process and has no way to give a thread its own.
+void useOwnFileTable() {}
+
+int readByteUnshared(std::FILE *stream) { return _getc_nolock(stream); }
 
 void writeOutput(std::FILE *stream, std::string_view utf8, bool jsonUtf8)
 {

@@ -501,6 +501,22 @@ constexpr PrefixRule TextPrefixRules[] = {
     {".Dd ", "man"},
     {"0\nSECTION", "dxf"},
     {"#FIG ", "fig"},
+    {"(kicad_pcb", "kicad-pcb"},
+    {"(kicad_sch", "kicad-sch"},
+    {"(kicad_symbol_lib", "kicad-sym"},
+    {"(footprint ", "kicad-mod"},
+    {"(export (version", "kicad-net"},
+    {"EESchema Schematic File Version", "kicad-legacy-sch"},
+    {"osu file format v", "osu"},
+    {"(This file must be converted with BinHex", "hqx"},
+    {"PuTTY-User-Key-File-", "ppk"},
+    {"personal_ws-1.1 ", "pws"},
+    {"personal_repl-1.1 ", "prepl"},
+    {"\\begindata{", "andrew"},
+    {"GIMP Gradient", "ggr"},
+    {"#X3D V", "x3dv"},
+    {"#usda ", "usda"},
+    {"/* Format_version=1, Width=", "sun-icon"},
     {"0\r\nSECTION", "dxf"},
 };
 
@@ -1071,6 +1087,8 @@ struct MarkerRule {
 // Formats told by their first line together with what follows. First match wins.
 constexpr MarkerRule MarkerRules[] = {
     {"solid", "", "facet normal", "", "stl-ascii"},
+    {"(module ", "(layer ", "", "", "kicad-mod"},
+    {".HODE", "", "..TRANSPAR", "..OMR", "sosi"},
     {"This is ", "produced by", "", "", "info"},
     {"# ", ".la - a libtool library file", "", "", "la"},
     {"#define ", "_width ", "", "", "xbm"},

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,7 +93,27 @@ std::string describeEn(const Detection &detection);
 // surrounding blanks do not matter), in type-table order.
 std::vector<std::string_view> describeExtension(std::string_view ext);
 
-// The Japanese reason for a failure; limit is the byte limit for the "too long" ones.
-std::string failureReason(Failure failure, size_t limit = 0);
+// What a name's length limit counts: bytes of the caller's narrow text, or characters
+// (UTF-16 units) on the wide-character path.
+enum class LimitUnit { Bytes, Characters };
+
+// The Japanese reason for a failure; limit is the limit for the "too long" ones.
+std::string failureReason(Failure failure, size_t limit = 0, LimitUnit unit = LimitUnit::Bytes);
+
+// One caller's walk through the descriptions of an extension, as TivexWhat hands them
+// out: mode 0 starts at the first description of ext, mode 1 gives the next one of the
+// same extension. Safe to share between threads.
+class DescriptionWalk {
+public:
+    // The index of the description given, or -1 when there is none (or no further one,
+    // or mode 1 follows no walk of this extension).
+    int32_t step(int32_t mode, std::string_view ext, std::string_view &description);
+
+private:
+    std::mutex m_lock;
+    std::string m_ext;
+    size_t m_next = 0;
+    bool m_active = false;
+};
 
 } // namespace tivex

@@ -60,6 +60,9 @@ struct TypeInfo {
     std::string_view descJa;
     std::string_view descEn;
     uint16_t flags = NoFlags;
+    // The public document the type's facts come from (its signature, structure and
+    // extensions), so that anyone can check them; shown in docs/formats.md.
+    std::string_view source;
 
     bool has(TypeFlag flag) const { return (flags & flag) != 0; }
     // True when ext (normalized) is this type's canonical extension or an alias.

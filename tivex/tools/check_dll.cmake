@@ -12,6 +12,9 @@
 
 cmake_minimum_required(VERSION 3.25)
 
+# The tools' output is parsed by its English headings, which a translated locale changes.
+set(ENV{LC_ALL} C)
+
 set(entry_points "_TivexCheck@32;_TivexCheckExt@8;_TivexWhat@12")
 set(system_dlls "kernel32.dll;msvcrt.dll;user32.dll;advapi32.dll")
 
