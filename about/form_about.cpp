@@ -11,8 +11,10 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -29,6 +31,11 @@ constexpr std::array<ui::ControlPlace, 7> ControlPlaces = {{
 
 constexpr int ClientWidthTwips = 6030;
 constexpr int ClientHeightTwips = 3375;
+// The window opens taller than it was drawn, so that the text pane shows thirty lines of
+// a section, and it can be made taller still: the pane takes what it grows by. Lines wrap
+// at the pane's edge, so the width stays as drawn.
+constexpr int OpeningPaneLines = 30;
+constexpr int PaneMarginTwips = 135;
 
 const QColor LightCyan(192, 255, 255);
 const QColor LightBlue(192, 192, 255);
@@ -78,9 +85,15 @@ FormAbout::FormAbout(QWidget *parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("FormAbout"));
     setWindowIcon(QIcon(QStringLiteral(":/app_icon.svg")));
     ui::paintBackground(this, LightCyan);
-    setFixedSize(ui::twips(ClientWidthTwips), ui::twips(ClientHeightTwips));
+    setFixedWidth(ui::twips(ClientWidthTwips));
+    setMinimumHeight(ui::twips(ClientHeightTwips));
     createControls();
     applyLayout();
+    const int drawnPane = TextDesc->height();
+    const int openingPane = OpeningPaneLines * TextDesc->fontMetrics().lineSpacing() +
+                            2 * (TextDesc->frameWidth() + qRound(TextDesc->document()->documentMargin()));
+    resize(width(), ui::twips(ClientHeightTwips) + std::max(openingPane - drawnPane, 0));
+    fitPane();
     Form_Load();
 }
 
@@ -124,6 +137,18 @@ void FormAbout::applyLayout()
         LabelMe->resize(LabelMe->width(), threeLines);
     LabelMe->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LabelMe->lower();
+}
+
+void FormAbout::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitPane();
+}
+
+void FormAbout::fitPane()
+{
+    const int margin = ui::twips(PaneMarginTwips);
+    TextDesc->resize(TextDesc->width(), std::max(height() - TextDesc->y() - margin, 0));
 }
 
 void FormAbout::Form_Load()

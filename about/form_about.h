@@ -18,6 +18,9 @@ public:
     // The marker of the section on display.
     const std::u16string &sectionMark() const { return SectionMark; }
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private slots:
     void Command1_Click();
     void Command2_Click();
@@ -28,6 +31,7 @@ private:
     void Form_Load();
     void createControls();
     void applyLayout();
+    void fitPane();
     void showSection(std::u16string_view mark);
     void myShowReadme();
 

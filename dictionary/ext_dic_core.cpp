@@ -105,9 +105,18 @@ void ExtDicCore::loadPrograms(const MessageSink &message)
 
 void ExtDicCore::myFindFirst(const std::u16string &findext)
 {
-    FindKey = lowerCase(findext);
+    FindKey = lowerCase(std::u16string_view(findext).substr(findext.starts_with(u'.') ? 1 : 0));
     myOpenExt();
     myFindNext();
+}
+
+void ExtDicCore::findFirstExtension()
+{
+    FindKey.clear();
+    myOpenExt();
+    findNextWhere([](const std::u16string &ext) { return !ext.empty(); });
+    if (FindOpen)
+        FindKey = lowerCase(shown.Ext);
 }
 
 void ExtDicCore::myFindEnd()
@@ -140,6 +149,11 @@ void ExtDicCore::myNoMore()
 
 void ExtDicCore::myFindNext()
 {
+    findNextWhere([this](const std::u16string &ext) { return lowerCase(ext) == FindKey; });
+}
+
+void ExtDicCore::findNextWhere(const std::function<bool(const std::u16string &ext)> &matches)
+{
     focus = FocusRequest::None;
     if (!FindOpen) {
         myNoMore();
@@ -149,7 +163,7 @@ void ExtDicCore::myFindNext()
         const auto fields = m_search.readRecord(ExtFieldCount);
         if (!fields || isEndRecord(*fields))
             break;
-        if (lowerCase((*fields)[ColExt].text) == FindKey) {
+        if (matches((*fields)[ColExt].text)) {
             takeMatch(*fields);
             focus = FocusRequest::CmdNext;
             return;

@@ -54,7 +54,11 @@ public:
     void Form_Load(const std::u16string &extCsvPath, const std::u16string &progCsvPath,
                    const MessageSink &message);
 
+    // A period before the extension is how people write one: ".jpg" finds "jpg".
     void myFindFirst(const std::u16string &findext);
+    // The first record of an extension, for a dictionary opened with nothing to look up;
+    // the next steps go through that extension's other records.
+    void findFirstExtension();
     void myFindNext();
     void myFindEnd();
 
@@ -77,6 +81,8 @@ private:
     void loadPrograms(const MessageSink &message);
     std::u16string categoryName(const std::u16string &code) const;
     void takeMatch(const std::vector<Field> &fields);
+    // Reads on to the first record `matches` takes and shows it, or ends in no-more-data.
+    void findNextWhere(const std::function<bool(const std::u16string &ext)> &matches);
 
     std::u16string m_extCsvPath;
     std::u16string m_progCsvPath;

@@ -197,6 +197,16 @@ void FormExtDic::myFindFirst(const QString &findext)
     myShowEntry();
 }
 
+void FormExtDic::findOnOpening(const QString &findext)
+{
+    if (!findext.isEmpty()) {
+        myFindFirst(findext);
+        return;
+    }
+    m_core.findFirstExtension();
+    myShowEntry();
+}
+
 void FormExtDic::myFindNext()
 {
     m_core.myFindNext();

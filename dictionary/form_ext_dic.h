@@ -17,6 +17,9 @@ public:
 
     // Starts a search for an extension from the top of ext.csv.
     void myFindFirst(const QString &findext);
+    // The search the main window starts on opening: its extension, or with none the
+    // first extension the dictionary holds rather than a bare category.
+    void findOnOpening(const QString &findext);
     // Ends an open search and leaves the entry on display.
     void myFindEnd();
 

@@ -18,10 +18,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <array>
 #include <string_view>
@@ -58,6 +60,10 @@ constexpr const char16_t *descriptionTooltip()
     }
     return u"";
 }
+
+// Where a file goes in, shown in the empty folder box until the first check.
+constexpr char16_t DropHint[] = u"ここにファイルをドロップ（Ctrl+O で選択）";
+constexpr char16_t OpenCaption[] = u"調べるファイルを選ぶ";
 
 constexpr int ClientWidthTwips = 5985;
 constexpr int ClientHeightTwips = 2370;
@@ -152,6 +158,9 @@ void FormMain::createControls()
     connect(CmdExtention, &QPushButton::clicked, this, &FormMain::CmdExtention_Click);
     connect(CmdRenameDlg, &QPushButton::clicked, this, &FormMain::CmdRenameDlg_Click);
     connect(WhatExtText, &QLineEdit::returnPressed, this, &FormMain::CmdExtention_Click);
+    auto *open = new QShortcut(QKeySequence::Open, this);
+    open->setObjectName(QStringLiteral("ShortcutOpen"));
+    connect(open, &QShortcut::activated, this, &FormMain::myOpenFile);
 }
 
 void FormMain::applyLayout()
@@ -172,7 +181,7 @@ void FormMain::Form_Load(const std::vector<std::u16string> &words, const std::u1
                                             cmdline::ArgList.begin() + 1 + cmdline::ArgCount);
     switch (startopt::chooseStart(given, programName)) {
     case startopt::Start::CheckPath:
-        myCheckPath(cmdline::ArgList[1]);
+        myCheckPath(platform::fullPathOf(cmdline::ArgList[1]));
         break;
     case startopt::Start::MainOnly:
         break;
@@ -188,13 +197,48 @@ void FormMain::Form_Load(const std::vector<std::u16string> &words, const std::u1
         m_core.StartMode = 1;
         hide();
         CmdRenameDlg_Click();
+        takeRenameWords(words);
         break;
     }
+}
+
+// Every word after the option, not only the ten the start-up keeps, is a file or a
+// folder for the renamer's list.
+void FormMain::takeRenameWords(const std::vector<std::u16string> &words)
+{
+    std::vector<std::u16string> paths;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        if (!words[i].empty())
+            paths.push_back(platform::fullPathOf(words[i]));
+    }
+    if (auto *rename = qobject_cast<FormRename *>(m_formRename.data()); rename && !paths.empty())
+        rename->takeCommandLine(paths);
 }
 
 void FormMain::myCheckPath(const std::u16string &path)
 {
     m_core.myCheckPath(path);
+    myShowResult();
+}
+
+// Not modal: the window keeps serving while the dialog is open, as it does for drops.
+void FormMain::myOpenFile()
+{
+    auto *dialog = new QFileDialog(this, QString::fromUtf16(OpenCaption), QString::fromStdU16String(m_core.FileDir));
+    dialog->setObjectName(QStringLiteral("OpenFileDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    connect(dialog, &QFileDialog::fileSelected, this, &FormMain::checkChosenFile);
+    dialog->open();
+}
+
+void FormMain::checkChosenFile(const QString &path)
+{
+    const std::optional<std::vector<std::u16string>> chosen = shell::chosenPaths({path});
+    if (chosen)
+        m_core.myCheckPath(chosen->front());
+    else
+        m_core.refuseChosenName();
     myShowResult();
 }
 
@@ -206,6 +250,9 @@ void FormMain::myShowResult()
     TextNewName->setText(QString::fromStdU16String(view.newName));
     WhatExtText->setText(QString::fromStdU16String(view.ext));
     TextDesc->setText(QString::fromStdU16String(view.desc));
+    TextDir->setPlaceholderText(m_core.CheckState == mainwin::State::Cleared && m_core.Notice.empty()
+                                    ? QString::fromUtf16(DropHint)
+                                    : QString());
     TextDesc->setToolTip(view.descTooltip.empty() ? QString::fromUtf16(descriptionTooltip())
                                                   : QString::fromStdU16String(view.descTooltip));
     // Long paths are more useful from their start, not scrolled to their end.
@@ -264,7 +311,8 @@ void FormMain::myHideSubForms()
 }
 
 // Placed by outer rectangles. A window never shown has no frame yet; it will get the same
-// decoration as this one. A window of fixed size keeps its own height.
+// decoration as this one. A window keeps its own height; one of fixed width takes the
+// main window's width all the same.
 void FormMain::placeSubForm(QWidget *form, bool inMainPlace) const
 {
     QSize frameExtra = form->frameGeometry().size() - form->size();
@@ -272,10 +320,9 @@ void FormMain::placeSubForm(QWidget *form, bool inMainPlace) const
         frameExtra = frameGeometry().size() - size();
     const QRect outer = mainwin::subFormPlace(frameGeometry(), form->frameGeometry(), inMainPlace);
     const QSize inner = outer.size() - frameExtra;
-    if (form->minimumSize() == form->maximumSize())
+    if (form->minimumWidth() == form->maximumWidth())
         form->setFixedWidth(inner.width());
-    else
-        form->resize(inner);
+    form->resize(inner);
     form->move(outer.topLeft());
 }
 
@@ -291,7 +338,7 @@ void FormMain::CmdExtDic_Click()
     auto *dictionary = static_cast<FormExtDic *>(m_formExtDic.data());
     placeSubForm(dictionary, false);
     dictionary->show();
-    dictionary->myFindFirst(WhatExtText->text());
+    dictionary->findOnOpening(WhatExtText->text());
 }
 
 void FormMain::CmdAbout_Click()
@@ -382,7 +429,8 @@ bool FormMain::isDropTarget(const QWidget *widget) const
     while (widget && widget->parentWidget() != this && widget != this)
         widget = widget->parentWidget();
     return !widget || widget == this || widget == TextDir || widget == TextOldName ||
-           widget == TextNewName || widget == TextDesc;
+           widget == TextNewName || widget == TextDesc || widget == ArrowQuestion || widget == ArrowCannot ||
+           widget == ArrowSame || widget == ArrowRight || widget == ArrowLeft;
 }
 
 // The window takes a drag as a whole whenever it carries a file it could take; where the

@@ -56,11 +56,14 @@ private slots:
     void CmdRenameDlg_Click();
     void CmdExtDic_Click();
     void CmdAbout_Click();
+    void myOpenFile();
 
 private:
     void createControls();
     void applyLayout();
     void myCheckPath(const std::u16string &path);
+    void checkChosenFile(const QString &path);
+    void takeRenameWords(const std::vector<std::u16string> &words);
     void myShowResult();
     void myShowLabels();
     void myHideSubForms();

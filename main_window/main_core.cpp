@@ -95,6 +95,11 @@ const Notice NameMismatch = {
     u"ファイルの場所を確かめられません",
     u"型判定エンジンの答えたフォルダーが、指定されたファイルのパスと一致しません"};
 
+const Notice ChosenNameUnsure = {
+    u"ファイル名を正しく受け取れません",
+    u"このファイル名には文字として読めない部分があり、ファイルを選ぶ画面からは正確に受け取れません。"
+    u"ファイルをウィンドウにドロップしてください"};
+
 std::u16string filledIn(std::u16string_view text, const std::u16string &from, const std::u16string &to,
                         const std::u16string &temporary)
 {
@@ -176,6 +181,12 @@ void FormMainCore::myCheckPath(const std::u16string &path)
     DropPath = path;
     CheckState = State::Checking;
     myCheckFile();
+}
+
+void FormMainCore::refuseChosenName()
+{
+    myClear();
+    Notice = ChosenNameUnsure;
 }
 
 void FormMainCore::myCheckFile()

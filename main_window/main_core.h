@@ -86,6 +86,8 @@ public:
     mainwin::Notice Notice;
 
     void myCheckPath(const std::u16string &path);
+    // The file dialog chose a name it could not hand over exactly: nothing is checked.
+    void refuseChosenName();
     void myCheckFile();
     void myClear();
     void myToggleName();

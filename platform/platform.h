@@ -24,14 +24,35 @@ std::u16string programFolder();
 std::u16string programName();
 
 // What the system hands the program after its own name. A POSIX shell has already split
-// and unquoted the words: `words` holds every non-blank argv element, at most 10, and there
-// is no text. Windows hands one text: `text` is everything after the program's own path,
+// and unquoted the words: `words` holds every non-blank argv element, all of them (the
+// start-up keeps ten; the renamer takes every path after its option), and there is no
+// text. Windows hands one text: `text` is everything after the program's own path,
 // untouched, for the program to split by its own rule, and `words` is empty.
 struct CommandLine {
     std::optional<std::u16string> text;
     std::vector<std::u16string> words;
 };
 CommandLine commandLine();
+
+// The full path a command-line word names: a full path as it stands, anything else taken
+// from the current folder, as the shell that started the program meant it. The folder
+// part is the one the system itself would reach ("sub/../a.txt" through a linked "sub"
+// included); the name at the end is kept exactly. A word that names nothing still gives
+// a path, for the check to refuse.
+std::u16string fullPathOf(const std::u16string &word);
+
+// The full paths of a folder's regular files (hidden ones included; no subfolders, no
+// links, nothing below), in the order the folder lists them; nothing when the folder
+// cannot be read.
+std::optional<std::vector<std::u16string>> filesOfFolder(const std::u16string &folder);
+
+// The name of every entry of a folder, of any kind ("." and ".." left out; on Windows each
+// short 8.3 alias too, which names the same file); nothing when it cannot be listed, so
+// that a folder that cannot be read never passes for an empty one.
+std::optional<std::vector<std::u16string>> readFolderNames(const std::u16string &folder);
+
+// Whether a path names a folder (followed through links).
+bool isFolder(const std::u16string &path);
 
 // Makes a drive current. POSIX has no drives: the empty drive succeeds, any other fails.
 bool setCurrentDrive(const std::u16string &drive);

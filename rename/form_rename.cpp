@@ -14,13 +14,17 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QFrame>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTreeView>
 #include <QWindow>
 
@@ -117,6 +121,15 @@ constexpr std::array<MethodFace, MethodButtonCount> MethodFaces = {{
     {u"□-", nullptr},
     {nullptr, nullptr},
 }};
+
+// The ways in besides a drop: the list's and the folder box's menu, and Ctrl+O.
+constexpr char16_t AddFilesText[] = u"ファイルを追加…";
+constexpr char16_t AddFolderText[] = u"フォルダーの中身を追加…";
+constexpr char16_t AddFilesCaption[] = u"リストに入れるファイルを選ぶ";
+constexpr char16_t AddFolderCaption[] = u"中身をリストに入れるフォルダーを選ぶ";
+constexpr char16_t UnsureNameCause[] =
+    u"\n選んだファイルの名前には文字として読めない部分があり、ファイルを選ぶ画面からは正確に受け取れません。"
+    u"ファイルをドロップして下さい";
 
 // The other windows of the program, in the order the exit closes them; this window
 // closes last.
@@ -243,6 +256,17 @@ void FormRename::createControls()
     ListViewFiles->header()->setSectionsMovable(false);
     ListViewFiles->setAcceptDrops(false);
     ListViewFiles->viewport()->setAcceptDrops(false);
+    // Space and a double-click leave a row out of the run or take it back.
+    ListViewFiles->installEventFilter(this);
+    connect(ListViewFiles, &QAbstractItemView::doubleClicked, this, &FormRename::ListViewFiles_DoubleClick);
+    for (QWidget *target : {static_cast<QWidget *>(ListViewFiles), static_cast<QWidget *>(TxtFolder)}) {
+        target->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(target, &QWidget::customContextMenuRequested, this,
+                [this, target](const QPoint &position) { showContextMenu(target, position); });
+    }
+    auto *open = new QShortcut(QKeySequence::Open, this);
+    open->setObjectName(QStringLiteral("ShortcutOpen"));
+    connect(open, &QShortcut::activated, this, &FormRename::myAddFiles);
 
     CmdRenView = makePictureButton(this, "CmdRenView", QStringLiteral(":/ren_view.svg"),
                                    QStringLiteral(":/ren_view_disabled.svg"));
@@ -261,8 +285,6 @@ void FormRename::createControls()
     ActRenUndoLast->setShortcutContext(Qt::WindowShortcut);
     ActRenUndoLast->setEnabled(false);
     addAction(ActRenUndoLast);
-    ListViewFiles->setContextMenuPolicy(Qt::ActionsContextMenu);
-    ListViewFiles->addAction(ActRenUndoLast);
     connect(ActRenUndoLast, &QAction::triggered, this, &FormRename::ActRenUndoLast_Triggered);
     // The guidance lies over the frame's lower right corner and must stay readable.
     TextMes->raise();
@@ -396,7 +418,7 @@ void FormRename::ShowRenameList()
         button->setEnabled(false);
     const RenameState state = m_core.RenState;
     const renamer::StateLook &look = renamer::lookOf(state);
-    TextMes->setText(text(look.guidance));
+    TextMes->setText(text(m_core.guidance()));
     ActRenUndoLast->setEnabled(m_core.lastRunCanBeUndone());
     // The disk and the list may disagree: everything but the exit stays unusable, and
     // the name boxes ignore changes until a new list is dropped. The focus leaves the
@@ -407,7 +429,7 @@ void FormRename::ShowRenameList()
     }
     FrameOpt->setEnabled(look.methodFrameUsable);
     CmdRenView->setEnabled(look.buildUsable);
-    CmdRenGo->setEnabled(look.renameUsable);
+    CmdRenGo->setEnabled(look.renameUsable && m_core.willRenameAny());
     CmdRenGoBack->setEnabled(look.undoUsable);
     if (QWidget *target = focusTarget(look.focus, CmdRenView, CmdRenGo, CmdRenGoBack))
         target->setFocus();
@@ -423,6 +445,15 @@ void FormRename::ShowRenameList()
         TxtFolder->setCursorPosition(0);
     }
     RenUpdating = false;
+}
+
+// The rows, and what depends on which rows will be renamed, without moving the focus: a
+// row left out with the keyboard keeps the keyboard on the list.
+void FormRename::showRows()
+{
+    m_model->setRows(m_core.listRows());
+    CmdRenGo->setEnabled(renamer::lookOf(m_core.RenState).renameUsable && m_core.willRenameAny());
+    TextMes->setText(text(m_core.guidance()));
 }
 
 void FormRename::showNameBoxes()
@@ -571,6 +602,11 @@ void FormRename::nameBoxChanged(NameBox box, const QLineEdit *edit)
 
 bool FormRename::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ListViewFiles && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
+        toggleCurrentRow(ListViewFiles->currentIndex().row());
+        return true;
+    }
     if (event->type() == QEvent::FocusIn) {
         if (auto *box = qobject_cast<QLineEdit *>(watched)) {
             // Selecting at once would be undone by the mouse press that gave the focus.
@@ -632,10 +668,104 @@ void FormRename::dropEvent(QDropEvent *event)
 
 void FormRename::MakeRenameList(const QMimeData *data)
 {
-    m_core.MakeRenameList(shell::droppedFiles(data), TxtFnameHead->text().toStdU16String(),
-                          TxtFnameNum->text().toStdU16String(),
-                          TxtFnameExt->text().toStdU16String());
+    const shell::DroppedItems dropped = shell::droppedItems(data);
+    m_core.MakeRenameList(dropped.files, TxtFnameHead->text().toStdU16String(),
+                          TxtFnameNum->text().toStdU16String(), TxtFnameExt->text().toStdU16String(),
+                          dropped.leftOut);
     // A refused drop leaves the screen as it was until the next redraw.
     if (m_core.RenState != RenameState::NoFiles)
         ShowRenameList();
+}
+
+void FormRename::takeCommandLine(const std::vector<std::u16string> &paths)
+{
+    takeFiles(paths, true);
+}
+
+// Every way in ends where a drop does; folders named as such stand for their files.
+void FormRename::takeFiles(const std::vector<std::u16string> &paths, bool expandFolders)
+{
+    if (m_run.running())
+        return;
+    m_run.run([this, &paths, expandFolders] {
+        const std::u16string head = TxtFnameHead->text().toStdU16String();
+        const std::u16string number = TxtFnameNum->text().toStdU16String();
+        const std::u16string ext = TxtFnameExt->text().toStdU16String();
+        if (expandFolders)
+            m_core.MakeRenameListOfFolders(paths, head, number, ext);
+        else
+            m_core.MakeRenameList(paths, head, number, ext);
+        if (m_core.RenState != RenameState::NoFiles)
+            ShowRenameList();
+    });
+}
+
+void FormRename::takeChosen(const QStringList &chosen, bool expandFolders)
+{
+    const std::optional<std::vector<std::u16string>> paths = shell::chosenPaths(chosen);
+    if (!paths) {
+        shell::showMessage(this, QString::fromUtf16(renamer::Messages::IllegalPathFormat1) + QString::fromUtf16(UnsureNameCause));
+        return;
+    }
+    takeFiles(*paths, expandFolders);
+}
+
+void FormRename::myAddFiles()
+{
+    openFileDialog("AddFilesDialog", false);
+}
+
+void FormRename::myAddFolder()
+{
+    openFileDialog("AddFolderDialog", true);
+}
+
+// Not modal, as a drop is not: the window keeps serving while the dialog is open.
+void FormRename::openFileDialog(const char *name, bool folder)
+{
+    if (m_run.running())
+        return;
+    auto *dialog = new QFileDialog(this, QString::fromUtf16(folder ? AddFolderCaption : AddFilesCaption),
+                                   QString::fromStdU16String(m_core.RenDrive + m_core.RenFolder));
+    dialog->setObjectName(QString::fromLatin1(name));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(folder ? QFileDialog::Directory : QFileDialog::ExistingFiles);
+    if (folder)
+        dialog->setOption(QFileDialog::ShowDirsOnly);
+    connect(dialog, &QFileDialog::filesSelected, this,
+            [this, folder](const QStringList &chosen) { takeChosen(chosen, folder); });
+    dialog->open();
+}
+
+void FormRename::showContextMenu(QWidget *on, const QPoint &position)
+{
+    if (m_run.running())
+        return;
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("ListMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction *files = menu->addAction(QString::fromUtf16(AddFilesText), this, &FormRename::myAddFiles);
+    files->setObjectName(QStringLiteral("ActionAddFiles"));
+    QAction *folder = menu->addAction(QString::fromUtf16(AddFolderText), this, &FormRename::myAddFolder);
+    folder->setObjectName(QStringLiteral("ActionAddFolder"));
+    // The list's menu also offers the undo of a run finished before a restart, while it can
+    // be made.
+    if (on == ListViewFiles) {
+        menu->addSeparator();
+        menu->addAction(ActRenUndoLast);
+    }
+    const QWidget *origin = on == ListViewFiles ? ListViewFiles->viewport() : on;
+    menu->popup(origin->mapToGlobal(position));
+}
+
+void FormRename::ListViewFiles_DoubleClick(const QModelIndex &index)
+{
+    toggleCurrentRow(index.row());
+}
+
+void FormRename::toggleCurrentRow(int row)
+{
+    if (m_run.running() || !m_core.toggleKept(row))
+        return;
+    showRows();
 }

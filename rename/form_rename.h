@@ -7,6 +7,7 @@
 #include "rename/rename_core.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <QWindow>
 
@@ -20,6 +21,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMimeData;
+class QModelIndex;
 class QPushButton;
 class QTreeView;
 
@@ -37,6 +39,10 @@ public:
     // file. The main window hands it over each time it shows this window; the extension
     // box shows it at the next redraw under that method.
     void setRenNewExt(const std::u16string &ext) { m_core.RenNewExt = ext; }
+
+    // Files named on the command line: each folder among them stands for its regular
+    // files; the list is then built as from a drop.
+    void takeCommandLine(const std::vector<std::u16string> &paths);
 
     // The state and rules behind the window, for whoever needs to read them.
     const renamer::FormRenameCore &core() const { return m_core; }
@@ -63,6 +69,9 @@ private slots:
     void TxtFnameHead_Change();
     void TxtFnameNum_Change();
     void TxtFnameExt_Change();
+    void myAddFiles();
+    void myAddFolder();
+    void ListViewFiles_DoubleClick(const QModelIndex &index);
 
 private:
     void createControls();
@@ -76,6 +85,12 @@ private:
     void showNameBoxes();
     void InvalidateRenameList();
     void MakeRenameList(const QMimeData *data);
+    void takeFiles(const std::vector<std::u16string> &paths, bool expandFolders);
+    void takeChosen(const QStringList &chosen, bool expandFolders);
+    void openFileDialog(const char *name, bool folder);
+    void showContextMenu(QWidget *on, const QPoint &position);
+    void toggleCurrentRow(int row);
+    void showRows();
     void nameBoxChanged(renamer::NameBox box, const QLineEdit *edit);
     void showNumberText();
     void setColumnWidths(int listWidth);

@@ -187,6 +187,12 @@ std::u16string joinedName(std::u16string_view base, std::u16string_view ext)
     return name;
 }
 
+std::u16string withoutTrailingPeriods(std::u16string_view name)
+{
+    const std::size_t last = name.find_last_not_of(u'.');
+    return std::u16string(name.substr(0, last == std::u16string_view::npos ? 0 : last + 1));
+}
+
 std::u16string lowerCase(std::u16string_view text)
 {
     return mapped(text, lowerOf);

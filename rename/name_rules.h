@@ -13,6 +13,9 @@ namespace renamer {
 // extension, so a name rebuilt that way may end in a period.
 std::u16string joinedName(std::u16string_view base, std::u16string_view ext);
 
+// The name without the periods it ends in.
+std::u16string withoutTrailingPeriods(std::u16string_view name);
+
 // Case mapping of the letters that have a case partner in the scripts file names here
 // are written in (Latin, Greek, Cyrillic, full-width Latin, Roman numerals, circled
 // letters). Everything else, kana and kanji included, is left as it is.

@@ -1,14 +1,18 @@
 #include "rename/rename_core.h"
 
 #include "platform/codepage.h"
+#include "platform/file_names.h"
 #include "rename/name_rules.h"
+#include "rename/run_messages.h"
 #include "shell/module1.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <numeric>
 #include <optional>
+#include <unordered_set>
 
 namespace renamer {
 
@@ -77,6 +81,8 @@ Setting settingOf(const BoxFeeds &feeds, NameBox box)
     }
     return nullptr;
 }
+
+constexpr char16_t KeptTip[] = u"除外した行です。名前を変えません（Space キーかダブルクリックで戻せます）";
 
 // The string rules. Each gives the proposed name of entry `i`, or nothing when the
 // entry keeps its name.
@@ -153,6 +159,81 @@ std::u16string decimal(int value)
     return std::u16string(digits.begin(), digits.end());
 }
 
+// The Japanese line under each refusal of a list: which file, and what is wrong with it.
+namespace Causes {
+
+std::u16string line(std::u16string_view text)
+{
+    return u'\n' + std::u16string(text);
+}
+
+std::u16string quoted(const std::u16string &name)
+{
+    return u"「" + platform::codepage::readableName(name) + u"」";
+}
+
+std::u16string noFiles()
+{
+    return line(u"リストに入れられるファイルがありません");
+}
+
+// One line each, in their readable form.
+std::u16string listed(const std::vector<std::u16string> &items)
+{
+    std::u16string lines;
+    for (const std::u16string &item : items)
+        lines += line(platform::codepage::readableName(item));
+    return lines;
+}
+
+std::u16string noFilesAmong(const std::vector<std::u16string> &leftOut)
+{
+    return line(u"ファイルではないもの（Web のアドレス、ほかのコンピューターのファイルなど）はリストに入れられません:")
+           + listed(leftOut);
+}
+
+std::u16string tooManyFiles(std::size_t count)
+{
+    return line(u"一度にリストに入れられるのは " + decimal(MaxFiles) + u" 件までです（" + decimal(static_cast<int>(count))
+                + u" 件ありました）。何も変えていません");
+}
+
+std::u16string notAFilePath(const std::u16string &path)
+{
+    if (!platform::isAcceptablePath(path))
+        return line(quoted(path) + u" には名前に使えない文字があり、どのファイルか確かめられません");
+    return line(quoted(path) + u" はフォルダーの中のファイルを指すフルパスではありません");
+}
+
+std::u16string anotherFolder(const std::u16string &name, const std::u16string &folder, const std::u16string &listFolder)
+{
+    return line(quoted(name) + u" のフォルダー " + quoted(folder) + u" が、最初のファイルのフォルダー " + quoted(listFolder)
+                + u" と違います。一度に入れられるのは一つのフォルダーのファイルだけです");
+}
+
+std::u16string unreadableFolder(const std::u16string &folder)
+{
+    return line(u"フォルダー " + quoted(folder) + u" の中を読めません。何も変えていません");
+}
+
+std::u16string emptyFolder(const std::u16string &folder)
+{
+    return line(u"フォルダー " + quoted(folder) + u" にはファイルがありません（中のフォルダーの中身は入れません）");
+}
+
+std::u16string noSuchMethod()
+{
+    return line(u"この番号の変更方法はありません");
+}
+
+std::u16string sequenceOutOfRange()
+{
+    return line(u"連番が " + decimal(MinSequenceNumber) + u" ～ " + decimal(MaxSequenceNumber)
+                + u" の範囲を超えます。開始番号を変えて下さい");
+}
+
+} // namespace Causes
+
 } // namespace
 
 const StateLook &lookOf(RenameState state)
@@ -196,7 +277,8 @@ platform::RenameError FormRenameCore::renameOnDisk(const std::u16string &from, c
     const platform::RenameError error =
         m_platformRename(from, to, &temporary, m_recoveryWatch ? m_recoveryWatch : &watch);
     if (error == platform::RenameError::LeftUnderTemporaryName)
-        m_message(Messages::LeftUnderTemporaryName + platform::codepage::readableName(temporary));
+        m_message(Messages::LeftUnderTemporaryName + platform::codepage::readableName(temporary)
+                  + RunMessages::strandedCause());
     return error;
 }
 
@@ -220,14 +302,19 @@ void FormRenameCore::setPathSplitter(SplitPathFn split)
     m_split = std::move(split);
 }
 
+void FormRenameCore::setNameTakenFunction(NameTakenFn isTaken)
+{
+    m_nameTaken = std::move(isTaken);
+}
+
 void FormRenameCore::MakeRenameList(const std::vector<std::u16string> &paths,
                                     const std::u16string &headText, const std::u16string &numText,
-                                    const std::u16string &extText)
+                                    const std::u16string &extText, const std::vector<std::u16string> &leftOut)
 {
     // Refused before anything is touched, so the list on the screen, and its undo, stay
     // usable.
     if (paths.size() > static_cast<std::size_t>(MaxFiles)) {
-        m_message(Messages::TooManyFiles);
+        m_message(Messages::TooManyFiles + Causes::tooManyFiles(paths.size()));
         return;
     }
     // The last run can no longer be undone here; its journal stays for a later start.
@@ -242,14 +329,16 @@ void FormRenameCore::MakeRenameList(const std::vector<std::u16string> &paths,
     RenExt.assign(count, {});
     RenNewName.assign(count, {});
     RenMark.assign(count, Mark::Unset);
+    RenKept.assign(count, false);
+    RenBlock.assign(count, RowBlock::None);
     if (RenCount < 1) {
-        m_message(Messages::IllegalDroppedFiles);
+        m_message(Messages::IllegalDroppedFiles + (leftOut.empty() ? Causes::noFiles() : Causes::noFilesAmong(leftOut)));
         return;
     }
     for (std::size_t i = 0; i < count; ++i) {
         std::u16string drive, folder, name, base, ext;
         if (m_split(paths[i], drive, folder, name, base, ext) != 0) {
-            m_message(Messages::IllegalPathFormat1);
+            m_message(Messages::IllegalPathFormat1 + Causes::notAFilePath(paths[i]));
             return;
         }
         // Compared with the first file rather than tested for an empty drive: on POSIX
@@ -258,7 +347,7 @@ void FormRenameCore::MakeRenameList(const std::vector<std::u16string> &paths,
             RenDrive = drive;
             RenFolder = folder;
         } else if (folder != RenFolder || drive != RenDrive) {
-            m_message(Messages::IllegalPathFormat2);
+            m_message(Messages::IllegalPathFormat2 + Causes::anotherFolder(name, drive + folder, RenDrive + RenFolder));
             return;
         }
         RenOldName[i] = name;
@@ -269,6 +358,35 @@ void FormRenameCore::MakeRenameList(const std::vector<std::u16string> &paths,
     takeBoxTexts(headText, numText, extText);
     RenState = RenameState::NeedList;
     ApplyRenameRule();
+    if (!leftOut.empty())
+        m_message(LeftOutHeading + decimal(static_cast<int>(leftOut.size())) + NotRenamedCount + Causes::listed(leftOut));
+}
+
+void FormRenameCore::MakeRenameListOfFolders(const std::vector<std::u16string> &paths,
+                                             const std::u16string &headText, const std::u16string &numText,
+                                             const std::u16string &extText)
+{
+    std::vector<std::u16string> files;
+    std::u16string emptyFolder;
+    for (const std::u16string &path : paths) {
+        if (!platform::isFolder(path)) {
+            files.push_back(path);
+            continue;
+        }
+        const std::optional<std::vector<std::u16string>> inside = platform::filesOfFolder(path);
+        if (!inside) {
+            m_message(Messages::IllegalDroppedFiles + Causes::unreadableFolder(path));
+            return;
+        }
+        if (inside->empty())
+            emptyFolder = path;
+        files.insert(files.end(), inside->begin(), inside->end());
+    }
+    if (files.empty() && !emptyFolder.empty()) {
+        m_message(Messages::IllegalDroppedFiles + Causes::emptyFolder(emptyFolder));
+        return;
+    }
+    MakeRenameList(files, headText, numText, extText);
 }
 
 // A stable sort by UTF-16 units gives the order of repeated neighbour swaps of strictly
@@ -317,14 +435,14 @@ void FormRenameCore::takeBoxTexts(const std::u16string &headText, const std::u16
 void FormRenameCore::ApplyRenameRule()
 {
     if (RenMethod < 0 || RenMethod >= Method::Count) {
-        m_message(Messages::IllegalRenameMethod + decimal(RenMethod));
+        m_message(Messages::IllegalRenameMethod + decimal(RenMethod) + Causes::noSuchMethod());
         RenState = RenameState::CanRename;
         return;
     }
     if (RenMethod == Method::Sequence && !prepareSequence()) {
         // Numbers the counter cannot carry would make names the next run cannot continue
         // from; the user has to choose another start number first.
-        m_message(Messages::IllegalSequenceNumber);
+        m_message(Messages::IllegalSequenceNumber + Causes::sequenceOutOfRange());
         RenState = RenameState::NeedList;
         return;
     }
@@ -332,7 +450,76 @@ void FormRenameCore::ApplyRenameRule()
         proposeByEngine();
     else
         proposeByRule();
+    markBlockedRows();
     RenState = RenameState::CanRename;
+}
+
+bool FormRenameCore::moves(std::size_t k) const
+{
+    return RenMark[k] == Mark::ToRename && !RenKept[k] && RenBlock[k] == RowBlock::None;
+}
+
+// Worked out once per proposal (and when a row is left out or taken back), not on every
+// redraw: the disk is asked about each new name no listed file leaves.
+void FormRenameCore::markBlockedRows()
+{
+    std::vector<bool> proposed(RenMark.size());
+    for (std::size_t k = 0; k < RenMark.size(); ++k)
+        proposed[k] = RenMark[k] == Mark::ToRename && !RenKept[k];
+    const std::u16string folder = RenDrive + RenFolder;
+    const bool ignoreCase = platform::folderIgnoresCase(folder);
+    if (m_nameTaken) {
+        RenBlock = blockedRows({RenOldName, RenNewName, proposed}, ignoreCase,
+                               [this, &folder](const std::u16string &name) { return m_nameTaken(folder + name); });
+        return;
+    }
+    // The folder is read once rather than asked name by name; a folder that cannot be
+    // listed is asked name by name. One that cannot be reached at all holds no name a
+    // marker could point to: the run says what is wrong with the folder itself.
+    const std::optional<std::vector<std::u16string>> names = platform::readFolderNames(folder);
+    if (!names) {
+        const bool reachable = platform::isFolder(folder);
+        RenBlock = blockedRows({RenOldName, RenNewName, proposed}, ignoreCase, [&](const std::u16string &name) {
+            return reachable && platform::nameIsTaken(folder + name);
+        });
+        return;
+    }
+    std::vector<std::u16string> folded;
+    if (ignoreCase)
+        std::transform(names->begin(), names->end(), std::back_inserter(folded), platform::caseFolded);
+    const std::vector<std::u16string> &keys = ignoreCase ? folded : *names;
+    const std::unordered_set<std::u16string_view> present(keys.begin(), keys.end());
+    RenBlock = blockedRows({RenOldName, RenNewName, proposed}, ignoreCase, [&](const std::u16string &name) {
+        return present.count(ignoreCase ? std::u16string_view(platform::caseFolded(name)) : name) > 0;
+    });
+}
+
+bool FormRenameCore::toggleKept(int row)
+{
+    if ((RenState != RenameState::NeedList && RenState != RenameState::CanRename) || row < 0 || row >= RenCount)
+        return false;
+    const std::size_t k = at(row);
+    RenKept[k] = !RenKept[k];
+    if (RenState == RenameState::CanRename)
+        markBlockedRows();
+    return true;
+}
+
+bool FormRenameCore::willRenameAny() const
+{
+    for (std::size_t k = 0; k < RenMark.size(); ++k) {
+        if (moves(k))
+            return true;
+    }
+    return false;
+}
+
+std::u16string_view FormRenameCore::guidance() const
+{
+    if (RenState == RenameState::CanRename && !willRenameAny())
+        return RenMethod == Method::NewExtension && RenNewExt.empty() ? NoExtensionGuidance
+                                                                       : NothingToRenameGuidance;
+    return lookOf(RenState).guidance;
 }
 
 bool FormRenameCore::prepareSequence()
@@ -368,10 +555,17 @@ void FormRenameCore::proposeByEngine()
 
 void FormRenameCore::proposeByRule()
 {
+    // An empty extension would only cut every extension off: the method then proposes no
+    // change, and the guidance says why.
+    const bool noChange = RenMethod == Method::NewExtension && RenNewExt.empty();
     const MethodRule &method = MethodRules[at(RenMethod)];
     for (int i = 0; i < RenCount; ++i) {
         const std::size_t k = at(i);
-        const std::optional<std::u16string> proposal = method.rule(*this, i);
+        std::optional<std::u16string> proposal = noChange ? std::nullopt : method.rule(*this, i);
+        // A rebuilt name never ends in a period: Windows drops it from the name, and a
+        // period with nothing after it is no extension anywhere.
+        if (proposal && *proposal != RenOldName[k])
+            *proposal = withoutTrailingPeriods(*proposal);
         RenNewName[k] = proposal.value_or(RenOldName[k]);
         const bool changes =
             proposal && (method.renamesWithoutComparison || *proposal != RenOldName[k]);
@@ -445,8 +639,16 @@ std::vector<ListRow> FormRenameCore::listRows() const
     rows.reserve(at(RenCount));
     for (int i = 0; i < RenCount; ++i) {
         const std::size_t k = at(i);
-        rows.push_back({platform::codepage::readableName(RenOldName[k]), markerOf(RenMark[k], RenState),
-                        withNewNames ? platform::codepage::readableName(RenNewName[k]) : std::u16string()});
+        ListRow row{platform::codepage::readableName(RenOldName[k]), markerOf(RenMark[k], RenState),
+                    withNewNames ? platform::codepage::readableName(RenNewName[k]) : std::u16string(), {}};
+        if (RenKept[k]) {
+            row.marker = KeptMarker;
+            row.markerTip = KeptTip;
+        } else if (withNewNames && RenBlock[k] != RowBlock::None && RenMark[k] != Mark::Renamed) {
+            row.marker = BlockedMarker;
+            row.markerTip = blockReason(RenBlock[k], RenNewName[k]);
+        }
+        rows.push_back(std::move(row));
     }
     return rows;
 }

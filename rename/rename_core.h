@@ -10,6 +10,7 @@
 #include "engine/engine.h"
 #include "platform/platform.h"
 #include "rename/rename_plan.h"
+#include "rename/row_checks.h"
 #include "rename/run_journal.h"
 
 #include <cstdint>
@@ -110,6 +111,25 @@ inline constexpr char16_t StaleGuidance[] = u"リネームリストを作成し�
 // The marker column of a row: "-->", "===", "<--" or "???".
 std::u16string_view markerOf(Mark mark, RenameState state);
 
+// The markers of rows that keep their name although their method proposed another: one
+// that cannot be renamed, and one the user left out.
+inline constexpr char16_t BlockedMarker[] = u"×";
+inline constexpr char16_t KeptMarker[] = u"除外";
+
+// The guidance while a proposal renames nothing, and under the extension method with an
+// empty extension, which proposes no change.
+inline constexpr char16_t NothingToRenameGuidance[] = u"名前の変わるファイルがありません";
+inline constexpr char16_t NoExtensionGuidance[] = u"拡張子の欄が空なので名前は変わりません。拡張子を入れて下さい";
+
+// The closing message of a run that left rows with a "×" alone; their names follow, one a
+// line.
+inline constexpr char16_t NotRenamedHeading[] = u"リネームしなかったファイル: ";
+inline constexpr char16_t NotRenamedCount[] = u" 件";
+
+// After a drop that held things other than files: how many were left out; each follows on
+// a line of its own.
+inline constexpr char16_t LeftOutHeading[] = u"ファイルではないのでリストに入れなかったもの: ";
+
 // The three name boxes: which setting each shows under the current method, and whether
 // it can be edited.
 enum class NameBox { Head, Number, Extension };
@@ -128,6 +148,7 @@ struct ListRow {
     std::u16string oldName;
     std::u16string_view marker;
     std::u16string newName;  // empty while the proposal is missing or stale
+    std::u16string markerTip;  // why a row keeps its name; empty for the others
 };
 
 class FormRenameCore {
@@ -137,6 +158,9 @@ public:
     // Tests act between the steps of a run through these; the defaults are the platform's.
     void setRenameFunction(RenameFn rename);
     void setPathSplitter(SplitPathFn split);
+    // How the proposal asks whether a name is taken in the list's folder (a full path);
+    // without one it reads the folder.
+    void setNameTakenFunction(NameTakenFn isTaken);
     // The platform's rename under renameOnDisk; tests put the fallback of file systems
     // without a no-replace rename in its place.
     void setPlatformRename(PlatformRenameFn rename);
@@ -157,6 +181,11 @@ public:
     std::vector<std::u16string> RenExt;
     std::vector<std::u16string> RenNewName;
     std::vector<Mark> RenMark;
+    // Rows the user left out: they keep their names and their sequence numbers; the
+    // choice lasts as long as the list.
+    std::vector<bool> RenKept;
+    // Rows the proposal found cannot be renamed, and why; worked out with the proposal.
+    std::vector<RowBlock> RenBlock;
     RenameState RenState = RenameState::NoFiles;
 
     // The settings, with the values a freshly opened window has.
@@ -174,9 +203,17 @@ public:
 
     // A drop: the paths in drop order and the texts of the head, number and extension
     // boxes. Ends with a fresh proposal, or at a message with the state NoFiles (a drop
-    // of too many files changes nothing at all).
+    // of too many files changes nothing at all). `leftOut` are the things dropped with the
+    // files that are no files here (web addresses...): the user is told which.
     void MakeRenameList(const std::vector<std::u16string> &paths, const std::u16string &headText,
-                        const std::u16string &numText, const std::u16string &extText);
+                        const std::u16string &numText, const std::u16string &extText,
+                        const std::vector<std::u16string> &leftOut = {});
+
+    // The same from paths named on the command line or chosen as a folder: a folder among
+    // them stands for its regular files (hidden ones too, none from below), then the list
+    // is built as from a drop.
+    void MakeRenameListOfFolders(const std::vector<std::u16string> &paths, const std::u16string &headText,
+                                 const std::u16string &numText, const std::u16string &extText);
 
     // Works out the proposal by RenMethod. Ends in CanRename, or in NeedList when the
     // sequence numbers would leave the counter's range.
@@ -184,6 +221,16 @@ public:
 
     // A setting changed: a shown proposal is stale.
     void InvalidateRenameList();
+
+    // Leaves a row out of the run, or takes it back (in NeedList and CanRename only);
+    // false when nothing changed.
+    bool toggleKept(int row);
+
+    // Whether a run now would rename at least one file.
+    bool willRenameAny() const;
+
+    // The guidance text of the state, for the proposal on display.
+    std::u16string_view guidance() const;
 
     // A method button was clicked.
     void selectMethod(int index);
@@ -218,6 +265,9 @@ private:
                       const std::u16string &extText);
     void sortByOldName();
     bool prepareSequence();
+    void markBlockedRows();
+    bool moves(std::size_t k) const;
+    std::u16string notRenamedMessage() const;
     void proposeByEngine();
     void proposeByRule();
     bool startRun(RenameState required);
@@ -237,6 +287,7 @@ private:
     RenameFn m_rename;
     PlatformRenameFn m_platformRename;
     SplitPathFn m_split;
+    NameTakenFn m_nameTaken;
 
     // What the last successful run did on disk, step by step, for its undo.
     RenamePlan m_lastRun;

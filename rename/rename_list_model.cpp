@@ -34,6 +34,13 @@ QString cellText(const ListRow &row, int column)
 
 void RenameListModel::setRows(std::vector<ListRow> rows)
 {
+    // The same number of rows is redrawn in place, so that the row the user is on, and
+    // where the list is scrolled to, stay as they were.
+    if (!rows.empty() && rows.size() == m_rows.size()) {
+        m_rows = std::move(rows);
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        return;
+    }
     beginResetModel();
     m_rows = std::move(rows);
     endResetModel();
@@ -58,8 +65,11 @@ QVariant RenameListModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return cellText(row, index.column());
     case Qt::ToolTipRole:
-        // A long name is cut at the column's edge; the whole name is a hover away.
-        return index.column() == 1 ? QVariant() : QVariant(cellText(row, index.column()));
+        // A long name is cut at the column's edge; the whole name is a hover away, and so
+        // is the reason a row keeps its name.
+        if (index.column() == 1)
+            return row.markerTip.empty() ? QVariant() : QVariant(QString::fromStdU16String(row.markerTip));
+        return cellText(row, index.column());
     case Qt::TextAlignmentRole:
         return Columns[static_cast<std::size_t>(index.column())].alignment.toInt();
     default:

@@ -16,7 +16,7 @@ class RenameListModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Replaces every row: the list is always rebuilt whole, never updated in place.
+    // Replaces every row with the arrays' present content.
     void setRows(std::vector<ListRow> rows);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;

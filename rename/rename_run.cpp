@@ -32,7 +32,7 @@ bool FormRenameCore::startRun(RenameState required)
 bool FormRenameCore::makeListFolderCurrent()
 {
     if (!platform::setCurrentDrive(RenDrive)) {
-        m_message(Messages::CannotChangeDrive);
+        m_message(Messages::CannotChangeDrive + RunMessages::driveCause(RenDrive, RenState == RenameState::CanRename));
         return false;
     }
     if (!platform::setCurrentFolder(RenFolder)) {
@@ -49,15 +49,17 @@ void FormRenameCore::refuseList()
     for (auto *names : {&RenOldName, &RenBase, &RenExt, &RenNewName})
         names->clear();
     RenMark.clear();
+    RenKept.clear();
+    RenBlock.clear();
     m_lastRun = {};
 }
 
 RenamePlan FormRenameCore::planRun() const
 {
-    std::vector<bool> moves(RenMark.size());
+    std::vector<bool> moving(RenMark.size());
     for (std::size_t k = 0; k < RenMark.size(); ++k)
-        moves[k] = RenMark[k] == Mark::ToRename;
-    return planRenames(RenOldName, RenNewName, moves, platform::folderIgnoresCase(RenDrive + RenFolder),
+        moving[k] = moves(k);
+    return planRenames(RenOldName, RenNewName, moving, platform::folderIgnoresCase(RenDrive + RenFolder),
                        platform::nameIsTaken);
 }
 
@@ -88,8 +90,28 @@ bool FormRenameCore::beginJournal()
     return m_journal != nullptr;
 }
 
+// The rows with a "×", named after a run, so that nobody takes them for renamed.
+std::u16string FormRenameCore::notRenamedMessage() const
+{
+    std::u16string names;
+    int count = 0;
+    for (std::size_t k = 0; k < RenBlock.size(); ++k) {
+        if (RenBlock[k] == RowBlock::None || RenKept[k])
+            continue;
+        ++count;
+        names += u'\n' + platform::codepage::readableName(RenOldName[k]);
+    }
+    if (count == 0)
+        return {};
+    const std::string digits = std::to_string(count);
+    return NotRenamedHeading + std::u16string(digits.begin(), digits.end()) + NotRenamedCount + names;
+}
+
 void FormRenameCore::runRename()
 {
+    // Nothing to rename, nothing to undo: the button is not offered then.
+    if (RenState == RenameState::CanRename && !willRenameAny())
+        return;
     if (!startRun(RenameState::CanRename))
         return;
     m_lastRun = planRun();
@@ -126,6 +148,8 @@ void FormRenameCore::runRename()
     if (RenMethod == Method::Sequence)
         advanceSequenceNumber();
     RenState = RenameState::CanUndo;
+    if (const std::u16string notRenamed = notRenamedMessage(); !notRenamed.empty())
+        m_message(notRenamed);
 }
 
 void FormRenameCore::dropJournal()

@@ -144,6 +144,18 @@ std::u16string cannotChangeFolder(const std::u16string &folder, bool listRefused
                           : u"」に移動できません。何も変更していません");
 }
 
+std::u16string driveCause(const std::u16string &drive, bool listRefused)
+{
+    return u"\nドライブ「" + readable(drive)
+           + (listRefused ? u"」に移動できません。何も変更していません。ファイルをもう一度ドロップして下さい"
+                          : u"」に移動できません。何も変更していません");
+}
+
+std::u16string strandedCause()
+{
+    return u"\n名前を変えることも元に戻すこともできず、ファイルは今この一時的な名前になっています";
+}
+
 std::u16string cannotKeepJournal(const std::u16string &journalFolder)
 {
     return std::u16string(CannotRenameLine) + u"\n作業記録を「" + readable(journalFolder)

@@ -45,6 +45,13 @@ std::u16string cannotRenameBack(const std::vector<StrandedFile> &stranded);
 // rename run the list is refused, and the user is told to drop the files again.
 std::u16string cannotChangeFolder(const std::u16string &folder, bool listRefused);
 
+// The Japanese line under "Cannot Change Drive": which drive, and that nothing changed.
+std::u16string driveCause(const std::u16string &drive, bool listRefused);
+
+// The Japanese line under the name a file was left under: it could be neither renamed
+// nor put back.
+std::u16string strandedCause();
+
 // The journal that makes the run recoverable could not be written; nothing was renamed.
 std::u16string cannotKeepJournal(const std::u16string &journalFolder);
 

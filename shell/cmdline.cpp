@@ -40,8 +40,6 @@ std::vector<std::u16string> splitArguments(std::u16string_view text)
             ++pos;
             continue;
         }
-        if (words.size() == MaxArgs)
-            break;
         std::u16string word;
         if (text[pos] == u'"') {
             const std::size_t closing = text.find(u'"', pos + 1);

@@ -19,10 +19,11 @@ extern int16_t ArgCount;
 // Fills ArgList and ArgCount from words already split (a test or start-up may pass any).
 void setArgs(const std::vector<std::u16string> &words);
 
-// Splits raw argument text, at most ten words. Blanks and tabs separate words. A word
-// that begins with a double quote runs to the next double quote and loses both quotes,
-// so a path with blanks stays one word, as Explorer passes it; a backslash is always an
-// ordinary character ("D:\" is D:\). Elsewhere a double quote is an ordinary character.
+// Splits raw argument text. Blanks and tabs separate words. A word that begins with a
+// double quote runs to the next double quote and loses both quotes, so a path with blanks
+// stays one word, as Explorer passes it; a backslash is always an ordinary character
+// ("D:\" is D:\). Elsewhere a double quote is an ordinary character. Every word is kept:
+// setArgs keeps the first ten, and the renamer takes all its paths.
 std::vector<std::u16string> splitArguments(std::u16string_view text);
 
 // The words of a command line: raw text is split by the rule above, words the system

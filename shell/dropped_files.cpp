@@ -3,7 +3,9 @@
 #include "platform/codepage.h"
 #include "platform/platform.h"
 
+#include <QDir>
 #include <QMimeData>
+#include <QStringList>
 
 #include <optional>
 
@@ -122,12 +124,12 @@ std::string_view trimmed(std::string_view line)
 
 } // namespace
 
-std::vector<std::u16string> localFilesOfUriList(std::string_view list)
+DroppedItems localItemsOfUriList(std::string_view list)
 {
     // Some sources end the list with a NUL, as a C string; that one ends the list, not a name.
     while (list.ends_with('\0'))
         list.remove_suffix(1);
-    std::vector<std::u16string> files;
+    DroppedItems items;
     while (!list.empty()) {
         const std::size_t end = list.find('\n');
         const std::string_view line = trimmed(list.substr(0, end));
@@ -135,12 +137,19 @@ std::vector<std::u16string> localFilesOfUriList(std::string_view list)
         if (line.empty() || line.front() == '#')
             continue;
         if (std::optional<std::u16string> path = localPathOf(line))
-            files.push_back(std::move(*path));
+            items.files.push_back(std::move(*path));
+        else
+            items.leftOut.push_back(platform::codepage::utf8ToUtf16(line));
     }
-    return files;
+    return items;
 }
 
-std::vector<std::u16string> droppedFiles(const QMimeData *data)
+std::vector<std::u16string> localFilesOfUriList(std::string_view list)
+{
+    return localItemsOfUriList(list).files;
+}
+
+DroppedItems droppedItems(const QMimeData *data)
 {
     const QString type = QString::fromLatin1(UriListType.data(), static_cast<qsizetype>(UriListType.size()));
     if (!data || !data->hasFormat(type))
@@ -148,7 +157,23 @@ std::vector<std::u16string> droppedFiles(const QMimeData *data)
     // The raw bytes, not QMimeData::urls(): converting through QUrl replaces every byte
     // of a name that is not UTF-8 with U+FFFD.
     const QByteArray list = data->data(type);
-    return localFilesOfUriList(std::string_view(list.constData(), static_cast<std::size_t>(list.size())));
+    return localItemsOfUriList(std::string_view(list.constData(), static_cast<std::size_t>(list.size())));
+}
+
+std::vector<std::u16string> droppedFiles(const QMimeData *data)
+{
+    return droppedItems(data).files;
+}
+
+std::optional<std::vector<std::u16string>> chosenPaths(const QStringList &paths)
+{
+    std::vector<std::u16string> chosen;
+    for (const QString &path : paths) {
+        if (!platform::usesDriveLetters() && path.contains(QChar::ReplacementCharacter))
+            return std::nullopt;
+        chosen.push_back(QDir::toNativeSeparators(path).toStdU16String());
+    }
+    return chosen;
 }
 
 Qt::DropAction copyOrLinkAction(Qt::DropActions offered)

@@ -47,8 +47,6 @@ bool isBlankWord(const std::string &word)
     return word.find_first_not_of(" \t") == std::string::npos;
 }
 
-constexpr std::size_t MaxArgumentWords = 10;
-
 // What a shell uses when PATH is not set at all.
 constexpr std::string_view DefaultSearchPath = "/usr/local/bin:/usr/bin:/bin";
 
@@ -87,6 +85,8 @@ public:
     }
     FolderReader(const FolderReader &) = delete;
     FolderReader &operator=(const FolderReader &) = delete;
+
+    bool opened() const { return m_dir != nullptr; }
 
     // The next entry's name, or nothing at the end.
     std::optional<std::string> next()
@@ -142,11 +142,82 @@ CommandLine commandLine()
 {
     const auto &arguments = storedArguments();
     CommandLine given;
-    for (std::size_t i = 1; i < arguments.size() && given.words.size() < MaxArgumentWords; ++i) {
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
         if (!isBlankWord(arguments[i]))
             given.words.push_back(codepage::nameFromBytes(arguments[i]));
     }
     return given;
+}
+
+// Only the folder part is resolved: the system reaches "sub/../a.txt" through wherever a
+// linked "sub" leads, which the words alone cannot tell, while the name at the end is the
+// file the user named, link or not.
+std::u16string fullPathOf(const std::u16string &word)
+{
+    if (word.empty() || word.front() == u'/')
+        return word;
+    const std::u16string here = currentFolder();
+    if (here.empty())
+        return word;
+    const std::u16string joined = here + (here.back() == u'/' ? u"" : u"/") + word;
+    const std::size_t slash = joined.rfind(u'/');
+    std::u16string name = joined.substr(slash + 1);
+    // "." and ".." name folders, never a file of their own: the whole path is resolved.
+    const bool folderItself = name == u"." || name == u"..";
+    if (folderItself)
+        name.clear();
+    const auto folderBytes = codepage::nameToBytes(folderItself ? joined : joined.substr(0, slash + 1));
+    if ((name.empty() && !folderItself) || !folderBytes)
+        return joined;
+    char *resolved = ::realpath(folderBytes->c_str(), nullptr);
+    if (!resolved)
+        return joined;
+    std::string folder(resolved);
+    std::free(resolved);
+    if (folderItself)
+        return codepage::nameFromBytes(folder);
+    if (folder.back() != '/')
+        folder += '/';
+    return codepage::nameFromBytes(folder) + name;
+}
+
+std::optional<std::vector<std::u16string>> filesOfFolder(const std::u16string &folder)
+{
+    const auto folderBytes = codepage::nameToBytes(folder);
+    if (!folderBytes || folderBytes->empty())
+        return std::nullopt;
+    FolderReader reader(*folderBytes);
+    if (!reader.opened())
+        return std::nullopt;
+    const std::string prefix = folderBytes->back() == '/' ? *folderBytes : *folderBytes + '/';
+    std::vector<std::u16string> files;
+    while (const auto name = reader.next()) {
+        struct stat info {};
+        if (::lstat((prefix + *name).c_str(), &info) == 0 && S_ISREG(info.st_mode))
+            files.push_back(codepage::nameFromBytes(prefix + *name));
+    }
+    return files;
+}
+
+std::optional<std::vector<std::u16string>> readFolderNames(const std::u16string &folder)
+{
+    const auto folderBytes = codepage::nameToBytes(folder);
+    if (!folderBytes || folderBytes->empty())
+        return std::nullopt;
+    FolderReader reader(*folderBytes);
+    if (!reader.opened())
+        return std::nullopt;
+    std::vector<std::u16string> names;
+    while (const auto name = reader.next())
+        names.push_back(codepage::nameFromBytes(*name));
+    return names;
+}
+
+bool isFolder(const std::u16string &path)
+{
+    const auto bytes = codepage::nameToBytes(path);
+    struct stat info {};
+    return bytes && !bytes->empty() && ::stat(bytes->c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool setCurrentDrive(const std::u16string &drive)

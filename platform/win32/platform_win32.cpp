@@ -112,6 +112,76 @@ CommandLine commandLine()
     return {win32::argumentTextOf(win32::fromWide(GetCommandLineW())), {}};
 }
 
+// A drive-letter path ("C:\...") or a network path stands as given; every other form
+// (a bare name, "..\a.txt", "\dir\a.txt" on the current drive, "D:a.txt" in drive D's
+// current folder) is made full the way Windows itself reads it.
+std::u16string fullPathOf(const std::u16string &word)
+{
+    const bool full = (word.size() >= 3 && isDriveLetter(word[0]) && word[1] == u':' && word[2] == u'\\')
+                      || (word.size() >= 2 && word[0] == u'\\' && word[1] == u'\\');
+    if (word.empty() || full)
+        return word;
+    const std::wstring wide = win32::toWide(word);
+    const DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (needed == 0)
+        return word;
+    std::wstring buffer(needed, L'\0');
+    const DWORD length = GetFullPathNameW(wide.c_str(), needed, buffer.data(), nullptr);
+    if (length == 0 || length >= needed)
+        return word;
+    buffer.resize(length);
+    return win32::fromWide(buffer);
+}
+
+// Reparse points (links and junctions) are left out with the folders: only files that
+// are themselves files are listed.
+std::optional<std::vector<std::u16string>> filesOfFolder(const std::u16string &folder)
+{
+    if (folder.empty())
+        return std::nullopt;
+    const std::u16string prefix = folder.back() == u'\\' || folder.back() == u'/' ? folder : folder + u'\\';
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(win32::fileSystemPath(prefix + u'*').c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_FILE_NOT_FOUND ? std::optional(std::vector<std::u16string>()) : std::nullopt;
+    std::vector<std::u16string> files;
+    do {
+        constexpr DWORD NotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
+        if (!(found.dwFileAttributes & NotAFile))
+            files.push_back(prefix + win32::fromWide(found.cFileName));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return files;
+}
+
+std::optional<std::vector<std::u16string>> readFolderNames(const std::u16string &folder)
+{
+    if (folder.empty())
+        return std::nullopt;
+    const std::u16string prefix = folder.back() == u'\\' || folder.back() == u'/' ? folder : folder + u'\\';
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(win32::fileSystemPath(prefix + u'*').c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::vector<std::u16string> names;
+    do {
+        const std::u16string name = win32::fromWide(found.cFileName);
+        if (name == u"." || name == u"..")
+            continue;
+        names.push_back(name);
+        if (found.cAlternateFileName[0] != L'\0')
+            names.push_back(win32::fromWide(found.cAlternateFileName));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+bool isFolder(const std::u16string &path)
+{
+    const DWORD attributes = GetFileAttributesW(win32::fileSystemPath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 // "C:" makes drive C current (with the folder Windows remembers for it); the engine
 // reports drives in exactly this form.
 bool setCurrentDrive(const std::u16string &drive)

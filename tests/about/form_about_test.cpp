@@ -109,6 +109,23 @@ private slots:
         QVERIFY(seams.messages.isEmpty());
     }
 
+    // A section is read whole: the pane opens with room for thirty lines and takes
+    // whatever the window grows by; the window never gets shorter than it was drawn.
+    void theTextPaneGrowsWithTheWindow()
+    {
+        FormAbout about;
+        QWidget *pane = control(about, "TextDesc");
+        QVERIFY(pane->height() >= 30 * pane->fontMetrics().lineSpacing());
+        const QSize opened = pane->size();
+        about.show();
+        about.resize(about.width(), about.height() + 200);
+        QCOMPARE(pane->size(), opened + QSize(0, 200));
+        QCOMPARE(pane->pos(), QPoint(8, 72));
+        about.resize(100, 100);
+        QCOMPARE(about.size(), QSize(402, 225));
+        QCOMPARE(pane->height(), 144);
+    }
+
     void aMissingReadmeIsReportedAtLoadAndAtEveryClick()
     {
         Seams seams;
@@ -199,6 +216,10 @@ private slots:
         QFETCH(bool, checked);
         Seams seams;
         FakeEngine engine;
+        // A word that is no option is a file named from the folder the program started in.
+        testsupport::CurrentFolderGuard restoreCurrentFolder;
+        TempFolder startedIn;
+        std::filesystem::current_path(startedIn.path());
         std::vector<std::u16string> given;
         for (const QString &word : words)
             given.push_back(word.toStdU16String());
@@ -219,7 +240,7 @@ private slots:
             QCOMPARE(onScreen.join(QChar(' ')), shown);
             QCOMPARE(engine.checkedPaths.size(), std::size_t(checked ? 1 : 0));
             if (checked)
-                QVERIFY(engine.checkedPaths.front() == given.front());
+                QVERIFY(engine.checkedPaths.front() == startedIn.pathText(given.front()));
             if (FormRename *rename = shownWindow<FormRename>()) {
                 // In the main window's place; its exit ends the program.
                 QCOMPARE(rename->pos(), main.pos());

@@ -19,7 +19,7 @@ for file in lib/sorvena/sorvena lib/sorvena/libtivex.so lib/sorvena/readme.txt l
 done
 desktop-file-validate "$P"/share/applications/*.desktop || fail "desktop entries"
 grep -qx 'Exec=sorvena %f' "$P/share/applications/sorvena.desktop" || fail "the entry does not open a file"
-grep -qx 'Exec=sorvena-ren' "$P/share/applications/sorvena-ren.desktop" || fail "the renamer entry"
+grep -qx 'Exec=sorvena -rename %F' "$P/share/applications/sorvena-ren.desktop" || fail "the renamer entry"
 
 "$(dirname "${BASH_SOURCE[0]}")/start_installed.sh" "$P"
 echo "installed program: ok"

@@ -225,6 +225,8 @@ TEST_F(Dictionary, SearchMatchesWholeExtensionsIgnoringCase)
     core.myFindNext();
     EXPECT_EQ(core.shown.Sort, u"IMG");
     EXPECT_EQ(searchAll(u"JPG"), (std::vector<std::u16string>{u"JPG|first", u"Jpg|second", u"jpg|blank kept off"}));
+    // A period written before the extension is the way people write one.
+    EXPECT_EQ(searchAll(u".Jpg"), (std::vector<std::u16string>{u"JPG|first", u"Jpg|second", u"jpg|blank kept off"}));
     EXPECT_EQ(core.shown.Ext, u"jpg");
     EXPECT_EQ(core.shown.Sort, u"**** No More data!! ****");
     EXPECT_TRUE(core.shown.Name.empty() && core.shown.Oext.empty() && core.shown.Desc.empty());
@@ -234,6 +236,24 @@ TEST_F(Dictionary, SearchMatchesWholeExtensionsIgnoringCase)
     core.myFindEnd();
     core.myFindNext();
     EXPECT_EQ(core.shown.Sort, u"**** No More data!! ****");
+}
+
+// Opened with nothing to look up: the first extension record, past the categories, and
+// then that extension's further records.
+TEST_F(Dictionary, TheFirstExtensionIsFoundPastTheCategories)
+{
+    write("img,0,0,,,,,,画像,,,,\r\n" + rec("img", "Tif", "first") + rec("img", "png", "png") +
+              rec("img", "tif", "second") + ExtEnd,
+          ProgEnd);
+    load();
+    core.findFirstExtension();
+    EXPECT_EQ(core.shown.Ext + u"|" + core.shown.Name + u"|" + core.shown.Sort, u"Tif|first|画像");
+    EXPECT_EQ(core.focus, FocusRequest::CmdNext);
+    core.myFindNext();
+    EXPECT_EQ(core.shown.Name, u"second");
+    core.myFindNext();
+    EXPECT_FALSE(core.FindOpen);
+    EXPECT_EQ(core.shown.Ext, u"tif");
 }
 
 TEST_F(Dictionary, FlagsComeFromTheLettersAndTheEngineMark)

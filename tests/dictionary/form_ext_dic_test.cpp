@@ -135,6 +135,20 @@ private slots:
         QCOMPARE(control<QLineEdit>(form, "ExtName")->text(), QStringLiteral("JPEG 画像"));
     }
 
+    void openedWithNothingCheckedItShowsTheFirstExtension()
+    {
+        FakeEngine engine;
+        FormMain main(engine);
+        main.show();
+        control<QPushButton>(main, "CmdExtDic")->click();
+        auto *dictionary = main.findChild<FormExtDic *>();
+        QVERIFY(dictionary && dictionary->isVisible());
+        QCOMPARE(control<QLineEdit>(*dictionary, "ExtExt")->text(), QStringLiteral("JPG"));
+        QCOMPARE(control<QLineEdit>(*dictionary, "ExtName")->text(), QStringLiteral("JPEG 画像"));
+        control<QPushButton>(*dictionary, "CmdNext")->click();
+        QCOMPARE(control<QLineEdit>(*dictionary, "ExtName")->text(), QStringLiteral("二つ目"));
+    }
+
     void mainWindowButtonTogglesPlacesAndSearchesTheCheckedExtension()
     {
         FakeEngine engine;

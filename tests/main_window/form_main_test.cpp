@@ -10,6 +10,7 @@
 #include "support/widgets.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -77,19 +78,73 @@ private slots:
         QCOMPARE(visibleArrow(m.form), QStringLiteral("ArrowQuestion"));
         QVERIFY(!control<QPushButton>(m.form, "CmdExec")->isEnabled());
         QVERIFY(control<QLineEdit>(m.form, "TextDir")->text().isEmpty());
+        QCOMPARE(control<QLineEdit>(m.form, "TextDir")->placeholderText(),
+                 QStringLiteral("ここにファイルをドロップ（Ctrl+O で選択）"));
         QVERIFY(m.engine.checkedPaths.empty());
     }
 
-    void checksOnlyTheFirstCommandLineWord()
+    // The first word only; a relative one from the folder the program was started in, the
+    // folder part as the system reaches it.
+    void checksTheFirstCommandLineWordFromTheCurrentFolder_data()
     {
+        QTest::addColumn<QString>("word");  // {dir}: the full path of the sample's folder
+        QTest::addColumn<QString>("startIn");
+        QTest::newRow("full path") << "{dir}a.dat" << "";
+        QTest::newRow("bare name") << "a.dat" << "";
+        QTest::newRow("from a subfolder") << "../a.dat" << "sub";
+        QTest::newRow("through the current folder") << "./sub/../a.dat" << "";
+    }
+
+    void checksTheFirstCommandLineWordFromTheCurrentFolder()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, startIn);
+        testsupport::CurrentFolderGuard restoreCurrentFolder;
         FakeEngine engine;
         TempFolder folder;
+        std::filesystem::create_directory(folder.path() / "sub");
+        std::filesystem::current_path(folder.path() / startIn.toStdString());
         const std::u16string path = folder.pathText(u"a.dat");
         engine.answer(path, folder.folderText(), u"a", u"dat", u"jpg");
         FormMain form(engine);
-        form.Form_Load({path, u"/second/word"}, u"sorvena");
+        word.replace(QStringLiteral("{dir}"), q(folder.driveText() + folder.folderText()));
+        form.Form_Load({word.toStdU16String(), u"/second/word"}, u"sorvena");
         QCOMPARE(engine.checkedPaths, std::vector<std::u16string>{path});
         QCOMPARE(visibleArrow(form), QStringLiteral("ArrowRight"));
+        QVERIFY(control<QLineEdit>(form, "TextDir")->placeholderText().isEmpty());
+    }
+
+    // Ctrl+O opens the file dialog without blocking the window; the file chosen there is
+    // checked as a dropped one. Where names are bytes, a name the dialog shows with U+FFFD
+    // may be another file's spelling: nothing is checked, and the box says why.
+    void ctrlOChecksTheFileChosenInTheDialog()
+    {
+        Main m;
+        m.form.activateWindow();
+        QCoreApplication::processEvents();
+        TempFolder folder;
+        folder.write("a.dat", "x");
+        const std::u16string path = folder.pathText(u"a.dat");
+        m.engine.answer(path, folder.folderText(), u"a", u"dat", u"png");
+        const auto choose = [&m](const std::u16string &file) {
+            QTest::keyClick(&m.form, Qt::Key_O, Qt::ControlModifier);
+            QFileDialog *dialog = nullptr;
+            for (QFileDialog *open : m.form.findChildren<QFileDialog *>(QStringLiteral("OpenFileDialog")))
+                dialog = open->isVisible() ? open : dialog;
+            QVERIFY(dialog);
+            dialog->selectFile(q(file));
+            static_cast<QDialog *>(dialog)->accept();
+        };
+        choose(path);
+        QCOMPARE(m.engine.checkedPaths, std::vector<std::u16string>{path});
+        QCOMPARE(visibleArrow(m.form), QStringLiteral("ArrowRight"));
+        if (!testsupport::namesAreBytes())
+            return;
+        folder.write("b\xEF\xBF\xBD.dat", "x");
+        choose(folder.pathText(u"b\uFFFD.dat"));
+        QCOMPARE(m.engine.checkedPaths.size(), std::size_t{1});
+        QCOMPARE(control<QLineEdit>(m.form, "TextDesc")->text(), QStringLiteral("ファイル名を正しく受け取れません"));
+        QCOMPARE(visibleArrow(m.form), QStringLiteral("ArrowQuestion"));
     }
 
     // Each state as the core decides it (the rules are its tests'): picture, colours and the
@@ -188,9 +243,9 @@ private slots:
         const int copy = int(Qt::CopyAction);
         const int none = int(Qt::IgnoreAction);
         QTest::newRow("window") << "" << "" << every << false << copy;
-        for (const char *box : {"TextDir", "TextOldName", "TextNewName", "TextDesc"})
+        for (const char *box : {"TextDir", "TextOldName", "TextNewName", "TextDesc", "ArrowQuestion"})
             QTest::newRow(box) << box << box << every << false << copy;
-        for (const char *other : {"WhatExtText", "CmdExit", "ArrowQuestion"})
+        for (const char *other : {"WhatExtText", "CmdExit"})
             QTest::newRow(other) << other << other << every << false << none;
         QTest::newRow("web link") << "" << "" << every << true << none;
         QTest::newRow("entered over a box, falls on a button") << "TextOldName" << "CmdExit" << every << false << none;
@@ -266,6 +321,10 @@ private slots:
                                                       u"/tmp/victim\0zzz/A.TXT"s, u"/tmp/victim/B.TXT\0"s,
                                                       u"/tmp/escaped\0nul"s, u"/tmp/last.txt"};
         QCOMPARE(shell::localFilesOfUriList(list), expected);
+        // What names no local file is kept as written, for the renamer to say it left it out.
+        const std::vector<std::u16string> leftOut = {u"file://otherhost/tmp/remote.txt", u"https://example.org/web.png",
+                                                     u"file:///tmp/slash%2Fin-name", u"file:///tmp/broken%4"};
+        QCOMPARE(shell::localItemsOfUriList(list).leftOut, leftOut);
     }
 
     // A dropped path with a NUL would reach the system cut short, naming the victim's

@@ -73,6 +73,54 @@ TEST(CommandLine, TheProgramPathIsCutOffQuotedOrNotAndTheRestSplitByTheProgramsR
         EXPECT_EQ(wordsOf(c.line), c.words) << std::string(c.line.begin(), c.line.end());
 }
 
+// A full or network path stands as given; any other word is read from the current folder
+// the way Windows reads it, slashes included.
+TEST(CommandLine, ARelativeWordBecomesAFullPathFromTheCurrentFolder)
+{
+    CurrentFolderGuard guard;
+    TempFolder folder;
+    fs::create_directory(folder.path() / "sub");
+    ASSERT_TRUE(platform::setCurrentFolder(folder.path().u16string() + u"\\sub"));
+    const std::u16string dir = folder.pathText(u"");
+    const struct {
+        std::u16string word;
+        std::u16string path;
+    } cases[] = {
+        {u"a.txt", dir + u"sub\\a.txt"},
+        {u"..\\a.txt", dir + u"a.txt"},
+        {u"../sub/./a.txt", dir + u"sub\\a.txt"},
+        {u"C:\\x\\..\\y.txt", u"C:\\x\\..\\y.txt"},
+        {u"\\\\server\\share\\a.txt", u"\\\\server\\share\\a.txt"},
+        {u"", u""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(platform::fullPathOf(c.word), c.path) << std::string(c.word.begin(), c.word.end());
+}
+
+// Hidden files are files too; folders are not, and nothing below is listed.
+TEST(Folder, ItsFilesAreTheFilesInItHiddenOnesIncluded)
+{
+    TempFolder folder;
+    testsupport::writeFile(folder.path() / "a.txt", "x");
+    testsupport::writeFile(folder.path() / "hidden.txt", "x");
+    SetFileAttributesW((folder.path() / "hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    fs::create_directory(folder.path() / "sub");
+    testsupport::writeFile(folder.path() / "sub" / "below.txt", "x");
+    const std::u16string dir = folder.path().u16string();
+    auto files = platform::filesOfFolder(dir);
+    ASSERT_TRUE(files.has_value());
+    std::sort(files->begin(), files->end());
+    EXPECT_EQ(*files, (Words{dir + u"\\a.txt", dir + u"\\hidden.txt"}));
+    EXPECT_FALSE(platform::filesOfFolder(dir + u"\\missing").has_value());
+    EXPECT_TRUE(platform::isFolder(dir + u"\\sub"));
+    EXPECT_FALSE(platform::isFolder(dir + u"\\a.txt"));
+    auto names = platform::readFolderNames(dir);
+    ASSERT_TRUE(names.has_value());
+    for (const std::u16string name : {u"a.txt", u"hidden.txt", u"sub"})
+        EXPECT_NE(std::find(names->begin(), names->end(), name), names->end()) << std::string(name.begin(), name.end());
+    EXPECT_FALSE(platform::readFolderNames(dir + u"\\missing").has_value());
+}
+
 TEST(Program, FolderAndNameAreThoseOfTheRunningExecutable)
 {
     EXPECT_EQ(platform::programName(), u"platform_tests.exe");

@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -86,6 +87,62 @@ TEST_F(CurrentFolder, MissingFolderFailsAndKeepsTheCurrentOne)
     EXPECT_EQ(platform::currentFolder(), wide(folder.path().string()));
 }
 
+// A relative word from the current folder; the folder part as the system reaches it (a
+// linked folder's ".." is the parent of where the link leads), the name kept byte for byte.
+TEST_F(CurrentFolder, ACommandLineWordBecomesAFullPathFromTheCurrentFolder)
+{
+    const std::string dir = folder.path().string();
+    std::filesystem::create_directories(folder.path() / "deep" / "inner");
+    std::filesystem::create_directory(folder.path() / "sub");
+    std::filesystem::create_directory_symlink(folder.path() / "deep" / "inner", folder.path() / "link");
+    ASSERT_TRUE(platform::setCurrentFolder(wide(dir)));
+    const struct {
+        std::string word;
+        std::string path;
+    } cases[] = {
+        {"a.txt", dir + "/a.txt"},
+        {"./a.txt", dir + "/a.txt"},
+        {"sub/../a.txt", dir + "/a.txt"},
+        {"link/../a.txt", dir + "/deep/a.txt"},
+        {"sub/b\xFF", dir + "/sub/b\xFF"},
+        {"missing/../a.txt", dir + "/missing/../a.txt"},
+        {"..", folder.path().parent_path().string()},
+        {"sub/.", dir + "/sub"},
+        {"/elsewhere/../a.txt", "/elsewhere/../a.txt"},
+        {"", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(platform::fullPathOf(platform::codepage::nameFromBytes(c.word)),
+                  platform::codepage::nameFromBytes(c.path))
+            << c.word;
+}
+
+// Regular files only, hidden ones too, nothing from below; a name that is not UTF-8 kept.
+TEST_F(CurrentFolder, AFoldersFilesAreItsRegularFilesHiddenOnesIncluded)
+{
+    for (const char *name : {"a.txt", ".hidden", "bad\xFF"})
+        testsupport::writeFile(folder.path() / name, "x");
+    std::filesystem::create_directory(folder.path() / "sub");
+    testsupport::writeFile(folder.path() / "sub" / "below.txt", "x");
+    std::filesystem::create_symlink(folder.path() / "a.txt", folder.path() / "link.txt");
+    const std::u16string dir = wide(folder.path().string());
+    auto files = platform::filesOfFolder(dir);
+    ASSERT_TRUE(files.has_value());
+    std::sort(files->begin(), files->end());
+    EXPECT_EQ(*files, (Words{dir + u"/.hidden", dir + u"/a.txt", dir + u"/bad\xDCFF"}));
+    EXPECT_EQ(platform::filesOfFolder(dir + u"/"), platform::filesOfFolder(dir));
+    EXPECT_FALSE(platform::filesOfFolder(dir + u"/missing").has_value());
+    EXPECT_FALSE(platform::filesOfFolder(dir + u"/a.txt").has_value());
+    EXPECT_TRUE(platform::isFolder(dir + u"/sub"));
+    EXPECT_FALSE(platform::isFolder(dir + u"/a.txt"));
+    // Every entry by name, for the proposal's look at which names are taken.
+    auto names = platform::readFolderNames(dir);
+    ASSERT_TRUE(names.has_value());
+    std::sort(names->begin(), names->end());
+    EXPECT_EQ(*names, (Words{u".hidden", u"a.txt", u"bad\xDCFF", u"link.txt", u"sub"}));
+    EXPECT_FALSE(platform::readFolderNames(dir + u"/missing").has_value());
+}
+
 // --- program and arguments -------------------------------------------------------------
 
 TEST(ProgramFolder, IsTheFolderOfTheRunningExecutable)
@@ -110,14 +167,13 @@ TEST(ProgramName, IsTheNameTheProgramWasStartedByElseTheExecutables)
     }
 }
 
-TEST(ArgumentWords, EachNonBlankArgumentIsOneWordAndAtMostTenAreKept)
+TEST(ArgumentWords, EachNonBlankArgumentIsOneWordPastTheTenthToo)
 {
     std::vector<std::string> twelve{"sorvena", " ", ""};
-    Words firstTen;
+    Words all;
     for (int i = 1; i <= 12; ++i) {
         twelve.push_back("w" + std::to_string(i));
-        if (i <= 10)
-            firstTen.push_back(wide(twelve.back()));
+        all.push_back(wide(twelve.back()));
     }
     const struct {
         const char *what;
@@ -127,7 +183,7 @@ TEST(ArgumentWords, EachNonBlankArgumentIsOneWordAndAtMostTenAreKept)
         {"blank ones dropped, the rest whole",
          {"sorvena", "C:\\My Files\\a.txt", "", " \t ", "\"quoted\"", " b"},
          {u"C:\\My Files\\a.txt", u"\"quoted\"", u" b"}},
-        {"ten kept, blanks not counted", twelve, firstTen},
+        {"all kept, blanks left out", twelve, all},
         {"UTF-8 converted, other bytes kept", {"sorvena", "/写真/a\xF0\x9F\x98\x80.jpg", "bad\xFF.txt"},
          {u"/写真/a\U0001F600.jpg", u"bad\xDCFF.txt"}},
         {"none", {"sorvena"}, {}},

@@ -15,9 +15,11 @@
 #include <QButtonGroup>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -127,6 +129,16 @@ QStringList firstLines(const QStringList &messages)
     return lines;
 }
 
+// The file dialog a window has open now.
+QFileDialog *shownDialog(QWidget &window)
+{
+    for (QFileDialog *dialog : window.findChildren<QFileDialog *>()) {
+        if (dialog->isVisible())
+            return dialog;
+    }
+    return nullptr;
+}
+
 QStringList names(std::initializer_list<const char *> list)
 {
     QStringList result;
@@ -190,10 +202,10 @@ private slots:
         const QString state = QString::fromLatin1(QTest::currentDataTag());
         const QStringList files = names({"-a.txt", "-b.txt", "c.txt"});
         w.click(w.method(9));
-        if (state == QLatin1String("NeedList"))
-            w.create({QStringLiteral("b.txt")});  // a file outside the list holds a new name
         if (state != QLatin1String("NoFiles"))
             QCOMPARE(w.createAndDrop(files), Qt::CopyAction);
+        if (state == QLatin1String("NeedList"))
+            w.create({QStringLiteral("b.txt")});  // another program takes a new name meanwhile
         if (state != QLatin1String("NoFiles") && state != QLatin1String("CanRename"))
             w.click("CmdRenGo");
         if (state == QLatin1String("MustQuit")) {
@@ -231,7 +243,7 @@ private slots:
         QCOMPARE(w.guidance(), guidance);
         QCOMPARE(w.column(1), markers);
         w.drop({QStringLiteral("c.txt")});
-        QCOMPARE(w.guidance(), QStringLiteral("リネームが出来ます"));
+        QCOMPARE(w.guidance(), QStringLiteral("名前の変わるファイルがありません"));
     }
 
     void theNameBoxesFollowTheMethod_data()
@@ -306,7 +318,7 @@ private slots:
         const QPoint list = testsupport::middleOf(&w.form, w.get("ListViewFiles"));
         testsupport::dragAndDrop(&w.form, web, list, list);
         testsupport::dropFiles(&w.form, w.get("ListViewFiles"), {w.path(QStringLiteral("x.txt")), QDir::toNativeSeparators(w.path(QStringLiteral("elsewhere/y.txt")))});
-        QCOMPARE(w.seams.messages, names({"Illegal Dropped Files", "Illegal Path Format(2)"}));
+        QCOMPARE(firstLines(w.seams.messages), names({"Illegal Dropped Files", "Illegal Path Format(2)"}));
         QCOMPARE(w.column(0), names({"x.txt"}));
         QVERIFY(w.form.core().RenState == renamer::RenameState::NoFiles);
     }
@@ -325,7 +337,7 @@ private slots:
                                                           + QByteArray("victim\0zzz/B.TXT\r\n", 18));
         const QPoint list = testsupport::middleOf(&w.form, w.get("ListViewFiles"));
         QCOMPARE(testsupport::dragAndDrop(&w.form, data, list, list), Qt::CopyAction);
-        QCOMPARE(w.seams.messages, names({"Illegal Path Format(1)"}));
+        QCOMPARE(firstLines(w.seams.messages), names({"Illegal Path Format(1)"}));
         QVERIFY(w.form.core().RenState == renamer::RenameState::NoFiles);
         QVERIFY(!w.get<QPushButton>("CmdRenGo")->isEnabled());
         QMetaObject::invokeMethod(&w.form, "CmdRenGo_Click");
@@ -334,6 +346,31 @@ private slots:
             victims.append(QString::fromStdU16String(entry.path().filename().u16string()));
         victims.sort();
         QCOMPARE(victims, names({"A.TXT", "B.TXT"}));
+    }
+
+    // A drop of files and of things that are no files here lists the files and says what
+    // it left out.
+    void aMixedDropListsTheFilesAndNamesWhatItLeftOut()
+    {
+        Window w;
+        w.create(names({"a.txt", "b.txt"}));
+        const QList<QUrl> urls = {QUrl(QStringLiteral("https://example.org/a.png")), QUrl::fromLocalFile(w.path(QStringLiteral("b.txt"))),
+                                  QUrl::fromLocalFile(w.path(QStringLiteral("a.txt")))};
+        const QPoint list = testsupport::middleOf(&w.form, w.get("ListViewFiles"));
+        QCOMPARE(testsupport::dragAndDrop(&w.form, urls, list, list), Qt::CopyAction);
+        QCOMPARE(w.column(0), names({"a.txt", "b.txt"}));
+        QCOMPARE(w.seams.messages,
+                 QStringList{QStringLiteral("ファイルではないのでリストに入れなかったもの: 1 件\nhttps://example.org/a.png")});
+        w.seams.messages.clear();
+        testsupport::dragAndDrop(&w.form, {urls.front()}, list, list);
+        QCOMPARE(w.seams.messages.size(), 1);
+        QVERIFY(w.seams.messages.front().startsWith(QStringLiteral("Illegal Dropped Files\n")));
+        QVERIFY(w.seams.messages.front().endsWith(QStringLiteral("\nhttps://example.org/a.png")));
+        // A folder dropped as such is a row of its own, not its files.
+        std::filesystem::create_directory(w.temp.path() / "album");
+        w.create(names({"album/inside.jpg"}));
+        w.drop(names({"album", "a.txt"}));
+        QCOMPARE(w.column(0), names({"a.txt", "album"}));
     }
 
     // A method button redraws the proposal at once, writing the sequence method's boxes
@@ -358,6 +395,105 @@ private slots:
         w.click("CmdRenView");
         QCOMPARE(w.column(2), names({"a7.GIF", "a8.GIF"}));
         QVERIFY(w.get("CmdRenGo")->isEnabled());
+    }
+
+    // Space on the list, or a double-click on a row, leaves the row out of the run and takes
+    // it back; the keyboard stays on the list, the numbers stay, and the rename button is
+    // offered only while some row will be renamed.
+    void aRowIsLeftOutWithSpaceOrADoubleClickAndTakenBack()
+    {
+        Window w;
+        w.click(w.method(2));
+        w.createAndDrop(names({"p.png", "q.png", "r.png"}));
+        auto *list = w.get<QTreeView>("ListViewFiles");
+        list->setFocus();
+        list->setCurrentIndex(list->model()->index(1, 0));
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(w.column(1), names({"-->", "除外", "-->"}));
+        QCOMPARE(w.column(2), names({"p001.png", "p002.png", "p003.png"}));
+        QCOMPARE(w.form.focusWidget(), list);
+        const auto doubleClick = [&](int row) {
+            // As the window system delivers one: a click, then the second press as a double-click.
+            const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        };
+        doubleClick(1);
+        QCOMPARE(w.column(1), names({"-->", "-->", "-->"}));
+        for (int row : {0, 1, 2})
+            doubleClick(row);
+        QCOMPARE(w.column(1), names({"除外", "除外", "除外"}));
+        QVERIFY(!w.get("CmdRenGo")->isEnabled());
+        QCOMPARE(w.guidance(), QStringLiteral("名前の変わるファイルがありません"));
+        doubleClick(2);
+        QVERIFY(w.get("CmdRenGo")->isEnabled());
+        w.click("CmdRenGo");
+        QCOMPARE(w.filesOnDisk(), names({"p.png", "p003.png", "q.png"}));
+    }
+
+    // A row that cannot be renamed says so before the run, and why, on its marker; the
+    // extension method with nothing in its box proposes no change and says why.
+    void markersSayWhyARowKeepsItsName()
+    {
+        Window w;
+        w.click(w.method(10));
+        w.create({QStringLiteral("b-.txt")});
+        w.createAndDrop(names({"a.txt", "b.txt"}));
+        QCOMPARE(w.column(1), names({"-->", "×"}));
+        const QAbstractItemModel *model = w.get<QTreeView>("ListViewFiles")->model();
+        QCOMPARE(model->index(1, 1).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("「b-.txt」という名前のファイルがあり、そのファイルは名前を変えないため、この名前にできません"));
+        QVERIFY(!model->index(0, 1).data(Qt::ToolTipRole).isValid());
+        w.form.setRenNewExt(u"");
+        w.click(w.method(1));
+        QCOMPARE(w.column(1), names({"===", "==="}));
+        QCOMPARE(w.guidance(), QStringLiteral("拡張子の欄が空なので名前は変わりません。拡張子を入れて下さい"));
+        QVERIFY(!w.get("CmdRenGo")->isEnabled());
+    }
+
+    // The list's and the folder box's menu, and Ctrl+O, open a file dialog; what is chosen
+    // there replaces the list as a drop does. A folder stands for its files, hidden ones
+    // included, none from below.
+    void theMenuAndCtrlOFillTheListAsADropDoes()
+    {
+        Window w;
+        w.create(names({"b.txt", "a.txt", ".hidden"}));
+        std::filesystem::create_directory(w.temp.path() / "sub");
+        w.temp.write("sub/below.txt", "x");
+        const auto chooseFromMenu = [&](const char *target, const char *action) -> QFileDialog * {
+            QWidget *on = w.get(target);
+            QWidget *receiver = on == w.get("ListViewFiles") ? w.get<QTreeView>("ListViewFiles")->viewport() : on;
+            QContextMenuEvent event(QContextMenuEvent::Mouse, receiver->rect().center(),
+                                    receiver->mapToGlobal(receiver->rect().center()));
+            QCoreApplication::sendEvent(receiver, &event);
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return nullptr;
+            menu->findChild<QAction *>(QString::fromLatin1(action))->trigger();
+            menu->close();
+            return shownDialog(w.form);
+        };
+        QFileDialog *dialog = chooseFromMenu("ListViewFiles", "ActionAddFolder");
+        QVERIFY(dialog);
+        dialog->selectFile(QString::fromStdU16String(w.temp.path().u16string()));
+        static_cast<QDialog *>(dialog)->accept();
+        QCOMPARE(w.column(0), names({".hidden", "a.txt", "b.txt"}));
+
+        dialog = chooseFromMenu("TxtFolder", "ActionAddFiles");
+        QVERIFY(dialog);
+        dialog->setDirectory(QString::fromStdU16String(w.temp.path().u16string()));
+        dialog->selectFile(QStringLiteral("\"b.txt\" \"a.txt\""));
+        static_cast<QDialog *>(dialog)->accept();
+        QCOMPARE(w.column(0), names({"a.txt", "b.txt"}));
+
+        QTest::keyClick(&w.form, Qt::Key_O, Qt::ControlModifier);
+        dialog = shownDialog(w.form);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->objectName(), QStringLiteral("AddFilesDialog"));
+        dialog->selectFile(w.path(QStringLiteral(".hidden")));
+        static_cast<QDialog *>(dialog)->accept();
+        QCOMPARE(w.column(0), names({".hidden"}));
+        QVERIFY(w.seams.messages.isEmpty());
     }
 
     void onlyActivationFromAnotherProgramWindowRedraws()
@@ -498,8 +634,8 @@ private slots:
         FormMain main(mainEngine);
         main.show();
         w.click(w.method(10));
-        w.create({QStringLiteral("b-.txt")});  // the new name of b.txt is taken
         w.createAndDrop({QStringLiteral("a.txt"), QStringLiteral("b.txt")});
+        w.create({QStringLiteral("b-.txt")});  // the new name of b.txt is taken after the list was built
         TempFolder elsewhere;
         testsupport::writeFile(elsewhere.file("z.txt"), "z");
         const QStringList other = {QString::fromStdString(elsewhere.file("z.txt"))};
@@ -596,6 +732,52 @@ private slots:
         QVERIFY(rename->isVisible());
         QCOMPARE(rename->core().RenCount, 1);  // hidden, not closed: the list is kept
         QVERIFY(seams.messages.isEmpty());
+    }
+
+    // sorvena -rename PATH...: every word after the option, past the tenth too, relative
+    // ones from the folder the program was started in; a folder stands for its files.
+    void theCommandLineFillsTheRenamerAlone_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QStringList>("listed");
+        QStringList twelve;
+        for (int i = 101; i <= 112; ++i)
+            twelve.append(QStringLiteral("f%1.txt").arg(i));
+        QTest::newRow("twelve names") << twelve << twelve;
+        QTest::newRow("the current folder") << QStringList{QStringLiteral(".")}
+                                            << names({".hidden", "a.txt", "b.txt"});
+        QTest::newRow("a folder and a file in it") << QStringList{QStringLiteral("sub"), QStringLiteral("sub/below.txt")}
+                                                   << names({"below.txt", "below.txt"});
+    }
+
+    void theCommandLineFillsTheRenamerAlone()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QStringList, listed);
+        Seams seams;
+        testsupport::CurrentFolderGuard restoreCurrentFolder;
+        FakeEngine engine;
+        TempFolder folder;
+        for (const QString &name : names({".hidden", "a.txt", "b.txt"}) + words.filter(QStringLiteral("f1")))
+            folder.write(name.toStdString(), "x");
+        std::filesystem::create_directory(folder.path() / "sub");
+        folder.write("sub/below.txt", "x");
+        std::filesystem::current_path(folder.path());
+        std::vector<std::u16string> arguments{u"-rename"};
+        for (const QString &word : words)
+            arguments.push_back(word.toStdU16String());
+        FormMain main(engine);
+        main.Form_Load(arguments, u"sorvena");
+        auto *rename = testsupport::shownWindow<FormRename>();
+        QVERIFY(rename);
+        QVERIFY(!main.isVisible());
+        QStringList shown;
+        for (const std::u16string &name : rename->core().RenOldName)
+            shown.append(QString::fromStdU16String(name));
+        QCOMPARE(shown, listed);
+        QCOMPARE(seams.messages, QStringList());
+        QCOMPARE(control<QLineEdit>(*rename, "TxtFolder")->text(),
+                 QString::fromStdU16String(rename->core().RenDrive + rename->core().RenFolder));
     }
 
     void theCloseBoxHidesTheWindowOrEndsTheProgramWhenItIsAlone()

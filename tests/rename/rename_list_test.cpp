@@ -1,9 +1,11 @@
+#include "platform/codepage.h"
 #include "rename/rename_core.h"
 #include "rename_support.h"
 #include "shell/module1.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 using namespace renametest;
@@ -128,7 +130,15 @@ TEST(ListRefusals, SayWhyAndLeaveNoList)
         if (c.driveLetters)
             r.core.setPathSplitter(Module1::splitDriveLetterPath);
         r.core.MakeRenameList(c.paths, {}, {}, {});
-        EXPECT_EQ(r.messages, Names{c.message});
+        EXPECT_EQ(headlines(r.messages), Names{c.message});
+        // The Japanese line under it says what was refused.
+        ASSERT_EQ(r.messages.size(), std::size_t{1});
+        const std::u16string cause = r.messages.front().substr(r.messages.front().find(u'\n') + 1);
+        EXPECT_TRUE(std::any_of(c.paths.begin(), c.paths.end(), [&cause](const std::u16string &path) {
+            return cause.find(platform::codepage::readableName(path.substr(path.find_last_of(u"/\\") + 1)))
+                   != std::u16string::npos;
+        }) || c.paths.empty());
+        EXPECT_FALSE(cause.empty());
         EXPECT_EQ(r.core.RenState, RenameState::NoFiles);
         EXPECT_EQ(r.core.RenCount, static_cast<int>(c.paths.size()));
         EXPECT_EQ(r.core.RenMark, Marks(c.paths.size(), Mark::Unset));
@@ -150,7 +160,7 @@ TEST(ListRefusals, TooManyFilesAreRefusedAndThePreviousListStays)
     r.dropNames({u"b.txt", u"a.txt"});
     const Names before = r.core.RenNewName;
     r.core.MakeRenameList(Names(static_cast<std::size_t>(renamer::MaxFiles) + 1, u"/other/x.txt"), {}, {}, {});
-    EXPECT_EQ(r.messages, (Names{Messages::TooManyFiles}));
+    EXPECT_EQ(headlines(r.messages), (Names{Messages::TooManyFiles}));
     EXPECT_EQ(r.core.RenCount, 2);
     EXPECT_EQ(r.core.RenFolder, u"/data/");
     EXPECT_EQ(r.core.RenOldName, (Names{u"a.txt", u"b.txt"}));
@@ -185,7 +195,7 @@ TEST(DropSettings, BoxTextsWinSettingsStayAndTheFirstFileFillsTheRest)
         {"a filled head box is the affix", Method::DeleteAtStart, {u"", u"001", u"", u"-", u""},
          {u"x_", u"", u""}, {u"x_a.txt"}, {u"", u"001", u"", u"x_", u""}, {u"a.txt"}},
         {"other methods take nothing", Method::NewExtension, {u"", u"001", u"", u"-", u""},
-         {u"head", u"5", u"png"}, {u"a.txt"}, {u"", u"001", u"", u"-", u""}, {u"a."}},
+         {u"head", u"5", u"png"}, {u"a.txt"}, {u"", u"001", u"", u"-", u""}, {u"a.txt"}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

@@ -9,7 +9,13 @@ using namespace renametest;
 namespace Method = renamer::Method;
 namespace Messages = renamer::Messages;
 
+using renamer::RowBlock;
+
 namespace {
+
+// An affix that makes a name one unit longer than the longest a file system takes.
+const std::u16string LongAffix(251, u'x');
+const char16_t *const Longest = LongAffix.c_str();
 
 // A core set up with the settings the window would hold, ready for one method.
 struct Proposal : Recorder {
@@ -33,13 +39,15 @@ engine::CheckExtResult engineAnswer(int16_t result, std::u16string ext)
 
 // One file under one rule-based method. The setting is the affix, or the new extension
 // for that method; the default is "-" and "txt". A file keeps its mark SameName exactly
-// when the proposal spells its name unchanged, letter case included.
+// when the proposal spells its name unchanged, letter case included. A proposal never
+// ends in a period; one that cannot be a name is marked as such.
 struct RuleCase {
     const char *name;
     int method;
     std::u16string file;
     std::u16string proposed;
     const char16_t *setting = nullptr;
+    RowBlock block = RowBlock::None;
 };
 
 const RuleCase RuleCases[] = {
@@ -48,7 +56,7 @@ const RuleCase RuleCases[] = {
     {"new extension already there", Method::NewExtension, u"memo.txt", u"memo.txt"},
     {"new extension after the last period", Method::NewExtension, u"a.b.c", u"a.b.txt"},
     {"new extension added", Method::NewExtension, u"notes", u"notes.txt"},
-    {"empty extension leaves the period", Method::NewExtension, u"memo", u"memo.", u""},
+    {"empty extension proposes no change", Method::NewExtension, u"memo.doc", u"memo.doc", u""},
     {"extension taken as it stands", Method::NewExtension, u"memo.doc", u"memo..JPG", u".JPG"},
     {"shortcut wording", Method::NoShortcutWording, u"memoへのショートカット.lnk", u"memo.lnk"},
     {"shortcut wording half-width", Method::NoShortcutWording, u"memoへのｼｮｰﾄｶｯﾄ.LNK", u"memo.lnk"},
@@ -76,15 +84,22 @@ const RuleCase RuleCases[] = {
     {"brackets opened twice", Method::NoBrackets, u"a((b)c)d.txt", u"ad.txt"},
     {"a closing bracket alone", Method::NoBrackets, u"a)b.txt", u"a)b.txt"},
     {"an unclosed bracket takes the rest", Method::NoBrackets, u"a(b.txt", u"a"},
-    {"a name all in brackets", Method::NoBrackets, u"(abc)", u""},
+    {"a name all in brackets", Method::NoBrackets, u"(abc)", u"", nullptr, RowBlock::NameEmpty},
+    {"a base all in brackets", Method::NoBrackets, u"(abc).txt", u".txt", nullptr, RowBlock::OnlyExtension},
+    {"a trailing period goes", Method::LowerCase, u"PHOTO.", u"photo"},
+    {"a name of periods goes whole", Method::NoBrackets, u"(a)..", u"", nullptr, RowBlock::NameEmpty},
+    {"a separator in the affix", Method::AddAtStart, u"a.txt", u"sub/a.txt", u"sub/", RowBlock::CharacterRefused},
+    {"the parent folder's name", Method::NoSpaces, u". .", u"", nullptr, RowBlock::NameEmpty},
+    {"a name past the longest", Method::AddAtStart, u"a.txt", std::u16string(251, u'x') + u"a.txt",
+     Longest, RowBlock::NameTooLong},
     {"add at start", Method::AddAtStart, u"file.txt", u"-file.txt"},
     {"delete at start", Method::DeleteAtStart, u"-file.txt", u"file.txt"},
     {"delete at start, absent", Method::DeleteAtStart, u"file.txt", u"file.txt"},
     {"delete at start, base would be empty", Method::DeleteAtStart, u"-.txt", u"-.txt"},
     {"delete at start, once", Method::DeleteAtStart, u"--a.txt", u"-a.txt"},
-    {"delete at start, no extension", Method::DeleteAtStart, u"-abc", u"abc."},
+    {"delete at start, no extension", Method::DeleteAtStart, u"-abc", u"abc"},
     {"add at end", Method::AddAtEnd, u"file.txt", u"file-.txt"},
-    {"add at end, no extension", Method::AddAtEnd, u"file", u"file-."},
+    {"add at end, no extension", Method::AddAtEnd, u"file", u"file-"},
     {"delete at end", Method::DeleteAtEnd, u"file-.txt", u"file.txt"},
     {"delete at end, absent", Method::DeleteAtEnd, u"file.txt", u"file.txt"},
     {"delete at end, base would be empty", Method::DeleteAtEnd, u"-.txt", u"-.txt"},
@@ -93,9 +108,9 @@ const RuleCase RuleCases[] = {
     {"affix width is not folded", Method::DeleteAtStart, u"ＩＭＧ_1.jpg", u"ＩＭＧ_1.jpg", u"IMG_"},
     {"affix matched exactly", Method::DeleteAtStart, u"IMG_1.jpg", u"1.jpg", u"IMG_"},
     {"empty affix added at start", Method::AddAtStart, u"plain", u"plain", u""},
-    {"empty affix deleted at start", Method::DeleteAtStart, u"plain", u"plain.", u""},
-    {"empty affix added at end", Method::AddAtEnd, u"plain", u"plain.", u""},
-    {"empty affix deleted at end", Method::DeleteAtEnd, u"plain", u"plain.", u""},
+    {"empty affix deleted at start", Method::DeleteAtStart, u"plain", u"plain", u""},
+    {"empty affix added at end", Method::AddAtEnd, u"plain", u"plain", u""},
+    {"empty affix deleted at end", Method::DeleteAtEnd, u"plain", u"plain", u""},
     {"empty affix keeps an extension", Method::AddAtEnd, u"file.txt", u"file.txt", u""},
     {"empty affix keeps an extension too", Method::DeleteAtStart, u"file.txt", u"file.txt", u""},
 };
@@ -112,6 +127,8 @@ TEST(MethodRules, ProposeEachNameAndMarkWhatChanges)
         p.dropNames({c.file});
         EXPECT_EQ(p.core.RenNewName, Names{c.proposed});
         EXPECT_EQ(p.core.RenMark, Marks{c.proposed == c.file ? Mark::SameName : Mark::ToRename});
+        EXPECT_EQ(p.core.RenBlock, std::vector<RowBlock>{c.block});
+        EXPECT_EQ(p.core.willRenameAny(), c.proposed != c.file && c.block == RowBlock::None);
         EXPECT_EQ(p.core.RenState, RenameState::CanRename);
     }
 }
@@ -235,7 +252,7 @@ TEST(MethodSequence, NumbersBeyondTheCounterRangeAreRefused)
         Proposal p(Method::Sequence);
         p.core.RenNumText = start;
         p.dropNames({u"a.gif", u"b.png"});
-        EXPECT_EQ(p.messages, (Names{Messages::IllegalSequenceNumber}));
+        EXPECT_EQ(headlines(p.messages), (Names{Messages::IllegalSequenceNumber}));
         EXPECT_EQ(p.core.RenState, RenameState::NeedList);
         EXPECT_EQ(p.core.RenNewName, (Names{u"", u""}));
         EXPECT_EQ(p.core.RenMark, (Marks{Mark::Unset, Mark::Unset}));
@@ -244,7 +261,7 @@ TEST(MethodSequence, NumbersBeyondTheCounterRangeAreRefused)
     p.dropNames({u"a.gif", u"b.png"});
     p.core.nameBoxEdited(renamer::NameBox::Number, u"40000");
     p.core.ApplyRenameRule();
-    EXPECT_EQ(p.messages, (Names{Messages::IllegalSequenceNumber}));
+    EXPECT_EQ(headlines(p.messages), (Names{Messages::IllegalSequenceNumber}));
     EXPECT_EQ(p.core.RenState, RenameState::NeedList);
     EXPECT_EQ(p.core.RenNewName, (Names{u"img001.jpg", u"img002.jpg"}));
     EXPECT_EQ(p.core.RenNumStart, 1);
@@ -260,7 +277,7 @@ TEST(MethodIndex, OutsideTheTwelveMethodsIsReportedAndChangesNoEntry)
         p.core.InvalidateRenameList();
         p.core.ApplyRenameRule();
         const std::string digits = std::to_string(method);
-        EXPECT_EQ(p.messages, (Names{u"Illegal Rename Method " + std::u16string(digits.begin(), digits.end())}));
+        EXPECT_EQ(headlines(p.messages), (Names{u"Illegal Rename Method " + std::u16string(digits.begin(), digits.end())}));
         EXPECT_EQ(p.core.RenNewName, (Names{u"A.TXT"}));
         EXPECT_EQ(p.core.RenMark, (Marks{Mark::ToRename}));
         EXPECT_EQ(p.core.RenState, RenameState::CanRename);

@@ -47,13 +47,21 @@ FolderContents without(FolderContents contents, const std::u16string &name)
     return contents;
 }
 
+Names markersOf(const std::vector<renamer::ListRow> &rows)
+{
+    Names markers;
+    for (const renamer::ListRow &row : rows)
+        markers.emplace_back(row.marker);
+    return markers;
+}
+
 constexpr const char *ModesDoNotBind =
     "a folder's file mode does not stop this process renaming in it (the superuser, or Windows)";
 
 } // namespace
 
 // A file whose proposal is its own name is not touched, and a run of such files alone
-// still ends ready to undo. Names as the folder spells them: a case-insensitive file
+// does nothing at all. Names as the folder spells them: a case-insensitive file
 // system finds "A.txt" either way.
 TEST(RenameRun, RenamesOnlyWhatChangesLetterCaseIncluded)
 {
@@ -74,7 +82,8 @@ TEST(RenameRun, RenamesOnlyWhatChangesLetterCaseIncluded)
         d.interceptCall(0, {});
         d.core.runRename();
         EXPECT_TRUE(d.messages.empty());
-        EXPECT_EQ(d.core.RenState, RenameState::CanUndo);
+        // Nothing renamed is nothing to undo: the list stays ready.
+        EXPECT_EQ(d.core.RenState, c.calls ? RenameState::CanUndo : RenameState::CanRename);
         EXPECT_EQ(d.core.RenMark, c.marks);
         EXPECT_EQ(d.contents(), (FolderContents{{c.renamed[0], before.at(c.files[0])}, {c.renamed[1], before.at(c.files[1])}}));
         d.core.runUndo();
@@ -161,9 +170,25 @@ TEST(RenameRun, ADriveThatCannotBeMadeCurrentRefusesTheList)
     r.core.MakeRenameList({u"1:\\nowhere\\a.txt"}, {}, {}, {});
     r.interceptCall(0, {});
     r.core.runRename();
-    EXPECT_EQ(r.messages, (Names{Messages::CannotChangeDrive}));
+    EXPECT_EQ(r.messages, (Names{Messages::CannotChangeDrive + std::u16string(u"\nドライブ「1:」に移動できません。何も変更していません。"
+                                                                            u"ファイルをもう一度ドロップして下さい")}));
     EXPECT_EQ(r.core.RenState, RenameState::NoFiles);
     EXPECT_EQ(r.renameCalls, 0);
+}
+
+// A file the platform could neither rename nor put back is named at once, with why.
+TEST(RenameRun, AFileLeftUnderATemporaryNameIsNamedAtOnce)
+{
+    FiveFileRun run;
+    run.core.setPlatformRename([](const std::u16string &, const std::u16string &, std::u16string *temporary,
+                                  const platform::RenameWatch *) {
+        *temporary = u"a-.txt.sorvena-rename-1";
+        return platform::RenameError::LeftUnderTemporaryName;
+    });
+    run.core.runRename();
+    ASSERT_FALSE(run.messages.empty());
+    EXPECT_EQ(run.messages.front(), u"File Left As a-.txt.sorvena-rename-1\n"
+                                    u"名前を変えることも元に戻すこともできず、ファイルは今この一時的な名前になっています");
 }
 
 // The k-th rename of a run of five fails, in one of these ways.
@@ -269,41 +294,123 @@ TEST(RollBack, AFolderLeftReadOnlyMakesTheRollBackFailToo)
     EXPECT_TRUE(run.exists(u"a-.txt"));
 }
 
-// A name that reaches another folder, the folder itself or nothing at all is refused
-// before anything changes, and nothing lands in or beside the folder.
-TEST(NamesThatWouldMoveAFile, AreRefusedBeforeAnythingChanges)
+// Rows that cannot be renamed are marked when the proposal is built, each with its
+// reason; a run renames the others, leaves the marked files as they are, and names them
+// at its end. A marked row keeps its name, which may be another row's new name, and so
+// on down a chain. Nothing lands in or beside the folder.
+TEST(RowsThatCannotBeRenamed, AreMarkedBeforeTheRunAndLeftAloneByIt)
 {
+    using B = renamer::RowBlock;
     const struct {
+        const char *name;
         int method;
-        Names files;
-        std::u16string newExt;
         std::u16string affix;
-        std::u16string expectedNewName;  // of the first file
+        Names listed;  // in list order
+        Names unlisted;
+        std::vector<B> blocks;
     } cases[] = {
-        {Method::AddAtStart, {u"a.txt", u"b.txt"}, {}, u"sub/", u"sub/a.txt"},
-        {Method::AddAtStart, {u"a.txt"}, {}, u"../", u"../a.txt"},
-        {Method::NewExtension, {u"..txt"}, u"", u"-", u".."},
-        {Method::NoBrackets, {u"(abc)"}, {}, u"-", u""},
+        {"a name reaching another folder", Method::AddAtStart, u"sub/", {u"a.txt", u"b.txt"}, {},
+         {B::CharacterRefused, B::CharacterRefused}},
+        {"nothing left of a name", Method::NoBrackets, u"-", {u"(abc)", u"x(1).txt"}, {}, {B::NameEmpty, B::None}},
+        {"held by a file outside the list", Method::AddAtEnd, u"-", {u"a.txt", u"b.txt"}, {u"b-.txt"},
+         {B::None, B::NameHeld}},
+        {"held by a listed file that keeps its name", Method::DeleteAtEnd, u"-", {u"a-.txt", u"a.txt"}, {},
+         {B::NameHeld, B::None}},
+        {"one name for two files", Method::NoSpaces, u"-", {u"a b.txt", u"ab .txt", u"c d.txt"}, {},
+         {B::NameShared, B::NameShared, B::None}},
+        {"a chain of blocks", Method::DeleteAtEnd, u"-", {u"f--.txt", u"f-.txt", u"g-.txt"}, {u"f.txt"},
+         {B::NameHeld, B::NameHeld, B::None}},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(narrow(c.expectedNewName));
+        SCOPED_TRACE(c.name);
         DiskList d;
         fs::create_directory(d.folder / "sub");
         d.core.RenMethod = c.method;
-        d.core.RenNewExt = c.newExt;
         d.core.RenAffix = c.affix;
-        d.create({u"z.txt"});
-        d.createAndDrop(c.files);
+        d.create(c.unlisted);
+        d.createAndDrop(c.listed);
+        ASSERT_EQ(d.core.RenOldName, c.listed);
+        EXPECT_EQ(d.core.RenBlock, c.blocks);
         const FolderContents before = d.contents();
-        ASSERT_EQ(d.core.RenNewName.at(0), c.expectedNewName);
+        FolderContents after = before;
+        std::u16string notRenamed;
+        int blocked = 0;
+        const std::vector<renamer::ListRow> rows = d.core.listRows();
+        Names shown;  // after the run
+        for (std::size_t k = 0; k < c.listed.size(); ++k) {
+            const bool marked = c.blocks[k] != B::None;
+            const bool same = d.core.RenNewName[k] == c.listed[k];
+            EXPECT_EQ(rows[k].marker, marked ? u"×" : same ? u"===" : u"-->") << k;
+            shown.push_back(marked ? u"×" : same ? u"===" : u"<--");
+            EXPECT_EQ(rows[k].markerTip, marked ? renamer::blockReason(c.blocks[k], d.core.RenNewName[k]) : u"") << k;
+            if (marked) {
+                ++blocked;
+                notRenamed += u'\n' + c.listed[k];
+            } else {
+                after.erase(c.listed[k]);
+                after[d.core.RenNewName[k]] = before.at(c.listed[k]);
+            }
+        }
+        const bool anyRenamed = std::count(shown.begin(), shown.end(), u"<--") > 0;
+        EXPECT_EQ(d.core.willRenameAny(), anyRenamed);
         d.core.runRename();
-        EXPECT_EQ(d.messages, (Names{RunMessages::cannotPlan(c.files[0], c.expectedNewName,
-                                                             PlanConflict::NameLeavesFolder)}));
-        EXPECT_EQ(d.core.RenState, RenameState::NeedList);
-        EXPECT_EQ(d.contents(), before);
+        EXPECT_EQ(d.contents(), after);
         EXPECT_TRUE(fs::is_empty(d.folder / "sub"));
         EXPECT_EQ(std::distance(fs::directory_iterator(d.temp.path()), fs::directory_iterator()), 1);
+        if (!anyRenamed) {
+            EXPECT_TRUE(d.messages.empty());
+            EXPECT_EQ(d.core.RenState, RenameState::CanRename);
+            continue;
+        }
+        EXPECT_EQ(d.messages, (Names{u"リネームしなかったファイル: " + std::u16string(1, u'0' + blocked) + u" 件" + notRenamed}));
+        EXPECT_EQ(d.core.RenState, RenameState::CanUndo);
+        EXPECT_EQ(markersOf(d.core.listRows()), shown);
+        d.core.runUndo();
+        EXPECT_EQ(d.contents(), before);
     }
+}
+
+// A row left out keeps its name and its sequence number, whatever the rows around it
+// do; the choice lasts through rebuilds of the same list and ends with the next list. A
+// row left out holds its name against the others, and gives it up when taken back.
+TEST(KeptRows, KeepTheirNamesAndNumbersAndHoldTheirNames)
+{
+    DiskList d;
+    d.core.RenMethod = Method::Sequence;
+    d.createAndDrop({u"p.png", u"q.png", u"r.png"});
+    const FolderContents before = d.contents();
+    EXPECT_TRUE(d.core.toggleKept(1));
+    d.core.ApplyRenameRule();
+    EXPECT_EQ(markersOf(d.core.listRows()), (Names{u"-->", u"除外", u"-->"}));
+    EXPECT_EQ(d.core.RenNewName, (Names{u"p001.png", u"p002.png", u"p003.png"}));
+    d.core.runRename();
+    EXPECT_TRUE(d.messages.empty());
+    EXPECT_EQ(d.contents(), (FolderContents{{u"p001.png", before.at(u"p.png")}, {u"q.png", before.at(u"q.png")},
+                                            {u"p003.png", before.at(u"r.png")}}));
+    EXPECT_EQ(d.core.RenNumText, u"004");
+    EXPECT_EQ(markersOf(d.core.listRows()), (Names{u"<--", u"除外", u"<--"}));
+    EXPECT_FALSE(d.core.toggleKept(0));  // the run can be undone: the list stays as it ran
+    d.core.runUndo();
+    EXPECT_EQ(d.contents(), before);
+    EXPECT_TRUE(d.core.toggleKept(0));
+    EXPECT_TRUE(d.core.toggleKept(2));
+    EXPECT_FALSE(d.core.willRenameAny());
+    d.core.runRename();
+    EXPECT_EQ(d.contents(), before);
+    EXPECT_EQ(d.core.RenState, RenameState::CanRename);
+
+    DiskList held;
+    held.core.RenMethod = Method::DeleteAtEnd;
+    held.createAndDrop({u"x--.txt", u"x-.txt"});
+    EXPECT_EQ(markersOf(held.core.listRows()), (Names{u"-->", u"-->"}));
+    held.core.toggleKept(1);
+    EXPECT_EQ(markersOf(held.core.listRows()), (Names{u"×", u"除外"}));
+    held.core.toggleKept(1);
+    EXPECT_EQ(markersOf(held.core.listRows()), (Names{u"-->", u"-->"}));
+    held.core.toggleKept(0);
+    held.createAndDrop({u"x--.txt", u"x-.txt"});
+    EXPECT_EQ(held.core.RenKept, (std::vector<bool>{false, false}));
+    EXPECT_FALSE(held.core.toggleKept(2));
 }
 
 // Proposals that only some orders can carry out. Each lists old and new names; the
@@ -342,6 +449,7 @@ struct Ordered : DiskList {
             core.RenNewName[k] = c.renames[k].second;
             expected[c.renames[k].second] = before.at(c.renames[k].first);
         }
+        core.RenBlock.assign(c.renames.size(), renamer::RowBlock::None);
     }
 
     // The file a rename call moves, as its entry's old and new names.
@@ -438,9 +546,11 @@ TEST(RenameOrder, NamesNoOrderCanGiveAreRefusedBeforeAnythingChanges)
         d.create(c.unlisted);
         d.createAndDrop(c.listed);
         const FolderContents before = d.contents();
+        // Names the proposal did not see: the run's own checks stand alone.
         for (std::size_t k = 0; k < c.listed.size(); ++k) {
             d.core.RenNewName[k] = c.proposed[k];
             d.core.RenMark[k] = c.proposed[k] == c.listed[k] ? Mark::SameName : Mark::ToRename;
+            d.core.RenBlock[k] = renamer::RowBlock::None;
         }
         d.interceptCall(0, {});
         d.core.runRename();

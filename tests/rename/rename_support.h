@@ -7,6 +7,7 @@
 #include "support/fake_engine.h"
 #include "support/temp_folder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -42,7 +43,16 @@ struct Recorder {
     Names messages;
     renamer::FormRenameCore core{engine, [this](const std::u16string &text) { messages.push_back(text); }};
 
-    Recorder() { core.setPathSplitter(Module1::splitPosixPath); }
+    // Names in `taken` stand for unlisted files of the list's folder.
+    Names taken;
+
+    Recorder()
+    {
+        core.setPathSplitter(Module1::splitPosixPath);
+        core.setNameTakenFunction([this](const std::u16string &path) {
+            return std::find(taken.begin(), taken.end(), path.substr(path.rfind(u'/') + 1)) != taken.end();
+        });
+    }
 
     // Drops files of one folder that need not exist: building the list reads no disk.
     void dropNames(const Names &names, const std::u16string &folder = u"/data/",
@@ -72,6 +82,7 @@ struct DiskList : Recorder {
     DiskList()
     {
         core.setPathSplitter(Module1::mySplitPath);
+        core.setNameTakenFunction(nullptr);
         core.setJournalFolder(stateFolderText());
         std::filesystem::create_directory(folder);
     }

@@ -13,12 +13,17 @@
 #include "support/drop_files.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -75,6 +80,58 @@ bool renderRenameWindow(engine::Engine &engine, const QString &output, const QBy
     ok &= writeFile(folder + QStringLiteral("/IMG_0003.dat"), noise);
     click(form, "CmdRenGoBack");
     ok &= save(form, output, "rename-m1-mustquit");
+    QDir(folder).removeRecursively();
+    return ok;
+}
+
+// A picture of a window with a tooltip over it, drawn as the style draws tooltips: a grab
+// of the window never shows one.
+QImage withTooltip(QWidget &window, QPoint at, const QString &text)
+{
+    QImage image = window.grab().toImage();
+    QLabel tip(text);
+    tip.setWordWrap(true);
+    tip.setFixedWidth(window.width() * 3 / 5);
+    tip.setFrameShape(QFrame::Box);
+    tip.setMargin(3);
+    tip.setAutoFillBackground(true);
+    tip.setBackgroundRole(QPalette::ToolTipBase);
+    tip.setForegroundRole(QPalette::ToolTipText);
+    tip.adjustSize();
+    QPainter painter(&image);
+    painter.drawImage(QPoint(std::min(at.x(), window.width() - tip.width() - 2), at.y()), tip.grab().toImage());
+    return image;
+}
+
+// Rows that keep their names: under "lower case", names that differ only in case meet
+// each other, and one row is left out by the user.
+bool renderRenameMarkers(engine::Engine &engine, const QString &output)
+{
+    const QString folder = QDir::tempPath() + QStringLiteral("/sorvena/写真");
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    QStringList paths;
+    for (const char *name : {"IMG_0001.JPG", "img_0001.jpg", "IMG_0002.JPG", "IMG_0003.JPG", "Photo.JPG", "PHOTO.jpg"}) {
+        paths.append(folder + QLatin1Char('/') + QString::fromUtf8(name));
+        if (!writeFile(paths.back(), QByteArray("photo ") + name))
+            return false;
+    }
+    FormRename form(engine);
+    form.show();
+    form.activateWindow();
+    QCoreApplication::processEvents();
+    QTest::mouseClick(form.findChild<QButtonGroup *>(QStringLiteral("OptRenSort"))->button(4), Qt::LeftButton);
+    testsupport::dropFiles(&form, form.findChild<QWidget *>(QStringLiteral("ListViewFiles")), paths);
+    auto *list = form.findChild<QTreeView *>(QStringLiteral("ListViewFiles"));
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(2, 0));
+    QTest::keyClick(list, Qt::Key_Space);
+    // The tooltip of the last "×", just below its marker.
+    const QModelIndex marker = list->model()->index(4, 1);
+    const QRect cell = list->visualRect(marker);
+    const QPoint at = list->viewport()->mapTo(&form, cell.bottomLeft() + QPoint(cell.width() / 2, 4));
+    const bool ok = save(withTooltip(form, at, marker.data(Qt::ToolTipRole).toString()), output,
+                         QStringLiteral("rename-2-markers"));
     QDir(folder).removeRecursively();
     return ok;
 }
@@ -146,6 +203,7 @@ int main(int argc, char **argv)
     ok &= renderDictionary(real, output);
     ok &= renderAbout(real, output);
     ok &= renderRenameWindow(real, output, picture, noise());
+    ok &= renderRenameMarkers(real, output);
     QDir::setCurrent(QDir::rootPath());
     return ok ? 0 : 1;
 }
