@@ -35,6 +35,7 @@ struct BlockText {
 constexpr std::array BlockTexts = {
     BlockText{RowBlock::NameHeld, u"「%1」という名前のファイルがあり、そのファイルは名前を変えないため、この名前にできません"},
     BlockText{RowBlock::NameShared, u"ほかのファイルにも同じ新しい名前「%1」が付くため、どれも名前を変えません"},
+    BlockText{RowBlock::ListedTwice, u"同じファイルがリストに二度以上入っているため、名前を変えません"},
     BlockText{RowBlock::NameEmpty, u"新しい名前が空になるため、名前を変えません"},
     BlockText{RowBlock::OnlyExtension, u"新しい名前「%1」は拡張子だけになるため、名前を変えません"},
     BlockText{RowBlock::NameTooLong, u"新しい名前「%1」はファイル名の長さの上限を超えるため、名前を変えません"},
@@ -61,6 +62,7 @@ public:
     {
         markFaultyNames();
         markSharedNames();
+        markFilesListedTwice();
         markHeldNames(isTaken);
         // A marked row keeps its name, which may be the new name of another row.
         while (!m_newlyMarked.empty()) {
@@ -118,20 +120,32 @@ private:
         }
     }
 
+    // A file listed twice (a folder given with a file in it, or one name spelt in two
+    // letter cases where the folder ignores case) would be renamed by its first row, and
+    // its second row would then move whatever had taken the name since: every row of it
+    // keeps its name.
+    void markFilesListedTwice()
+    {
+        m_listed.reserve(m_old.size());
+        for (int i = 0; i < count(); ++i) {
+            const auto [first, added] = m_listed.emplace(oldKey(i), i);
+            if (!added) {
+                mark(first->second, RowBlock::ListedTwice);
+                mark(i, RowBlock::ListedTwice);
+            }
+        }
+    }
+
     // A new name is free when nothing has it, or when a row that is renamed away leaves
     // it; a listed file that stays holds its name even where the disk is not asked.
     void markHeldNames(const NameTakenFn &isTaken)
     {
-        std::unordered_map<std::u16string_view, int> listed;
-        listed.reserve(m_old.size());
-        for (int i = 0; i < count(); ++i)
-            listed.emplace(oldKey(i), i);
         for (int i = 0; i < count(); ++i) {
             if (!moving(i))
                 continue;
-            const auto holder = listed.find(newKey(i));
-            const bool held = holder == listed.end() ? isTaken(m_new[at(i)])
-                                                     : holder->second != i && !moving(holder->second);
+            const auto holder = m_listed.find(newKey(i));
+            const bool held = holder == m_listed.end() ? isTaken(m_new[at(i)])
+                                                       : holder->second != i && !moving(holder->second);
             if (held)
                 mark(i, RowBlock::NameHeld);
         }
@@ -142,6 +156,7 @@ private:
     const std::vector<bool> &m_moves;
     std::vector<std::u16string> m_foldedOld, m_foldedNew;
     std::vector<RowBlock> m_blocks;
+    std::unordered_map<std::u16string_view, int> m_listed;    // old name -> first row listing it
     std::unordered_map<std::u16string_view, int> m_arriving;  // new name -> last row proposing it
     std::vector<int> m_nextArriving;                          // the row before it with that name
     std::deque<int> m_newlyMarked;
