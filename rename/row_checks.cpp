@@ -172,7 +172,9 @@ RowBlock nameFault(std::u16string_view oldName, std::u16string_view newName)
     // periods never proposes them, but a name that is only periods holds nothing else.
     if (newName.find_first_not_of(u'.') == std::u16string_view::npos || holdsRefusedCharacter(newName))
         return RowBlock::CharacterRefused;
-    if (newName.front() == u'.' && !oldName.starts_with(u'.'))
+    // What is left is the old name's tail from a period: its base is gone. A period put
+    // in front of a whole name (".notes.txt", to hide it) leaves the name its base.
+    if (newName.front() == u'.' && !oldName.starts_with(u'.') && oldName.ends_with(newName))
         return RowBlock::OnlyExtension;
     // No UTF-16 unit takes more than three bytes in a name, so short names are not
     // converted to be measured.

@@ -93,6 +93,7 @@ const RuleCase RuleCases[] = {
     {"a name past the longest", Method::AddAtStart, u"a.txt", std::u16string(251, u'x') + u"a.txt",
      Longest, RowBlock::NameTooLong},
     {"add at start", Method::AddAtStart, u"file.txt", u"-file.txt"},
+    {"a leading period added hides a file", Method::AddAtStart, u"notes.txt", u".notes.txt", u"."},
     {"delete at start", Method::DeleteAtStart, u"-file.txt", u"file.txt"},
     {"delete at start, absent", Method::DeleteAtStart, u"file.txt", u"file.txt"},
     {"delete at start, base would be empty", Method::DeleteAtStart, u"-.txt", u"-.txt"},
