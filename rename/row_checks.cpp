@@ -39,6 +39,7 @@ constexpr std::array BlockTexts = {
     BlockText{RowBlock::NameEmpty, u"新しい名前が空になるため、名前を変えません"},
     BlockText{RowBlock::OnlyExtension, u"新しい名前「%1」は拡張子だけになるため、名前を変えません"},
     BlockText{RowBlock::NameTooLong, u"新しい名前「%1」はファイル名の長さの上限を超えるため、名前を変えません"},
+    BlockText{RowBlock::NameReserved, u"新しい名前「%1」は Windows が装置の名前（CON、NUL、COM1 など）に使うため、名前を変えません"},
     BlockText{RowBlock::CharacterRefused, u"新しい名前「%1」にはファイル名に使えない文字があるため、名前を変えません"},
 };
 
@@ -172,6 +173,8 @@ RowBlock nameFault(std::u16string_view oldName, std::u16string_view newName)
     // periods never proposes them, but a name that is only periods holds nothing else.
     if (newName.find_first_not_of(u'.') == std::u16string_view::npos || holdsRefusedCharacter(newName))
         return RowBlock::CharacterRefused;
+    if (platform::usesDriveLetters() && platform::isReservedWindowsName(newName))
+        return RowBlock::NameReserved;
     // What is left is the old name's tail from a period: its base is gone. A period put
     // in front of a whole name (".notes.txt", to hide it) leaves the name its base.
     if (newName.front() == u'.' && !oldName.starts_with(u'.') && oldName.ends_with(newName))

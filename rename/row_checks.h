@@ -20,6 +20,7 @@ enum class RowBlock {
     OnlyExtension,  // the base name is gone: only a period and what follows it are left
     NameTooLong,    // longer than the file system holds
     CharacterRefused,  // a character no file name may hold here, or a name that is the folder itself
+    NameReserved,   // Windows takes the name for a device
 };
 
 struct RowProposal {

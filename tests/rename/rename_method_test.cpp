@@ -88,6 +88,8 @@ const RuleCase RuleCases[] = {
     {"a base all in brackets", Method::NoBrackets, u"(abc).txt", u".txt", nullptr, RowBlock::OnlyExtension},
     {"a trailing period goes", Method::LowerCase, u"PHOTO.", u"photo"},
     {"a name of periods goes whole", Method::NoBrackets, u"(a)..", u"", nullptr, RowBlock::NameEmpty},
+    {"a device's name", Method::AddAtEnd, u"com.txt", u"com1.txt", u"1",
+     platform::usesDriveLetters() ? RowBlock::NameReserved : RowBlock::None},
     {"a separator in the affix", Method::AddAtStart, u"a.txt", u"sub/a.txt", u"sub/", RowBlock::CharacterRefused},
     {"the parent folder's name", Method::NoSpaces, u". .", u"", nullptr, RowBlock::NameEmpty},
     {"a name past the longest", Method::AddAtStart, u"a.txt", std::u16string(251, u'x') + u"a.txt",
