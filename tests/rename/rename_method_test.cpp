@@ -84,6 +84,9 @@ const RuleCase RuleCases[] = {
     {"brackets opened twice", Method::NoBrackets, u"a((b)c)d.txt", u"ad.txt"},
     {"a closing bracket alone", Method::NoBrackets, u"a)b.txt", u"a)b.txt"},
     {"an unclosed bracket takes the rest", Method::NoBrackets, u"a(b.txt", u"a"},
+    // Two bytes that are no UTF-8 apart (C3, A9) become the character they spell together.
+    {"bytes joined into a character", Method::NoBrackets, u"\xDCC3(x)\xDCA9.txt",
+     platform::usesDriveLetters() ? u"\xDCC3\xDCA9.txt" : u"\u00E9.txt"},
     {"a name all in brackets", Method::NoBrackets, u"(abc)", u"", nullptr, RowBlock::NameEmpty},
     {"a base all in brackets", Method::NoBrackets, u"(abc).txt", u".txt", nullptr, RowBlock::OnlyExtension},
     {"a trailing period goes", Method::LowerCase, u"PHOTO.", u"photo"},
