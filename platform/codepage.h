@@ -29,6 +29,12 @@ std::u16string nameFromBytes(std::string_view bytes);
 // the file that its first part names.
 std::optional<std::string> nameToBytes(std::u16string_view name);
 
+// A name as a POSIX folder lists it once it holds it: byte escapes side by side that
+// together spell a UTF-8 character come back as that character. A name made by cutting
+// and joining parts of names is compared with others in this spelling. Windows keeps
+// every name as given.
+std::u16string nameAsListed(std::u16string_view name);
+
 // A name or path as a person should read it, in one spelling that no other name shares:
 // a byte that is not UTF-8 shows as \xFF, a control character as \x0A (or \u0085 above
 // ASCII), any other lone surrogate as \uD800, and a backslash that is no path separator

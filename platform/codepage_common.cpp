@@ -5,6 +5,7 @@
 #include "platform/file_names.h"
 #include "platform/platform.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -301,6 +302,14 @@ std::optional<std::string> nameToBytes(std::u16string_view name)
         pos += step.consumed;
     }
     return out;
+}
+
+std::u16string nameAsListed(std::u16string_view name)
+{
+    if (usesDriveLetters() || std::none_of(name.begin(), name.end(), isByteEscape))
+        return std::u16string(name);
+    const std::optional<std::string> bytes = nameToBytes(name);
+    return bytes ? nameFromBytes(*bytes) : std::u16string(name);
 }
 
 std::u16string readableName(std::u16string_view name)

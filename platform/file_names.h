@@ -18,6 +18,11 @@ bool isAcceptableWindowsPath(std::u16string_view path);
 // One name of a Windows path, without its separators.
 bool isAcceptableWindowsName(std::u16string_view name);
 
+// A name Windows takes for a device rather than a file: CON, PRN, AUX, NUL, COM0-9 and
+// LPT0-9, alone or before an extension, in any letter case, blanks before the period
+// ignored.
+bool isReservedWindowsName(std::u16string_view name);
+
 // The rule of the platform the program runs on.
 bool isAcceptablePath(std::u16string_view path);
 

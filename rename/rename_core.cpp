@@ -563,9 +563,10 @@ void FormRenameCore::proposeByRule()
         const std::size_t k = at(i);
         std::optional<std::u16string> proposal = noChange ? std::nullopt : method.rule(*this, i);
         // A rebuilt name never ends in a period: Windows drops it from the name, and a
-        // period with nothing after it is no extension anywhere.
+        // period with nothing after it is no extension anywhere. It is spelt as the
+        // folder will list it, so that it meets the names already there.
         if (proposal && *proposal != RenOldName[k])
-            *proposal = withoutTrailingPeriods(*proposal);
+            *proposal = platform::codepage::nameAsListed(withoutTrailingPeriods(*proposal));
         RenNewName[k] = proposal.value_or(RenOldName[k]);
         const bool changes =
             proposal && (method.renamesWithoutComparison || *proposal != RenOldName[k]);

@@ -94,6 +94,9 @@ private:
     {
         if (!isNameInFolder(m_old[at(i)]) || !isNameInFolder(m_new[at(i)]))
             return PlanConflict::NameLeavesFolder;
+        // The second row of one file would move whatever the first had put in its place.
+        if (m_leaving.at(key(m_old[at(i)])) != i)
+            return PlanConflict::ListedTwice;
         // Caught here, the cause can be told; at the rename it would read as any refusal.
         if (!platform::nameFitsFileSystem(m_new[at(i)]))
             return PlanConflict::NameTooLong;

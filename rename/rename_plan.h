@@ -41,9 +41,9 @@ using NameTakenFn = std::function<bool(const std::u16string &name)>;
 // file system compares them: byte for byte, or with letter case folded when the folder
 // ignores it. A new name counts as free when nothing has it, or when only a listed file
 // that is itself being renamed away has it. The plan has a conflict (and no steps) when
-// a name would leave the folder or is longer than the file system holds, when two files
-// are proposed the same new name (the conflict is the second of them), or when a new name
-// is taken by anything else.
+// a name would leave the folder or is longer than the file system holds, when one file
+// is listed twice or two files are proposed the same new name (the conflict is the second
+// of them), or when a new name is taken by anything else.
 RenamePlan planRenames(const std::vector<std::u16string> &oldNames,
                        const std::vector<std::u16string> &newNames, const std::vector<bool> &moves,
                        bool ignoreCase, const NameTakenFn &isTaken);

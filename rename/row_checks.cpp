@@ -35,9 +35,11 @@ struct BlockText {
 constexpr std::array BlockTexts = {
     BlockText{RowBlock::NameHeld, u"「%1」という名前のファイルがあり、そのファイルは名前を変えないため、この名前にできません"},
     BlockText{RowBlock::NameShared, u"ほかのファイルにも同じ新しい名前「%1」が付くため、どれも名前を変えません"},
+    BlockText{RowBlock::ListedTwice, u"同じファイルがリストに二度以上入っているため、名前を変えません"},
     BlockText{RowBlock::NameEmpty, u"新しい名前が空になるため、名前を変えません"},
     BlockText{RowBlock::OnlyExtension, u"新しい名前「%1」は拡張子だけになるため、名前を変えません"},
     BlockText{RowBlock::NameTooLong, u"新しい名前「%1」はファイル名の長さの上限を超えるため、名前を変えません"},
+    BlockText{RowBlock::NameReserved, u"新しい名前「%1」は Windows が装置の名前（CON、NUL、COM1 など）に使うため、名前を変えません"},
     BlockText{RowBlock::CharacterRefused, u"新しい名前「%1」にはファイル名に使えない文字があるため、名前を変えません"},
 };
 
@@ -61,6 +63,7 @@ public:
     {
         markFaultyNames();
         markSharedNames();
+        markFilesListedTwice();
         markHeldNames(isTaken);
         // A marked row keeps its name, which may be the new name of another row.
         while (!m_newlyMarked.empty()) {
@@ -118,20 +121,32 @@ private:
         }
     }
 
+    // A file listed twice (a folder given with a file in it, or one name spelt in two
+    // letter cases where the folder ignores case) would be renamed by its first row, and
+    // its second row would then move whatever had taken the name since: every row of it
+    // keeps its name.
+    void markFilesListedTwice()
+    {
+        m_listed.reserve(m_old.size());
+        for (int i = 0; i < count(); ++i) {
+            const auto [first, added] = m_listed.emplace(oldKey(i), i);
+            if (!added) {
+                mark(first->second, RowBlock::ListedTwice);
+                mark(i, RowBlock::ListedTwice);
+            }
+        }
+    }
+
     // A new name is free when nothing has it, or when a row that is renamed away leaves
     // it; a listed file that stays holds its name even where the disk is not asked.
     void markHeldNames(const NameTakenFn &isTaken)
     {
-        std::unordered_map<std::u16string_view, int> listed;
-        listed.reserve(m_old.size());
-        for (int i = 0; i < count(); ++i)
-            listed.emplace(oldKey(i), i);
         for (int i = 0; i < count(); ++i) {
             if (!moving(i))
                 continue;
-            const auto holder = listed.find(newKey(i));
-            const bool held = holder == listed.end() ? isTaken(m_new[at(i)])
-                                                     : holder->second != i && !moving(holder->second);
+            const auto holder = m_listed.find(newKey(i));
+            const bool held = holder == m_listed.end() ? isTaken(m_new[at(i)])
+                                                       : holder->second != i && !moving(holder->second);
             if (held)
                 mark(i, RowBlock::NameHeld);
         }
@@ -142,6 +157,7 @@ private:
     const std::vector<bool> &m_moves;
     std::vector<std::u16string> m_foldedOld, m_foldedNew;
     std::vector<RowBlock> m_blocks;
+    std::unordered_map<std::u16string_view, int> m_listed;    // old name -> first row listing it
     std::unordered_map<std::u16string_view, int> m_arriving;  // new name -> last row proposing it
     std::vector<int> m_nextArriving;                          // the row before it with that name
     std::deque<int> m_newlyMarked;
@@ -157,7 +173,11 @@ RowBlock nameFault(std::u16string_view oldName, std::u16string_view newName)
     // periods never proposes them, but a name that is only periods holds nothing else.
     if (newName.find_first_not_of(u'.') == std::u16string_view::npos || holdsRefusedCharacter(newName))
         return RowBlock::CharacterRefused;
-    if (newName.front() == u'.' && !oldName.starts_with(u'.'))
+    if (platform::usesDriveLetters() && platform::isReservedWindowsName(newName))
+        return RowBlock::NameReserved;
+    // What is left is the old name's tail from a period: its base is gone. A period put
+    // in front of a whole name (".notes.txt", to hide it) leaves the name its base.
+    if (newName.front() == u'.' && !oldName.starts_with(u'.') && oldName.ends_with(newName))
         return RowBlock::OnlyExtension;
     // No UTF-16 unit takes more than three bytes in a name, so short names are not
     // converted to be measured.

@@ -15,10 +15,12 @@ enum class RowBlock {
     None,
     NameHeld,       // a file that is not being renamed away has the new name
     NameShared,     // another row proposes the same new name
+    ListedTwice,    // the file is in the list more than once
     NameEmpty,      // nothing is left of the name
     OnlyExtension,  // the base name is gone: only a period and what follows it are left
     NameTooLong,    // longer than the file system holds
     CharacterRefused,  // a character no file name may hold here, or a name that is the folder itself
+    NameReserved,   // Windows takes the name for a device
 };
 
 struct RowProposal {

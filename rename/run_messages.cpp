@@ -38,6 +38,7 @@ struct ConflictCause {
 constexpr std::array ConflictCauses = {
     ConflictCause{PlanConflict::NameLeavesFolder, u"新しい名前が空か、別のフォルダーを指しています（何も変更していません）"},
     ConflictCause{PlanConflict::SameNewName, u"ほかのファイルにも同じ新しい名前が付きます（何も変更していません）"},
+    ConflictCause{PlanConflict::ListedTwice, u"同じファイルがリストに二度以上入っています（何も変更していません）"},
     ConflictCause{PlanConflict::NameTaken, u"新しい名前のファイルが既にあります（何も変更していません）"},
     ConflictCause{PlanConflict::NameTooLong, u"新しい名前が長すぎます。ファイル名の長さの上限（255）を超えています（何も変更していません）"},
     ConflictCause{PlanConflict::NoTemporaryName, u"名前の入れ替えに使う一時的な名前が見つかりません（何も変更していません）"},

@@ -15,6 +15,7 @@ enum class PlanConflict {
     None,
     NameLeavesFolder,  // a name reaches another folder, or names the folder itself
     SameNewName,       // two files were proposed one new name
+    ListedTwice,       // one file is in the list more than once
     NameTaken,         // a file that is not being renamed away has the new name
     NameTooLong,       // the file system cannot hold a name that long
     NoTemporaryName,   // an exchange of names found no free name to park a file under

@@ -65,6 +65,11 @@ TEST(FileNames, EachPlatformRefusesTheCharactersItsNamesCannotHold)
     for (const std::u16string name : {u"a\\b", u"a/b", u"C:"})
         EXPECT_FALSE(platform::isAcceptableWindowsName(name)) << shown(name);
     EXPECT_EQ(platform::isAcceptablePath(u"/a\\b<c"), !platform::usesDriveLetters());
+    // Device names, alone or before an extension, which Windows takes for the device.
+    for (const std::u16string name : {u"CON", u"nul.txt", u"Com1.tar.gz", u"LPT9", u"aux .txt", u"COM\u00B9", u"lpt0"})
+        EXPECT_TRUE(platform::isReservedWindowsName(name)) << shown(name);
+    for (const std::u16string name : {u"CONSOLE.txt", u"COM10", u"COM", u"xcon.txt", u"aux_1.txt", u".con", u"LPTX"})
+        EXPECT_FALSE(platform::isReservedWindowsName(name)) << shown(name);
 }
 
 // --- reading -----------------------------------------------------------------------------

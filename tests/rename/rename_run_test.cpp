@@ -320,6 +320,9 @@ TEST(RowsThatCannotBeRenamed, AreMarkedBeforeTheRunAndLeftAloneByIt)
          {B::NameShared, B::NameShared, B::None}},
         {"a chain of blocks", Method::DeleteAtEnd, u"-", {u"f--.txt", u"f-.txt", u"g-.txt"}, {u"f.txt"},
          {B::NameHeld, B::NameHeld, B::None}},
+        // Numbered apart, the second row would move whatever the first had put in its place.
+        {"one file listed twice", Method::Sequence, u"", {u"f0000.txt", u"f0001.txt", u"f0001.txt", u"x.txt"}, {},
+         {B::NameHeld, B::ListedTwice, B::ListedTwice, B::None}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -534,8 +537,8 @@ TEST(RenameOrder, NamesNoOrderCanGiveAreRefusedBeforeAnythingChanges)
          PlanConflict::NameTaken},
         {"the first conflict in list order", {u"a", u"b", u"c"}, {u"q", u"z", u"q"}, {u"z"},
          cannotRename(u"b", u"z"), PlanConflict::NameTaken},
-        {"a file listed twice", {u"a.txt", u"a.txt"}, {u"a-.txt", u"a-.txt"}, {},
-         cannotRename(u"a.txt", u"a-.txt"), PlanConflict::SameNewName},
+        {"a file listed twice, numbered apart", {u"f0", u"f1", u"f1"}, {u"f1", u"f2", u"f3"}, {},
+         cannotRename(u"f1", u"f3"), PlanConflict::ListedTwice},
         {"a name one unit past the longest a file system holds", {u"a", u"b"}, {u"b2", longest + u"x"}, {},
          cannotRename(u"b", longest + u"x"), PlanConflict::NameTooLong},
     };
