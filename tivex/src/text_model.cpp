@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <span>
 
 #include "text_util.h"
 
@@ -308,6 +310,19 @@ constexpr int ClearRatio = 3;
 constexpr int MaxUnderlineScore = 3;
 constexpr int MaxListItemScore = 3;
 
+// Byte by byte: the prefixes matched per line are short and most lines differ from them
+// within a byte or two, sooner than a call to memcmp would return.
+bool startsWith(std::string_view text, std::string_view prefix)
+{
+    if (text.size() < prefix.size())
+        return false;
+    for (size_t i = 0; i < prefix.size(); ++i) {
+        if (text[i] != prefix[i])
+            return false;
+    }
+    return true;
+}
+
 bool isLowerIdentifierChar(char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-'; }
 
 bool isIdentifierChar(char c)
@@ -372,17 +387,58 @@ bool isUnderline(std::string_view line)
 
 using Scores = std::array<int, LanguageCount>;
 
-bool startsWithAny(std::string_view line, std::initializer_list<std::string_view> prefixes)
+// The scores that one line changes, with what each was before the line: a line is
+// evidence for a language when it leaves the language's score higher than it found it.
+// Remembering only the languages the line touches spares comparing every score per line.
+class LineScores {
+public:
+    explicit LineScores(Scores &scores) : m_scores(scores) {}
+
+    int &operator[](size_t language)
+    {
+        const uint64_t bit = uint64_t{1} << language;
+        if ((m_touched & bit) == 0) {
+            m_touched |= bit;
+            m_before[language] = m_scores[language];
+        }
+        return m_scores[language];
+    }
+
+    void countRaised(std::array<int, LanguageCount> &evidenceLines) const
+    {
+        for (uint64_t touched = m_touched; touched != 0; touched &= touched - 1) {
+            const auto language = static_cast<size_t>(std::countr_zero(touched));
+            evidenceLines[language] += m_scores[language] > m_before[language];
+        }
+    }
+
+private:
+    static_assert(LanguageCount <= 64, "one bit per language");
+    Scores &m_scores;
+    Scores m_before{};
+    uint64_t m_touched = 0;
+};
+
+bool startsWithAny(std::string_view line, std::span<const std::string_view> prefixes)
 {
     for (std::string_view prefix : prefixes) {
-        if (line.starts_with(prefix))
+        if (startsWith(line, prefix))
             return true;
     }
     return false;
 }
 
+constexpr std::string_view CDirectives[] = {"define ", "ifdef ", "ifndef ", "endif", "include ", "if ", "else", "elif "};
+constexpr std::string_view CFunctionTypes[] = {"void ",     "int ",  "char ", "static ",
+                                               "unsigned ", "long ", "bool ", "double "};
+constexpr std::string_view CppMemberTypes[] = {"void ",  "int ",     "bool ",    "static ",
+                                               "const ", "unsigned ", "QString ", "std::"};
+constexpr std::string_view CodingDeclarations[] = {"# -*- coding:", "# coding:", "# coding="};
+constexpr std::string_view TomlValues[] = {" = \"", " = [", " = true", " = false"};
+constexpr std::string_view MakeAssignments[] = {" := ", " ?= ", " += "};
+
 // C preprocessor lines written "# define", and function definitions "int f(void) {".
-void scoreCShapes(std::string_view line, Scores &scores)
+void scoreCShapes(std::string_view line, LineScores &scores)
 {
     // Standard C++ headers have no ".h": <vector>, <sstream>.
     if (line.starts_with("#include <") && line.back() == '>' && line.find('.') == std::string_view::npos &&
@@ -390,14 +446,14 @@ void scoreCShapes(std::string_view line, Scores &scores)
         scores[Cpp] += 4;
     if (line.size() > 2 && line[0] == '#' && line[1] == ' ') {
         const std::string_view directive = line.substr(std::min(line.find_first_not_of(' ', 1), line.size()));
-        if (startsWithAny(directive, {"define ", "ifdef ", "ifndef ", "endif", "include ", "if ", "else", "elif "}))
+        if (startsWithAny(directive, CDirectives))
             scores[C] += 2;
     }
     if (line.back() == '{' && line.find(')') != std::string_view::npos &&
-        startsWithAny(line, {"void ", "int ", "char ", "static ", "unsigned ", "long ", "bool ", "double "}))
+        startsWithAny(line, CFunctionTypes))
         scores[C] += 2;
     // "void Widget::paint(" defines a member function outside its class.
-    if (startsWithAny(line, {"void ", "int ", "bool ", "static ", "const ", "unsigned ", "QString ", "std::"}) &&
+    if (startsWithAny(line, CppMemberTypes) &&
         line.find("::") != std::string_view::npos && line.find('(') > line.find("::"))
         scores[Cpp] += 3;
     // Class fields of JavaScript: "static name = 'x'" without C's closing semicolon.
@@ -423,7 +479,7 @@ void scoreCShapes(std::string_view line, Scores &scores)
 
 // Zig's builtins, and the types that Swift and TypeScript write after a name. Most
 // lines hold none of the characters these need, so a byte search comes first.
-void scoreTypedShapes(std::string_view line, Scores &scores)
+void scoreTypedShapes(std::string_view line, LineScores &scores)
 {
     constexpr auto npos = std::string_view::npos;
     // Zig imports its library with a builtin that no other language writes.
@@ -445,7 +501,7 @@ void scoreTypedShapes(std::string_view line, Scores &scores)
 }
 
 // Definitions and imports whose punctuation tells scripting languages apart.
-void scoreScriptShapes(std::string_view line, Scores &scores)
+void scoreScriptShapes(std::string_view line, LineScores &scores)
 {
     const char last = line.back();
     if (line.starts_with("def ") || line.starts_with("class ")) {
@@ -460,7 +516,7 @@ void scoreScriptShapes(std::string_view line, Scores &scores)
     if (line.starts_with("from ") && line.find(" import ") != std::string_view::npos)
         scores[Python] += 4;
     // PEP 263 encoding declarations.
-    if (startsWithAny(line, {"# -*- coding:", "# coding:", "# coding="}))
+    if (startsWithAny(line, CodingDeclarations))
         scores[Python] += 4;
     if (last == ':' && line.find('(') != std::string_view::npos && line.find(' ') != std::string_view::npos)
         scores[Python] += 1;
@@ -477,7 +533,7 @@ void scoreScriptShapes(std::string_view line, Scores &scores)
 }
 
 // "key: value", "key = value", "[section]" and "command(arguments)" lines.
-void scoreSettingShapes(std::string_view line, bool indented, Scores &scores)
+void scoreSettingShapes(std::string_view line, bool indented, LineScores &scores)
 {
     const char last = line.back();
     if (line == "---")
@@ -503,17 +559,17 @@ void scoreSettingShapes(std::string_view line, bool indented, Scores &scores)
     const bool lowerKey = std::all_of(key.begin(), key.end(), isLowerIdentifierChar);
     if (lowerKey && (rest.starts_with(": ") || rest == ":") && last != ',' && last != ';' && last != '{')
         scores[Yaml] += rest == ":" ? 2 : 1;
-    if (startsWithAny(rest, {" = \"", " = [", " = true", " = false"}))
+    if (startsWithAny(rest, TomlValues))
         scores[Toml] += 2;
     if ((rest.starts_with("=") || rest.starts_with(" = ")) && !rest.starts_with("==") && !indented && last != ';' &&
         last != '{')
         scores[Ini] += 1;
-    if (startsWithAny(rest, {" := ", " ?= ", " += "}))
+    if (startsWithAny(rest, MakeAssignments))
         scores[Makefile] += 2;
 }
 
 // The structural line shapes that keyword rules cannot see.
-void scoreShape(std::string_view line, bool indented, Scores &scores)
+void scoreShape(std::string_view line, bool indented, LineScores &scores)
 {
     if (isCssProperty(line)) {
         scores[Css] += 2;
@@ -600,15 +656,41 @@ bool clearlyAhead(const Ranking &ranking)
     return ranking.best >= ClearScore && ranking.best >= ClearRatio * ranking.second;
 }
 
+constexpr size_t WordRuleCount = std::size(WordRules);
+using WordRuleSet = uint32_t; // one bit per word rule
+static_assert(WordRuleCount <= 32);
+
+// For each byte, the word rules whose word starts with it.
+constexpr std::array<WordRuleSet, 256> wordStarts()
+{
+    std::array<WordRuleSet, 256> starts{};
+    for (size_t i = 0; i < WordRuleCount; ++i)
+        starts[static_cast<unsigned char>(WordRules[i].word.front())] |= WordRuleSet{1} << i;
+    return starts;
+}
+
+constexpr std::array<WordRuleSet, 256> WordStarts = wordStarts();
+
+// Each word counts up to four times, and a match's bytes do not count again towards the
+// same word ("``" is found twice in "````", not three times). One pass over the window
+// serves every word.
 void scoreWords(std::string_view window, std::array<int, LanguageCount> &scores)
 {
-    for (const WordRule &rule : WordRules) {
-        int found = 0;
-        for (size_t at = window.find(rule.word); at != std::string_view::npos && found < 4;
-             at = window.find(rule.word, at + rule.word.size()))
-            ++found;
-        scores[rule.language] += found * rule.weight;
+    constexpr int MaxFound = 4;
+    std::array<int, WordRuleCount> found{};
+    std::array<size_t, WordRuleCount> nextFree{}; // where the word's next match may start
+    for (size_t at = 0; at < window.size(); ++at) {
+        for (WordRuleSet rules = WordStarts[static_cast<unsigned char>(window[at])]; rules != 0; rules &= rules - 1) {
+            const auto i = static_cast<size_t>(std::countr_zero(rules));
+            const std::string_view word = WordRules[i].word;
+            if (at >= nextFree[i] && found[i] < MaxFound && startsWith(window.substr(at), word)) {
+                ++found[i];
+                nextFree[i] = at + word.size();
+            }
+        }
     }
+    for (size_t i = 0; i < WordRuleCount; ++i)
+        scores[WordRules[i].language] += found[i] * WordRules[i].weight;
 }
 
 } // namespace
@@ -645,7 +727,7 @@ size_t mediaWikiHeadingLevel(std::string_view line)
 bool isMediaWikiTableLine(std::string_view line)
 {
     for (std::string_view mark : {std::string_view("{|"), std::string_view("|-"), std::string_view("|}")}) {
-        if (line == mark || (line.starts_with(mark) && line[mark.size()] == ' '))
+        if (line == mark || (startsWith(line, mark) && line[mark.size()] == ' '))
             return true;
     }
     return false;
@@ -706,7 +788,7 @@ public:
     void take(std::string_view line, bool indented, bool indentedWithTab, bool lastLineOfParagraph)
     {
         ++m_lines;
-        const Scores before = scores;
+        LineScores changes(scores);
         // Make rules: "target: prerequisites" followed by recipe lines indented with a
         // tab (which YAML, the other "name: value" language, forbids).
         if (indentedWithTab && (m_afterTarget || m_recipes > 0) && m_previousWasRule)
@@ -725,49 +807,48 @@ public:
         // under "key: value" is a document separator.
         if (isUnderline(line) && !m_previous.empty() && !isUnderline(m_previous) && line.size() >= m_previous.size() &&
             m_underlines < MaxUnderlineScore) {
-            scores[ReStructuredText] += 1;
+            changes[ReStructuredText] += 1;
             ++m_underlines;
             // A title both over- and underlined is reStructuredText's alone.
             if (isUnderline(m_beforePrevious) && m_beforePrevious.size() == line.size())
-                scores[ReStructuredText] += 4;
+                changes[ReStructuredText] += 4;
         }
         // A document title, "= Title", opens an AsciiDoc document; "== Section" heads its parts.
         if (m_lines == 1 && line.starts_with("= ") && line.size() > 2 && line[2] != '=' && !line.ends_with('='))
-            scores[AsciiDoc] += 5;
+            changes[AsciiDoc] += 5;
         if (isAsciiDocSection(line))
-            scores[AsciiDoc] += 3;
+            changes[AsciiDoc] += 3;
         // "= Title =" is the page title; a level-one heading has no other markup like it.
         if (const size_t level = mediaWikiHeadingLevel(line); level > 0)
-            scores[MediaWiki] += level == 1 ? 5 : 4;
+            changes[MediaWiki] += level == 1 ? 5 : 4;
         if (isMediaWikiTableLine(line))
-            scores[MediaWiki] += 4;
+            changes[MediaWiki] += 4;
         // Haddock's "#anchor#" lines follow headings written like AsciiDoc's.
         if (line.size() > 2 && line.front() == '#' && line.back() == '#' && line.find(' ') == std::string_view::npos)
-            scores[AsciiDoc] -= 3;
+            changes[AsciiDoc] -= 3;
         if (m_lines == 1 && line.starts_with("# ") && lastLineOfParagraph) {
-            scores[Markdown] += 4;
+            changes[Markdown] += 4;
             m_openedWithHeading = true;
         }
         // List items under that heading ("-   item", as pandoc writes them).
         if (m_openedWithHeading && m_listItems < MaxListItemScore && (line.starts_with("- ") || line.starts_with("* "))) {
-            scores[Markdown] += 1;
+            changes[Markdown] += 1;
             ++m_listItems;
         }
         // Reference-style link definitions: "[name]: https://...".
         if (line.starts_with('[') && line.find("]: http") != std::string_view::npos)
-            scores[Markdown] += 3;
+            changes[Markdown] += 3;
         const auto first = static_cast<unsigned char>(line.front());
         if (first < 128) {
             for (uint8_t i = 0; i < RuleDispatch.counts[first]; ++i) {
                 const LineRule &rule = LineRules[RuleDispatch.byFirstChar[first][i]];
                 const bool secondMatches = rule.prefix.size() < 2 || (line.size() >= 2 && line[1] == rule.prefix[1]);
-                if (secondMatches && line.starts_with(rule.prefix))
-                    scores[rule.language] += rule.weight;
+                if (secondMatches && startsWith(line, rule.prefix))
+                    changes[rule.language] += rule.weight;
             }
         }
-        scoreShape(line, indented, scores);
-        for (size_t language = 0; language < LanguageCount; ++language)
-            evidenceLines[language] += scores[language] > before[language];
+        scoreShape(line, indented, changes);
+        changes.countRaised(evidenceLines);
         m_proseLines += isProse(line);
         m_codeLines += looksLikeCode(line);
         m_beforePrevious = m_previous;
@@ -940,7 +1021,7 @@ std::string_view openedDocstring(std::string_view line)
 {
     for (std::string_view quotes : {std::string_view("\"\"\""), std::string_view("'''")}) {
         const size_t open = line.starts_with('r') || line.starts_with('u') ? 1 : 0;
-        if (line.substr(open).starts_with(quotes) && line.find(quotes, open + 3) == std::string_view::npos)
+        if (startsWith(line.substr(open), quotes) && line.find(quotes, open + 3) == std::string_view::npos)
             return quotes;
     }
     return {};
