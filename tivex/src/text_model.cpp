@@ -462,9 +462,11 @@ void scoreCShapes(std::string_view line, LineScores &scores)
         scores[C] -= 1;
     }
     // Array initializers, as xxd -i and resource compilers write them: "name[] = {".
-    if (const size_t bracket = line.find('[');
-        line.ends_with("] = {") && bracket != std::string_view::npos && bracket > 0 && isIdentifierChar(line[bracket - 1]))
-        scores[C] += 3;
+    if (line.ends_with("] = {")) {
+        const size_t bracket = line.find('[');
+        if (bracket != std::string_view::npos && bracket > 0 && isIdentifierChar(line[bracket - 1]))
+            scores[C] += 3;
+    }
     // "case $1 in" opens a shell case; "case RED:" labels a C switch.
     if (line.starts_with("case ")) {
         if (line.ends_with(" in"))
@@ -475,6 +477,21 @@ void scoreCShapes(std::string_view line, LineScores &scores)
     // Tcl namespaces are not C++ ones.
     if (line.starts_with("namespace eval "))
         scores[Cpp] -= 3;
+}
+
+constexpr std::string_view ValueTypes[] = {"string", "number", "boolean", "any"};
+constexpr std::string_view ReturnTypes[] = {"void", "Promise<"};
+
+// ": string" after a name or "): void" after parameters, looked for at each ": " of the line.
+bool hasTypeAnnotation(std::string_view line)
+{
+    for (size_t colon = line.find(": "); colon != std::string_view::npos; colon = line.find(": ", colon + 1)) {
+        const std::string_view type = line.substr(colon + 2);
+        const bool afterParameters = colon > 0 && line[colon - 1] == ')';
+        if (startsWithAny(type, ValueTypes) || (afterParameters && startsWithAny(type, ReturnTypes)))
+            return true;
+    }
+    return false;
 }
 
 // Zig's builtins, and the types that Swift and TypeScript write after a name. Most
@@ -490,14 +507,8 @@ void scoreTypedShapes(std::string_view line, LineScores &scores)
         scores[Zig] += 4;
     if (line.starts_with("func ") && line.find(") -> ") != npos)
         scores[Swift] += 3;
-    if (line.find(':') == npos)
-        return;
-    for (std::string_view annotation : {": string", ": number", ": boolean", "): void", "): Promise<", ": any"}) {
-        if (line.find(annotation) != npos) {
-            scores[TypeScript] += 2;
-            break;
-        }
-    }
+    if (hasTypeAnnotation(line))
+        scores[TypeScript] += 2;
 }
 
 // Definitions and imports whose punctuation tells scripting languages apart.
@@ -659,6 +670,8 @@ bool clearlyAhead(const Ranking &ranking)
 constexpr size_t WordRuleCount = std::size(WordRules);
 using WordRuleSet = uint32_t; // one bit per word rule
 static_assert(WordRuleCount <= 32);
+static_assert(std::all_of(std::begin(WordRules), std::end(WordRules), [](const WordRule &rule) { return rule.word.size() >= 2; }),
+              "words are told apart by their first two bytes");
 
 // For each byte, the word rules whose word starts with it.
 constexpr std::array<WordRuleSet, 256> wordStarts()
@@ -671,6 +684,32 @@ constexpr std::array<WordRuleSet, 256> wordStarts()
 
 constexpr std::array<WordRuleSet, 256> WordStarts = wordStarts();
 
+// The pairs of bytes that some word starts with, one bit each: most places in a text
+// start no word, and one look-up tells.
+class BytePairs {
+public:
+    constexpr void add(unsigned char first, unsigned char second) { m_bits[index(first, second) / 64] |= bit(first, second); }
+    constexpr bool has(unsigned char first, unsigned char second) const
+    {
+        return (m_bits[index(first, second) / 64] & bit(first, second)) != 0;
+    }
+
+private:
+    static constexpr size_t index(unsigned char first, unsigned char second) { return size_t{first} << 8 | second; }
+    static constexpr uint64_t bit(unsigned char first, unsigned char second) { return uint64_t{1} << (index(first, second) % 64); }
+    std::array<uint64_t, 256 * 256 / 64> m_bits{};
+};
+
+constexpr BytePairs wordOpenings()
+{
+    BytePairs pairs;
+    for (const WordRule &rule : WordRules)
+        pairs.add(static_cast<unsigned char>(rule.word[0]), static_cast<unsigned char>(rule.word[1]));
+    return pairs;
+}
+
+constexpr BytePairs WordOpenings = wordOpenings();
+
 // Each word counts up to four times, and a match's bytes do not count again towards the
 // same word ("``" is found twice in "````", not three times). One pass over the window
 // serves every word.
@@ -679,8 +718,12 @@ void scoreWords(std::string_view window, std::array<int, LanguageCount> &scores)
     constexpr int MaxFound = 4;
     std::array<int, WordRuleCount> found{};
     std::array<size_t, WordRuleCount> nextFree{}; // where the word's next match may start
-    for (size_t at = 0; at < window.size(); ++at) {
-        for (WordRuleSet rules = WordStarts[static_cast<unsigned char>(window[at])]; rules != 0; rules &= rules - 1) {
+    for (size_t at = 0; at + 1 < window.size(); ++at) {
+        const auto first = static_cast<unsigned char>(window[at]);
+        const WordRuleSet starting = WordStarts[first];
+        if (starting == 0 || !WordOpenings.has(first, static_cast<unsigned char>(window[at + 1])))
+            continue;
+        for (WordRuleSet rules = starting; rules != 0; rules &= rules - 1) {
             const auto i = static_cast<size_t>(std::countr_zero(rules));
             const std::string_view word = WordRules[i].word;
             if (at >= nextFree[i] && found[i] < MaxFound && startsWith(window.substr(at), word)) {
@@ -764,12 +807,13 @@ bool looksLikeCode(std::string_view line)
 
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80; }
 
-// A sentence: six words or more, mostly letters, and nothing that looks like code.
-bool isProse(std::string_view line)
+// A sentence: six words or more, mostly letters. Prose is sentences with nothing that
+// looks like code; the caller knows that already.
+bool isSentence(std::string_view line)
 {
     constexpr int MinWords = 6;
     const auto blanks = std::count(line.begin(), line.end(), ' ');
-    if (blanks + 1 < MinWords || looksLikeCode(line))
+    if (blanks + 1 < MinWords)
         return false;
     const auto letters = std::count_if(line.begin(), line.end(), isLetter);
     return letters * 10 >= (static_cast<std::ptrdiff_t>(line.size()) - blanks) * 7;
@@ -849,8 +893,9 @@ public:
         }
         scoreShape(line, indented, changes);
         changes.countRaised(evidenceLines);
-        m_proseLines += isProse(line);
-        m_codeLines += looksLikeCode(line);
+        const bool code = looksLikeCode(line);
+        m_proseLines += !code && isSentence(line);
+        m_codeLines += code;
         m_beforePrevious = m_previous;
         m_previous = line;
     }
