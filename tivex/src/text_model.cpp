@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
-#include <span>
 
 #include "text_util.h"
 
@@ -285,8 +284,18 @@ constexpr ExtensionHint ExtensionHints[] = {
     {".yml", "yaml"}, {".md", "md"},    {".rst", "rst"},
 };
 
+static_assert(std::all_of(std::begin(LineRules), std::end(LineRules), [](const LineRule &rule) { return rule.prefix.size() >= 2; }),
+              "line rules are told apart by their first two bytes");
+
+// The rules under each first byte of a line, each with its prefix's second byte: that
+// byte rules out most of them without reading the rule.
+struct DispatchEntry {
+    char second;
+    uint16_t rule;
+};
+
 struct Dispatch {
-    std::array<std::array<uint16_t, 64>, 128> byFirstChar{};
+    std::array<std::array<DispatchEntry, 64>, 128> byFirstChar{};
     std::array<uint8_t, 128> counts{};
 };
 
@@ -295,7 +304,7 @@ constexpr Dispatch buildDispatch()
     Dispatch dispatch;
     for (uint16_t i = 0; i < std::size(LineRules); ++i) {
         const auto first = static_cast<unsigned char>(LineRules[i].prefix[0]);
-        dispatch.byFirstChar[first][dispatch.counts[first]++] = i;
+        dispatch.byFirstChar[first][dispatch.counts[first]++] = {LineRules[i].prefix[1], i};
     }
     return dispatch;
 }
@@ -419,23 +428,44 @@ private:
     uint64_t m_touched = 0;
 };
 
-bool startsWithAny(std::string_view line, std::span<const std::string_view> prefixes)
-{
-    for (std::string_view prefix : prefixes) {
-        if (startsWith(line, prefix))
-            return true;
+// Prefixes and the bytes they start with: most lines start with none of those bytes,
+// which one look-up tells.
+template <size_t N>
+class PrefixSet {
+public:
+    constexpr explicit PrefixSet(const std::string_view (&prefixes)[N])
+    {
+        for (size_t i = 0; i < N; ++i) {
+            m_prefixes[i] = prefixes[i];
+            m_firstBytes[static_cast<unsigned char>(prefixes[i].front())] = true;
+        }
     }
-    return false;
+
+    bool startsAny(std::string_view line) const
+    {
+        if (line.empty() || !m_firstBytes[static_cast<unsigned char>(line.front())])
+            return false;
+        return std::any_of(m_prefixes.begin(), m_prefixes.end(),
+                           [&](std::string_view prefix) { return startsWith(line, prefix); });
+    }
+
+private:
+    std::array<std::string_view, N> m_prefixes{};
+    std::array<bool, 256> m_firstBytes{};
+};
+
+template <size_t N>
+bool startsWithAny(std::string_view line, const PrefixSet<N> &prefixes)
+{
+    return prefixes.startsAny(line);
 }
 
-constexpr std::string_view CDirectives[] = {"define ", "ifdef ", "ifndef ", "endif", "include ", "if ", "else", "elif "};
-constexpr std::string_view CFunctionTypes[] = {"void ",     "int ",  "char ", "static ",
-                                               "unsigned ", "long ", "bool ", "double "};
-constexpr std::string_view CppMemberTypes[] = {"void ",  "int ",     "bool ",    "static ",
-                                               "const ", "unsigned ", "QString ", "std::"};
-constexpr std::string_view CodingDeclarations[] = {"# -*- coding:", "# coding:", "# coding="};
-constexpr std::string_view TomlValues[] = {" = \"", " = [", " = true", " = false"};
-constexpr std::string_view MakeAssignments[] = {" := ", " ?= ", " += "};
+constexpr PrefixSet CDirectives({"define ", "ifdef ", "ifndef ", "endif", "include ", "if ", "else", "elif "});
+constexpr PrefixSet CFunctionTypes({"void ", "int ", "char ", "static ", "unsigned ", "long ", "bool ", "double "});
+constexpr PrefixSet CppMemberTypes({"void ", "int ", "bool ", "static ", "const ", "unsigned ", "QString ", "std::"});
+constexpr PrefixSet CodingDeclarations({"# -*- coding:", "# coding:", "# coding="});
+constexpr PrefixSet TomlValues({" = \"", " = [", " = true", " = false"});
+constexpr PrefixSet MakeAssignments({" := ", " ?= ", " += "});
 
 // C preprocessor lines written "# define", and function definitions "int f(void) {".
 void scoreCShapes(std::string_view line, LineScores &scores)
@@ -479,8 +509,8 @@ void scoreCShapes(std::string_view line, LineScores &scores)
         scores[Cpp] -= 3;
 }
 
-constexpr std::string_view ValueTypes[] = {"string", "number", "boolean", "any"};
-constexpr std::string_view ReturnTypes[] = {"void", "Promise<"};
+constexpr PrefixSet ValueTypes({"string", "number", "boolean", "any"});
+constexpr PrefixSet ReturnTypes({"void", "Promise<"});
 
 // ": string" after a name or "): void" after parameters, looked for at each ": " of the line.
 bool hasTypeAnnotation(std::string_view line)
@@ -577,6 +607,21 @@ void scoreSettingShapes(std::string_view line, bool indented, LineScores &scores
         scores[Ini] += 1;
     if (startsWithAny(rest, MakeAssignments))
         scores[Makefile] += 2;
+}
+
+void scoreLineStart(std::string_view line, LineScores &scores)
+{
+    const auto first = static_cast<unsigned char>(line.front());
+    if (first >= 128 || line.size() < 2)
+        return;
+    const auto &entries = RuleDispatch.byFirstChar[first];
+    for (uint8_t i = 0; i < RuleDispatch.counts[first]; ++i) {
+        if (entries[i].second != line[1])
+            continue;
+        const LineRule &rule = LineRules[entries[i].rule];
+        if (startsWith(line, rule.prefix))
+            scores[rule.language] += rule.weight;
+    }
 }
 
 // The structural line shapes that keyword rules cannot see.
@@ -882,15 +927,7 @@ public:
         // Reference-style link definitions: "[name]: https://...".
         if (line.starts_with('[') && line.find("]: http") != std::string_view::npos)
             changes[Markdown] += 3;
-        const auto first = static_cast<unsigned char>(line.front());
-        if (first < 128) {
-            for (uint8_t i = 0; i < RuleDispatch.counts[first]; ++i) {
-                const LineRule &rule = LineRules[RuleDispatch.byFirstChar[first][i]];
-                const bool secondMatches = rule.prefix.size() < 2 || (line.size() >= 2 && line[1] == rule.prefix[1]);
-                if (secondMatches && startsWith(line, rule.prefix))
-                    changes[rule.language] += rule.weight;
-            }
-        }
+        scoreLineStart(line, changes);
         scoreShape(line, indented, changes);
         changes.countRaised(evidenceLines);
         const bool code = looksLikeCode(line);
