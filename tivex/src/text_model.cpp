@@ -332,12 +332,24 @@ bool startsWith(std::string_view text, std::string_view prefix)
     return true;
 }
 
-bool isLowerIdentifierChar(char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-'; }
+constexpr bool lowerIdentifierChar(char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-'; }
 
-bool isIdentifierChar(char c)
+constexpr bool identifierChar(char c) { return lowerIdentifierChar(c) || (c >= 'A' && c <= 'Z') || c == '.'; }
+
+// Looked up for every byte of a name: one load instead of a chain of comparisons.
+constexpr std::array<bool, 256> tableOf(bool (*belongs)(char))
 {
-    return isLowerIdentifierChar(c) || (c >= 'A' && c <= 'Z') || c == '.';
+    std::array<bool, 256> table{};
+    for (size_t c = 0; c < table.size(); ++c)
+        table[c] = belongs(static_cast<char>(c));
+    return table;
 }
+
+constexpr std::array<bool, 256> LowerIdentifierChars = tableOf(lowerIdentifierChar);
+constexpr std::array<bool, 256> IdentifierChars = tableOf(identifierChar);
+
+bool isLowerIdentifierChar(char c) { return LowerIdentifierChars[static_cast<unsigned char>(c)]; }
+bool isIdentifierChar(char c) { return IdentifierChars[static_cast<unsigned char>(c)]; }
 
 bool isCssProperty(std::string_view line)
 {
@@ -597,8 +609,8 @@ void scoreSettingShapes(std::string_view line, bool indented, LineScores &scores
         scores[CMake] += 1;
     const std::string_view key = line.substr(0, word);
     const std::string_view rest = line.substr(word);
-    const bool lowerKey = std::all_of(key.begin(), key.end(), isLowerIdentifierChar);
-    if (lowerKey && (rest.starts_with(": ") || rest == ":") && last != ',' && last != ';' && last != '{')
+    const bool yamlKey = (rest.starts_with(": ") || rest == ":") && last != ',' && last != ';' && last != '{';
+    if (yamlKey && std::all_of(key.begin(), key.end(), isLowerIdentifierChar))
         scores[Yaml] += rest == ":" ? 2 : 1;
     if (startsWithAny(rest, TomlValues))
         scores[Toml] += 2;
@@ -882,8 +894,9 @@ public:
         // tab (which YAML, the other "name: value" language, forbids).
         if (indentedWithTab && (m_afterTarget || m_recipes > 0) && m_previousWasRule)
             ++m_recipes;
-        m_previousWasRule = (!indented && isMakeTarget(line)) || (indentedWithTab && m_previousWasRule);
-        if (!indented && isMakeTarget(line)) {
+        const bool target = !indented && isMakeTarget(line);
+        m_previousWasRule = target || (indentedWithTab && m_previousWasRule);
+        if (target) {
             ++m_targets;
             m_afterTarget = true;
         }
