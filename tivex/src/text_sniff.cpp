@@ -869,7 +869,24 @@ std::string_view firstLine(std::string_view text)
     return line;
 }
 
-bool contains(std::string_view text, std::string_view needle) { return text.find(needle) != std::string_view::npos; }
+// Whether needle occurs in text. Line breaks and blanks are the commonest bytes of a
+// text, so a marker that starts with one ("\nName: ") is looked for by its second byte;
+// the other of the two is compared before the rest, which spares most calls to memcmp.
+bool contains(std::string_view text, std::string_view needle)
+{
+    if (needle.size() < 2)
+        return text.find(needle) != std::string_view::npos;
+    const size_t anchor = needle[0] == '\n' || needle[0] == ' ' ? 1 : 0;
+    const size_t other = 1 - anchor;
+    for (size_t at = text.find(needle[anchor], anchor);
+         at != std::string_view::npos && text.size() - (at - anchor) >= needle.size();
+         at = text.find(needle[anchor], at + 1)) {
+        const size_t start = at - anchor;
+        if (text[start + other] == needle[other] && text.substr(start).starts_with(needle))
+            return true;
+    }
+    return false;
+}
 
 // The text after any leading comment lines (those starting with marker) and blank lines.
 std::string_view afterCommentLines(std::string_view text, std::string_view marker)
