@@ -86,9 +86,9 @@ TEST(TextEncoding, namesEachEncodingAndRefusesWhatIsNotIt)
 
 TEST(TextEncoding, controlBytesAmongLongPrintableRunsMakeBinary)
 {
-    // Control bytes, DEL among them, scattered through long printable runs at every
-    // alignment are still counted.
-    for (const char control : {'\x01', '\x7F'}) {
+    // Control bytes scattered through long printable runs at every alignment are still
+    // counted: DEL, and those on either side of the blanks (tab to carriage return).
+    for (const char control : {'\x01', '\x0E', '\x1F', '\x7F'}) {
         std::string bytes;
         for (int i = 0; i < 200; ++i)
             bytes += std::string(static_cast<size_t>(5 + i % 11), 'a') + control;
