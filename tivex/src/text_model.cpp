@@ -436,7 +436,7 @@ public:
 private:
     static_assert(LanguageCount <= 64, "one bit per language");
     Scores &m_scores;
-    Scores m_before{};
+    Scores m_before; // read only where m_touched says the line wrote it
     uint64_t m_touched = 0;
 };
 
@@ -826,8 +826,9 @@ size_t mediaWikiHeadingLevel(std::string_view line)
 // A table's "{|" start, "|-" row break and "|}" end, alone or with attributes.
 bool isMediaWikiTableLine(std::string_view line)
 {
-    for (std::string_view mark : {std::string_view("{|"), std::string_view("|-"), std::string_view("|}")}) {
-        if (line == mark || (startsWith(line, mark) && line[mark.size()] == ' '))
+    constexpr std::string_view TableMarks[] = {"{|", "|-", "|}"};
+    for (std::string_view mark : TableMarks) {
+        if (startsWith(line, mark) && (line.size() == mark.size() || line[mark.size()] == ' '))
             return true;
     }
     return false;
