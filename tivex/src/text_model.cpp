@@ -287,29 +287,36 @@ constexpr ExtensionHint ExtensionHints[] = {
 static_assert(std::all_of(std::begin(LineRules), std::end(LineRules), [](const LineRule &rule) { return rule.prefix.size() >= 2; }),
               "line rules are told apart by their first two bytes");
 
-// The rules under each first byte of a line, each with its prefix's second byte: that
-// byte rules out most of them without reading the rule.
-struct DispatchEntry {
-    char second;
-    uint16_t rule;
-};
+// The line rules filed by their first two bytes (hashed into buckets): a line is
+// compared only with the rules that start like it and the few that share its bucket.
+constexpr size_t RuleBuckets = 1024;
 
-struct Dispatch {
-    std::array<std::array<DispatchEntry, 64>, 128> byFirstChar{};
-    std::array<uint8_t, 128> counts{};
-};
-
-constexpr Dispatch buildDispatch()
+constexpr size_t ruleBucket(char first, char second)
 {
-    Dispatch dispatch;
-    for (uint16_t i = 0; i < std::size(LineRules); ++i) {
-        const auto first = static_cast<unsigned char>(LineRules[i].prefix[0]);
-        dispatch.byFirstChar[first][dispatch.counts[first]++] = {LineRules[i].prefix[1], i};
-    }
-    return dispatch;
+    return (size_t{static_cast<unsigned char>(first)} << 3 ^ static_cast<unsigned char>(second)) % RuleBuckets;
 }
 
-constexpr Dispatch RuleDispatch = buildDispatch();
+struct RuleIndex {
+    std::array<uint16_t, RuleBuckets + 1> starts{}; // a bucket's rules: order[starts[b]] up to order[starts[b + 1]]
+    std::array<uint16_t, std::size(LineRules)> order{};
+};
+
+constexpr RuleIndex buildRuleIndex()
+{
+    RuleIndex index;
+    for (const LineRule &rule : LineRules)
+        ++index.starts[ruleBucket(rule.prefix[0], rule.prefix[1]) + 1];
+    for (size_t bucket = 0; bucket < RuleBuckets; ++bucket)
+        index.starts[bucket + 1] += index.starts[bucket];
+    std::array<uint16_t, RuleBuckets> filled{};
+    for (uint16_t i = 0; i < std::size(LineRules); ++i) {
+        const size_t bucket = ruleBucket(LineRules[i].prefix[0], LineRules[i].prefix[1]);
+        index.order[index.starts[bucket] + filled[bucket]++] = i;
+    }
+    return index;
+}
+
+constexpr RuleIndex LineRuleIndex = buildRuleIndex();
 
 constexpr size_t ModelWindow = 4096;
 constexpr int MaxLines = 120;
@@ -440,22 +447,26 @@ private:
     uint64_t m_touched = 0;
 };
 
-// Prefixes and the bytes they start with: most lines start with none of those bytes,
-// which one look-up tells.
+// Prefixes of two bytes or more, with the bytes they start with and the bytes that come
+// second: most lines start with none of those pairs, which two look-ups tell.
 template <size_t N>
 class PrefixSet {
 public:
     constexpr explicit PrefixSet(const std::string_view (&prefixes)[N])
     {
         for (size_t i = 0; i < N; ++i) {
+            if (prefixes[i].size() < 2)
+                throw "a prefix needs two bytes";
             m_prefixes[i] = prefixes[i];
-            m_firstBytes[static_cast<unsigned char>(prefixes[i].front())] = true;
+            m_firstBytes[static_cast<unsigned char>(prefixes[i][0])] = true;
+            m_secondBytes[static_cast<unsigned char>(prefixes[i][1])] = true;
         }
     }
 
     bool startsAny(std::string_view line) const
     {
-        if (line.empty() || !m_firstBytes[static_cast<unsigned char>(line.front())])
+        if (line.size() < 2 || !m_firstBytes[static_cast<unsigned char>(line[0])] ||
+            !m_secondBytes[static_cast<unsigned char>(line[1])])
             return false;
         return std::any_of(m_prefixes.begin(), m_prefixes.end(),
                            [&](std::string_view prefix) { return startsWith(line, prefix); });
@@ -464,6 +475,7 @@ public:
 private:
     std::array<std::string_view, N> m_prefixes{};
     std::array<bool, 256> m_firstBytes{};
+    std::array<bool, 256> m_secondBytes{};
 };
 
 template <size_t N>
@@ -623,14 +635,11 @@ void scoreSettingShapes(std::string_view line, bool indented, LineScores &scores
 
 void scoreLineStart(std::string_view line, LineScores &scores)
 {
-    const auto first = static_cast<unsigned char>(line.front());
-    if (first >= 128 || line.size() < 2)
+    if (line.size() < 2)
         return;
-    const auto &entries = RuleDispatch.byFirstChar[first];
-    for (uint8_t i = 0; i < RuleDispatch.counts[first]; ++i) {
-        if (entries[i].second != line[1])
-            continue;
-        const LineRule &rule = LineRules[entries[i].rule];
+    const size_t bucket = ruleBucket(line[0], line[1]);
+    for (size_t i = LineRuleIndex.starts[bucket]; i < LineRuleIndex.starts[bucket + 1]; ++i) {
+        const LineRule &rule = LineRules[LineRuleIndex.order[i]];
         if (startsWith(line, rule.prefix))
             scores[rule.language] += rule.weight;
     }
