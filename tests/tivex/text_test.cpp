@@ -303,6 +303,10 @@ TEST(TextStructure, tellsLookalikeLanguagesApart)
          "text"},
         {"prose with commas", "Hello, world.\nThis line, like that one, has commas.\nBut not the same count.\nNo, really, it does not.\n",
          "text"},
+        // "``" weighs 2 for reStructuredText: four marks make it, and five backticks in a row
+        // hold only two, not four overlapping ones.
+        {"two runs of four backticks", "See ```` and ```` here.\n", "rst"},
+        {"a run of five backticks", "See ````` here.\n", "text"},
     };
     for (const LookalikeCase &c : cases)
         EXPECT_EQ(textShape(c.text, true).typeId, c.typeId) << c.what;
