@@ -307,6 +307,9 @@ TEST(TextStructure, tellsLookalikeLanguagesApart)
         // hold only two, not four overlapping ones.
         {"two runs of four backticks", "See ```` and ```` here.\n", "rst"},
         {"a run of five backticks", "See ````` here.\n", "text"},
+        {"types after the first parameter",
+         "export function parse(options: Options, input: string) {\nexport function print(options: Options, value: number) {\n",
+         "typescript"},
     };
     for (const LookalikeCase &c : cases)
         EXPECT_EQ(textShape(c.text, true).typeId, c.typeId) << c.what;
