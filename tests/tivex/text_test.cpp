@@ -86,9 +86,9 @@ TEST(TextEncoding, namesEachEncodingAndRefusesWhatIsNotIt)
 
 TEST(TextEncoding, controlBytesAmongLongPrintableRunsMakeBinary)
 {
-    // Control bytes, DEL among them, scattered through long printable runs at every
-    // alignment are still counted.
-    for (const char control : {'\x01', '\x7F'}) {
+    // Control bytes scattered through long printable runs at every alignment are still
+    // counted: DEL, and those on either side of the blanks (tab to carriage return).
+    for (const char control : {'\x01', '\x0E', '\x1F', '\x7F'}) {
         std::string bytes;
         for (int i = 0; i < 200; ++i)
             bytes += std::string(static_cast<size_t>(5 + i % 11), 'a') + control;
@@ -303,6 +303,13 @@ TEST(TextStructure, tellsLookalikeLanguagesApart)
          "text"},
         {"prose with commas", "Hello, world.\nThis line, like that one, has commas.\nBut not the same count.\nNo, really, it does not.\n",
          "text"},
+        // "``" weighs 2 for reStructuredText: four marks make it, and five backticks in a row
+        // hold only two, not four overlapping ones.
+        {"two runs of four backticks", "See ```` and ```` here.\n", "rst"},
+        {"a run of five backticks", "See ````` here.\n", "text"},
+        {"types after the first parameter",
+         "export function parse(options: Options, input: string) {\nexport function print(options: Options, value: number) {\n",
+         "typescript"},
     };
     for (const LookalikeCase &c : cases)
         EXPECT_EQ(textShape(c.text, true).typeId, c.typeId) << c.what;

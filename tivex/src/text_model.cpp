@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -283,22 +284,39 @@ constexpr ExtensionHint ExtensionHints[] = {
     {".yml", "yaml"}, {".md", "md"},    {".rst", "rst"},
 };
 
-struct Dispatch {
-    std::array<std::array<uint16_t, 64>, 128> byFirstChar{};
-    std::array<uint8_t, 128> counts{};
-};
+static_assert(std::all_of(std::begin(LineRules), std::end(LineRules), [](const LineRule &rule) { return rule.prefix.size() >= 2; }),
+              "line rules are told apart by their first two bytes");
 
-constexpr Dispatch buildDispatch()
+// The line rules filed by their first two bytes (hashed into buckets): a line is
+// compared only with the rules that start like it and the few that share its bucket.
+constexpr size_t RuleBuckets = 1024;
+
+constexpr size_t ruleBucket(char first, char second)
 {
-    Dispatch dispatch;
-    for (uint16_t i = 0; i < std::size(LineRules); ++i) {
-        const auto first = static_cast<unsigned char>(LineRules[i].prefix[0]);
-        dispatch.byFirstChar[first][dispatch.counts[first]++] = i;
-    }
-    return dispatch;
+    return (size_t{static_cast<unsigned char>(first)} << 3 ^ static_cast<unsigned char>(second)) % RuleBuckets;
 }
 
-constexpr Dispatch RuleDispatch = buildDispatch();
+struct RuleIndex {
+    std::array<uint16_t, RuleBuckets + 1> starts{}; // a bucket's rules: order[starts[b]] up to order[starts[b + 1]]
+    std::array<uint16_t, std::size(LineRules)> order{};
+};
+
+constexpr RuleIndex buildRuleIndex()
+{
+    RuleIndex index;
+    for (const LineRule &rule : LineRules)
+        ++index.starts[ruleBucket(rule.prefix[0], rule.prefix[1]) + 1];
+    for (size_t bucket = 0; bucket < RuleBuckets; ++bucket)
+        index.starts[bucket + 1] += index.starts[bucket];
+    std::array<uint16_t, RuleBuckets> filled{};
+    for (uint16_t i = 0; i < std::size(LineRules); ++i) {
+        const size_t bucket = ruleBucket(LineRules[i].prefix[0], LineRules[i].prefix[1]);
+        index.order[index.starts[bucket] + filled[bucket]++] = i;
+    }
+    return index;
+}
+
+constexpr RuleIndex LineRuleIndex = buildRuleIndex();
 
 constexpr size_t ModelWindow = 4096;
 constexpr int MaxLines = 120;
@@ -308,12 +326,37 @@ constexpr int ClearRatio = 3;
 constexpr int MaxUnderlineScore = 3;
 constexpr int MaxListItemScore = 3;
 
-bool isLowerIdentifierChar(char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-'; }
-
-bool isIdentifierChar(char c)
+// Byte by byte: the prefixes matched per line are short and most lines differ from them
+// within a byte or two, sooner than a call to memcmp would return.
+bool startsWith(std::string_view text, std::string_view prefix)
 {
-    return isLowerIdentifierChar(c) || (c >= 'A' && c <= 'Z') || c == '.';
+    if (text.size() < prefix.size())
+        return false;
+    for (size_t i = 0; i < prefix.size(); ++i) {
+        if (text[i] != prefix[i])
+            return false;
+    }
+    return true;
 }
+
+constexpr bool lowerIdentifierChar(char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-'; }
+
+constexpr bool identifierChar(char c) { return lowerIdentifierChar(c) || (c >= 'A' && c <= 'Z') || c == '.'; }
+
+// Looked up for every byte of a name: one load instead of a chain of comparisons.
+constexpr std::array<bool, 256> tableOf(bool (*belongs)(char))
+{
+    std::array<bool, 256> table{};
+    for (size_t c = 0; c < table.size(); ++c)
+        table[c] = belongs(static_cast<char>(c));
+    return table;
+}
+
+constexpr std::array<bool, 256> LowerIdentifierChars = tableOf(lowerIdentifierChar);
+constexpr std::array<bool, 256> IdentifierChars = tableOf(identifierChar);
+
+bool isLowerIdentifierChar(char c) { return LowerIdentifierChars[static_cast<unsigned char>(c)]; }
+bool isIdentifierChar(char c) { return IdentifierChars[static_cast<unsigned char>(c)]; }
 
 bool isCssProperty(std::string_view line)
 {
@@ -372,17 +415,84 @@ bool isUnderline(std::string_view line)
 
 using Scores = std::array<int, LanguageCount>;
 
-bool startsWithAny(std::string_view line, std::initializer_list<std::string_view> prefixes)
-{
-    for (std::string_view prefix : prefixes) {
-        if (line.starts_with(prefix))
-            return true;
+// The scores that one line changes, with what each was before the line: a line is
+// evidence for a language when it leaves the language's score higher than it found it.
+// Remembering only the languages the line touches spares comparing every score per line.
+class LineScores {
+public:
+    explicit LineScores(Scores &scores) : m_scores(scores) {}
+
+    int &operator[](size_t language)
+    {
+        const uint64_t bit = uint64_t{1} << language;
+        if ((m_touched & bit) == 0) {
+            m_touched |= bit;
+            m_before[language] = m_scores[language];
+        }
+        return m_scores[language];
     }
-    return false;
+
+    void countRaised(std::array<int, LanguageCount> &evidenceLines) const
+    {
+        for (uint64_t touched = m_touched; touched != 0; touched &= touched - 1) {
+            const auto language = static_cast<size_t>(std::countr_zero(touched));
+            evidenceLines[language] += m_scores[language] > m_before[language];
+        }
+    }
+
+private:
+    static_assert(LanguageCount <= 64, "one bit per language");
+    Scores &m_scores;
+    Scores m_before; // read only where m_touched says the line wrote it
+    uint64_t m_touched = 0;
+};
+
+// Prefixes of two bytes or more, with the bytes they start with and the bytes that come
+// second: most lines start with none of those pairs, which two look-ups tell.
+template <size_t N>
+class PrefixSet {
+public:
+    constexpr explicit PrefixSet(const std::string_view (&prefixes)[N])
+    {
+        for (size_t i = 0; i < N; ++i) {
+            if (prefixes[i].size() < 2)
+                throw "a prefix needs two bytes";
+            m_prefixes[i] = prefixes[i];
+            m_firstBytes[static_cast<unsigned char>(prefixes[i][0])] = true;
+            m_secondBytes[static_cast<unsigned char>(prefixes[i][1])] = true;
+        }
+    }
+
+    bool startsAny(std::string_view line) const
+    {
+        if (line.size() < 2 || !m_firstBytes[static_cast<unsigned char>(line[0])] ||
+            !m_secondBytes[static_cast<unsigned char>(line[1])])
+            return false;
+        return std::any_of(m_prefixes.begin(), m_prefixes.end(),
+                           [&](std::string_view prefix) { return startsWith(line, prefix); });
+    }
+
+private:
+    std::array<std::string_view, N> m_prefixes{};
+    std::array<bool, 256> m_firstBytes{};
+    std::array<bool, 256> m_secondBytes{};
+};
+
+template <size_t N>
+bool startsWithAny(std::string_view line, const PrefixSet<N> &prefixes)
+{
+    return prefixes.startsAny(line);
 }
 
+constexpr PrefixSet CDirectives({"define ", "ifdef ", "ifndef ", "endif", "include ", "if ", "else", "elif "});
+constexpr PrefixSet CFunctionTypes({"void ", "int ", "char ", "static ", "unsigned ", "long ", "bool ", "double "});
+constexpr PrefixSet CppMemberTypes({"void ", "int ", "bool ", "static ", "const ", "unsigned ", "QString ", "std::"});
+constexpr PrefixSet CodingDeclarations({"# -*- coding:", "# coding:", "# coding="});
+constexpr PrefixSet TomlValues({" = \"", " = [", " = true", " = false"});
+constexpr PrefixSet MakeAssignments({" := ", " ?= ", " += "});
+
 // C preprocessor lines written "# define", and function definitions "int f(void) {".
-void scoreCShapes(std::string_view line, Scores &scores)
+void scoreCShapes(std::string_view line, LineScores &scores)
 {
     // Standard C++ headers have no ".h": <vector>, <sstream>.
     if (line.starts_with("#include <") && line.back() == '>' && line.find('.') == std::string_view::npos &&
@@ -390,14 +500,14 @@ void scoreCShapes(std::string_view line, Scores &scores)
         scores[Cpp] += 4;
     if (line.size() > 2 && line[0] == '#' && line[1] == ' ') {
         const std::string_view directive = line.substr(std::min(line.find_first_not_of(' ', 1), line.size()));
-        if (startsWithAny(directive, {"define ", "ifdef ", "ifndef ", "endif", "include ", "if ", "else", "elif "}))
+        if (startsWithAny(directive, CDirectives))
             scores[C] += 2;
     }
     if (line.back() == '{' && line.find(')') != std::string_view::npos &&
-        startsWithAny(line, {"void ", "int ", "char ", "static ", "unsigned ", "long ", "bool ", "double "}))
+        startsWithAny(line, CFunctionTypes))
         scores[C] += 2;
     // "void Widget::paint(" defines a member function outside its class.
-    if (startsWithAny(line, {"void ", "int ", "bool ", "static ", "const ", "unsigned ", "QString ", "std::"}) &&
+    if (startsWithAny(line, CppMemberTypes) &&
         line.find("::") != std::string_view::npos && line.find('(') > line.find("::"))
         scores[Cpp] += 3;
     // Class fields of JavaScript: "static name = 'x'" without C's closing semicolon.
@@ -406,9 +516,11 @@ void scoreCShapes(std::string_view line, Scores &scores)
         scores[C] -= 1;
     }
     // Array initializers, as xxd -i and resource compilers write them: "name[] = {".
-    if (const size_t bracket = line.find('[');
-        line.ends_with("] = {") && bracket != std::string_view::npos && bracket > 0 && isIdentifierChar(line[bracket - 1]))
-        scores[C] += 3;
+    if (line.ends_with("] = {")) {
+        const size_t bracket = line.find('[');
+        if (bracket != std::string_view::npos && bracket > 0 && isIdentifierChar(line[bracket - 1]))
+            scores[C] += 3;
+    }
     // "case $1 in" opens a shell case; "case RED:" labels a C switch.
     if (line.starts_with("case ")) {
         if (line.ends_with(" in"))
@@ -421,9 +533,24 @@ void scoreCShapes(std::string_view line, Scores &scores)
         scores[Cpp] -= 3;
 }
 
+constexpr PrefixSet ValueTypes({"string", "number", "boolean", "any"});
+constexpr PrefixSet ReturnTypes({"void", "Promise<"});
+
+// ": string" after a name or "): void" after parameters, looked for at each ": " of the line.
+bool hasTypeAnnotation(std::string_view line)
+{
+    for (size_t colon = line.find(": "); colon != std::string_view::npos; colon = line.find(": ", colon + 1)) {
+        const std::string_view type = line.substr(colon + 2);
+        const bool afterParameters = colon > 0 && line[colon - 1] == ')';
+        if (startsWithAny(type, ValueTypes) || (afterParameters && startsWithAny(type, ReturnTypes)))
+            return true;
+    }
+    return false;
+}
+
 // Zig's builtins, and the types that Swift and TypeScript write after a name. Most
 // lines hold none of the characters these need, so a byte search comes first.
-void scoreTypedShapes(std::string_view line, Scores &scores)
+void scoreTypedShapes(std::string_view line, LineScores &scores)
 {
     constexpr auto npos = std::string_view::npos;
     // Zig imports its library with a builtin that no other language writes.
@@ -434,18 +561,12 @@ void scoreTypedShapes(std::string_view line, Scores &scores)
         scores[Zig] += 4;
     if (line.starts_with("func ") && line.find(") -> ") != npos)
         scores[Swift] += 3;
-    if (line.find(':') == npos)
-        return;
-    for (std::string_view annotation : {": string", ": number", ": boolean", "): void", "): Promise<", ": any"}) {
-        if (line.find(annotation) != npos) {
-            scores[TypeScript] += 2;
-            break;
-        }
-    }
+    if (hasTypeAnnotation(line))
+        scores[TypeScript] += 2;
 }
 
 // Definitions and imports whose punctuation tells scripting languages apart.
-void scoreScriptShapes(std::string_view line, Scores &scores)
+void scoreScriptShapes(std::string_view line, LineScores &scores)
 {
     const char last = line.back();
     if (line.starts_with("def ") || line.starts_with("class ")) {
@@ -460,7 +581,7 @@ void scoreScriptShapes(std::string_view line, Scores &scores)
     if (line.starts_with("from ") && line.find(" import ") != std::string_view::npos)
         scores[Python] += 4;
     // PEP 263 encoding declarations.
-    if (startsWithAny(line, {"# -*- coding:", "# coding:", "# coding="}))
+    if (startsWithAny(line, CodingDeclarations))
         scores[Python] += 4;
     if (last == ':' && line.find('(') != std::string_view::npos && line.find(' ') != std::string_view::npos)
         scores[Python] += 1;
@@ -477,7 +598,7 @@ void scoreScriptShapes(std::string_view line, Scores &scores)
 }
 
 // "key: value", "key = value", "[section]" and "command(arguments)" lines.
-void scoreSettingShapes(std::string_view line, bool indented, Scores &scores)
+void scoreSettingShapes(std::string_view line, bool indented, LineScores &scores)
 {
     const char last = line.back();
     if (line == "---")
@@ -500,20 +621,32 @@ void scoreSettingShapes(std::string_view line, bool indented, Scores &scores)
         scores[CMake] += 1;
     const std::string_view key = line.substr(0, word);
     const std::string_view rest = line.substr(word);
-    const bool lowerKey = std::all_of(key.begin(), key.end(), isLowerIdentifierChar);
-    if (lowerKey && (rest.starts_with(": ") || rest == ":") && last != ',' && last != ';' && last != '{')
+    const bool yamlKey = (rest.starts_with(": ") || rest == ":") && last != ',' && last != ';' && last != '{';
+    if (yamlKey && std::all_of(key.begin(), key.end(), isLowerIdentifierChar))
         scores[Yaml] += rest == ":" ? 2 : 1;
-    if (startsWithAny(rest, {" = \"", " = [", " = true", " = false"}))
+    if (startsWithAny(rest, TomlValues))
         scores[Toml] += 2;
     if ((rest.starts_with("=") || rest.starts_with(" = ")) && !rest.starts_with("==") && !indented && last != ';' &&
         last != '{')
         scores[Ini] += 1;
-    if (startsWithAny(rest, {" := ", " ?= ", " += "}))
+    if (startsWithAny(rest, MakeAssignments))
         scores[Makefile] += 2;
 }
 
+void scoreLineStart(std::string_view line, LineScores &scores)
+{
+    if (line.size() < 2)
+        return;
+    const size_t bucket = ruleBucket(line[0], line[1]);
+    for (size_t i = LineRuleIndex.starts[bucket]; i < LineRuleIndex.starts[bucket + 1]; ++i) {
+        const LineRule &rule = LineRules[LineRuleIndex.order[i]];
+        if (startsWith(line, rule.prefix))
+            scores[rule.language] += rule.weight;
+    }
+}
+
 // The structural line shapes that keyword rules cannot see.
-void scoreShape(std::string_view line, bool indented, Scores &scores)
+void scoreShape(std::string_view line, bool indented, LineScores &scores)
 {
     if (isCssProperty(line)) {
         scores[Css] += 2;
@@ -600,15 +733,73 @@ bool clearlyAhead(const Ranking &ranking)
     return ranking.best >= ClearScore && ranking.best >= ClearRatio * ranking.second;
 }
 
+constexpr size_t WordRuleCount = std::size(WordRules);
+using WordRuleSet = uint32_t; // one bit per word rule
+static_assert(WordRuleCount <= 32);
+static_assert(std::all_of(std::begin(WordRules), std::end(WordRules), [](const WordRule &rule) { return rule.word.size() >= 2; }),
+              "words are told apart by their first two bytes");
+
+// For each byte, the word rules whose word starts with it.
+constexpr std::array<WordRuleSet, 256> wordStarts()
+{
+    std::array<WordRuleSet, 256> starts{};
+    for (size_t i = 0; i < WordRuleCount; ++i)
+        starts[static_cast<unsigned char>(WordRules[i].word.front())] |= WordRuleSet{1} << i;
+    return starts;
+}
+
+constexpr std::array<WordRuleSet, 256> WordStarts = wordStarts();
+
+// The pairs of bytes that some word starts with, one bit each: most places in a text
+// start no word, and one look-up tells.
+class BytePairs {
+public:
+    constexpr void add(unsigned char first, unsigned char second) { m_bits[index(first, second) / 64] |= bit(first, second); }
+    constexpr bool has(unsigned char first, unsigned char second) const
+    {
+        return (m_bits[index(first, second) / 64] & bit(first, second)) != 0;
+    }
+
+private:
+    static constexpr size_t index(unsigned char first, unsigned char second) { return size_t{first} << 8 | second; }
+    static constexpr uint64_t bit(unsigned char first, unsigned char second) { return uint64_t{1} << (index(first, second) % 64); }
+    std::array<uint64_t, 256 * 256 / 64> m_bits{};
+};
+
+constexpr BytePairs wordOpenings()
+{
+    BytePairs pairs;
+    for (const WordRule &rule : WordRules)
+        pairs.add(static_cast<unsigned char>(rule.word[0]), static_cast<unsigned char>(rule.word[1]));
+    return pairs;
+}
+
+constexpr BytePairs WordOpenings = wordOpenings();
+
+// Each word counts up to four times, and a match's bytes do not count again towards the
+// same word ("``" is found twice in "````", not three times). One pass over the window
+// serves every word.
 void scoreWords(std::string_view window, std::array<int, LanguageCount> &scores)
 {
-    for (const WordRule &rule : WordRules) {
-        int found = 0;
-        for (size_t at = window.find(rule.word); at != std::string_view::npos && found < 4;
-             at = window.find(rule.word, at + rule.word.size()))
-            ++found;
-        scores[rule.language] += found * rule.weight;
+    constexpr int MaxFound = 4;
+    std::array<int, WordRuleCount> found{};
+    std::array<size_t, WordRuleCount> nextFree{}; // where the word's next match may start
+    for (size_t at = 0; at + 1 < window.size(); ++at) {
+        const auto first = static_cast<unsigned char>(window[at]);
+        const WordRuleSet starting = WordStarts[first];
+        if (starting == 0 || !WordOpenings.has(first, static_cast<unsigned char>(window[at + 1])))
+            continue;
+        for (WordRuleSet rules = starting; rules != 0; rules &= rules - 1) {
+            const auto i = static_cast<size_t>(std::countr_zero(rules));
+            const std::string_view word = WordRules[i].word;
+            if (at >= nextFree[i] && found[i] < MaxFound && startsWith(window.substr(at), word)) {
+                ++found[i];
+                nextFree[i] = at + word.size();
+            }
+        }
     }
+    for (size_t i = 0; i < WordRuleCount; ++i)
+        scores[WordRules[i].language] += found[i] * WordRules[i].weight;
 }
 
 } // namespace
@@ -644,8 +835,9 @@ size_t mediaWikiHeadingLevel(std::string_view line)
 // A table's "{|" start, "|-" row break and "|}" end, alone or with attributes.
 bool isMediaWikiTableLine(std::string_view line)
 {
-    for (std::string_view mark : {std::string_view("{|"), std::string_view("|-"), std::string_view("|}")}) {
-        if (line == mark || (line.starts_with(mark) && line[mark.size()] == ' '))
+    constexpr std::string_view TableMarks[] = {"{|", "|-", "|}"};
+    for (std::string_view mark : TableMarks) {
+        if (startsWith(line, mark) && (line.size() == mark.size() || line[mark.size()] == ' '))
             return true;
     }
     return false;
@@ -682,12 +874,13 @@ bool looksLikeCode(std::string_view line)
 
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80; }
 
-// A sentence: six words or more, mostly letters, and nothing that looks like code.
-bool isProse(std::string_view line)
+// A sentence: six words or more, mostly letters. Prose is sentences with nothing that
+// looks like code; the caller knows that already.
+bool isSentence(std::string_view line)
 {
     constexpr int MinWords = 6;
     const auto blanks = std::count(line.begin(), line.end(), ' ');
-    if (blanks + 1 < MinWords || looksLikeCode(line))
+    if (blanks + 1 < MinWords)
         return false;
     const auto letters = std::count_if(line.begin(), line.end(), isLetter);
     return letters * 10 >= (static_cast<std::ptrdiff_t>(line.size()) - blanks) * 7;
@@ -706,13 +899,14 @@ public:
     void take(std::string_view line, bool indented, bool indentedWithTab, bool lastLineOfParagraph)
     {
         ++m_lines;
-        const Scores before = scores;
+        LineScores changes(scores);
         // Make rules: "target: prerequisites" followed by recipe lines indented with a
         // tab (which YAML, the other "name: value" language, forbids).
         if (indentedWithTab && (m_afterTarget || m_recipes > 0) && m_previousWasRule)
             ++m_recipes;
-        m_previousWasRule = (!indented && isMakeTarget(line)) || (indentedWithTab && m_previousWasRule);
-        if (!indented && isMakeTarget(line)) {
+        const bool target = !indented && isMakeTarget(line);
+        m_previousWasRule = target || (indentedWithTab && m_previousWasRule);
+        if (target) {
             ++m_targets;
             m_afterTarget = true;
         }
@@ -725,51 +919,43 @@ public:
         // under "key: value" is a document separator.
         if (isUnderline(line) && !m_previous.empty() && !isUnderline(m_previous) && line.size() >= m_previous.size() &&
             m_underlines < MaxUnderlineScore) {
-            scores[ReStructuredText] += 1;
+            changes[ReStructuredText] += 1;
             ++m_underlines;
             // A title both over- and underlined is reStructuredText's alone.
             if (isUnderline(m_beforePrevious) && m_beforePrevious.size() == line.size())
-                scores[ReStructuredText] += 4;
+                changes[ReStructuredText] += 4;
         }
         // A document title, "= Title", opens an AsciiDoc document; "== Section" heads its parts.
         if (m_lines == 1 && line.starts_with("= ") && line.size() > 2 && line[2] != '=' && !line.ends_with('='))
-            scores[AsciiDoc] += 5;
+            changes[AsciiDoc] += 5;
         if (isAsciiDocSection(line))
-            scores[AsciiDoc] += 3;
+            changes[AsciiDoc] += 3;
         // "= Title =" is the page title; a level-one heading has no other markup like it.
         if (const size_t level = mediaWikiHeadingLevel(line); level > 0)
-            scores[MediaWiki] += level == 1 ? 5 : 4;
+            changes[MediaWiki] += level == 1 ? 5 : 4;
         if (isMediaWikiTableLine(line))
-            scores[MediaWiki] += 4;
+            changes[MediaWiki] += 4;
         // Haddock's "#anchor#" lines follow headings written like AsciiDoc's.
         if (line.size() > 2 && line.front() == '#' && line.back() == '#' && line.find(' ') == std::string_view::npos)
-            scores[AsciiDoc] -= 3;
+            changes[AsciiDoc] -= 3;
         if (m_lines == 1 && line.starts_with("# ") && lastLineOfParagraph) {
-            scores[Markdown] += 4;
+            changes[Markdown] += 4;
             m_openedWithHeading = true;
         }
         // List items under that heading ("-   item", as pandoc writes them).
         if (m_openedWithHeading && m_listItems < MaxListItemScore && (line.starts_with("- ") || line.starts_with("* "))) {
-            scores[Markdown] += 1;
+            changes[Markdown] += 1;
             ++m_listItems;
         }
         // Reference-style link definitions: "[name]: https://...".
         if (line.starts_with('[') && line.find("]: http") != std::string_view::npos)
-            scores[Markdown] += 3;
-        const auto first = static_cast<unsigned char>(line.front());
-        if (first < 128) {
-            for (uint8_t i = 0; i < RuleDispatch.counts[first]; ++i) {
-                const LineRule &rule = LineRules[RuleDispatch.byFirstChar[first][i]];
-                const bool secondMatches = rule.prefix.size() < 2 || (line.size() >= 2 && line[1] == rule.prefix[1]);
-                if (secondMatches && line.starts_with(rule.prefix))
-                    scores[rule.language] += rule.weight;
-            }
-        }
-        scoreShape(line, indented, scores);
-        for (size_t language = 0; language < LanguageCount; ++language)
-            evidenceLines[language] += scores[language] > before[language];
-        m_proseLines += isProse(line);
-        m_codeLines += looksLikeCode(line);
+            changes[Markdown] += 3;
+        scoreLineStart(line, changes);
+        scoreShape(line, indented, changes);
+        changes.countRaised(evidenceLines);
+        const bool code = looksLikeCode(line);
+        m_proseLines += !code && isSentence(line);
+        m_codeLines += code;
         m_beforePrevious = m_previous;
         m_previous = line;
     }
@@ -940,7 +1126,7 @@ std::string_view openedDocstring(std::string_view line)
 {
     for (std::string_view quotes : {std::string_view("\"\"\""), std::string_view("'''")}) {
         const size_t open = line.starts_with('r') || line.starts_with('u') ? 1 : 0;
-        if (line.substr(open).starts_with(quotes) && line.find(quotes, open + 3) == std::string_view::npos)
+        if (startsWith(line.substr(open), quotes) && line.find(quotes, open + 3) == std::string_view::npos)
             return quotes;
     }
     return {};

@@ -258,29 +258,31 @@ bool isOverstrike(ByteView bytes, size_t at)
     return data[at] == Backspace && at > 0 && at + 1 < bytes.size() && data[at - 1] >= 0x20 && data[at + 1] >= 0x20;
 }
 
-// True when all eight bytes are printable ASCII (0x20 to 0x7E): nothing to count.
-bool eightPrintableBytes(const uint8_t *bytes)
+// True when all eight bytes are printable ASCII (0x20 to 0x7E) or the blanks between tab
+// and carriage return (0x09 to 0x0D), which text is made of: nothing to count. While no
+// byte has its high bit set no sum below carries into the next byte, so each range test
+// is exact byte by byte; a byte with its high bit set fails on its own.
+bool eightPlainBytes(const uint8_t *bytes)
 {
     constexpr uint64_t Ones = 0x0101010101010101u;
     constexpr uint64_t HighBits = 0x8080808080808080u;
     uint64_t word = 0;
     std::memcpy(&word, bytes, sizeof word);
-    const uint64_t belowSpace = (word - Ones * 0x20) & ~word & HighBits;
-    const uint64_t delete_ = word ^ (Ones * 0x7F);
-    const uint64_t hasDelete = (delete_ - Ones) & ~delete_ & HighBits;
-    return ((word & HighBits) | belowSpace | hasDelete) == 0;
+    const uint64_t printable = (word + Ones * 0x60) & ~(word + Ones * 0x01);  // 0x20 to 0x7E
+    const uint64_t blank = (word + Ones * 0x77) & ~(word + Ones * 0x72);      // 0x09 to 0x0D
+    return ((printable | blank) & ~word & HighBits) == HighBits;
 }
 
 // Counts what kinds of bytes the text holds. A NUL ends the count at once: the caller
 // then only asks whether the bytes are UTF-16, which it checks on its own. Runs of
-// printable ASCII, most of any text, are skipped eight bytes at a time.
+// printable ASCII and blanks, most of any text, are skipped eight bytes at a time.
 ByteCensus takeCensus(ByteView bytes)
 {
     ByteCensus census;
     std::array<size_t, 5> counts{};
     const uint8_t *data = bytes.data();
     for (size_t i = 0; i < bytes.size(); ++i) {
-        while (i + 8 <= bytes.size() && eightPrintableBytes(data + i))
+        while (i + 8 <= bytes.size() && eightPlainBytes(data + i))
             i += 8;
         if (i >= bytes.size())
             break;
@@ -869,7 +871,24 @@ std::string_view firstLine(std::string_view text)
     return line;
 }
 
-bool contains(std::string_view text, std::string_view needle) { return text.find(needle) != std::string_view::npos; }
+// Whether needle occurs in text. Line breaks and blanks are the commonest bytes of a
+// text, so a marker that starts with one ("\nName: ") is looked for by its second byte;
+// the other of the two is compared before the rest, which spares most calls to memcmp.
+bool contains(std::string_view text, std::string_view needle)
+{
+    if (needle.size() < 2)
+        return text.find(needle) != std::string_view::npos;
+    const size_t anchor = needle[0] == '\n' || needle[0] == ' ' ? 1 : 0;
+    const size_t other = 1 - anchor;
+    for (size_t at = text.find(needle[anchor], anchor);
+         at != std::string_view::npos && text.size() - (at - anchor) >= needle.size();
+         at = text.find(needle[anchor], at + 1)) {
+        const size_t start = at - anchor;
+        if (text[start + other] == needle[other] && text.substr(start).starts_with(needle))
+            return true;
+    }
+    return false;
+}
 
 // The text after any leading comment lines (those starting with marker) and blank lines.
 std::string_view afterCommentLines(std::string_view text, std::string_view marker)
