@@ -177,19 +177,10 @@ std::u16string noFiles()
     return line(u"リストに入れられるファイルがありません");
 }
 
-// One line each, in their readable form.
-std::u16string listed(const std::vector<std::u16string> &items)
-{
-    std::u16string lines;
-    for (const std::u16string &item : items)
-        lines += line(platform::codepage::readableName(item));
-    return lines;
-}
-
 std::u16string noFilesAmong(const std::vector<std::u16string> &leftOut)
 {
     return line(u"ファイルではないもの（Web のアドレス、ほかのコンピューターのファイルなど）はリストに入れられません:")
-           + listed(leftOut);
+           + namesOneALine(leftOut);
 }
 
 std::u16string tooManyFiles(std::size_t count)
@@ -235,6 +226,17 @@ std::u16string sequenceOutOfRange()
 } // namespace Causes
 
 } // namespace
+
+std::u16string namesOneALine(const std::vector<std::u16string> &names)
+{
+    std::u16string lines;
+    const std::size_t shown = std::min(names.size(), MaxNamesListed);
+    for (std::size_t k = 0; k < shown; ++k)
+        lines += u'\n' + platform::codepage::readableName(names[k]);
+    if (names.size() > shown)
+        lines += u"\nほか " + decimal(static_cast<int>(names.size() - shown)) + NotRenamedCount;
+    return lines;
+}
 
 const StateLook &lookOf(RenameState state)
 {
@@ -359,7 +361,7 @@ void FormRenameCore::MakeRenameList(const std::vector<std::u16string> &paths,
     RenState = RenameState::NeedList;
     ApplyRenameRule();
     if (!leftOut.empty())
-        m_message(LeftOutHeading + decimal(static_cast<int>(leftOut.size())) + NotRenamedCount + Causes::listed(leftOut));
+        m_message(LeftOutHeading + decimal(static_cast<int>(leftOut.size())) + NotRenamedCount + namesOneALine(leftOut));
 }
 
 void FormRenameCore::MakeRenameListOfFolders(const std::vector<std::u16string> &paths,

@@ -130,6 +130,12 @@ inline constexpr char16_t NotRenamedCount[] = u" 件";
 // a line of its own.
 inline constexpr char16_t LeftOutHeading[] = u"ファイルではないのでリストに入れなかったもの: ";
 
+// Names listed under those headings, one a line in their readable form: the first
+// `MaxNamesListed`, then how many more ("ほか N 件"). A message box taller than the
+// screen would hide its own button.
+inline constexpr std::size_t MaxNamesListed = 20;
+std::u16string namesOneALine(const std::vector<std::u16string> &names);
+
 // The three name boxes: which setting each shows under the current method, and whether
 // it can be edited.
 enum class NameBox { Head, Number, Extension };

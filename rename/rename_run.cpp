@@ -1,5 +1,4 @@
 // The runs that act on the disk: the rename run with its roll-back, and the undo run.
-#include "platform/codepage.h"
 #include "rename/name_rules.h"
 #include "rename/rename_core.h"
 #include "rename/run_messages.h"
@@ -93,18 +92,15 @@ bool FormRenameCore::beginJournal()
 // The rows with a "×", named after a run, so that nobody takes them for renamed.
 std::u16string FormRenameCore::notRenamedMessage() const
 {
-    std::u16string names;
-    int count = 0;
+    std::vector<std::u16string> names;
     for (std::size_t k = 0; k < RenBlock.size(); ++k) {
-        if (RenBlock[k] == RowBlock::None || RenKept[k])
-            continue;
-        ++count;
-        names += u'\n' + platform::codepage::readableName(RenOldName[k]);
+        if (RenBlock[k] != RowBlock::None && !RenKept[k])
+            names.push_back(RenOldName[k]);
     }
-    if (count == 0)
+    if (names.empty())
         return {};
-    const std::string digits = std::to_string(count);
-    return NotRenamedHeading + std::u16string(digits.begin(), digits.end()) + NotRenamedCount + names;
+    const std::string digits = std::to_string(names.size());
+    return NotRenamedHeading + std::u16string(digits.begin(), digits.end()) + NotRenamedCount + namesOneALine(names);
 }
 
 void FormRenameCore::runRename()

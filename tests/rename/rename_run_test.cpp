@@ -373,6 +373,33 @@ TEST(RowsThatCannotBeRenamed, AreMarkedBeforeTheRunAndLeftAloneByIt)
     }
 }
 
+// However many rows were left alone, the closing message stays short enough for its box
+// to fit the screen: the first names, then how many more.
+TEST(RowsThatCannotBeRenamed, AreNamedAtTheEndOfTheRunUpToALimit)
+{
+    DiskList d;
+    d.core.RenMethod = Method::AddAtEnd;
+    d.core.RenAffix = u"-";
+    Names listed{u"free.txt"};
+    Names held;
+    for (int k = 0; k < 25; ++k) {
+        const std::u16string stem = u"f" + std::u16string(1, u'a' + k);
+        listed.push_back(stem + u".txt");
+        held.push_back(stem + u"-.txt");
+    }
+    d.create(held);
+    d.createAndDrop(listed);
+    d.core.runRename();
+    std::u16string expected = u"リネームしなかったファイル: 25 件";
+    int named = 0;
+    for (const std::u16string &name : d.core.RenOldName) {
+        if (name != u"free.txt" && named++ < 20)
+            expected += u'\n' + name;
+    }
+    EXPECT_EQ(d.messages, (Names{expected + u"\nほか 5 件"}));
+    EXPECT_TRUE(d.exists(u"free-.txt"));
+}
+
 // A row left out keeps its name and its sequence number, whatever the rows around it
 // do; the choice lasts through rebuilds of the same list and ends with the next list. A
 // row left out holds its name against the others, and gives it up when taken back.
