@@ -4,6 +4,7 @@
 
 #include "platform/codepage.h"
 #include "platform/platform.h"
+#include "platform/posix/write_all.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -70,19 +71,6 @@ FileContent readOpened(int fd, std::size_t maxBytes)
     }
 }
 
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 } // namespace
 
 FileContent readRegularFile(const std::u16string &path, std::size_t maxBytes)
@@ -124,7 +112,7 @@ NewFileOutcome writeNewFile(const std::u16string &path, std::string_view bytes)
     const int fd = ::open(name->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd < 0)
         return errno == EEXIST ? NewFileOutcome::Exists : NewFileOutcome::Failed;
-    const bool written = writeAll(fd, bytes);
+    const bool written = posix::writeAll(fd, bytes);
     const bool closed = ::close(fd) == 0;
     return written && closed ? NewFileOutcome::Written : NewFileOutcome::Failed;
 }

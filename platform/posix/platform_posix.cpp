@@ -181,36 +181,45 @@ std::u16string fullPathOf(const std::u16string &word)
     return codepage::nameFromBytes(folder) + name;
 }
 
-std::optional<std::vector<std::u16string>> filesOfFolder(const std::u16string &folder)
+namespace {
+
+// Hands `take` the folder's path ending in '/' and each entry's name, in the folder's own
+// bytes; false when the folder cannot be listed.
+template <typename Take>
+bool forEachEntry(const std::u16string &folder, Take take)
 {
     const auto folderBytes = codepage::nameToBytes(folder);
     if (!folderBytes || folderBytes->empty())
-        return std::nullopt;
+        return false;
     FolderReader reader(*folderBytes);
     if (!reader.opened())
-        return std::nullopt;
+        return false;
     const std::string prefix = folderBytes->back() == '/' ? *folderBytes : *folderBytes + '/';
+    while (const auto name = reader.next())
+        take(prefix, *name);
+    return true;
+}
+
+} // namespace
+
+std::optional<std::vector<std::u16string>> filesOfFolder(const std::u16string &folder)
+{
     std::vector<std::u16string> files;
-    while (const auto name = reader.next()) {
+    const bool listed = forEachEntry(folder, [&files](const std::string &prefix, const std::string &name) {
         struct stat info {};
-        if (::lstat((prefix + *name).c_str(), &info) == 0 && S_ISREG(info.st_mode))
-            files.push_back(codepage::nameFromBytes(prefix + *name));
-    }
-    return files;
+        if (::lstat((prefix + name).c_str(), &info) == 0 && S_ISREG(info.st_mode))
+            files.push_back(codepage::nameFromBytes(prefix + name));
+    });
+    return listed ? std::optional(std::move(files)) : std::nullopt;
 }
 
 std::optional<std::vector<std::u16string>> readFolderNames(const std::u16string &folder)
 {
-    const auto folderBytes = codepage::nameToBytes(folder);
-    if (!folderBytes || folderBytes->empty())
-        return std::nullopt;
-    FolderReader reader(*folderBytes);
-    if (!reader.opened())
-        return std::nullopt;
     std::vector<std::u16string> names;
-    while (const auto name = reader.next())
-        names.push_back(codepage::nameFromBytes(*name));
-    return names;
+    const bool listed = forEachEntry(folder, [&names](const std::string &, const std::string &name) {
+        names.push_back(codepage::nameFromBytes(name));
+    });
+    return listed ? std::optional(std::move(names)) : std::nullopt;
 }
 
 bool isFolder(const std::u16string &path)

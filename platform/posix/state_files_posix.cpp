@@ -3,11 +3,12 @@
 
 #include "platform/codepage.h"
 #include "platform/content_hash.h"
+#include "platform/platform.h"
+#include "platform/posix/write_all.h"
 
 #include <array>
 #include <cerrno>
 #include <cstdlib>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -149,15 +150,7 @@ LockedFile::~LockedFile()
 
 bool LockedFile::append(std::string_view bytes)
 {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fdOf(m_handle), bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
+    return posix::writeAll(fdOf(m_handle), bytes);
 }
 
 bool LockedFile::sync()
@@ -194,18 +187,7 @@ std::optional<std::string> LockedFile::readAll()
 
 std::vector<std::u16string> namesInFolder(const std::u16string &folder)
 {
-    std::vector<std::u16string> names;
-    const auto bytes = codepage::nameToBytes(folder);
-    DIR *dir = bytes ? ::opendir(bytes->c_str()) : nullptr;
-    if (!dir)
-        return names;
-    while (const dirent *entry = ::readdir(dir)) {
-        const std::string_view name = entry->d_name;
-        if (name != "." && name != "..")
-            names.push_back(codepage::nameFromBytes(name));
-    }
-    ::closedir(dir);
-    return names;
+    return readFolderNames(folder).value_or(std::vector<std::u16string>());
 }
 
 bool removeFile(const std::u16string &path)

@@ -133,47 +133,54 @@ std::u16string fullPathOf(const std::u16string &word)
     return win32::fromWide(buffer);
 }
 
+namespace {
+
+// Hands `take` the folder's path ending in a separator and what Windows found for each
+// entry; false when the folder cannot be listed. A folder that yields no entry at all
+// (an empty drive root) is listed as empty.
+template <typename Take>
+bool forEachEntry(const std::u16string &folder, Take take)
+{
+    if (folder.empty())
+        return false;
+    const std::u16string prefix = folder.back() == u'\\' || folder.back() == u'/' ? folder : folder + u'\\';
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(win32::fileSystemPath(prefix + u'*').c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_FILE_NOT_FOUND;
+    do {
+        const std::wstring_view name = found.cFileName;
+        if (name != L"." && name != L"..")
+            take(prefix, found);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return true;
+}
+
+} // namespace
+
 // Reparse points (links and junctions) are left out with the folders: only files that
 // are themselves files are listed.
 std::optional<std::vector<std::u16string>> filesOfFolder(const std::u16string &folder)
 {
-    if (folder.empty())
-        return std::nullopt;
-    const std::u16string prefix = folder.back() == u'\\' || folder.back() == u'/' ? folder : folder + u'\\';
-    WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW(win32::fileSystemPath(prefix + u'*').c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return GetLastError() == ERROR_FILE_NOT_FOUND ? std::optional(std::vector<std::u16string>()) : std::nullopt;
     std::vector<std::u16string> files;
-    do {
+    const bool listed = forEachEntry(folder, [&files](const std::u16string &prefix, const WIN32_FIND_DATAW &found) {
         constexpr DWORD NotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
         if (!(found.dwFileAttributes & NotAFile))
             files.push_back(prefix + win32::fromWide(found.cFileName));
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return files;
+    });
+    return listed ? std::optional(std::move(files)) : std::nullopt;
 }
 
 std::optional<std::vector<std::u16string>> readFolderNames(const std::u16string &folder)
 {
-    if (folder.empty())
-        return std::nullopt;
-    const std::u16string prefix = folder.back() == u'\\' || folder.back() == u'/' ? folder : folder + u'\\';
-    WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW(win32::fileSystemPath(prefix + u'*').c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return std::nullopt;
     std::vector<std::u16string> names;
-    do {
-        const std::u16string name = win32::fromWide(found.cFileName);
-        if (name == u"." || name == u"..")
-            continue;
-        names.push_back(name);
+    const bool listed = forEachEntry(folder, [&names](const std::u16string &, const WIN32_FIND_DATAW &found) {
+        names.push_back(win32::fromWide(found.cFileName));
         if (found.cAlternateFileName[0] != L'\0')
             names.push_back(win32::fromWide(found.cAlternateFileName));
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
+    });
+    return listed ? std::optional(std::move(names)) : std::nullopt;
 }
 
 bool isFolder(const std::u16string &path)
